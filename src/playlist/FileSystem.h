@@ -1,0 +1,29 @@
+#pragma once
+// The file system as the playlist rules see it; Win32 implements it, unit tests fake it.
+#include <string>
+#include <vector>
+
+namespace vr {
+
+struct FolderListing {
+    std::string folder;               // the folder's full path as the system reports it
+    std::vector<std::string> names;   // matching ordinary files, in listing order
+};
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+    // A file, not a folder, of that name exists now (relative names from the current folder).
+    virtual bool FileExists(const std::string& path) = 0;
+    // The file's lines (SplitLines); throws AppError with OpenErrorText when it cannot be read.
+    virtual std::vector<std::string> ReadLines(const std::string& path) = 0;
+    // Writes JoinLines(lines), replacing the file only once the new one is complete; throws
+    // AppError with CreateErrorText when it cannot.
+    virtual void WriteLines(const std::string& path, const std::vector<std::string>& lines) = 0;
+    // The ordinary, non-hidden, non-system files of folder that end in .scr, .spls or .scfg,
+    // sorted by SortLikeListBox; makes folder the current folder. Handles pending window
+    // messages around a short pause, as a scan on the UI thread must.
+    virtual FolderListing ListFolder(const std::string& folder) = 0;
+};
+
+}  // namespace vr

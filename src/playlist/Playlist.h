@@ -1,0 +1,98 @@
+#pragma once
+// The playlist with its selection, its rotation and every way entries come in. The playlist
+// window owns one and mirrors it in its list box; everything that touches other windows goes
+// through the small interfaces below.
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "playlist/FileSystem.h"
+
+namespace vr {
+
+// What making an entry the current screensaver changes outside the playlist window.
+class SaverDisplay {
+public:
+    virtual ~SaverDisplay() = default;
+    virtual std::string DisplayedSaver() const = 0;          // the player bar's label2 text
+    virtual void ShowSaver(const std::string& path) = 0;     // label2 text and hint
+    virtual void SetSaverFile(const std::string& path) = 0;  // FSaverFile
+    virtual void SetHostCaption(const std::string& caption) = 0;
+    virtual void SetConfigureEnabled(bool enabled) = 0;
+    virtual void RequestPreviewStart() = 0;                  // enables the host's start timer
+    virtual bool WallpaperMode() const = 0;
+};
+
+// The rotation timer (an event-loop timer of the playlist window).
+class RotationTimer {
+public:
+    virtual ~RotationTimer() = default;
+    virtual unsigned Interval() const = 0;
+    virtual bool IsRunning() const = 0;
+    virtual void Start() = 0;  // first tick one full interval from now
+    virtual void Stop() = 0;
+};
+
+// The list box that shows the playlist; told of each change so it can follow in bulk.
+class PlaylistView {
+public:
+    virtual ~PlaylistView() = default;
+    virtual void EntriesAppended(std::size_t firstNew) = 0;
+    virtual void EntryRemoved(std::size_t index) = 0;
+    virtual void EntryMoved(std::size_t from, std::size_t to) = 0;
+    virtual void EntriesCleared() = 0;
+    virtual void SelectionChanged(int index) = 0;
+};
+
+inline constexpr unsigned kChangeManuallyMs = 42000000;
+inline constexpr unsigned kVkDelete = 46;
+
+class Playlist {
+public:
+    Playlist(FileSystem& files, SaverDisplay& display, RotationTimer& timer, PlaylistView& view);
+
+    const std::vector<std::string>& Entries() const { return entries_; }
+    std::size_t Count() const { return entries_.size(); }
+    int Selected() const { return selected_; }
+    const std::string& WallpaperListFile() const { return wallpaperListFile_; }
+    void SetWallpaperListFile(const std::string& path) { wallpaperListFile_ = path; }
+
+    // Selects index; an index that is no entry leaves nothing selected (-1).
+    void Select(int index);
+    // The list box changed its selection itself (mouse, arrow keys): record it without echo.
+    void NoteUserSelection(int index);
+    void Clear();                                             // "New"
+
+    // The selection handler: applies the selected entry, drops vanished ones, timer rules.
+    void ListBox1Click();
+    void Timer1Timer();                                       // one rotation step
+    void ListBox1KeyDown(unsigned virtualKey);
+    void ListBox1DragDrop(int targetIndex);                   // -1: below the last entry
+
+    // Import rules.
+    void ImportFile(const std::string& path);
+    void ImportDroppedFile(const std::string& path);
+    void ReadPlaylistFile(const std::string& path);
+
+    // Ways in, with what each does to the selection.
+    void AddChosenFiles(const std::vector<std::string>& paths);   // "File..."
+    void LoadChosenFile(const std::string& path);                 // "Load..."
+    void AddFolder(const std::string& folder);                    // "Dir..."
+    void AddWindowsAndSystem(const std::string& windowsFolder,
+                             const std::string& systemFolder);   // "Win + Sys"
+    void DropOnPlaylistWindow(const std::vector<std::string>& paths);
+    void DropOnPlayer(const std::vector<std::string>& paths);     // player bar or host window
+
+private:
+    void Append(std::vector<std::string> paths);
+
+    FileSystem& files_;
+    SaverDisplay& display_;
+    RotationTimer& timer_;
+    PlaylistView& view_;
+    std::vector<std::string> entries_;
+    int selected_ = -1;
+    std::string wallpaperListFile_;
+};
+
+}  // namespace vr

@@ -1,0 +1,17 @@
+#pragma once
+// The type of a file is decided by its last four characters alone.
+#include <string>
+#include <string_view>
+
+namespace vr {
+
+enum class FileKind { Screensaver, Playlist, WallpaperPlaylist, Other };
+
+// The last four characters of name (all of it when shorter), ASCII A-Z lowercased.
+std::string TypeKey(std::string_view name);
+// ".scr" screensaver; "spls"/".spl" playlist; "scfg"/".scf" wallpaper playlist; else Other.
+FileKind KindOf(std::string_view name);
+// The text after the last backslash or colon.
+std::string_view FileNamePart(std::string_view path);
+
+}  // namespace vr
