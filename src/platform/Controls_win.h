@@ -1,0 +1,103 @@
+#pragma once
+// Controls as data, and thin value wrappers with one SendMessage per method.
+#include <windows.h>
+
+#include <span>
+#include <string>
+#include <vector>
+
+namespace vr {
+
+struct ControlSpec {
+    int id;
+    const char* className;
+    const char* text;
+    int x, y, w, h;
+    DWORD style;  // WS_CHILD is added
+    DWORD exStyle = 0;
+};
+
+// Creates the controls in table order (which is also the Tab order), in the given font.
+void CreateControls(HWND parent, std::span<const ControlSpec> specs, HFONT font);
+// "MS Sans Serif" 11 pixels high, the font of every window; created once, lives with the process.
+HFONT DefaultFont();
+
+class Control {
+public:
+    Control() = default;
+    explicit Control(HWND hwnd) : hwnd_(hwnd) {}
+    Control(HWND parent, int id) : hwnd_(GetDlgItem(parent, id)) {}
+    HWND Handle() const { return hwnd_; }
+    void Show(bool visible) const { ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE); }
+    bool Visible() const { return IsWindowVisible(hwnd_) != FALSE; }
+    void Enable(bool enabled) const { EnableWindow(hwnd_, enabled); }
+    void SetText(const std::string& text) const { SetWindowTextA(hwnd_, text.c_str()); }
+    std::string Text() const;
+    void Focus() const { SetFocus(hwnd_); }
+
+protected:
+    HWND hwnd_ = nullptr;
+};
+
+class ListBox : public Control {
+public:
+    using Control::Control;
+    int Count() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETCOUNT, 0, 0)); }
+    int Selected() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETCURSEL, 0, 0)); }
+    void Select(int index) const { SendMessageA(hwnd_, LB_SETCURSEL, index, 0); }
+    void Insert(int index, const std::string& s) const {
+        SendMessageA(hwnd_, LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(s.c_str()));
+    }
+    void Remove(int index) const { SendMessageA(hwnd_, LB_DELETESTRING, index, 0); }
+    void Clear() const { SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0); }
+    std::string Item(int index) const;
+    int ItemAt(POINT client) const;  // -1 below the last item
+    // Adds many strings with redraw off and storage reserved, so large lists fill in linear time.
+    void AddMany(const std::vector<std::string>& items, std::size_t first) const;
+};
+
+class ComboBox : public Control {
+public:
+    using Control::Control;
+    int Selected() const { return static_cast<int>(SendMessageA(hwnd_, CB_GETCURSEL, 0, 0)); }
+    void Select(int index) const { SendMessageA(hwnd_, CB_SETCURSEL, index, 0); }
+    void Add(const std::string& s) const {
+        SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
+    }
+    void Insert(int index, const std::string& s) const {
+        SendMessageA(hwnd_, CB_INSERTSTRING, index, reinterpret_cast<LPARAM>(s.c_str()));
+    }
+    void Remove(int index) const { SendMessageA(hwnd_, CB_DELETESTRING, index, 0); }
+    int Count() const { return static_cast<int>(SendMessageA(hwnd_, CB_GETCOUNT, 0, 0)); }
+    void SetVisibleRows(int rows) const { SendMessageA(hwnd_, CB_SETMINVISIBLE, rows, 0); }
+};
+
+class Button : public Control {
+public:
+    using Control::Control;
+    bool Checked() const { return SendMessageA(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    void SetChecked(bool on) const { SendMessageA(hwnd_, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
+};
+
+// An event-loop timer that behaves like a toolkit timer component: enabling a running timer does
+// not restart it; a new interval restarts a running countdown, the same interval leaves it alone.
+class EventTimer {
+public:
+    EventTimer(HWND owner, UINT_PTR id, unsigned intervalMs) : owner_(owner), id_(id), interval_(intervalMs) {}
+    ~EventTimer() { SetEnabled(false); }
+    EventTimer(const EventTimer&) = delete;
+    EventTimer& operator=(const EventTimer&) = delete;
+    UINT_PTR Id() const { return id_; }
+    bool Enabled() const { return enabled_; }
+    unsigned Interval() const { return interval_; }
+    void SetEnabled(bool enabled);
+    void SetInterval(unsigned intervalMs);
+
+private:
+    HWND owner_;
+    UINT_PTR id_;
+    unsigned interval_;
+    bool enabled_ = false;
+};
+
+}  // namespace vr

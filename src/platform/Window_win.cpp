@@ -1,0 +1,111 @@
+#include "platform/Window_win.h"
+
+#include "platform/AppError.h"
+#include "platform/Application_win.h"
+
+namespace vr {
+
+Window::~Window() {
+    if (hwnd_) {
+        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd_);
+    }
+}
+
+void Window::Create(const WindowClassSpec& cls, const WindowSpec& spec) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSEXA wc{};
+    if (!GetClassInfoExA(instance, cls.className, &wc)) {
+        wc = WNDCLASSEXA{};
+        wc.cbSize = sizeof wc;
+        wc.style = cls.classStyle;
+        wc.lpfnWndProc = &Window::Procedure;
+        wc.hInstance = instance;
+        wc.hCursor = cls.cursor ? cls.cursor : LoadCursor(nullptr, IDC_ARROW);
+        wc.hbrBackground = cls.background;
+        wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+        wc.lpszClassName = cls.className;
+        if (!RegisterClassExA(&wc)) throw AppError("Cannot register window class");
+    }
+    CreateWindowExA(spec.exStyle, cls.className, spec.caption, spec.style, spec.left, spec.top,
+                    spec.width, spec.height, spec.parent, nullptr, instance, this);
+    if (!hwnd_) throw AppError(std::string("Cannot create window ") + cls.className);
+}
+
+LRESULT Window::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    return Default(msg, wParam, lParam);
+}
+
+LRESULT Window::Default(UINT msg, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(hwnd_, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (msg == WM_NCCREATE) {
+        self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    if (!self) return DefWindowProcA(hwnd, msg, wParam, lParam);
+    LRESULT result = 0;
+    bool handled = false;
+    Guarded([&] {
+        result = self->HandleMessage(msg, wParam, lParam);
+        handled = true;
+    });
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+    }
+    return handled ? result : 0;
+}
+
+RECT Window::WindowRect() const {
+    RECT r{};
+    GetWindowRect(hwnd_, &r);
+    return r;
+}
+
+SIZE Window::ClientSize() const {
+    RECT r{};
+    GetClientRect(hwnd_, &r);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+void Window::SetClientSize(int width, int height) {
+    // The outer size that yields this client size, with frame and caption as they are now.
+    RECT outer = WindowRect();
+    SIZE client = ClientSize();
+    int w = (outer.right - outer.left) - client.cx + width;
+    int h = (outer.bottom - outer.top) - client.cy + height;
+    SetWindowPos(hwnd_, nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+POINT Window::Position() const {
+    RECT r = WindowRect();
+    POINT p{r.left, r.top};
+    // A child window (the embedded host) lives in its parent's client coordinates.
+    if (GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_CHILD) ScreenToClient(GetParent(hwnd_), &p);
+    return p;
+}
+
+// Left and top are set one at a time, each as a position change of its own, so that every
+// request passes through the window's own position handling.
+void Window::SetLeft(int left) {
+    SetWindowPos(hwnd_, nullptr, left, Position().y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Window::SetTop(int top) {
+    SetWindowPos(hwnd_, nullptr, Position().x, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool Window::IsVisible() const { return IsWindowVisible(hwnd_) != FALSE; }
+
+void ShowErrorBox(const std::string& text) {
+    HWND owner = GetActiveWindow();
+    if (!owner) owner = Application::Handle();
+    MessageBoxA(owner, text.c_str(), Application::kTitle, MB_ICONERROR | MB_OK);
+}
+
+}  // namespace vr

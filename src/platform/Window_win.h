@@ -1,0 +1,67 @@
+#pragma once
+// The one window wrapper shared by every window of the program: a single static window procedure
+// routes messages to the object that owns the HWND, and no exception ever crosses it.
+#include <windows.h>
+
+#include <string>
+
+namespace vr {
+
+struct WindowClassSpec {
+    const char* className;
+    UINT classStyle = CS_DBLCLKS;
+    HBRUSH background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    HCURSOR cursor = nullptr;  // arrow when null
+};
+
+struct WindowSpec {
+    DWORD style = WS_OVERLAPPEDWINDOW;
+    DWORD exStyle = 0;
+    const char* caption = "";
+    int left = CW_USEDEFAULT;
+    int top = CW_USEDEFAULT;
+    int width = CW_USEDEFAULT;
+    int height = CW_USEDEFAULT;
+    HWND parent = nullptr;  // owner of a top-level window, parent of a child
+};
+
+class Window {
+public:
+    Window() = default;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    virtual ~Window();
+
+    HWND Handle() const { return hwnd_; }
+    bool Exists() const { return hwnd_ != nullptr; }
+
+    // Outer rectangle in screen pixels and client size.
+    RECT WindowRect() const;
+    SIZE ClientSize() const;
+    void SetClientSize(int width, int height);
+    // Left and top in the parent's client coordinates (the screen for a top-level window).
+    POINT Position() const;
+    void SetLeft(int left);
+    void SetTop(int top);
+    bool IsVisible() const;
+
+protected:
+    // Registers the class once and creates the native window; throws AppError on failure.
+    void Create(const WindowClassSpec& cls, const WindowSpec& spec);
+    virtual LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam);
+
+private:
+    static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    HWND hwnd_ = nullptr;
+};
+
+// The program's standard error box: caption "Veilrunner", error icon, OK, the error's text.
+void ShowErrorBox(const std::string& text);
+// Runs fn and reports any exception it throws in the standard error box.
+template <class Fn>
+void Guarded(Fn&& fn);
+
+}  // namespace vr
+
+#include "platform/Guarded_win.inl"
