@@ -71,7 +71,8 @@ public:
 
     // Import rules.
     void ImportFile(const std::string& path);
-    void ImportDroppedFile(const std::string& path);
+    // True when it appended a screensaver (a drop on the player selects that one).
+    bool ImportDroppedFile(const std::string& path);
     void ReadPlaylistFile(const std::string& path);
 
     // Ways in, with what each does to the selection.
@@ -85,6 +86,9 @@ public:
 
 private:
     void Append(std::vector<std::string> paths);
+    void RemoveAt(std::size_t index);
+    void SelectFirstIfNone();
+    void ApplyTimerRules();
 
     FileSystem& files_;
     SaverDisplay& display_;

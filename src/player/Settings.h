@@ -1,0 +1,66 @@
+#pragma once
+// The settings file "config.cfg" beside the program, and the two readers every settings value
+// goes through. Values are read by line position; each has a default, so a short, damaged or
+// missing file still starts the program.
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "playlist/FileSystem.h"
+
+namespace vr {
+
+inline constexpr char kConfigFileName[] = "config.cfg";
+inline constexpr char kSavedPlaylistFileName[] = "myList.spls";
+inline constexpr char kConfigTitleLine[] = "Veilrunner 2.00 Config File";
+
+// The whole text as a signed 32-bit integer: leading blanks, then an optional sign, then decimal
+// digits, or hexadecimal digits after "$" or "0x"/"0X". Anything else gives nothing.
+std::optional<int> ParseSettingInt(std::string_view text);
+// ParseSettingInt of lines[index]; def when the line is missing or is no integer.
+int ReadSettingInt(const std::vector<std::string>& lines, std::size_t index, int def);
+// True exactly when lines[index] is "1"; def when the line is missing.
+bool ReadSettingFlag(const std::vector<std::string>& lines, std::size_t index, bool def);
+
+// The radio buttons of the playlist window's wallpaper group, by the number stored for them.
+enum class PlacementChoice {
+    PlayerClientArea = 1,  // RadioButton1, "Use player window's client area"
+    PlayerWindow = 2,      // RadioButton2, "Use player window"
+    WholeWorkarea = 3,     // RadioButton3, "Use whole desktop workarea" (also: none checked)
+};
+
+// Outer left/top on the screen, client width/height.
+struct WindowPlace {
+    int left = 0;
+    int top = 0;
+    int clientWidth = 0;
+    int clientHeight = 0;
+};
+
+// Every value "config.cfg" stores, read from the windows at the moment of saving.
+struct ConfigSnapshot {
+    std::string saverFile;              // FSaverFile
+    WindowPlace host;
+    int playerBarLeft = 0;
+    int playerBarTop = 0;
+    bool playlistWindowVisible = false;
+    WindowPlace playlistWindow;
+    int selectedEntry = -1;             // -1: nothing selected
+    int intervalItem = -1;              // TimeCombo item index, -1: none
+    bool helpTextVisible = false;       // Memo1
+    bool hostMaximized = false;
+    PlacementChoice placement = PlacementChoice::WholeWorkarea;
+};
+
+// The 18 lines of "config.cfg", in file order.
+std::vector<std::string> BuildConfigLines(const ConfigSnapshot& snapshot);
+
+// Writes programFolder + "config.cfg", then programFolder + "myList.spls" with the entries.
+// Saving happens while the program closes, so every error is dropped; the playlist is not
+// attempted once the settings could not be written.
+void SaveSettings(FileSystem& files, const std::string& programFolder,
+                  const ConfigSnapshot& snapshot, const std::vector<std::string>& entries);
+
+}  // namespace vr

@@ -1,0 +1,56 @@
+#pragma once
+// The player bar's first showing: apply "config.cfg", place the three windows, load the
+// playlist (argument, "myList.spls", else the Windows and system folders), apply a ".scfg"
+// header in desktop wallpaper mode, and make the selected entry the current screensaver.
+#include <string>
+#include <vector>
+
+#include "player/Settings.h"
+#include "playlist/FileSystem.h"
+#include "playlist/Playlist.h"
+
+namespace vr {
+
+struct StartupInput {
+    std::string programFolder;  // the executable's folder, ending in a backslash
+    std::string firstArgument;  // quotes removed; empty when there is none
+    bool wallpaperMode = false; // FWallpaperMode
+};
+
+enum class Geometry { Left, Top, ClientWidth, ClientHeight };
+
+// The windows as the start-up sequence drives them; the player bar implements it. Each
+// position or size value comes as a call of its own, in order, because every window snaps each
+// request against the others where they stand at that moment.
+class StartupWorld {
+public:
+    virtual ~StartupWorld() = default;
+    virtual void SetHost(Geometry what, int value) = 0;
+    virtual void SetPlayerBar(Geometry what, int value) = 0;  // Left and Top only
+    virtual void SetPlaylistWindow(Geometry what, int value) = 0;
+    // Selects TimeCombo's item (an index that is no item leaves none selected), then runs
+    // TimeComboChange.
+    virtual void SelectInterval(int itemIndex) = 0;
+    // label2's text and hint, the host caption (SaverTitle) and FSaverFile brought in line
+    // with FSaverFile.
+    virtual void SyncSaverDisplay() = 0;
+    virtual void ShowPlaylistWindowFocused() = 0;  // shown, its list has the keyboard focus
+    virtual void ShowHelpText(bool visible) = 0;   // the playlist window's Memo1
+    virtual bool HostVisible() = 0;
+    virtual void ShowHost() = 0;                   // shown and brought to the front
+    virtual void SetHostCaption(const std::string& caption) = 0;
+    virtual void HideApplicationWindow() = 0;      // the owner that carries the taskbar button
+    virtual void MaximizeHost() = 0;
+    virtual void SetPlacementChoice(PlacementChoice choice) = 0;
+    virtual std::string WindowsFolder() = 0;
+    virtual std::string SystemFolder() = 0;
+};
+
+// Runs the whole sequence. linesRead is the player bar's list of lines read: the settings
+// lines, or from the wallpaper header on the ".scfg" file's lines. An AppError (a file that
+// exists but cannot be read) leaves the remaining steps undone and reaches the caller, which
+// shows it.
+void RunStartupSequence(const StartupInput& input, StartupWorld& world, FileSystem& files,
+                        Playlist& playlist, std::vector<std::string>& linesRead);
+
+}  // namespace vr
