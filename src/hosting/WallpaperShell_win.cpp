@@ -1,0 +1,79 @@
+#include <shlobj.h>
+#include <wrl/client.h>
+
+#include <memory>
+
+#include "hosting/WallpaperAutostart.h"
+#include "hosting/Wallpaper_win.h"
+
+namespace vr {
+
+namespace {
+
+using Microsoft::WRL::ComPtr;
+
+constexpr int kShellPathLength = 260;
+
+// Frees an item list through the allocator the shell handed it out with.
+struct ItemListRelease {
+    IMalloc* allocator;
+    void operator()(ITEMIDLIST* items) const { allocator->Free(items); }
+};
+using OwnedItemList = std::unique_ptr<ITEMIDLIST, ItemListRelease>;
+
+std::wstring ToWide(const std::string& text) {
+    const int size = static_cast<int>(text.size());
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
+    std::wstring wide(length, L'\0');
+    if (length > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), length);
+    return wide;
+}
+
+std::string OwnExecutablePath() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return path;
+}
+
+}  // namespace
+
+std::string GetSpecialFolder(HWND owner, int csidl) {
+    ComPtr<IMalloc> allocator;
+    if (FAILED(SHGetMalloc(allocator.GetAddressOf()))) {
+        MessageBoxA(owner, "Couldn't get pointer to IMalloc interface.", "SHGetMalloc(pMalloc)",
+                    MB_ICONERROR | MB_OK);
+        return {};
+    }
+    ITEMIDLIST* rawItems = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(owner, csidl, &rawItems)) || !rawItems) return {};
+    const OwnedItemList items(rawItems, ItemListRelease{allocator.Get()});
+    char path[kShellPathLength] = {};
+    if (!SHGetPathFromIDListA(items.get(), path)) return {};
+    return path;
+}
+
+bool CreateShortcut(const std::string& target, const std::string& linkFile,
+                    const std::string& description, const std::string& arguments,
+                    const std::string& iconFile, int iconIndex) {
+    ComPtr<IShellLinkA> link;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IShellLinkA, reinterpret_cast<void**>(link.GetAddressOf()))))
+        return false;
+    link->SetPath(target.c_str());
+    link->SetDescription(description.c_str());
+    link->SetIconLocation(iconFile.c_str(), iconIndex);
+    link->SetArguments(arguments.c_str());
+    ComPtr<IPersistFile> file;
+    if (FAILED(link.As(&file))) return false;
+    file->Save(ToWide(linkFile).c_str(), TRUE);
+    return true;
+}
+
+void AddToAutostart(HWND owner, const std::string& wallpaperListFile) {
+    const std::string startupFolder = GetSpecialFolder(owner, CSIDL_STARTUP);
+    if (startupFolder.empty()) return;
+    CreateShortcut(wallpaperListFile, AutostartLinkPath(startupFolder, wallpaperListFile),
+                   kAutostartDescription, "", OwnExecutablePath(), 0);
+}
+
+}  // namespace vr

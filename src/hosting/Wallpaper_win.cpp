@@ -1,0 +1,33 @@
+#include "hosting/Wallpaper_win.h"
+
+#include <shellapi.h>
+
+#include "platform/Application_win.h"
+
+namespace vr {
+
+HWND FindDesktopIconView() {
+    HWND programManager = FindWindowExA(GetDesktopWindow(), nullptr, "Progman", nullptr);
+    if (!programManager) return nullptr;
+    return FindWindowExA(programManager, nullptr, "SHELLDLL_DefView", nullptr);
+}
+
+std::optional<RECT> ProgramManagerRect() {
+    HWND programManager = FindWindowExA(GetDesktopWindow(), nullptr, "Progman", nullptr);
+    RECT rect{};
+    if (!programManager || !GetWindowRect(programManager, &rect)) return std::nullopt;
+    return rect;
+}
+
+HostCreation WallpaperHostCreation(DWORD normalStyle, HWND normalParent, bool wallpaperMode) {
+    if (wallpaperMode) {
+        if (HWND iconView = FindDesktopIconView()) return {WS_CHILD | WS_VISIBLE, iconView};
+    }
+    return {normalStyle, normalParent};
+}
+
+void OpenWallpaperFile(const std::string& path) {
+    ShellExecuteA(Application::Handle(), "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+}  // namespace vr
