@@ -7,9 +7,8 @@
 
 namespace vr {
 
-// Alphabetical without regard to case, as a sorted list box orders its strings: hyphens and
-// apostrophes count only to break ties, then symbols come before digits and digits before
-// letters.
+// Alphabetical without regard to case, as a sorted list box orders its strings: symbols come
+// before digits and digits before letters; hyphens and apostrophes count only to break ties.
 void SortLikeListBox(std::vector<std::string>& names);
 // The listing's patterns "*.scr;*.spls;*.scfg": the name ends in one of them, in any case.
 bool MatchesListingPattern(std::string_view name);

@@ -14,7 +14,7 @@ FileKind KindOf(std::string_view name);
 // The text after the last backslash or colon.
 std::string_view FileNamePart(std::string_view path);
 // The host window's caption for a screensaver: its file-name part without the last four
-// characters, so "C:\\x\\Mystify.scr" gives "Mystify".
+// characters, so "C:\x\Mystify.scr" gives "Mystify".
 std::string SaverTitle(std::string_view path);
 
 }  // namespace vr

@@ -1,0 +1,201 @@
+#include "playlist/Playlist.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "playlist/TypeKey.h"
+
+namespace vr {
+
+namespace {
+
+constexpr char kWallpaperCaption[] = "DesktopWallpaperMode";
+
+// The index a removal falls back to: the entry before, or the new first one.
+int FallbackAfterRemoving(int index) { return index > 0 ? index - 1 : 0; }
+
+}  // namespace
+
+Playlist::Playlist(FileSystem& files, SaverDisplay& display, RotationTimer& timer,
+                   PlaylistView& view)
+    : files_(files), display_(display), timer_(timer), view_(view) {}
+
+void Playlist::Select(int index) {
+    NoteUserSelection(index);
+    view_.SelectionChanged(selected_);
+}
+
+void Playlist::NoteUserSelection(int index) {
+    selected_ = (index >= 0 && static_cast<std::size_t>(index) < entries_.size()) ? index : -1;
+}
+
+void Playlist::Clear() {
+    entries_.clear();
+    selected_ = -1;
+    view_.EntriesCleared();
+}
+
+void Playlist::ListBox1Click() {
+    // Vanished entries are dropped one after the other until an existing one is selected.
+    while (selected_ >= 0) {
+        const int index = selected_;
+        const std::string entry = entries_[static_cast<std::size_t>(index)];
+        if (!files_.FileExists(entry)) {
+            RemoveAt(static_cast<std::size_t>(index));
+            Select(FallbackAfterRemoving(index));
+            continue;
+        }
+        // Selecting the current screensaver again must not restart its preview.
+        if (entry != display_.DisplayedSaver()) {
+            display_.ShowSaver(entry);
+            display_.SetHostCaption(display_.WallpaperMode() ? kWallpaperCaption
+                                                             : SaverTitle(entry));
+            display_.SetSaverFile(entry);
+            display_.SetConfigureEnabled(entry.find('.') != std::string::npos);
+            display_.RequestPreviewStart();
+        }
+        break;
+    }
+    ApplyTimerRules();
+}
+
+void Playlist::ApplyTimerRules() {
+    const bool manual = timer_.Interval() == kChangeManuallyMs;
+    const bool enoughEntries = entries_.size() >= 2;
+    // A running countdown is left alone so a click does not postpone the next change.
+    if (!manual && enoughEntries && !timer_.IsRunning()) timer_.Start();
+    if (manual || !enoughEntries) timer_.Stop();
+}
+
+void Playlist::Timer1Timer() {
+    if (entries_.size() < 2) return;
+    // With nothing selected, selected_ + 1 is entry 0 as well.
+    const bool atLast = static_cast<std::size_t>(selected_) + 1 == entries_.size();
+    Select(atLast ? 0 : selected_ + 1);
+    ListBox1Click();
+}
+
+void Playlist::ListBox1KeyDown(unsigned virtualKey) {
+    if (virtualKey == kVkDelete && selected_ >= 0) {
+        const int index = selected_;
+        RemoveAt(static_cast<std::size_t>(index));
+        Select(FallbackAfterRemoving(index));
+    }
+    ListBox1Click();
+}
+
+void Playlist::ListBox1DragDrop(int targetIndex) {
+    if (selected_ < 0) return;
+    if (targetIndex >= static_cast<int>(entries_.size())) targetIndex = -1;
+    const auto from = static_cast<std::size_t>(selected_);
+    const std::size_t to =
+        targetIndex < 0 ? entries_.size() - 1 : static_cast<std::size_t>(targetIndex);
+    if (from != to) {
+        const auto first = entries_.begin();
+        if (from < to) {
+            std::rotate(first + from, first + from + 1, first + to + 1);
+        } else {
+            std::rotate(first + to, first + from, first + from + 1);
+        }
+        view_.EntryMoved(from, to);
+    }
+    Select(targetIndex);
+}
+
+void Playlist::ImportFile(const std::string& path) {
+    const FileKind kind = KindOf(path);
+    if (kind == FileKind::Other || !files_.FileExists(path)) return;
+    if (kind == FileKind::Screensaver) {
+        Append({path});
+        return;
+    }
+    ReadPlaylistFile(path);
+    if (kind == FileKind::WallpaperPlaylist) wallpaperListFile_ = path;
+}
+
+bool Playlist::ImportDroppedFile(const std::string& path) {
+    // A wallpaper playlist is ignored here: only opening it starts the wallpaper mode.
+    const FileKind kind = KindOf(FileNamePart(path));
+    if (kind != FileKind::Screensaver && kind != FileKind::Playlist) return false;
+    if (!files_.FileExists(path)) return false;
+    if (kind == FileKind::Playlist) {
+        ReadPlaylistFile(path);
+        return false;
+    }
+    Append({path});
+    return true;
+}
+
+void Playlist::ReadPlaylistFile(const std::string& path) {
+    std::vector<std::string> lines = files_.ReadLines(path);
+    // Playlists do not nest: only lines naming existing screensavers are taken.
+    const auto kept = std::remove_if(lines.begin(), lines.end(), [this](const std::string& line) {
+        return KindOf(line) != FileKind::Screensaver || !files_.FileExists(line);
+    });
+    lines.erase(kept, lines.end());
+    Append(std::move(lines));
+}
+
+void Playlist::AddChosenFiles(const std::vector<std::string>& paths) {
+    for (const std::string& path : paths) ImportFile(path);
+    SelectFirstIfNone();
+}
+
+void Playlist::LoadChosenFile(const std::string& path) {
+    Clear();
+    ImportFile(path);
+    SelectFirstIfNone();
+}
+
+void Playlist::AddFolder(const std::string& folder) {
+    const FolderListing listing = files_.ListFolder(folder);
+    for (const std::string& name : listing.names) ImportDroppedFile(listing.folder + "\\" + name);
+}
+
+void Playlist::AddWindowsAndSystem(const std::string& windowsFolder,
+                                   const std::string& systemFolder) {
+    // No type or existence test here: whatever the listings yield becomes an entry.
+    for (const std::string& folder : {windowsFolder, systemFolder}) {
+        const FolderListing listing = files_.ListFolder(folder);
+        std::vector<std::string> paths;
+        paths.reserve(listing.names.size());
+        for (const std::string& name : listing.names) paths.push_back(listing.folder + "\\" + name);
+        Append(std::move(paths));
+    }
+    if (selected_ < 0) Select(0);
+    ListBox1Click();
+}
+
+void Playlist::DropOnPlaylistWindow(const std::vector<std::string>& paths) {
+    for (const std::string& path : paths) ImportDroppedFile(path);
+}
+
+void Playlist::DropOnPlayer(const std::vector<std::string>& paths) {
+    for (const std::string& path : paths) {
+        if (ImportDroppedFile(path)) {
+            Select(static_cast<int>(entries_.size()) - 1);
+            ListBox1Click();
+        }
+    }
+}
+
+void Playlist::SelectFirstIfNone() {
+    if (selected_ >= 0) return;
+    Select(0);
+    ListBox1Click();
+}
+
+void Playlist::Append(std::vector<std::string> paths) {
+    if (paths.empty()) return;
+    const std::size_t firstNew = entries_.size();
+    entries_.insert(entries_.end(), std::make_move_iterator(paths.begin()),
+                    std::make_move_iterator(paths.end()));
+    view_.EntriesAppended(firstNew);
+}
+
+void Playlist::RemoveAt(std::size_t index) {
+    entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
+    view_.EntryRemoved(index);
+}
+
+}  // namespace vr

@@ -1,0 +1,41 @@
+#include "playlist/TypeKey.h"
+
+#include <algorithm>
+
+namespace vr {
+
+namespace {
+
+constexpr std::size_t kKeyLength = 4;
+
+char LowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+}  // namespace
+
+std::string TypeKey(std::string_view name) {
+    std::string key(name.substr(name.size() - std::min(name.size(), kKeyLength)));
+    std::transform(key.begin(), key.end(), key.begin(), LowerAscii);
+    return key;
+}
+
+FileKind KindOf(std::string_view name) {
+    const std::string key = TypeKey(name);
+    if (key == ".scr") return FileKind::Screensaver;
+    if (key == "spls" || key == ".spl") return FileKind::Playlist;
+    if (key == "scfg" || key == ".scf") return FileKind::WallpaperPlaylist;
+    return FileKind::Other;
+}
+
+std::string_view FileNamePart(std::string_view path) {
+    const std::size_t separator = path.find_last_of("\\:");
+    return separator == std::string_view::npos ? path : path.substr(separator + 1);
+}
+
+std::string SaverTitle(std::string_view path) {
+    const std::string_view name = FileNamePart(path);
+    return std::string(name.substr(0, name.size() - std::min(name.size(), kKeyLength)));
+}
+
+}  // namespace vr

@@ -1,0 +1,133 @@
+#pragma once
+// In-memory stand-ins for the file system and the windows the playlist talks to.
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/AppError.h"
+#include "playlist/FileSystem.h"
+#include "playlist/Playlist.h"
+
+namespace vr::test {
+
+class FakeFileSystem : public FileSystem {
+public:
+    std::map<std::string, std::vector<std::string>> files;  // path -> lines
+    std::set<std::string> unreadable;                       // exists, but cannot be opened
+    std::set<std::string> unwritable;
+    std::map<std::string, FolderListing> folders;           // asked-for folder -> listing
+    std::map<std::string, std::vector<std::string>> written;
+    std::vector<std::string> writeOrder;
+    std::vector<std::string> foldersListed;
+
+    void AddFile(const std::string& path, std::vector<std::string> lines = {}) {
+        files[path] = std::move(lines);
+    }
+    void Remove(const std::string& path) { files.erase(path); }
+
+    bool FileExists(const std::string& path) override { return files.count(path) != 0; }
+    std::vector<std::string> ReadLines(const std::string& path) override {
+        if (unreadable.count(path) != 0 || files.count(path) == 0) {
+            throw AppError(OpenErrorText(path, "locked"));
+        }
+        return files.at(path);
+    }
+    void WriteLines(const std::string& path, const std::vector<std::string>& lines) override {
+        writeOrder.push_back(path);
+        if (unwritable.count(path) != 0) throw AppError(CreateErrorText(path, "denied"));
+        written[path] = lines;
+    }
+    FolderListing ListFolder(const std::string& folder) override {
+        foldersListed.push_back(folder);
+        return folders.at(folder);
+    }
+};
+
+class FakeSaverDisplay : public SaverDisplay {
+public:
+    std::string label2;
+    std::string saverFile;
+    std::string hostCaption;
+    bool configureEnabled = false;
+    int previewRequests = 0;
+    bool wallpaperMode = false;
+
+    std::string DisplayedSaver() const override { return label2; }
+    void ShowSaver(const std::string& path) override { label2 = path; }
+    void SetSaverFile(const std::string& path) override { saverFile = path; }
+    void SetHostCaption(const std::string& caption) override { hostCaption = caption; }
+    void SetConfigureEnabled(bool enabled) override { configureEnabled = enabled; }
+    void RequestPreviewStart() override { ++previewRequests; }
+    bool WallpaperMode() const override { return wallpaperMode; }
+};
+
+class FakeRotationTimer : public RotationTimer {
+public:
+    unsigned interval = 5000;
+    bool running = false;
+    int starts = 0;
+
+    unsigned Interval() const override { return interval; }
+    bool IsRunning() const override { return running; }
+    void Start() override {
+        running = true;
+        ++starts;
+    }
+    void Stop() override { running = false; }
+};
+
+// Rebuilds the list box from the notifications alone, so a test can check that the view
+// could follow every change.
+class MirrorView : public PlaylistView {
+public:
+    const Playlist* playlist = nullptr;
+    std::vector<std::string> items;
+    int selection = -1;
+    std::vector<std::size_t> appendedAt;
+
+    void EntriesAppended(std::size_t firstNew) override {
+        appendedAt.push_back(firstNew);
+        const auto& entries = playlist->Entries();
+        items.insert(items.end(), entries.begin() + static_cast<std::ptrdiff_t>(firstNew),
+                     entries.end());
+    }
+    void EntryRemoved(std::size_t index) override {
+        items.erase(items.begin() + static_cast<std::ptrdiff_t>(index));
+    }
+    void EntryMoved(std::size_t from, std::size_t to) override {
+        std::string item = items[from];
+        items.erase(items.begin() + static_cast<std::ptrdiff_t>(from));
+        items.insert(items.begin() + static_cast<std::ptrdiff_t>(to), item);
+    }
+    void EntriesCleared() override {
+        items.clear();
+        selection = -1;
+    }
+    void SelectionChanged(int index) override { selection = index; }
+};
+
+// A playlist wired to fakes, with helpers to fill it without going through the rules.
+struct PlaylistRig {
+    FakeFileSystem files;
+    FakeSaverDisplay display;
+    FakeRotationTimer timer;
+    MirrorView view;
+    Playlist playlist{files, display, timer, view};
+
+    PlaylistRig() { view.playlist = &playlist; }
+
+    // Existing screensavers, appended as a playlist file would bring them.
+    void Seed(const std::vector<std::string>& savers) {
+        for (const auto& saver : savers) files.AddFile(saver);
+        files.AddFile("seed.spls", savers);
+        playlist.ReadPlaylistFile("seed.spls");
+        files.Remove("seed.spls");
+    }
+    bool ViewFollows() const {
+        return view.items == playlist.Entries() && view.selection == playlist.Selected();
+    }
+};
+
+}  // namespace vr::test

@@ -1,0 +1,568 @@
+#include "playlist/Playlist.h"
+
+#include <gtest/gtest.h>
+
+#include "playlist_fakes.h"
+
+namespace vr {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+const std::string kA = "C:\\Savers\\Aurora.scr";
+const std::string kB = "C:\\Savers\\Bubbles.scr";
+const std::string kC = "C:\\Savers\\Comets.scr";
+const std::string kD = "C:\\Savers\\Dunes.scr";
+
+class PlaylistTest : public ::testing::Test, protected test::PlaylistRig {
+protected:
+    void TearDown() override { EXPECT_TRUE(ViewFollows()); }
+
+    // Plays entry index as a click would.
+    void Click(int index) {
+        playlist.Select(index);
+        playlist.ListBox1Click();
+    }
+};
+
+// ---- The selection handler ----
+
+TEST_F(PlaylistTest, ClickMakesTheEntryTheCurrentScreensaver) {
+    Seed({kA, kB});
+    Click(1);
+    EXPECT_EQ(display.label2, kB);
+    EXPECT_EQ(display.saverFile, kB);
+    EXPECT_EQ(display.hostCaption, "Bubbles");
+    EXPECT_TRUE(display.configureEnabled);
+    EXPECT_EQ(display.previewRequests, 1);
+}
+
+TEST_F(PlaylistTest, ClickOnTheCurrentScreensaverRestartsNothing) {
+    Seed({kA, kB});
+    Click(0);
+    display.hostCaption = "untouched";
+    Click(0);
+    EXPECT_EQ(display.previewRequests, 1);
+    EXPECT_EQ(display.hostCaption, "untouched");
+}
+
+TEST_F(PlaylistTest, TheComparisonWithTheDisplayedSaverHeedsCase) {
+    const std::string lower = "c:\\savers\\aurora.scr";
+    Seed({kA, lower});
+    Click(0);
+    Click(1);
+    EXPECT_EQ(display.label2, lower);
+    EXPECT_EQ(display.previewRequests, 2);
+}
+
+TEST_F(PlaylistTest, WallpaperModeKeepsItsCaption) {
+    display.wallpaperMode = true;
+    Seed({kA, kB});
+    Click(0);
+    Click(1);
+    EXPECT_EQ(display.hostCaption, "DesktopWallpaperMode");
+    EXPECT_EQ(display.saverFile, kB);
+}
+
+struct VanishCase {
+    const char* label;
+    std::vector<bool> exists;  // per entry of A, B, C, D
+    int clicked;
+    Lines remaining;
+    int selected;
+    std::string current;  // "" when nothing became current
+};
+
+class VanishedEntryTest : public PlaylistTest, public ::testing::WithParamInterface<VanishCase> {};
+
+TEST_P(VanishedEntryTest, VanishedEntriesAreRemovedUntilOneExists) {
+    const VanishCase& c = GetParam();
+    const Lines all{kA, kB, kC, kD};
+    Seed(all);
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (!c.exists[i]) files.Remove(all[i]);
+    }
+    Click(c.clicked);
+    EXPECT_EQ(playlist.Entries(), c.remaining);
+    EXPECT_EQ(playlist.Selected(), c.selected);
+    EXPECT_EQ(display.saverFile, c.current);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Chains, VanishedEntryTest,
+    ::testing::Values(
+        VanishCase{"FallsBackToTheEntryBefore", {true, true, false, true}, 2, {kA, kB, kD}, 1, kB},
+        VanishCase{"ChainOfVanished", {true, false, false, true}, 2, {kA, kD}, 0, kA},
+        VanishCase{"FirstEntryFallsToNewFirst", {false, true, true, true}, 0, {kB, kC, kD}, 0, kB},
+        VanishCase{"ChainReachesTheFront", {false, false, true, true}, 1, {kC, kD}, 0, kC},
+        VanishCase{"AllVanished", {false, false, false, false}, 3, {}, -1, ""}),
+    [](const auto& info) { return info.param.label; });
+
+TEST_F(PlaylistTest, AllVanishedLeavesTheCurrentScreensaverAndStopsTheTimer) {
+    Seed({kA, kB});
+    Click(0);
+    ASSERT_TRUE(timer.running);
+    files.Remove(kA);
+    files.Remove(kB);
+    Click(1);
+    EXPECT_TRUE(playlist.Entries().empty());
+    EXPECT_EQ(display.label2, kA);
+    EXPECT_FALSE(timer.running);
+}
+
+struct TimerCase {
+    const char* label;
+    unsigned interval;
+    std::size_t entries;
+    bool runningBefore;
+    bool runningAfter;
+    int starts;
+};
+
+class TimerRuleTest : public PlaylistTest, public ::testing::WithParamInterface<TimerCase> {};
+
+TEST_P(TimerRuleTest, ClickAppliesTheTimerRules) {
+    const TimerCase& c = GetParam();
+    const Lines all{kA, kB, kC};
+    Seed(Lines(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(c.entries)));
+    timer.interval = c.interval;
+    timer.running = c.runningBefore;
+    playlist.ListBox1Click();  // nothing selected: only the timer rules apply
+    EXPECT_EQ(timer.running, c.runningAfter);
+    EXPECT_EQ(timer.starts, c.starts);
+    EXPECT_EQ(display.previewRequests, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, TimerRuleTest,
+    ::testing::Values(TimerCase{"TwoEntriesStart", 5000, 2, false, true, 1},
+                      TimerCase{"RunningCountdownLeftAlone", 5000, 3, true, true, 0},
+                      TimerCase{"ChangeManuallyNeverStarts", kChangeManuallyMs, 3, false, false, 0},
+                      TimerCase{"ChangeManuallyStops", kChangeManuallyMs, 3, true, false, 0},
+                      TimerCase{"OneEntryStops", 3000, 1, true, false, 0},
+                      TimerCase{"EmptyStops", 3000, 0, true, false, 0}),
+    [](const auto& info) { return info.param.label; });
+
+// ---- Rotation ----
+
+TEST_F(PlaylistTest, RotationStepsAndWrapsToTheFirstEntry) {
+    Seed({kA, kB, kC});
+    Click(1);
+    playlist.Timer1Timer();
+    EXPECT_EQ(display.saverFile, kC);
+    playlist.Timer1Timer();
+    EXPECT_EQ(playlist.Selected(), 0);
+    EXPECT_EQ(display.saverFile, kA);
+}
+
+TEST_F(PlaylistTest, RotationWithoutSelectionStartsAtTheFirstEntry) {
+    Seed({kA, kB});
+    playlist.Timer1Timer();
+    EXPECT_EQ(playlist.Selected(), 0);
+    EXPECT_EQ(display.saverFile, kA);
+}
+
+TEST_F(PlaylistTest, RotationDoesNothingBelowTwoEntries) {
+    Seed({kA});
+    playlist.Timer1Timer();
+    EXPECT_EQ(playlist.Selected(), -1);
+    EXPECT_EQ(display.previewRequests, 0);
+}
+
+TEST_F(PlaylistTest, VanishedNextEntryKeepsTheCurrentOneAnotherInterval) {
+    Seed({kA, kB, kC});
+    Click(0);
+    files.Remove(kB);
+    playlist.Timer1Timer();
+    EXPECT_EQ(playlist.Entries(), (Lines{kA, kC}));
+    EXPECT_EQ(playlist.Selected(), 0);
+    EXPECT_EQ(display.previewRequests, 1);
+}
+
+TEST_F(PlaylistTest, VanishedFirstEntryAtTheWrapPlaysTheNewFirstAtOnce) {
+    Seed({kA, kB, kC});
+    Click(2);
+    files.Remove(kA);
+    playlist.Timer1Timer();
+    EXPECT_EQ(playlist.Entries(), (Lines{kB, kC}));
+    EXPECT_EQ(display.saverFile, kB);
+}
+
+// ---- Keys ----
+
+TEST_F(PlaylistTest, DeleteOnTheOnlyEntryEmptiesAndKeepsPlaying) {
+    Seed({kA});
+    Click(0);
+    playlist.ListBox1KeyDown(kVkDelete);
+    EXPECT_TRUE(playlist.Entries().empty());
+    EXPECT_EQ(playlist.Selected(), -1);
+    EXPECT_EQ(display.label2, kA);
+    EXPECT_TRUE(display.configureEnabled);
+    EXPECT_TRUE(files.FileExists(kA));
+}
+
+struct DeleteCase {
+    const char* label;
+    int selected;
+    Lines remaining;
+    int selectedAfter;
+    std::string current;
+};
+
+class DeleteKeyTest : public PlaylistTest, public ::testing::WithParamInterface<DeleteCase> {};
+
+TEST_P(DeleteKeyTest, DeletePlaysTheEntryBefore) {
+    const DeleteCase& c = GetParam();
+    Seed({kA, kB, kC});
+    Click(c.selected);
+    playlist.ListBox1KeyDown(kVkDelete);
+    EXPECT_EQ(playlist.Entries(), c.remaining);
+    EXPECT_EQ(playlist.Selected(), c.selectedAfter);
+    EXPECT_EQ(display.saverFile, c.current);
+    EXPECT_EQ(display.previewRequests, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, DeleteKeyTest,
+    ::testing::Values(DeleteCase{"First", 0, {kB, kC}, 0, kB},
+                      DeleteCase{"Middle", 1, {kA, kC}, 0, kA},
+                      DeleteCase{"Last", 2, {kA, kB}, 1, kB}),
+    [](const auto& info) { return info.param.label; });
+
+TEST_F(PlaylistTest, DeleteOfANameThatIsAlreadyCurrentRestartsNothing) {
+    Seed({kA, kA, kB});
+    Click(1);
+    playlist.ListBox1KeyDown(kVkDelete);
+    EXPECT_EQ(playlist.Entries(), (Lines{kA, kB}));
+    EXPECT_EQ(display.previewRequests, 1);
+}
+
+TEST_F(PlaylistTest, EveryKeyRunsTheSelectionHandler) {
+    Seed({kA, kB});
+    playlist.ListBox1KeyDown('A');
+    EXPECT_TRUE(timer.running);
+    playlist.ListBox1KeyDown(kVkDelete);  // nothing selected: nothing removed
+    EXPECT_EQ(playlist.Count(), 2u);
+}
+
+// ---- Dragging an entry ----
+
+struct DragCase {
+    const char* label;
+    int selected;
+    int target;
+    Lines order;
+    int selectedAfter;
+};
+
+class DragDropTest : public PlaylistTest, public ::testing::WithParamInterface<DragCase> {};
+
+TEST_P(DragDropTest, MovesTheSelectedEntryWithoutPlayingIt) {
+    const DragCase& c = GetParam();
+    Seed({kA, kB, kC, kD});
+    playlist.Select(c.selected);
+    playlist.ListBox1DragDrop(c.target);
+    EXPECT_EQ(playlist.Entries(), c.order);
+    EXPECT_EQ(playlist.Selected(), c.selectedAfter);
+    EXPECT_EQ(display.previewRequests, 0);
+    EXPECT_FALSE(timer.running);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Moves, DragDropTest,
+    ::testing::Values(DragCase{"Down", 0, 2, {kB, kC, kA, kD}, 2},
+                      DragCase{"Up", 3, 1, {kA, kD, kB, kC}, 1},
+                      DragCase{"OntoItself", 1, 1, {kA, kB, kC, kD}, 1},
+                      DragCase{"BelowTheLast", 1, -1, {kA, kC, kD, kB}, -1},
+                      DragCase{"LastBelowTheLast", 3, -1, {kA, kB, kC, kD}, -1},
+                      DragCase{"NothingSelected", -1, 2, {kA, kB, kC, kD}, -1}),
+    [](const auto& info) { return info.param.label; });
+
+TEST_F(PlaylistTest, AfterDroppingBelowTheLastTheRotationGoesToTheFirst) {
+    Seed({kA, kB, kC});
+    Click(1);
+    playlist.ListBox1DragDrop(-1);
+    playlist.Timer1Timer();
+    EXPECT_EQ(playlist.Selected(), 0);
+    EXPECT_EQ(display.saverFile, kA);
+}
+
+// ---- Import rules ----
+
+struct ImportCase {
+    const char* label;
+    std::string path;
+    Lines entries;
+    std::string wallpaperListFile;
+};
+
+class ImportFileTest : public PlaylistTest, public ::testing::WithParamInterface<ImportCase> {
+protected:
+    void SetUp() override {
+        files.AddFile(kA);
+        files.AddFile(kB);
+        files.AddFile("C:\\X.SCR");
+        files.AddFile("x.spl", {kA, "C:\\missing.scr", kB});
+        files.AddFile("W.SCF", {"100", "100", "320", "240", "2", kB});
+        files.AddFile("C:\\lists\\spls", {kA});
+        files.AddFile("notes.txt", {kA});
+        playlist.SetWallpaperListFile("before.scfg");
+    }
+};
+
+TEST_P(ImportFileTest, ImportsByTypeKeyAndExistence) {
+    const ImportCase& c = GetParam();
+    playlist.ImportFile(c.path);
+    EXPECT_EQ(playlist.Entries(), c.entries);
+    EXPECT_EQ(playlist.WallpaperListFile(), c.wallpaperListFile);
+    EXPECT_EQ(playlist.Selected(), -1);
+    EXPECT_EQ(display.previewRequests, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, ImportFileTest,
+    ::testing::Values(ImportCase{"ScreensaverKeepsItsCapitals", "C:\\X.SCR", {"C:\\X.SCR"}, "before.scfg"},
+                      ImportCase{"MissingScreensaver", "C:\\gone.scr", {}, "before.scfg"},
+                      ImportCase{"ShortPlaylistName", "x.spl", {kA, kB}, "before.scfg"},
+                      ImportCase{"PlaylistWithoutDot", "C:\\lists\\spls", {kA}, "before.scfg"},
+                      ImportCase{"WallpaperPlaylistIsRemembered", "W.SCF", {kB}, "W.SCF"},
+                      ImportCase{"MissingWallpaperPlaylist", "gone.scfg", {}, "before.scfg"},
+                      ImportCase{"OtherType", "notes.txt", {}, "before.scfg"}),
+    [](const auto& info) { return info.param.label; });
+
+TEST_F(PlaylistTest, PlaylistFileTakesOnlyLinesNamingExistingScreensavers) {
+    files.AddFile(kA);
+    files.AddFile("C:\\Savers\\Caps.SCR");
+    files.AddFile("C:\\other.spls", {kA});
+    files.AddFile("x.scr ");
+    files.AddFile("list.spls", {"", kA, "x.scr ", "C:\\missing.scr", "42", "C:\\other.spls",
+                                "C:\\Savers\\Caps.SCR", kA});
+    playlist.ReadPlaylistFile("list.spls");
+    EXPECT_EQ(playlist.Entries(), (Lines{kA, "C:\\Savers\\Caps.SCR", kA}));
+    EXPECT_EQ(view.appendedAt, std::vector<std::size_t>{0});
+}
+
+TEST_F(PlaylistTest, ImportingAPlaylistTwiceDoublesItsEntries) {
+    Seed({kA, kB});
+    files.AddFile("list.spls", {kA, kB});
+    playlist.ImportFile("list.spls");
+    EXPECT_EQ(playlist.Entries(), (Lines{kA, kB, kA, kB}));
+}
+
+struct DropCase {
+    const char* label;
+    std::string path;
+    Lines entries;
+    bool appendedScreensaver;
+};
+
+class ImportDroppedFileTest : public PlaylistTest,
+                              public ::testing::WithParamInterface<DropCase> {
+protected:
+    void SetUp() override {
+        files.AddFile(kA);
+        files.AddFile(kB);
+        files.AddFile("C:\\Drop\\spls", {kA});
+        files.AddFile("C:\\Drop\\list.SPL", {kB});
+        files.AddFile("C:\\Drop\\w.scfg", {"1", "2", "3", "4", "5", kA});
+    }
+};
+
+TEST_P(ImportDroppedFileTest, ImportsScreensaversAndScreensaverPlaylistsOnly) {
+    const DropCase& c = GetParam();
+    EXPECT_EQ(playlist.ImportDroppedFile(c.path), c.appendedScreensaver);
+    EXPECT_EQ(playlist.Entries(), c.entries);
+    EXPECT_EQ(playlist.WallpaperListFile(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, ImportDroppedFileTest,
+    ::testing::Values(DropCase{"Screensaver", kA, {kA}, true},
+                      DropCase{"MissingScreensaver", "C:\\gone.scr", {}, false},
+                      DropCase{"PlaylistNamedSpls", "C:\\Drop\\spls", {kA}, false},
+                      DropCase{"ShortPlaylistName", "C:\\Drop\\list.SPL", {kB}, false},
+                      DropCase{"WallpaperPlaylistIgnored", "C:\\Drop\\w.scfg", {}, false},
+                      DropCase{"Folder", "C:\\Drop", {}, false}),
+    [](const auto& info) { return info.param.label; });
+
+// ---- The ways in ----
+
+TEST_F(PlaylistTest, FileChosenIntoAnEmptySelectionPlaysTheFirstEntry) {
+    files.AddFile(kA);
+    files.AddFile(kB);
+    playlist.AddChosenFiles({kA, kB});
+    EXPECT_EQ(playlist.Selected(), 0);
+    EXPECT_EQ(display.saverFile, kA);
+    EXPECT_TRUE(timer.running);
+}
+
+TEST_F(PlaylistTest, FileChosenWithASelectionChangesNeitherItNorTheRotation) {
+    Seed({kA});
+    Click(0);
+    files.AddFile(kB);
+    playlist.AddChosenFiles({kB});
+    EXPECT_EQ(playlist.Entries(), (Lines{kA, kB}));
+    EXPECT_EQ(playlist.Selected(), 0);
+    EXPECT_EQ(display.previewRequests, 1);
+    EXPECT_FALSE(timer.running);
+}
+
+TEST_F(PlaylistTest, FileChosenThatYieldsNothingOnlyAppliesTheTimerRules) {
+    timer.running = true;
+    playlist.AddChosenFiles({"C:\\gone.scr"});
+    EXPECT_EQ(playlist.Selected(), -1);
+    EXPECT_FALSE(timer.running);
+}
+
+TEST_F(PlaylistTest, UnreadablePlaylistAbandonsTheRestOfTheChosenFiles) {
+    files.AddFile(kA);
+    files.AddFile(kB);
+    files.AddFile("locked.spls", {kB});
+    files.unreadable.insert("locked.spls");
+    EXPECT_THROW(playlist.AddChosenFiles({kA, "locked.spls", kB}), AppError);
+    EXPECT_EQ(playlist.Entries(), Lines{kA});
+    EXPECT_EQ(playlist.Selected(), -1);
+    EXPECT_EQ(display.previewRequests, 0);
+}
+
+TEST_F(PlaylistTest, LoadReplacesTheEntriesButKeepsTheWallpaperFile) {
+    Seed({kA});
+    Click(0);
+    playlist.SetWallpaperListFile("w.scfg");
+    files.AddFile(kB);
+    files.AddFile(kC);
+    files.AddFile("list.spls", {kB, kC});
+    playlist.LoadChosenFile("list.spls");
+    EXPECT_EQ(playlist.Entries(), (Lines{kB, kC}));
+    EXPECT_EQ(playlist.Selected(), 0);
+    EXPECT_EQ(display.saverFile, kB);
+    EXPECT_TRUE(timer.running);
+    EXPECT_EQ(playlist.WallpaperListFile(), "w.scfg");
+}
+
+TEST_F(PlaylistTest, LoadOfAFileWithoutEntriesLeavesAnEmptyPlaylist) {
+    Seed({kA, kB});
+    files.AddFile("empty.spls", {"C:\\gone.scr"});
+    playlist.LoadChosenFile("empty.spls");
+    EXPECT_TRUE(playlist.Entries().empty());
+    EXPECT_EQ(playlist.Selected(), -1);
+}
+
+TEST_F(PlaylistTest, FolderIsImportedByTheDropRuleInListingOrder) {
+    files.folders["D:\\pick"] = {"D:\\Pick", {"A.scr", "b.spls", "c.scfg", "d.scr", "e.SCR"}};
+    files.AddFile("D:\\Pick\\A.scr");
+    files.AddFile("D:\\Pick\\b.spls", {kA});
+    files.AddFile("D:\\Pick\\c.scfg", {kB});
+    files.AddFile("D:\\Pick\\e.SCR");
+    files.AddFile(kA);
+    files.AddFile(kB);
+    playlist.AddFolder("D:\\pick");
+    EXPECT_EQ(playlist.Entries(), (Lines{"D:\\Pick\\A.scr", kA, "D:\\Pick\\e.SCR"}));
+    EXPECT_EQ(playlist.Selected(), -1);
+    EXPECT_EQ(playlist.WallpaperListFile(), "");
+    EXPECT_FALSE(timer.running);
+}
+
+class WindowsAndSystemTest : public PlaylistTest {
+protected:
+    void SetUp() override {
+        files.folders["C:\\WINDOWS"] = {"C:\\WINDOWS", {"a.scr", "list.spls"}};
+        files.folders["C:\\WINDOWS\\system32"] = {"C:\\WINDOWS\\system32", {"b.scr"}};
+        for (const char* path : {"C:\\WINDOWS\\a.scr", "C:\\WINDOWS\\list.spls",
+                                 "C:\\WINDOWS\\system32\\b.scr"}) {
+            files.AddFile(path);
+        }
+    }
+    const Lines found{"C:\\WINDOWS\\a.scr", "C:\\WINDOWS\\list.spls",
+                      "C:\\WINDOWS\\system32\\b.scr"};
+};
+
+TEST_F(WindowsAndSystemTest, AppendsEveryListedNameAndPlaysTheFirst) {
+    playlist.AddWindowsAndSystem("C:\\WINDOWS", "C:\\WINDOWS\\system32");
+    EXPECT_EQ(files.foldersListed, (Lines{"C:\\WINDOWS", "C:\\WINDOWS\\system32"}));
+    EXPECT_EQ(playlist.Entries(), found);
+    EXPECT_EQ(playlist.Selected(), 0);
+    EXPECT_EQ(display.saverFile, found[0]);
+    EXPECT_TRUE(timer.running);
+}
+
+TEST_F(WindowsAndSystemTest, KeepsTheSelectionButStillAppliesTheTimerRules) {
+    Seed({kA});
+    Click(0);
+    playlist.AddWindowsAndSystem("C:\\WINDOWS", "C:\\WINDOWS\\system32");
+    playlist.AddWindowsAndSystem("C:\\WINDOWS", "C:\\WINDOWS\\system32");
+    EXPECT_EQ(playlist.Count(), 7u);
+    EXPECT_EQ(playlist.Selected(), 0);
+    EXPECT_EQ(display.previewRequests, 1);
+    EXPECT_TRUE(timer.running);
+}
+
+TEST_F(WindowsAndSystemTest, NothingFoundLeavesNoSelection) {
+    files.folders["C:\\WINDOWS"].names.clear();
+    files.folders["C:\\WINDOWS\\system32"].names.clear();
+    playlist.AddWindowsAndSystem("C:\\WINDOWS", "C:\\WINDOWS\\system32");
+    EXPECT_EQ(playlist.Selected(), -1);
+    EXPECT_EQ(display.previewRequests, 0);
+}
+
+TEST_F(PlaylistTest, DropOnThePlaylistWindowOnlyAppends) {
+    files.AddFile(kA);
+    files.AddFile(kB);
+    playlist.DropOnPlaylistWindow({kA, kB});
+    EXPECT_EQ(playlist.Entries(), (Lines{kA, kB}));
+    EXPECT_EQ(playlist.Selected(), -1);
+    EXPECT_EQ(display.previewRequests, 0);
+    EXPECT_FALSE(timer.running);
+}
+
+TEST_F(PlaylistTest, DropOnThePlayerPlaysEachDroppedScreensaverInTurn) {
+    Seed({kA});
+    files.AddFile(kB);
+    files.AddFile(kC);
+    files.AddFile(kD);
+    files.AddFile("list.spls", {kD});
+    playlist.DropOnPlayer({kB, "list.spls", kC, "C:\\gone.scr"});
+    EXPECT_EQ(playlist.Entries(), (Lines{kA, kB, kD, kC}));
+    EXPECT_EQ(playlist.Selected(), 3);
+    EXPECT_EQ(display.saverFile, kC);
+    EXPECT_EQ(display.previewRequests, 2);
+    EXPECT_TRUE(timer.running);
+}
+
+TEST_F(PlaylistTest, DropOnThePlayerStopsAtAnUnreadablePlaylist) {
+    files.AddFile(kA);
+    files.AddFile(kB);
+    files.AddFile("locked.spls");
+    files.unreadable.insert("locked.spls");
+    EXPECT_THROW(playlist.DropOnPlayer({kA, "locked.spls", kB}), AppError);
+    EXPECT_EQ(playlist.Entries(), Lines{kA});
+    EXPECT_EQ(display.saverFile, kA);
+}
+
+TEST_F(PlaylistTest, NewEmptiesButLeavesTheCurrentScreensaverAndTimer) {
+    Seed({kA, kB});
+    Click(0);
+    playlist.Clear();
+    EXPECT_TRUE(playlist.Entries().empty());
+    EXPECT_EQ(playlist.Selected(), -1);
+    EXPECT_EQ(display.label2, kA);
+    EXPECT_TRUE(timer.running);
+    playlist.Timer1Timer();
+    EXPECT_EQ(display.previewRequests, 1);
+}
+
+TEST_F(PlaylistTest, ALongPlaylistReachesTheViewInOneBatch) {
+    Lines lines;
+    for (int i = 0; i < 100000; ++i) {
+        lines.push_back("C:\\Savers\\s" + std::to_string(i) + ".scr");
+        files.AddFile(lines.back());
+    }
+    Seed({kA});
+    files.AddFile("long.spls", lines);
+    playlist.ImportFile("long.spls");
+    EXPECT_EQ(playlist.Count(), 100001u);
+    EXPECT_EQ(view.appendedAt, (std::vector<std::size_t>{0, 1}));
+}
+
+}  // namespace
+}  // namespace vr
