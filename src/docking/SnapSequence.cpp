@@ -1,0 +1,78 @@
+#include "docking/SnapSequence.h"
+
+#include "docking/Snapping.h"
+
+namespace vr {
+
+namespace {
+
+DockPoint ToScreen(DockPoint p, DockSize own, ScreenSize screen) {
+    return SnapToScreen(p.x, p.y, own.width, own.height, screen.width, screen.height);
+}
+
+DockPoint ToWindow(DockPoint p, DockSize own, const std::optional<DockRect>& neighbour) {
+    if (!neighbour) return p;
+    return SnapToWindow(p.x, p.y, own.width, own.height, neighbour->left, neighbour->top,
+                        neighbour->width, neighbour->height);
+}
+
+// The host window and the playlist window share one sequence: the screen, the other of the two,
+// then the player bar. A carried window keeps exactly the place the bar gives it.
+DockPoint SnapCarriableRequest(DockPoint request, DockSize own,
+                               const std::optional<DockRect>& otherWindow,
+                               const std::optional<DockRect>& playerBar, ScreenSize screen,
+                               bool carried, bool wallpaperMode) {
+    if (wallpaperMode || carried) return request;
+    DockPoint p = ToScreen(request, own, screen);
+    p = ToWindow(p, own, otherWindow);
+    return ToWindow(p, own, playerBar);
+}
+
+bool OffsetsZero(std::int32_t offsetX, std::int32_t offsetY) {
+    return offsetX == 0 && offsetY == 0;
+}
+
+}  // namespace
+
+DockPoint SnapPlaylistRequest(DockPoint request, DockSize own, const std::optional<DockRect>& host,
+                              const std::optional<DockRect>& playerBar, ScreenSize screen,
+                              const DockingState& state, bool wallpaperMode) {
+    return SnapCarriableRequest(request, own, host, playerBar, screen, state.FPlaylistDocked,
+                                wallpaperMode);
+}
+
+DockPoint SnapHostRequest(DockPoint request, DockSize own, const std::optional<DockRect>& playlist,
+                          const std::optional<DockRect>& playerBar, ScreenSize screen,
+                          const DockingState& state, bool wallpaperMode) {
+    return SnapCarriableRequest(request, own, playlist, playerBar, screen, state.FHostDocked,
+                                wallpaperMode);
+}
+
+DockPoint SnapPlayerBarRequest(DockPoint request, DockSize own,
+                               const std::optional<DockRect>& playlist,
+                               const std::optional<DockRect>& host, ScreenSize screen,
+                               const DockingState& state, bool wallpaperMode) {
+    if (wallpaperMode) return request;
+    DockPoint p = request;
+    if (OffsetsZero(state.FPlaylistOffsetX, state.FPlaylistOffsetY)) p = ToWindow(p, own, playlist);
+    if (OffsetsZero(state.FHostOffsetX, state.FHostOffsetY)) p = ToWindow(p, own, host);
+    return ToScreen(p, own, screen);
+}
+
+DockPoint SnapRequest(DockRole self, DockPoint request, DockSize own, const PlayerRects& windows,
+                      ScreenSize screen, const DockingState& state, bool wallpaperMode) {
+    switch (self) {
+        case DockRole::Playlist:
+            return SnapPlaylistRequest(request, own, windows.host, windows.playerBar, screen, state,
+                                       wallpaperMode);
+        case DockRole::Host:
+            return SnapHostRequest(request, own, windows.playlist, windows.playerBar, screen, state,
+                                   wallpaperMode);
+        case DockRole::PlayerBar:
+            return SnapPlayerBarRequest(request, own, windows.playlist, windows.host, screen, state,
+                                        wallpaperMode);
+    }
+    return request;
+}
+
+}  // namespace vr
