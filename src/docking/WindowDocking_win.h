@@ -1,0 +1,35 @@
+#pragma once
+// Snapping and carrying for the player bar, the host window and the playlist window, called from
+// their message handlers. Rectangles and the screen size are asked of the system at each call.
+#include <windows.h>
+
+#include "docking/DockingState.h"
+#include "docking/SnapSequence.h"
+
+namespace vr {
+
+// The three player windows; a null HWND is a window that does not exist (yet). `state` is the
+// player bar's docking state and is never null.
+struct PlayerWindows {
+    HWND playerBar;
+    HWND host;
+    HWND playlist;
+    DockingState* state;
+    bool wallpaperMode;
+};
+
+// WM_WINDOWPOSCHANGING of the window `self` (request.hwnd): pulls the proposed x and y onto
+// nearby screen and window edges. Nothing else in the request is read or changed. The handler
+// returns 0 without passing the message on.
+void SnapPositionRequest(DockRole self, const PlayerWindows& w, WINDOWPOS& request);
+
+// The player bar's WM_ENTERSIZEMOVE, after the default processing: decides which windows the
+// move carries.
+void BeginCarry(const PlayerWindows& w);
+// The player bar's WM_MOVE, after the default processing: places the carried windows at their
+// offsets from the bar. A failure ends this placing silently; the next WM_MOVE tries again.
+void CarryDocked(const PlayerWindows& w);
+// The player bar's WM_EXITSIZEMOVE, after the default processing: releases the carried windows.
+void EndCarry(const PlayerWindows& w);
+
+}  // namespace vr
