@@ -1,0 +1,15 @@
+#include "about/Products.h"
+
+#include "about/Links.h"
+
+namespace vr {
+
+std::optional<std::size_t> ProductAt(int x, int y) {
+    for (std::size_t i = 0; i < kProducts.size(); ++i)
+        if (kProducts[i].place.Contains(x, y)) return i;
+    return std::nullopt;
+}
+
+std::string ProductPageUrl(const Product& product) { return MakerPageUrl(product.page); }
+
+}  // namespace vr
