@@ -1,6 +1,7 @@
 #pragma once
 // Controls as data, and thin value wrappers with one SendMessage per method.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <span>
 #include <string>

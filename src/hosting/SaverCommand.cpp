@@ -1,0 +1,22 @@
+#include "hosting/SaverCommand.h"
+
+namespace vr {
+namespace {
+
+std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+
+}  // namespace
+
+std::string PreviewCommandLine(const std::string& saverPath, std::uintptr_t paneHandle) {
+    return Quoted(saverPath) + " /p " + std::to_string(paneHandle);
+}
+
+std::string FullScreenCommandLine(const std::string& saverPath) { return Quoted(saverPath) + " /s "; }
+
+std::string ConfigureCommandLine(const std::string& saverPath) { return Quoted(saverPath) + " /c "; }
+
+std::string InstallParameters(const std::string& saverPath) {
+    return "desk.cpl,InstallScreenSaver " + saverPath;
+}
+
+}  // namespace vr

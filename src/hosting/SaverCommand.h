@@ -1,0 +1,16 @@
+#pragma once
+// Command lines that start a screensaver with one of its switches. The path is quoted: unquoted,
+// a path with blanks would let the system start a different program (C:\Program.exe for a
+// saver under "C:\Program Files").
+#include <cstdint>
+#include <string>
+
+namespace vr {
+
+std::string PreviewCommandLine(const std::string& saverPath, std::uintptr_t paneHandle);
+std::string FullScreenCommandLine(const std::string& saverPath);
+std::string ConfigureCommandLine(const std::string& saverPath);
+// Parameters for rundll32, which hands the rest of its line to the display control panel as is.
+std::string InstallParameters(const std::string& saverPath);
+
+}  // namespace vr

@@ -1,0 +1,17 @@
+#pragma once
+// The real file system behind the playlist and settings rules.
+#include "playlist/FileSystem.h"
+
+namespace vr {
+
+class WinFileSystemImpl : public FileSystem {
+public:
+    bool FileExists(const std::string& path) override;
+    std::vector<std::string> ReadLines(const std::string& path) override;
+    void WriteLines(const std::string& path, const std::vector<std::string>& lines) override;
+    FolderListing ListFolder(const std::string& folder) override;
+};
+
+FileSystem& WinFileSystem();
+
+}  // namespace vr

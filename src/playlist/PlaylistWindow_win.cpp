@@ -1,0 +1,424 @@
+#include "playlist/PlaylistWindow_win.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <array>
+
+#include "app/Program_win.h"
+#include "hosting/HostWindow_win.h"
+#include "hosting/SaverCommand.h"
+#include "hosting/SaverProcess_win.h"
+#include "hosting/Wallpaper_win.h"
+#include "platform/Application_win.h"
+#include "platform/Drop_win.h"
+#include "platform/FileDialogs_win.h"
+#include "platform/FileSystem_win.h"
+#include "player/PlayerBar_win.h"
+#include "player/WallpaperPlaylist.h"
+#include "playlist/PlaylistWindowIds.h"
+
+namespace vr {
+namespace {
+
+using namespace PlaylistWindowId;
+
+constexpr UINT_PTR kRotationTimerId = 1;
+constexpr unsigned kInitialRotationMs = 5000;
+constexpr int kPanelHeight = 137;
+constexpr int kItemHeight = 13;
+constexpr int kDragThreshold = 5;
+constexpr int kPanel = -1;  // parent marker: the bottom panel
+constexpr int kForm = 0;    // parent marker: the window's client area
+
+constexpr DWORD kPush = WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
+constexpr DWORD kGroup = WS_VISIBLE | BS_GROUPBOX;
+
+// Places are relative to the parent named in the second column; Panel1 is the bottom strip of
+// the client area, the group boxes lie on it. Table order is the Tab order.
+struct PlacedControl {
+    ControlSpec spec;
+    int parent;
+};
+
+const char* const kHelpText =
+    "What is this? It's cool! ;-) If you double-click on a \r\n"
+    "wallpaper playlist file the Veilrunner opens it \r\n"
+    "in desktop wallpaper mode and puts the \r\n"
+    "screensavers like wallpapers on the desktop. Try it!\r\n"
+    "\r\n"
+    "Use the player window to define where the desktop \r\n"
+    "wallpaper mode window will be placed and in which \r\n"
+    "size. All settings are stored separately in each \r\n"
+    "wallpaper playlist file. This way, you can even \r\n"
+    "configure more than one player to run in desktop \r\n"
+    "wallpaper mode, e.g. one in 320 x 240 in the top right \r\n"
+    "corner and another one in 1024 x 768 on your \r\n"
+    "secondary monitor...\r\n"
+    "\r\n"
+    "Double-click this box to close it! :-)\r\n";
+
+const std::array<PlacedControl, 22> kControls{{
+    {{ListBox1, WC_LISTBOXA, "", 0, 0, 622, 358,
+      WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE}, kForm},
+    {{GroupBox3, WC_BUTTONA, " Screensaver  ", 6, 4, 227, 61, kGroup}, kPanel},
+    {{Button6, WC_BUTTONA, "Configure...", 8, 24, 65, 25, kPush | WS_GROUP | WS_DISABLED}, GroupBox3},
+    {{Button7, WC_BUTTONA, "Run...", 80, 24, 65, 25, kPush | WS_DISABLED}, GroupBox3},
+    {{Button9, WC_BUTTONA, "Install...", 152, 24, 65, 25, kPush}, GroupBox3},
+    {{GroupBox1, WC_BUTTONA, " Add  ", 6, 70, 227, 61, kGroup}, kPanel},
+    {{Button1, WC_BUTTONA, "File...", 8, 24, 65, 25, kPush | WS_GROUP}, GroupBox1},
+    {{Button2, WC_BUTTONA, "Dir...", 80, 24, 65, 25, kPush}, GroupBox1},
+    {{Button8, WC_BUTTONA, "Win + Sys", 152, 24, 65, 25, kPush | WS_DISABLED}, GroupBox1},
+    {{GroupBox2, WC_BUTTONA, " Playlist  ", 240, 4, 83, 127, kGroup}, kPanel},
+    {{Button3, WC_BUTTONA, "New", 8, 24, 65, 25, kPush | WS_GROUP}, GroupBox2},
+    {{Button4, WC_BUTTONA, "Save...", 8, 57, 65, 25, kPush}, GroupBox2},
+    {{Button5, WC_BUTTONA, "Load...", 8, 90, 65, 25, kPush}, GroupBox2},
+    {{GroupBox4, WC_BUTTONA, " Desktop Wallpaper Mode Playlist  ", 328, 4, 289, 127, kGroup}, kPanel},
+    {{Memo1, WC_EDITA, kHelpText, 8, 24, 273, 90,
+      WS_VISIBLE | WS_TABSTOP | WS_GROUP | WS_VSCROLL | ES_MULTILINE | ES_READONLY, WS_EX_CLIENTEDGE}, GroupBox4},
+    {{RadioButton3, WC_BUTTONA, "Use whole desktop workarea", 16, 25, 249, 17,
+      WS_VISIBLE | WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON}, GroupBox4},
+    {{RadioButton2, WC_BUTTONA, "Use player window", 16, 44, 249, 17, WS_VISIBLE | BS_AUTORADIOBUTTON}, GroupBox4},
+    {{RadioButton1, WC_BUTTONA, "Use player window's client area", 16, 63, 249, 17,
+      WS_VISIBLE | BS_AUTORADIOBUTTON}, GroupBox4},
+    {{Button12, WC_BUTTONA, "Run...", 216, 24, 65, 25, kPush | WS_GROUP}, GroupBox4},
+    {{Button10, WC_BUTTONA, "Close", 216, 57, 65, 25, kPush}, GroupBox4},
+    {{Button11, WC_BUTTONA, "Save...", 216, 89, 65, 25, kPush}, GroupBox4},
+    {{Button13, WC_BUTTONA, "Add to autostart folder!", 8, 89, 201, 25, kPush}, GroupBox4},
+}};
+
+const PlacedControl* FindControl(int id) {
+    for (const PlacedControl& c : kControls)
+        if (c.spec.id == id) return &c;
+    return nullptr;
+}
+
+// Where a control lies in the client area of a window of the given client size.
+RECT PlaceOf(const PlacedControl& c, SIZE client) {
+    if (c.spec.id == ListBox1) return {0, 0, client.cx, std::max<LONG>(0, client.cy - kPanelHeight)};
+    POINT origin{0, client.cy - kPanelHeight};
+    for (const PlacedControl* p = FindControl(c.parent); p; p = FindControl(p->parent)) {
+        origin.x += p->spec.x;
+        origin.y += p->spec.y;
+    }
+    return {origin.x + c.spec.x, origin.y + c.spec.y, origin.x + c.spec.x + c.spec.w,
+            origin.y + c.spec.y + c.spec.h};
+}
+
+const char* const kOpenFilter =
+    "Screensaver or Playlist|*.scr; *.spls; *.scfg|Screensaver |*.scr|Screensaver Playlist|*.spls|"
+    "Desktop Wallpaper Mode Playlist|*.scfg";
+const char* const kPlaylistSaveFilter = "Screensaver Playlist|*.spls";
+const char* const kWallpaperSaveFilter = "Desktop Wallpaper Mode Playlist|*.scfg";
+
+OpenDialog& OpenDialog2() {
+    static OpenDialog dialog(kOpenFilter, "scr");
+    return dialog;
+}
+
+}  // namespace
+
+TForm1::TForm1()
+    : playlist_(std::make_unique<Playlist>(WinFileSystem(), static_cast<SaverDisplay&>(*this),
+                                           static_cast<RotationTimer&>(*this), static_cast<PlaylistView&>(*this))) {}
+
+void TForm1::CreateHidden(HWND owner) {
+    WindowSpec spec;
+    spec.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX | WS_CLIPCHILDREN;
+    spec.exStyle = WS_EX_CONTROLPARENT;
+    spec.caption = "Playlist";
+    spec.left = 649;
+    spec.top = 288;
+    spec.width = 630;
+    spec.height = 529;
+    spec.parent = owner;
+    Create({.className = "TForm1"}, spec);
+    timer1_ = std::make_unique<EventTimer>(Handle(), kRotationTimerId, kInitialRotationMs);
+
+    std::vector<ControlSpec> specs;
+    for (const PlacedControl& c : kControls) specs.push_back(c.spec);
+    CreateControls(Handle(), specs, DefaultFont());
+    Layout();
+    SendMessageA(ListBox1().Handle(), LB_SETITEMHEIGHT, 0, kItemHeight);
+    Button(Handle(), RadioButton3).SetChecked(true);
+    SetWindowSubclass(ListBox1().Handle(), ListProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    SetWindowSubclass(GetDlgItem(Handle(), Memo1), MemoProc, 0, reinterpret_cast<DWORD_PTR>(this));
+
+    // FormCreate
+    DragAcceptFiles(Handle(), TRUE);
+    playlist_->SetWallpaperListFile("");
+}
+
+void TForm1::Layout() {
+    SIZE client = ClientSize();
+    for (const PlacedControl& c : kControls) {
+        RECT r = PlaceOf(c, client);
+        MoveWindow(GetDlgItem(Handle(), c.spec.id), r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+    }
+}
+
+void TForm1::ShowInFront() {
+    ShowWindow(Handle(), SW_SHOW);
+    BringWindowToTop(Handle());
+}
+
+void TForm1::ShowWithListFocused() {
+    ShowWindow(Handle(), SW_SHOW);
+    ListBox1().Focus();
+}
+
+void TForm1::SetSaverButtonsEnabled(bool enabled) {
+    for (int id : {Button6, Button7, Button8}) EnableWindow(GetDlgItem(Handle(), id), enabled);
+}
+
+bool TForm1::HelpTextVisible() const { return IsWindowVisible(GetDlgItem(Handle(), Memo1)) != FALSE; }
+
+// Hidden help text uncovers the controls beneath it.
+void TForm1::SetHelpTextVisible(bool visible) { ShowWindow(GetDlgItem(Handle(), Memo1), visible ? SW_SHOW : SW_HIDE); }
+
+PlacementChoice TForm1::Placement() const {
+    if (Button(Handle(), RadioButton1).Checked()) return PlacementChoice::PlayerClientArea;
+    if (Button(Handle(), RadioButton2).Checked()) return PlacementChoice::PlayerWindow;
+    return PlacementChoice::WholeWorkarea;
+}
+
+void TForm1::SetPlacement(PlacementChoice choice) {
+    const int id = choice == PlacementChoice::PlayerClientArea ? RadioButton1
+                   : choice == PlacementChoice::PlayerWindow   ? RadioButton2
+                                                                : RadioButton3;
+    CheckRadioButton(Handle(), RadioButton3, RadioButton1, id);
+}
+
+// ---- handlers ----
+
+void TForm1::FormShow() { TheProgram().playerBar->SetPlaylistButtonVisible(false); }
+
+void TForm1::FormClose() {
+    ShowWindow(Handle(), SW_HIDE);
+    TheProgram().playerBar->SetPlaylistButtonVisible(true);
+}
+
+void TForm1::Button1Click(bool load) {
+    DWORD options = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+    if (!load) options |= OFN_ALLOWMULTISELECT;
+    std::vector<std::string> chosen = OpenDialog2().Execute(Handle(), options);
+    if (chosen.empty()) return;
+    if (load)
+        playlist_->LoadChosenFile(chosen.front());
+    else
+        playlist_->AddChosenFiles(chosen);
+}
+
+void TForm1::Button2Click() {
+    if (auto folder = BrowseForFolder("Please Select a Folder")) playlist_->AddFolder(*folder);
+}
+
+void TForm1::Button4Click(int sender) {
+    const bool wallpaperForm = sender != Button4;
+    auto name = ChooseSaveName(Handle(), wallpaperForm ? kWallpaperSaveFilter : kPlaylistSaveFilter, "spls",
+                               OFN_HIDEREADONLY | OFN_PATHMUSTEXIST);
+    if (!name) return;
+    if (!wallpaperForm) {
+        WinFileSystem().WriteLines(*name, playlist_->Entries());
+        return;
+    }
+    TfrmSVDActive& host = *TheProgram().host;
+    PlacementSource source;
+    source.choice = Placement();
+    POINT origin{0, 0};
+    ClientToScreen(host.Handle(), &origin);
+    SIZE client = host.ClientSize();
+    RECT outer = host.WindowRect();
+    source.hostClientScreenX = origin.x;
+    source.hostClientScreenY = origin.y;
+    source.hostClientWidth = client.cx;
+    source.hostClientHeight = client.cy;
+    source.hostWindow = {outer.left, outer.top, outer.right, outer.bottom};
+    source.hostMaximized = host.IsMaximized();
+    if (auto progman = ProgramManagerRect())
+        source.programManager = ScreenRect{progman->left, progman->top, progman->right, progman->bottom};
+    WinFileSystem().WriteLines(*name, BuildWallpaperPlaylist(WallpaperPlacement(source),
+                                                             TheProgram().playerBar->IntervalItem(),
+                                                             playlist_->Entries()));
+    playlist_->SetWallpaperListFile(*name);
+}
+
+void TForm1::Button6Click() {
+    Application::ProcessMessages();
+    StartSaverDetached(ConfigureCommandLine(TheProgram().playerBar->FSaverFile));
+}
+
+void TForm1::Button7Click() {
+    TfrmSVDActive& host = *TheProgram().host;
+    host.StopPreviews();
+    RunSaverAndWait(FullScreenCommandLine(TheProgram().playerBar->FSaverFile));
+    // A width nudge there and back makes the host restart the preview at its old size.
+    host.SetClientWidth(host.ClientSize().cx - 1);
+    host.SetClientWidth(host.ClientSize().cx + 1);
+}
+
+void TForm1::Button8Click() {
+    char windows[MAX_PATH]{};
+    char system[MAX_PATH]{};
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    GetSystemDirectoryA(system, MAX_PATH);
+    playlist_->AddWindowsAndSystem(windows, system);
+}
+
+void TForm1::Button9Click() {
+    ShellExecuteA(Application::Handle(), "open", "rundll32.exe",
+                  InstallParameters(TheProgram().playerBar->DisplayedSaver()).c_str(), nullptr, SW_SHOWNORMAL);
+}
+
+void TForm1::Button10Click() { CloseEmbeddedPlayers(GetDlgItem(Handle(), Button10)); }
+
+void TForm1::Button12Click() {
+    if (playlist_->WallpaperListFile().empty()) Button4Click(Button12);
+    if (!playlist_->WallpaperListFile().empty()) OpenWallpaperFile(playlist_->WallpaperListFile());
+}
+
+void TForm1::Button13Click() {
+    if (playlist_->WallpaperListFile().empty()) Button4Click(Button13);
+    if (!playlist_->WallpaperListFile().empty()) AddToAutostart(Handle(), playlist_->WallpaperListFile());
+}
+
+void TForm1::Memo1DblClick() { SetHelpTextVisible(false); }
+
+void TForm1::OnDrop(const std::vector<std::string>& paths) { playlist_->DropOnPlaylistWindow(paths); }
+
+void TForm1::OnCommand(int id, int code) {
+    if (id == PlaylistWindowId::ListBox1) {
+        if (code == LBN_SELCHANGE && !dragging_) {
+            playlist_->NoteUserSelection(ListBox1().Selected());
+            playlist_->ListBox1Click();
+        }
+        return;
+    }
+    if (code != BN_CLICKED) return;
+    switch (id) {
+    case Button1: Button1Click(false); break;
+    case Button5: Button1Click(true); break;
+    case Button2: Button2Click(); break;
+    case Button3: playlist_->Clear(); break;
+    case Button4: case Button11: Button4Click(id); break;
+    case Button6: Button6Click(); break;
+    case Button7: Button7Click(); break;
+    case Button8: Button8Click(); break;
+    case Button9: Button9Click(); break;
+    case Button10: Button10Click(); break;
+    case Button12: Button12Click(); break;
+    case Button13: Button13Click(); break;
+    }
+}
+
+LRESULT TForm1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_TIMER:
+        if (wParam == kRotationTimerId) playlist_->Timer1Timer();
+        return 0;
+    case WM_SIZE:
+        Layout();
+        return 0;
+    case WM_SHOWWINDOW:
+        if (wParam) FormShow();
+        return Default(msg, wParam, lParam);
+    case WM_CLOSE:
+        FormClose();
+        return 0;
+    case WM_DROPFILES: {
+        Default(msg, wParam, lParam);
+        DropRelease release(reinterpret_cast<HDROP>(wParam));
+        OnDrop(DroppedPaths(reinterpret_cast<HDROP>(wParam)));
+        return 0;
+    }
+    case WM_COPYDATA:
+        return QueueTestDrop(Handle(), *reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+    case kQueuedTestDropMessage:
+        OnDrop(TakeQueuedTestDrop(lParam));
+        return 0;
+    case WM_WINDOWPOSCHANGING:
+        SnapPositionRequest(DockRole::Playlist, TheProgram().playerBar->DockingWindows(),
+                            *reinterpret_cast<WINDOWPOS*>(lParam));
+        return 0;
+    case WM_DESTROY:
+        DragAcceptFiles(Handle(), FALSE);
+        return 0;
+    }
+    return Default(msg, wParam, lParam);
+}
+
+// ---- the list's own messages ----
+
+// Keys reach the rules before the list moves its selection; a press selects at once, and only a
+// move of a few pixels with the button held turns it into a drag that reorders the playlist.
+bool TForm1::OnListMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    switch (msg) {
+    case WM_KEYDOWN:
+        playlist_->ListBox1KeyDown(static_cast<unsigned>(wParam));
+        return false;
+    case WM_LBUTTONDOWN:
+        pressed_ = true;
+        dragging_ = false;
+        dragStart_ = at;
+        return false;
+    case WM_MOUSEMOVE:
+        if (!pressed_ || !(wParam & MK_LBUTTON)) return false;
+        if (!dragging_ && (std::abs(at.x - dragStart_.x) >= kDragThreshold || std::abs(at.y - dragStart_.y) >= kDragThreshold))
+            dragging_ = true;
+        if (dragging_) SetCursor(LoadCursor(nullptr, IDC_SIZENS));
+        return dragging_;  // while dragging, the list must not move its selection along
+    case WM_LBUTTONUP:
+        pressed_ = false;
+        if (!dragging_) return false;
+        ReleaseCapture();
+        dragging_ = false;
+        playlist_->ListBox1DragDrop(ListBox1().ItemAt(at));
+        return true;
+    case WM_CAPTURECHANGED:
+        return dragging_;
+    }
+    return false;
+}
+
+LRESULT CALLBACK TForm1::ListProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+    bool consumed = false;
+    Guarded([&] { consumed = reinterpret_cast<TForm1*>(self)->OnListMessage(msg, wParam, lParam); });
+    return consumed ? 0 : DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK TForm1::MemoProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+    if (msg == WM_LBUTTONDBLCLK) {
+        Guarded([&] { reinterpret_cast<TForm1*>(self)->Memo1DblClick(); });
+        return 0;
+    }
+    return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+// ---- what the rules change elsewhere ----
+
+std::string TForm1::DisplayedSaver() const { return TheProgram().playerBar->DisplayedSaver(); }
+void TForm1::ShowSaver(const std::string& path) { TheProgram().playerBar->ShowSaver(path); }
+void TForm1::SetSaverFile(const std::string& path) { TheProgram().playerBar->FSaverFile = path; }
+void TForm1::SetHostCaption(const std::string& caption) { SetWindowTextA(TheProgram().host->Handle(), caption.c_str()); }
+void TForm1::SetConfigureEnabled(bool enabled) { EnableWindow(GetDlgItem(Handle(), Button6), enabled); }
+void TForm1::RequestPreviewStart() { TheProgram().host->RequestPreviewStart(); }
+bool TForm1::WallpaperMode() const { return TheProgram().playerBar->FWallpaperMode; }
+
+void TForm1::EntriesAppended(std::size_t firstNew) { ListBox1().AddMany(playlist_->Entries(), firstNew); }
+void TForm1::EntryRemoved(std::size_t index) { ListBox1().Remove(static_cast<int>(index)); }
+void TForm1::EntryMoved(std::size_t from, std::size_t to) {
+    ListBox1().Remove(static_cast<int>(from));
+    ListBox1().Insert(static_cast<int>(to), playlist_->Entries()[to]);
+}
+void TForm1::EntriesCleared() { ListBox1().Clear(); }
+void TForm1::SelectionChanged(int index) { ListBox1().Select(index); }
+
+ListBox TForm1::ListBox1() const { return ListBox(Handle(), PlaylistWindowId::ListBox1); }
+
+}  // namespace vr
