@@ -1,0 +1,300 @@
+#include "player/StartupSequence.h"
+
+#include <gtest/gtest.h>
+
+#include "player/Choices.h"
+#include "playlist/TextLines.h"
+#include "playlist_fakes.h"
+
+namespace vr {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+const std::string kFolder = "C:\\Prog\\";
+const std::string kConfig = "C:\\Prog\\config.cfg";
+const std::string kSaved = "C:\\Prog\\myList.spls";
+const std::string kA = "C:\\Savers\\Aurora.scr";
+const std::string kB = "C:\\Savers\\Bubbles.scr";
+const std::string kC = "C:\\Savers\\Comets.scr";
+const std::string kWin = "C:\\WINDOWS\\w.scr";
+const std::string kSys = "C:\\WINDOWS\\system32\\s.scr";
+
+const char* GeometryName(Geometry g) {
+    switch (g) {
+        case Geometry::Left: return "left";
+        case Geometry::Top: return "top";
+        case Geometry::ClientWidth: return "width";
+        case Geometry::ClientHeight: return "height";
+    }
+    return "?";
+}
+
+// Writes down what the sequence asks of the windows, and passes the interval on to the
+// rotation timer as the player bar's TimeComboChange does.
+class RecordingWorld : public StartupWorld {
+public:
+    RecordingWorld(test::FakeRotationTimer& timer, Playlist& playlist)
+        : timer_(timer), playlist_(playlist) {}
+
+    Lines log;
+    bool hostVisible = false;
+
+    void SetHost(Geometry g, int v) override { Note("host", g, v); }
+    void SetPlayerBar(Geometry g, int v) override { Note("bar", g, v); }
+    void SetPlaylistWindow(Geometry g, int v) override { Note("list", g, v); }
+    void SelectInterval(int item) override {
+        log.push_back("interval " + std::to_string(item));
+        if (const auto ms = IntervalOfItem(item)) timer_.interval = *ms;
+        playlist_.ListBox1Click();
+    }
+    void SyncSaverDisplay() override { log.push_back("sync"); }
+    void ShowPlaylistWindowFocused() override { log.push_back("show playlist"); }
+    void ShowHelpText(bool visible) override { log.push_back(visible ? "help on" : "help off"); }
+    bool HostVisible() override { return hostVisible; }
+    void ShowHost() override {
+        hostVisible = true;
+        log.push_back("show host");
+    }
+    void SetHostCaption(const std::string& caption) override { log.push_back("caption " + caption); }
+    void HideApplicationWindow() override { log.push_back("hide taskbar"); }
+    void MaximizeHost() override { log.push_back("maximize"); }
+    void SetPlacementChoice(PlacementChoice c) override {
+        log.push_back("placement " + std::to_string(static_cast<int>(c)));
+    }
+    std::string WindowsFolder() override { return "C:\\WINDOWS"; }
+    std::string SystemFolder() override { return "C:\\WINDOWS\\system32"; }
+
+private:
+    void Note(const char* window, Geometry g, int v) {
+        log.push_back(std::string(window) + " " + GeometryName(g) + " " + std::to_string(v));
+    }
+    test::FakeRotationTimer& timer_;
+    Playlist& playlist_;
+};
+
+const Lines kDefaultPlacement{"host left 341", "host top 113", "host width 474",
+                              "host height 355", "bar left 341", "bar top 37",
+                              "list left 1", "list top 37", "list width 327",
+                              "list height 431"};
+
+Lines Concat(Lines a, const Lines& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+Lines ConfigWith(std::size_t line, const std::string& value) {
+    Lines lines(18, "");
+    lines[0] = "Veilrunner 2.00 Config File";
+    lines[line] = value;
+    return lines;
+}
+
+class StartupSequenceTest : public ::testing::Test, protected test::PlaylistRig {
+protected:
+    StartupSequenceTest() {
+        for (const auto& path : {kA, kB, kC, kWin, kSys}) files.AddFile(path);
+        files.folders["C:\\WINDOWS"] = {"C:\\WINDOWS", {"w.scr"}};
+        files.folders["C:\\WINDOWS\\system32"] = {"C:\\WINDOWS\\system32", {"s.scr"}};
+    }
+
+    void Run(const std::string& argument = "", bool wallpaperMode = false) {
+        display.wallpaperMode = wallpaperMode;
+        RunStartupSequence({kFolder, argument, wallpaperMode}, world, files, playlist, linesRead);
+    }
+
+    RecordingWorld world{timer, playlist};
+    Lines linesRead{"stale"};
+};
+
+TEST_F(StartupSequenceTest, FirstRunTakesEveryDefaultAndFillsFromWindowsAndSystem) {
+    Run();
+    EXPECT_EQ(world.log, Concat(kDefaultPlacement, {"interval 4", "sync", "show playlist",
+                                                    "help on", "show host"}));
+    EXPECT_EQ(linesRead, Lines{"X"});
+    EXPECT_EQ(playlist.Entries(), (Lines{kWin, kSys}));
+    EXPECT_EQ(playlist.Selected(), 0);
+    EXPECT_EQ(display.saverFile, kWin);
+    EXPECT_EQ(timer.interval, 21000u);
+    EXPECT_TRUE(timer.running);
+}
+
+TEST_F(StartupSequenceTest, SavedSettingsAreAppliedInOrder) {
+    ConfigSnapshot saved;
+    saved.saverFile = kB;
+    saved.host = {10, 20, 640, 480};
+    saved.playerBarLeft = 30;
+    saved.playerBarTop = -40;
+    saved.playlistWindowVisible = false;
+    saved.playlistWindow = {50, 60, 300, 200};
+    saved.selectedEntry = 1;
+    saved.intervalItem = 0;
+    saved.helpTextVisible = false;
+    saved.hostMaximized = true;
+    saved.placement = PlacementChoice::PlayerWindow;
+    files.AddFile(kConfig, BuildConfigLines(saved));
+    files.AddFile(kSaved, {kA, kB, kC});
+    world.hostVisible = true;
+    Run();
+    EXPECT_EQ(world.log, (Lines{"host left 10", "host top 20", "host width 640",
+                                "host height 480", "bar left 30", "bar top -40", "list left 50",
+                                "list top 60", "list width 300", "list height 200",
+                                "interval 0", "sync", "help off", "maximize", "placement 2"}));
+    EXPECT_EQ(playlist.Selected(), 1);
+    EXPECT_EQ(display.saverFile, kB);
+    EXPECT_TRUE(files.foldersListed.empty());
+    EXPECT_FALSE(timer.running);
+}
+
+struct SavedIndexCase {
+    const char* label;
+    std::string index;
+    Lines entries;
+    std::string current;
+};
+
+class SavedIndexTest : public StartupSequenceTest,
+                       public ::testing::WithParamInterface<SavedIndexCase> {};
+
+TEST_P(SavedIndexTest, SavedIndexSelectsOrWindowsAndSystemFillsIn) {
+    const SavedIndexCase& c = GetParam();
+    files.AddFile(kConfig, ConfigWith(13, c.index));
+    files.AddFile(kSaved, {kA, "C:\\Savers\\gone.scr", kB});
+    Run();
+    EXPECT_EQ(playlist.Entries(), c.entries);
+    EXPECT_EQ(display.saverFile, c.current);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Indexes, SavedIndexTest,
+    ::testing::Values(
+        // The vanished middle entry shifts the saved index onto the next one.
+        SavedIndexCase{"VanishedEntryShiftsTheIndex", "1", {kA, kB}, kB},
+        SavedIndexCase{"NotANumberMeansZero", "one", {kA, kB}, kA},
+        SavedIndexCase{"MinusOne", "-1", {kA, kB, kWin, kSys}, kA},
+        SavedIndexCase{"PastTheEnd", "2", {kA, kB, kWin, kSys}, kA}),
+    [](const auto& info) { return info.param.label; });
+
+TEST_F(StartupSequenceTest, ScreensaverArgumentComesFirstAndIsSelected) {
+    files.AddFile(kConfig, ConfigWith(13, "1"));
+    files.AddFile(kSaved, {kA, kB});
+    Run(kC);
+    EXPECT_EQ(playlist.Entries(), (Lines{kC, kA, kB}));
+    EXPECT_EQ(playlist.Selected(), 0);
+    EXPECT_EQ(display.saverFile, kC);
+    EXPECT_TRUE(files.foldersListed.empty());
+}
+
+TEST_F(StartupSequenceTest, UnusableArgumentSelectsTheFirstSavedEntry) {
+    files.AddFile(kConfig, ConfigWith(13, "1"));
+    files.AddFile(kSaved, {kA, kB});
+    Run("Shutdown");
+    EXPECT_EQ(playlist.Entries(), (Lines{kA, kB}));
+    EXPECT_EQ(display.saverFile, kA);
+}
+
+TEST_F(StartupSequenceTest, WallpaperPlaylistTakesOverPlacementAndInterval) {
+    Lines config = ConfigWith(8, "1");
+    config[16] = "1";
+    config[17] = "1";
+    files.AddFile(kConfig, config);
+    files.AddFile(kSaved, {kA});
+    const Lines wallpaper{"-1920", "0", "1920", "1080", "1", kB, kC};
+    files.AddFile("D:\\walls\\desk.scfg", wallpaper);
+    Run("D:\\walls\\desk.scfg", true);
+    EXPECT_EQ(world.log,
+              Concat(kDefaultPlacement,
+                     {"interval 4", "sync", "help off", "show host", "host left -1920",
+                      "host top 0", "host width 1920", "host height 1080", "interval 1",
+                      "caption DesktopWallpaperMode", "hide taskbar"}));
+    EXPECT_EQ(linesRead, wallpaper);
+    EXPECT_EQ(playlist.Entries(), (Lines{kB, kC, kA}));
+    EXPECT_EQ(playlist.WallpaperListFile(), "D:\\walls\\desk.scfg");
+    EXPECT_EQ(display.saverFile, kB);
+    EXPECT_EQ(display.hostCaption, "DesktopWallpaperMode");
+    EXPECT_EQ(timer.interval, 3000u);
+}
+
+TEST_F(StartupSequenceTest, ShortWallpaperHeaderTakesItsDefaults) {
+    files.AddFile("w.scfg", {"50"});
+    Run("w.scfg", true);
+    const Lines& log = world.log;
+    const Lines tail(log.end() - 7, log.end());
+    EXPECT_EQ(tail, (Lines{"host left 50", "host top 100", "host width 320", "host height 240",
+                           "interval 2", "caption DesktopWallpaperMode", "hide taskbar"}));
+}
+
+TEST_F(StartupSequenceTest, MissingWallpaperPlaylistStopsBeforeTheFirstPreview) {
+    files.AddFile(kSaved, {kA, kB});
+    EXPECT_THROW(Run("gone.scfg", true), AppError);
+    EXPECT_EQ(world.log.back(), "show host");
+    EXPECT_EQ(playlist.Selected(), 0);
+    EXPECT_EQ(display.saverFile, "");
+}
+
+TEST_F(StartupSequenceTest, UnreadableSettingsStopEverything) {
+    files.AddFile(kConfig, {"X"});
+    files.unreadable.insert(kConfig);
+    files.AddFile(kSaved, {kA});
+    EXPECT_THROW(Run(kB), AppError);
+    EXPECT_TRUE(world.log.empty());
+    EXPECT_TRUE(linesRead.empty());
+    EXPECT_TRUE(playlist.Entries().empty());
+}
+
+TEST_F(StartupSequenceTest, IntegersAndFlagsReadABlankDifferently) {
+    Lines config = ConfigWith(8, " 1");
+    config[16] = " 1";
+    config[15] = "1";
+    files.AddFile(kConfig, config);
+    Run();
+    const Lines& log = world.log;
+    EXPECT_EQ(std::count(log.begin(), log.end(), "show playlist"), 0);
+    EXPECT_EQ(std::count(log.begin(), log.end(), "maximize"), 1);
+    EXPECT_EQ(std::count(log.begin(), log.end(), "help on"), 1);
+}
+
+TEST_F(StartupSequenceTest, PlacementChoiceOutsideOneToThreeIsLeftAlone) {
+    for (const char* value : {"0", "4", "-1", "x"}) {
+        world.log.clear();
+        files.AddFile(kConfig, ConfigWith(17, value));
+        Run();
+        for (const auto& entry : world.log) {
+            EXPECT_EQ(entry.rfind("placement", 0), std::string::npos) << value;
+        }
+    }
+}
+
+TEST_F(StartupSequenceTest, UnknownIntervalItemKeepsTheTimerInterval) {
+    files.AddFile(kConfig, ConfigWith(14, "99"));
+    Run();
+    EXPECT_EQ(timer.interval, 5000u);
+}
+
+struct LineEndCase {
+    const char* label;
+    const char* text;
+};
+
+class ConfigLineEndTest : public StartupSequenceTest,
+                          public ::testing::WithParamInterface<LineEndCase> {};
+
+TEST_P(ConfigLineEndTest, ShortFileReadsTheSameWhateverItsLineEnds) {
+    files.AddFile(kConfig, SplitLines(GetParam().text));
+    Run();
+    Lines expected = kDefaultPlacement;
+    expected[0] = "host left 10";
+    expected[1] = "host top 20";
+    expected[2] = "host width 16";
+    EXPECT_EQ(Lines(world.log.begin(), world.log.begin() + 10), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Endings, ConfigLineEndTest,
+    ::testing::Values(LineEndCase{"CrLf", "Old Title\r\n\r\n10\r\n20\r\n$10\r\n"},
+                      LineEndCase{"LfOnly", "Old Title\n\n10\n20\n$10\n"},
+                      LineEndCase{"CrOnly", "Old Title\r\r10\r20\r$10"}),
+    [](const auto& info) { return info.param.label; });
+
+}  // namespace
+}  // namespace vr
