@@ -57,6 +57,7 @@ void ApplyHostState(StartupWorld& world, const std::vector<std::string>& lines) 
 
 void RunStartupSequence(const StartupInput& input, StartupWorld& world, FileSystem& files,
                         Playlist& playlist, std::vector<std::string>& linesRead) {
+    // Cleared first, so a settings file that cannot be read leaves no stale lines behind.
     linesRead.clear();
     linesRead = ReadConfig(files, input.programFolder + kConfigFileName);
     const std::vector<std::string>& lines = linesRead;

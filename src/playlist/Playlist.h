@@ -67,7 +67,7 @@ public:
     void ListBox1Click();
     void Timer1Timer();                                       // one rotation step
     void ListBox1KeyDown(unsigned virtualKey);
-    void ListBox1DragDrop(int targetIndex);                   // -1: below the last entry
+    void ListBox1DragDrop(int targetIndex);  // -1 (or past the last entry): below the last one
 
     // Import rules.
     void ImportFile(const std::string& path);
