@@ -69,9 +69,9 @@ void Playlist::ApplyTimerRules() {
 
 void Playlist::Timer1Timer() {
     if (entries_.size() < 2) return;
-    // With nothing selected, selected_ + 1 is entry 0 as well.
-    const bool atLast = static_cast<std::size_t>(selected_) + 1 == entries_.size();
-    Select(atLast ? 0 : selected_ + 1);
+    const int last = static_cast<int>(entries_.size()) - 1;
+    // With nothing selected, -1 + 1 starts the round at entry 0.
+    Select(selected_ == last ? 0 : selected_ + 1);
     ListBox1Click();
 }
 
