@@ -1,0 +1,33 @@
+#pragma once
+// Working the program's controls the way a user's actions reach them. Item texts are read with
+// the W messages: cross-process LB_GETTEXT/CB_GETLBTEXT through the A functions return UTF-16
+// and overrun the buffer in Wine 8.
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace e2e {
+
+// BM_CLICK, returning once the program has handled the click.
+void Click(HWND button);
+// BM_CLICK posted: for buttons whose handler does not return soon (a modal dialog, a
+// full-screen run that blocks the program's thread).
+void PostClick(HWND button);
+
+std::vector<std::wstring> ComboItems(HWND combo);
+int ComboSelection(HWND combo);  // -1 for none
+// Selects an item and tells the owner with CBN_SELCHANGE, as a choice in the drop-down does.
+void SelectComboItem(HWND combo, int index);
+
+std::vector<std::wstring> ListItems(HWND list);
+int ListSelection(HWND list);  // -1 for none
+// Selects an item and tells the owner with LBN_SELCHANGE, as a click on the item does.
+void SelectListItem(HWND list, int index);
+
+// A key pressed and released while `control` has the keyboard (posted WM_KEYDOWN, WM_KEYUP).
+void PressKey(HWND control, UINT virtualKey);
+void SetText(HWND control, std::wstring_view text);
+
+}  // namespace e2e

@@ -1,0 +1,16 @@
+#pragma once
+// Where the build put the programs the scenarios run, as paths Windows (or Wine) understands.
+#include <string>
+#include <string_view>
+
+namespace e2e {
+
+std::wstring ProgramBinary();                            // Veilrunner.exe
+std::wstring LogSaverBinary();                           // the logging test screensaver
+std::wstring DemoSaverBinary(std::wstring_view name);    // e.g. L"Starfield"
+std::wstring FakeDesktopBinary();                        // stands in for the shell's desktop
+
+// "/work/x/y" becomes "Z:\work\x\y" (Wine maps Z: to the root); Windows paths keep their drive.
+std::wstring ToWindowsPath(std::string_view buildPath);
+
+}  // namespace e2e

@@ -1,0 +1,94 @@
+#include "Sandbox.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <atomic>
+#include <filesystem>
+#include <iostream>
+#include <stdexcept>
+
+#include "Files.h"
+#include "Paths.h"
+#include "Text.h"
+
+namespace e2e {
+namespace {
+
+std::wstring NewFolder() {
+  static std::atomic<unsigned> serial{0};
+  wchar_t temp[MAX_PATH + 1] = {};
+  GetTempPathW(MAX_PATH + 1, temp);
+  for (;;) {
+    const std::wstring folder = std::wstring(temp) + L"vr-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                                std::to_wstring(GetTickCount64()) + L"-" + std::to_wstring(serial++);
+    if (CreateDirectoryW(folder.c_str(), nullptr)) return folder;
+    if (GetLastError() != ERROR_ALREADY_EXISTS) throw std::runtime_error("cannot create " + ToUtf8(folder));
+  }
+}
+
+std::wstring FileName(const std::wstring& path) {
+  const auto slash = path.find_last_of(L"\\/");
+  return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+Sandbox::Sandbox() : folder_(NewFolder()) {}
+
+Sandbox::~Sandbox() {
+  processes_.clear();  // each Process ends itself
+  // Screensavers started by the program are no children we hold handles of; a few rounds
+  // catch any that a dying program started at the last moment.
+  WaitUntil([&] {
+    const auto left = ProcessesRunningFrom(folder_);
+    for (const ProcessInfo& p : left) KillProcess(p.id);
+    return left.empty();
+  });
+  if (::testing::Test::HasFailure()) {
+    std::cerr << "scenario files kept in " << ToUtf8(folder_) << "\n";
+    return;
+  }
+  std::error_code ignored;
+  WaitUntil([&] { return std::filesystem::remove_all(folder_, ignored) != static_cast<std::uintmax_t>(-1); });
+}
+
+std::wstring Sandbox::PathOf(std::wstring_view name) const { return folder_ + L"\\" + std::wstring(name); }
+
+std::wstring Sandbox::CopyIn(const std::wstring& source, std::wstring_view name) {
+  const std::wstring target = PathOf(name);
+  if (!CopyFileW(source.c_str(), target.c_str(), FALSE))
+    throw std::runtime_error("cannot copy " + ToUtf8(source) + " (error " + std::to_string(GetLastError()) + ")");
+  return target;
+}
+
+std::wstring Sandbox::CopyProgram() {
+  const std::wstring program = ProgramBinary();
+  return CopyIn(program, FileName(program));
+}
+
+std::wstring Sandbox::CopyLogSaver(std::wstring_view name, std::optional<unsigned> fullScreenMs) {
+  if (fullScreenMs)
+    WriteFileBytes(PathOf(std::wstring(name) + L".ini"), "[saver]\r\nFullScreenMs=" + std::to_string(*fullScreenMs) + "\r\n");
+  return CopyIn(LogSaverBinary(), std::wstring(name) + L".scr");
+}
+
+std::wstring Sandbox::LogOf(std::wstring_view saverName) const { return PathOf(std::wstring(saverName) + L".log"); }
+
+std::vector<SaverRun> Sandbox::SaverRuns(std::wstring_view saverName) const { return ReadSaverLog(LogOf(saverName)); }
+
+Process& Sandbox::Start(const std::wstring& program, const std::wstring& arguments) {
+  std::wstring commandLine = L"\"" + program + L"\"";
+  if (!arguments.empty()) commandLine += L" " + arguments;
+  processes_.push_back(StartProcess(commandLine, folder_));
+  return processes_.back();
+}
+
+Process& Sandbox::StartProgram(const std::wstring& arguments) {
+  const std::wstring copy = PathOf(FileName(ProgramBinary()));
+  return Start(FileExists(copy) ? copy : CopyProgram(), arguments);
+}
+
+Process& Sandbox::StartFakeDesktop() { return Start(FakeDesktopBinary()); }
+
+}  // namespace e2e

@@ -1,0 +1,49 @@
+#pragma once
+// A fresh folder for one scenario, with the programs it runs copied in. Destroying the sandbox
+// ends every process the scenario started and every process still running from the folder
+// (screensavers the program started), then removes the folder; the folder is kept when the
+// scenario failed, and its path printed, so the files can be looked at.
+#include <deque>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Process.h"
+#include "SaverLog.h"
+
+namespace e2e {
+
+class Sandbox {
+ public:
+  Sandbox();
+  Sandbox(const Sandbox&) = delete;
+  Sandbox& operator=(const Sandbox&) = delete;
+  ~Sandbox();
+
+  const std::wstring& Folder() const { return folder_; }
+  std::wstring PathOf(std::wstring_view name) const;  // `name` inside the folder
+
+  // Copies a file into the folder under `name`; returns the copy's path.
+  std::wstring CopyIn(const std::wstring& source, std::wstring_view name);
+  // Veilrunner.exe, under its own name.
+  std::wstring CopyProgram();
+  // The logging test saver as "<name>.scr". A full-screen run of it ends by itself after
+  // `fullScreenMs` (1000 ms when not given).
+  std::wstring CopyLogSaver(std::wstring_view name, std::optional<unsigned> fullScreenMs = {});
+  std::wstring LogOf(std::wstring_view saverName) const;  // "<name>.log" in the folder
+  std::vector<SaverRun> SaverRuns(std::wstring_view saverName) const;
+
+  // Starts the quoted `program` followed by `arguments`, in the folder. The sandbox owns it.
+  Process& Start(const std::wstring& program, const std::wstring& arguments = {});
+  // Starts the copied Veilrunner.exe (copying it first when needed).
+  Process& StartProgram(const std::wstring& arguments = {});
+  // Starts the stand-in for the shell's desktop ("Progman" with a "SHELLDLL_DefView" child).
+  Process& StartFakeDesktop();
+
+ private:
+  std::wstring folder_;
+  std::deque<Process> processes_;  // a deque keeps references valid as processes are added
+};
+
+}  // namespace e2e

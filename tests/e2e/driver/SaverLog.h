@@ -1,0 +1,39 @@
+#pragma once
+// What the logging test screensaver wrote about its runs: one SaverRun per started process,
+// in the order they started.
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "Wait.h"
+
+namespace e2e {
+
+struct SaverRun {
+  DWORD processId = 0;
+  std::wstring commandLine;    // as the saver's process received it
+  std::wstring arguments;      // everything after the program path
+  std::wstring mode;           // "preview", "fullscreen", "configure" or "unsupported"
+  std::uintptr_t parent = 0;   // the window handle it was given, 0 for none
+  std::uintptr_t window = 0;   // its own drawing window
+  bool childOfParent = false;  // its window is a descendant of `parent`
+  bool topmost = false;
+  std::wstring size;           // its window's client size, "WxH"
+  std::wstring parentSize;     // the parent's client size when it started, "WxH"
+  bool started = false;         // everything above has been written
+  std::wstring end;            // "quit message", "close", "destroyed", "input", "timeout"; empty while it runs
+
+  bool Ended() const { return !end.empty(); }
+  HWND Parent() const { return reinterpret_cast<HWND>(parent); }
+  HWND Window() const { return reinterpret_cast<HWND>(window); }
+};
+
+std::vector<SaverRun> ReadSaverLog(const std::wstring& logPath);
+// Waits until at least `count` runs have reported their start; returns all runs read last.
+std::vector<SaverRun> WaitForSaverRuns(const std::wstring& logPath, std::size_t count, std::chrono::milliseconds deadline = kDeadline);
+// Waits until at least `count` runs have ended; returns all runs read last.
+std::vector<SaverRun> WaitForEndedSaverRuns(const std::wstring& logPath, std::size_t count, std::chrono::milliseconds deadline = kDeadline);
+
+}  // namespace e2e
