@@ -22,8 +22,8 @@ std::string SpacedOut(std::string_view words) {
 std::vector<std::string> CreditLines() {
     std::string rights = "2004-2026 ";
     rights += kAuthorName;
-    rights += ", www.";
-    rights += kMakerDomain;
+    rights += ", ";
+    rights += kMakerHost;
     return {
         "",
         std::string(kProgramName),

@@ -1,20 +1,17 @@
 #pragma once
-// Every web address the program opens lies under the maker's one domain, named here.
-#include <string>
-#include <string_view>
+// Every web address the program opens lies under the maker's one site, named here once. The
+// addresses are string literals so that they reach ShellExecuteA as they are.
+#define VR_MAKER_HOST "www.quillion.example"
+#define VR_MAKER_SITE "https://" VR_MAKER_HOST "/"
 
 namespace vr {
 
-inline constexpr std::string_view kMakerDomain = "quillion.example";
-
-// "https://www." + the domain + "/" + path.
-std::string MakerPageUrl(std::string_view path);
-
+inline constexpr const char* kMakerHost = VR_MAKER_HOST;
 // Opened by the author's name and the logo on the About window.
-std::string HomePageUrl();
+inline constexpr const char* kHomePageUrl = VR_MAKER_SITE;
 // Opened by "Donate...".
-std::string DonationPageUrl();
+inline constexpr const char* kDonationPageUrl = VR_MAKER_SITE "donate/";
 // Opened by the banner on the player bar.
-std::string BannerPageUrl();
+inline constexpr const char* kBannerPageUrl = VR_MAKER_SITE "screensavers/";
 
 }  // namespace vr

@@ -1,7 +1,5 @@
 #include "about/Products.h"
 
-#include "about/Links.h"
-
 namespace vr {
 
 std::optional<std::size_t> ProductAt(int x, int y) {
@@ -9,7 +7,5 @@ std::optional<std::size_t> ProductAt(int x, int y) {
         if (kProducts[i].place.Contains(x, y)) return i;
     return std::nullopt;
 }
-
-std::string ProductPageUrl(const Product& product) { return MakerPageUrl(product.page); }
 
 }  // namespace vr

@@ -5,8 +5,9 @@
 #include <array>
 #include <cstddef>
 #include <optional>
-#include <string>
 #include <string_view>
+
+#include "about/Links.h"
 
 namespace vr {
 
@@ -29,21 +30,20 @@ struct Product {
     PixelRect place;         // of the click area, within the "Links" tab page
     std::string_view title;  // underlined on the tile
     std::string_view kind;   // kind and platform, under the title
-    std::string_view page;   // path of its page on the maker's site
+    const char* page;        // address of its page on the maker's site
 };
 
 // Row by row: the e-book, two screensavers; the program, two more screensavers.
 inline constexpr std::array<Product, 6> kProducts{{
-    {"Image5", {16, 16, 137, 137}, "Lantern Almanac", "E-book for Windows", "lantern-almanac/"},
-    {"Image4", {176, 16, 137, 137}, "Tidewater", "Screensaver for Windows", "tidewater/"},
-    {"Image9", {328, 16, 145, 137}, "Emberfall", "Screensaver for Windows", "emberfall/"},
-    {"Image6", {16, 168, 137, 137}, "Paperwind Notes", "Program for Windows", "paperwind-notes/"},
-    {"Image7", {176, 168, 137, 129}, "Nightjar Orbit", "Screensaver for Windows", "nightjar-orbit/"},
-    {"Image3", {336, 168, 137, 129}, "Mossglass", "Screensaver for Windows", "mossglass/"},
+    {"Image5", {16, 16, 137, 137}, "Lantern Almanac", "E-book for Windows", VR_MAKER_SITE "lantern-almanac/"},
+    {"Image4", {176, 16, 137, 137}, "Tidewater", "Screensaver for Windows", VR_MAKER_SITE "tidewater/"},
+    {"Image9", {328, 16, 145, 137}, "Emberfall", "Screensaver for Windows", VR_MAKER_SITE "emberfall/"},
+    {"Image6", {16, 168, 137, 137}, "Paperwind Notes", "Program for Windows", VR_MAKER_SITE "paperwind-notes/"},
+    {"Image7", {176, 168, 137, 129}, "Nightjar Orbit", "Screensaver for Windows", VR_MAKER_SITE "nightjar-orbit/"},
+    {"Image3", {336, 168, 137, 129}, "Mossglass", "Screensaver for Windows", VR_MAKER_SITE "mossglass/"},
 }};
 
 // The product whose click area holds the point (tab page coordinates), if any.
 std::optional<std::size_t> ProductAt(int x, int y);
-std::string ProductPageUrl(const Product& product);
 
 }  // namespace vr

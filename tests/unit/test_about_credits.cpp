@@ -45,7 +45,7 @@ TEST(AboutCredits, RightsLineNamesYearsAuthorAndSite) {
     const std::string rights = CreditLines()[13];
     EXPECT_NE(rights.find("2026"), std::string::npos);
     EXPECT_NE(rights.find(kAuthorName), std::string::npos);
-    EXPECT_NE(rights.find("www." + std::string(kMakerDomain)), std::string::npos);
+    EXPECT_NE(rights.find(kMakerHost), std::string::npos);
 }
 
 TEST(AboutCredits, TextJoinsTheLinesWithCrLfAndKeepsTheLeadingEmptyLine) {
