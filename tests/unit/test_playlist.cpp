@@ -1,5 +1,7 @@
 #include "playlist/Playlist.h"
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include "playlist_fakes.h"
@@ -414,17 +416,6 @@ TEST_F(PlaylistTest, FileChosenThatYieldsNothingOnlyAppliesTheTimerRules) {
     EXPECT_FALSE(timer.running);
 }
 
-TEST_F(PlaylistTest, UnreadablePlaylistAbandonsTheRestOfTheChosenFiles) {
-    files.AddFile(kA);
-    files.AddFile(kB);
-    files.AddFile("locked.spls", {kB});
-    files.unreadable.insert("locked.spls");
-    EXPECT_THROW(playlist.AddChosenFiles({kA, "locked.spls", kB}), AppError);
-    EXPECT_EQ(playlist.Entries(), Lines{kA});
-    EXPECT_EQ(playlist.Selected(), -1);
-    EXPECT_EQ(display.previewRequests, 0);
-}
-
 TEST_F(PlaylistTest, LoadReplacesTheEntriesButKeepsTheWallpaperFile) {
     Seed({kA});
     Click(0);
@@ -529,15 +520,49 @@ TEST_F(PlaylistTest, DropOnThePlayerPlaysEachDroppedScreensaverInTurn) {
     EXPECT_TRUE(timer.running);
 }
 
-TEST_F(PlaylistTest, DropOnThePlayerStopsAtAnUnreadablePlaylist) {
-    files.AddFile(kA);
-    files.AddFile(kB);
-    files.AddFile("locked.spls");
-    files.unreadable.insert("locked.spls");
-    EXPECT_THROW(playlist.DropOnPlayer({kA, "locked.spls", kB}), AppError);
-    EXPECT_EQ(playlist.Entries(), Lines{kA});
-    EXPECT_EQ(display.saverFile, kA);
+const std::string kInA = "C:\\In\\A.scr";
+const std::string kInLocked = "C:\\In\\locked.spls";
+const std::string kInZ = "C:\\In\\z.scr";
+
+struct AbandonCase {
+    const char* label;
+    std::function<void(Playlist&)> command;
+    Lines entries;
+    std::string current;
+};
+
+class UnreadablePlaylistTest : public PlaylistTest,
+                               public ::testing::WithParamInterface<AbandonCase> {
+protected:
+    void SetUp() override {
+        Seed({kB});
+        for (const auto& path : {kInA, kInLocked, kInZ}) files.AddFile(path, {kB});
+        files.unreadable.insert(kInLocked);
+        files.folders["C:\\In"] = {"C:\\In", {"A.scr", "locked.spls", "z.scr"}};
+    }
+};
+
+TEST_P(UnreadablePlaylistTest, AbandonsTheRestButKeepsWhatCameBefore) {
+    const AbandonCase& c = GetParam();
+    EXPECT_THROW(c.command(playlist), AppError);
+    EXPECT_EQ(playlist.Entries(), c.entries);
+    EXPECT_EQ(display.saverFile, c.current);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    WaysIn, UnreadablePlaylistTest,
+    ::testing::Values(
+        AbandonCase{"File", [](Playlist& p) { p.AddChosenFiles({kInA, kInLocked, kInZ}); },
+                    {kB, kInA}, ""},
+        AbandonCase{"Load", [](Playlist& p) { p.LoadChosenFile(kInLocked); }, {}, ""},
+        AbandonCase{"Dir", [](Playlist& p) { p.AddFolder("C:\\In"); }, {kB, kInA}, ""},
+        AbandonCase{"DropOnPlaylistWindow",
+                    [](Playlist& p) { p.DropOnPlaylistWindow({kInA, kInLocked, kInZ}); },
+                    {kB, kInA}, ""},
+        AbandonCase{"DropOnPlayer",
+                    [](Playlist& p) { p.DropOnPlayer({kInA, kInLocked, kInZ}); },
+                    {kB, kInA}, kInA}),
+    [](const auto& info) { return info.param.label; });
 
 TEST_F(PlaylistTest, NewEmptiesButLeavesTheCurrentScreensaverAndTimer) {
     Seed({kA, kB});
