@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs what building and testing Veilrunner needs on Debian 12. Safe to run again: with
+# everything present it only checks and returns.
+set -euo pipefail
+
+repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+packages=(
+  # native build and unit tests
+  cmake ninja-build g++ make libgtest-dev googletest libjpeg-dev
+  # the Windows program, cross-compiled (googletest above also provides the sources built for it)
+  g++-mingw-w64-x86-64-posix dpkg-dev
+  # running it: Wine on a virtual X display, with the fonts the program asks for
+  wine wine64 fonts-wine xvfb x11-utils xdotool
+  # screenshots
+  imagemagick x11-apps
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  status="$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)"
+  [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+
+if ((${#missing[@]})); then
+  sudo=()
+  ((EUID == 0)) || sudo=(sudo)
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update -qq
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# Libraries that Debian only packages for Linux are built for MinGW by scripts of their own.
+if [[ -f "$repo/scripts/build-libjpeg-mingw.sh" ]]; then
+  bash "$repo/scripts/build-libjpeg-mingw.sh"
+fi

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# The one test command: installs what is missing, builds and runs the unit tests natively,
+# cross-builds the program with MinGW, and runs the end-to-end scenarios under Wine on a
+# virtual display. Exits non-zero when anything fails.
+#
+#   VR_BUILD_DIR       build root (default: build), holding native/, win/ and wine-prefix/
+#   VR_TEST_DISPLAY    an X display to use instead of starting Xvfb (e.g. :0)
+set -uo pipefail
+
+repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${VR_BUILD_DIR:-$repo/build}"
+[[ "$build" = /* ]] || build="$repo/$build"
+source "$repo/scripts/lib/virtual-display.sh"
+source "$repo/scripts/lib/windows-build.sh"
+
+failed=()
+step() { echo "== $*"; }
+summary_of() { grep -E '^[0-9]+% tests passed|^The following tests FAILED|^[[:space:]]+[0-9]+ - ' "$1" 2>/dev/null; }
+
+mkdir -p "$build/native" "$build/win"
+rm -f "$build/native/ctest.log" "$build/win/ctest.log"  # no stale summaries after a failed build
+
+bash "$repo/scripts/install-deps.sh" || { echo "installing the dependencies failed" >&2; exit 1; }
+
+step "unit tests (native)"
+if cmake -S "$repo" -B "$build/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null &&
+   cmake --build "$build/native"; then
+  ctest --test-dir "$build/native" --output-on-failure 2>&1 | tee "$build/native/ctest.log"
+  ((PIPESTATUS[0] == 0)) || failed+=("unit tests")
+else
+  failed+=("native build")
+fi
+
+step "end-to-end scenarios (MinGW build, Wine)"
+if configure_windows_build "$build/win" && cmake --build "$build/win"; then
+  cleanup() {
+    wineserver -k 2>/dev/null || true
+    stop_virtual_display
+  }
+  trap cleanup EXIT
+  if [[ -n "${VR_TEST_DISPLAY:-}" ]]; then
+    export DISPLAY="$VR_TEST_DISPLAY"
+  else
+    start_virtual_display || exit 1
+  fi
+  export WINEPREFIX="$build/wine-prefix" WINEDEBUG=-all
+  started=$SECONDS
+  bash "$repo/scripts/wine-prefix.sh" || exit 1
+  echo "fresh Wine prefix in $((SECONDS - started)) s"
+  # A persistent server and one warm-up boot: otherwise every scenario waits ~2.5 s for Wine's
+  # helper processes to let go of the server.
+  wineserver -p
+  wine wineboot >/dev/null 2>&1
+  ctest --test-dir "$build/win" --output-on-failure 2>&1 | tee "$build/win/ctest.log"
+  ((PIPESTATUS[0] == 0)) || failed+=("end-to-end scenarios")
+  cleanup
+  trap - EXIT
+else
+  failed+=("Windows build")
+fi
+
+echo
+echo "== summary"
+echo "unit:"
+summary_of "$build/native/ctest.log" | sed 's/^/  /'
+echo "end-to-end:"
+summary_of "$build/win/ctest.log" | sed 's/^/  /'
+if ((${#failed[@]})); then
+  echo "FAILED: ${failed[*]}"
+  exit 1
+fi
+echo "all passed"
