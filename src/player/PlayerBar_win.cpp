@@ -283,8 +283,7 @@ void TfrmSVDOptions::SelectInterval(int itemIndex) {
 
 void TfrmSVDOptions::SyncSaverDisplay() {
     ShowSaver(FSaverFile);
-    std::string_view name = FileNamePart(label2().Text());
-    SetHostCaption(std::string(name.substr(0, name.size() < 4 ? 0 : name.size() - 4)));
+    SetHostCaption(SaverTitle(label2().Text()));
     FSaverFile = label2().Text();
 }
 

@@ -126,7 +126,8 @@ TForm1::TForm1()
 
 void TForm1::CreateHidden(HWND owner) {
     WindowSpec spec;
-    spec.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX | WS_CLIPCHILDREN;
+    // No WS_CLIPCHILDREN: the group boxes leave their inside for the window to paint.
+    spec.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX;
     spec.exStyle = WS_EX_CONTROLPARENT;
     spec.caption = "Playlist";
     spec.left = 649;
