@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int kMaxColumns = 256;  // the computed image is never wider than this
+constexpr int kMaxColumns = 400;  // the computed image is never wider than this
 
 class Plasma final : public kit::Saver {
  public:
@@ -53,7 +53,7 @@ class Plasma final : public kit::Saver {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    SetStretchBltMode(dc, HALFTONE);
+    SetStretchBltMode(dc, COLORONCOLOR);
     SetBrushOrgEx(dc, 0, 0, nullptr);
     StretchDIBits(dc, 0, 0, width, height, 0, 0, columns_, rows_, pixels_.data(), &info, DIB_RGB_COLORS, SRCCOPY);
   }

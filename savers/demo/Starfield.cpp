@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int kStars = 260;
+constexpr int kStars = 420;
 constexpr float kSpeed = 0.011f;
 constexpr float kNearest = 0.04f;
 
@@ -41,8 +41,9 @@ class Starfield final : public kit::Saver {
     const float half = static_cast<float>(std::max(width_, height_)) / 2.0f;
     for (const Star& star : stars_) {
       const POINT now = Project(star, star.z, half);
-      const POINT before = Project(star, star.z + 2.5f * kSpeed, half);
-      const auto level = static_cast<BYTE>(255.0f * std::min(1.0f, (1.0f - star.z) * 1.3f));
+      const POINT before = Project(star, star.z + 3.0f * kSpeed, half);
+      // Far stars glow faintly, near ones shine white.
+      const auto level = static_cast<BYTE>(60.0f + 195.0f * std::min(1.0f, (1.0f - star.z) * 1.4f));
       SetDCPenColor(dc, RGB(level * 7 / 8, level * 7 / 8, level));
       MoveToEx(dc, before.x, before.y, nullptr);
       LineTo(dc, now.x, now.y + 1);
