@@ -1,12 +1,10 @@
 #include "about/Banner_win.h"
 
 #include "about/AboutResources.h"
+#include "about/ResourcePictures_win.h"
 
 namespace vr {
 
-HBITMAP LoadBannerBitmap() {
-    return static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_BANNER), IMAGE_BITMAP,
-                                           0, 0, LR_DEFAULTCOLOR));
-}
+HBITMAP LoadBannerBitmap() { return LoadBitmapResource(IDB_BANNER); }
 
 }  // namespace vr

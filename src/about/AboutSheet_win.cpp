@@ -1,0 +1,115 @@
+#include "about/AboutSheet_win.h"
+
+#include <array>
+
+#include "about/AboutWindowIds.h"
+#include "about/Credits.h"
+#include "about/Links.h"
+#include "about/ResourcePictures_win.h"
+#include "platform/Controls_win.h"
+
+namespace vr {
+namespace {
+
+// AboutShape4: the white card behind the credits and the logo.
+constexpr RECT kCard{4, 8, 4 + 486, 8 + 310};
+constexpr COLORREF kCardBorder = RGB(128, 128, 128);
+constexpr COLORREF kLinkBlue = RGB(0, 0, 255);
+
+// The memo's lines are 13 pixels high in the window font, so the author link at 71 + 10 * 13
+// lies exactly over the memo's author line.
+const std::array<ControlSpec, 4> kControls{{
+    {AboutId::Memo1, WC_EDITA, "", 6, 71, 323, 193, WS_VISIBLE | ES_MULTILINE | ES_CENTER | ES_READONLY},
+    {AboutId::StaticText1, WC_STATICA, "", 124, 201, 89, 17, WS_VISIBLE | SS_CENTER | SS_NOTIFY},
+    {AboutId::Image10, WC_STATICA, "", 344, 100, 100, 100, WS_VISIBLE | SS_BITMAP | SS_NOTIFY},
+    {AboutId::Button1, WC_BUTTONA, "Donate...", 344, 229, 100, 25, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON},
+}};
+
+// The window font, underlined.
+HFONT CreateLinkFont() {
+    LOGFONTA font{};
+    GetObjectA(DefaultFont(), sizeof font, &font);
+    font.lfUnderline = TRUE;
+    return CreateFontIndirectA(&font);
+}
+
+}  // namespace
+
+void AboutSheet::Create(HWND parent, RECT place) {
+    CreateChild(parent, "TfrmConfigSheet", AboutId::t1, place, false);
+    white_ = OwnedBrush(CreateSolidBrush(RGB(255, 255, 255)));
+    border_ = OwnedBrush(CreateSolidBrush(kCardBorder));
+    linkFont_ = OwnedFont(CreateLinkFont());
+    CreateControls(Handle(), kControls, DefaultFont());
+
+    SetDlgItemTextA(Handle(), AboutId::Memo1, CreditText().c_str());
+    SetDlgItemTextA(Handle(), AboutId::StaticText1, std::string(kAuthorName).c_str());
+    SendDlgItemMessageA(Handle(), AboutId::StaticText1, WM_SETFONT, reinterpret_cast<WPARAM>(linkFont_.Get()), FALSE);
+    logo_ = LoadLogo();
+    SendDlgItemMessageA(Handle(), AboutId::Image10, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(logo_.Get()));
+}
+
+LRESULT AboutSheet::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_PAINT:
+        OnPaint();
+        return 0;
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_CTLCOLORSTATIC:
+        return reinterpret_cast<LRESULT>(OnStaticColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+    case WM_SETCURSOR:
+        if (OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
+        break;
+    }
+    return ControlHost::HandleMessage(msg, wParam, lParam);
+}
+
+void AboutSheet::OnPaint() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(Handle(), &ps);
+    FillRect(dc, &kCard, white_.Get());
+    FrameRect(dc, &kCard, border_.Get());
+    EndPaint(Handle(), &ps);
+}
+
+void AboutSheet::OnCommand(int id, int code) {
+    switch (id) {
+    case AboutId::StaticText1:
+    case AboutId::Image10:
+        if (code == STN_CLICKED) StaticText5Click();
+        break;
+    case AboutId::Button1:
+        if (code == BN_CLICKED) Button1Click();
+        break;
+    }
+}
+
+// Everything on this sheet stands on the white card: the memo (read-only, so it asks as a
+// static), the link and the logo.
+HBRUSH AboutSheet::OnStaticColour(HDC dc, HWND control) {
+    if (GetDlgCtrlID(control) == AboutId::StaticText1) SetTextColor(dc, kLinkBlue);
+    SetBkColor(dc, RGB(255, 255, 255));
+    return white_.Get();
+}
+
+// Links show the hand; the memo keeps the arrow instead of an edit's text cursor.
+bool AboutSheet::OnSetCursor(HWND over) {
+    const int id = GetDlgCtrlID(over);
+    if (id == AboutId::StaticText1 || id == AboutId::Image10) {
+        SetCursor(LoadCursor(nullptr, IDC_HAND));
+        return true;
+    }
+    if (id == AboutId::Memo1) {
+        SetCursor(LoadCursor(nullptr, IDC_ARROW));
+        return true;
+    }
+    return false;
+}
+
+void AboutSheet::StaticText5Click() { openPage_(kHomePageUrl); }
+
+void AboutSheet::Button1Click() { openPage_(kDonationPageUrl); }
+
+}  // namespace vr

@@ -1,0 +1,139 @@
+#include "about/AboutWindow_win.h"
+
+#include <shellapi.h>
+
+#include <array>
+#include <string>
+
+#include "about/AboutWindowIds.h"
+#include "about/Credits.h"
+#include "platform/Controls_win.h"
+
+namespace vr {
+namespace {
+
+constexpr int kClientWidth = 513;
+constexpr int kClientHeight = 401;
+constexpr RECT kPageControl{5, 5, 5 + 502, 5 + 354};
+constexpr RECT kPanel{0, 360, 513, 360 + 41};
+
+// Tab order, in z-order: the sheet's controls, "OK", then the tabs themselves, which lie at
+// the bottom so the sheets are drawn over their page area.
+const std::array<ControlSpec, 1> kWindowControls{{
+    {AboutId::PageControl1, WC_TABCONTROLA, "", kPageControl.left, kPageControl.top,
+     kPageControl.right - kPageControl.left, kPageControl.bottom - kPageControl.top,
+     WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_MULTILINE},
+}};
+
+const std::array<ControlSpec, 1> kPanelControls{{
+    {AboutId::Button9, WC_BUTTONA, "OK", 424, 8, 83, 25, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON},
+}};
+
+// The tabs, in order; their index is the sheet's.
+constexpr const char* kTabCaptions[] = {"Links", "About"};
+
+void AddTab(HWND tabs, int index, const char* caption) {
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<char*>(caption);
+    SendMessageA(tabs, TCM_INSERTITEMA, index, reinterpret_cast<LPARAM>(&item));
+}
+
+}  // namespace
+
+TfrmConfig::TfrmConfig(std::function<void(bool visible)> setAboutButtonVisible)
+    : setAboutButtonVisible_(std::move(setAboutButtonVisible)),
+      t3_([this](const char* url) { OpenPage(url); }),
+      t1_([this](const char* url) { OpenPage(url); }) {}
+
+void TfrmConfig::CreateHidden(HWND owner) {
+    WindowSpec spec;
+    spec.style = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;  // a dialog frame, no caption buttons
+    spec.exStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
+    const std::string caption = std::string(kProgramName) + " - About";
+    spec.caption = caption.c_str();
+    spec.parent = owner;
+    RECT outer{0, 0, kClientWidth, kClientHeight};
+    AdjustWindowRectEx(&outer, spec.style, FALSE, spec.exStyle);
+    spec.left = 0;
+    spec.top = 0;
+    spec.width = outer.right - outer.left;
+    spec.height = outer.bottom - outer.top;
+    Create({.className = "TfrmConfig"}, spec);
+    SetClientSize(kClientWidth, kClientHeight);
+
+    CreateControls(Handle(), kWindowControls, DefaultFont());
+    HWND tabs = PageControl1();
+    for (int i = 0; i < static_cast<int>(std::size(kTabCaptions)); ++i) AddTab(tabs, i, kTabCaptions[i]);
+
+    // The sheets fill the tab control's page area.
+    RECT page{0, 0, kPageControl.right - kPageControl.left, kPageControl.bottom - kPageControl.top};
+    SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
+    OffsetRect(&page, kPageControl.left, kPageControl.top);
+    t3_.Create(Handle(), page);
+    t1_.Create(Handle(), page);
+    Panel1_.CreateChild(Handle(), "TfrmConfigPanel", AboutId::Panel1, kPanel, true);
+    CreateControls(Panel1_.Handle(), kPanelControls, DefaultFont());
+    SetWindowPos(tabs, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TfrmConfig::ShowAbout() {
+    CentreOnScreen();
+    ShowWindow(Handle(), SW_SHOW);
+    SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetForegroundWindow(Handle());
+    SetFocus(PageControl1());
+}
+
+LRESULT TfrmConfig::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_NOTIFY:
+        OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        return 0;
+    case WM_SHOWWINDOW:
+        // Only an explicit show; not the owner's restore after a minimise.
+        if (wParam && lParam == 0) FormShow();
+        break;
+    case WM_CLOSE:
+        FormClose();
+        ShowWindow(Handle(), SW_HIDE);
+        return 0;
+    }
+    return Default(msg, wParam, lParam);
+}
+
+void TfrmConfig::OnCommand(int id, int code) {
+    if (id == AboutId::Button9 && code == BN_CLICKED) Button9Click();
+}
+
+void TfrmConfig::OnNotify(const NMHDR& header) {
+    if (header.idFrom == AboutId::PageControl1 && header.code == TCN_SELCHANGE) PageControl1Change();
+}
+
+void TfrmConfig::FormShow() { setAboutButtonVisible_(false); }
+
+void TfrmConfig::FormClose() { setAboutButtonVisible_(true); }
+
+void TfrmConfig::PageControl1Change() {
+    const bool links = SendMessageA(PageControl1(), TCM_GETCURSEL, 0, 0) == 0;
+    ShowWindow(t3_.Handle(), links ? SW_SHOW : SW_HIDE);
+    ShowWindow(t1_.Handle(), links ? SW_HIDE : SW_SHOW);
+}
+
+void TfrmConfig::Button9Click() { SendMessageA(Handle(), WM_CLOSE, 0, 0); }
+
+void TfrmConfig::OpenPage(const char* url) { ShellExecuteA(Handle(), "open", url, nullptr, nullptr, SW_SHOW); }
+
+void TfrmConfig::CentreOnScreen() {
+    RECT r = WindowRect();
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    SetWindowPos(Handle(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HWND TfrmConfig::PageControl1() const { return GetDlgItem(Handle(), AboutId::PageControl1); }
+
+}  // namespace vr

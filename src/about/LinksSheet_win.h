@@ -1,0 +1,27 @@
+#pragma once
+// The "Links" tab: the picture of the maker's other products, each tile a link to its page.
+#include <functional>
+#include <optional>
+
+#include "about/ControlHost_win.h"
+#include "about/GdiObject_win.h"
+
+namespace vr {
+
+class LinksSheet : public ControlHost {
+public:
+    explicit LinksSheet(std::function<void(const char* url)> openPage) : openPage_(std::move(openPage)) {}
+    void Create(HWND parent, RECT place);
+
+private:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    bool OnSetCursor();
+    void OnMouseDown(POINT at);
+    void OnMouseUp(POINT at);
+
+    std::function<void(const char* url)> openPage_;
+    OwnedBitmap picture_;
+    std::optional<std::size_t> pressed_;  // the area the button went down on
+};
+
+}  // namespace vr
