@@ -17,10 +17,11 @@ constexpr COLORREF kCardBorder = RGB(128, 128, 128);
 constexpr COLORREF kLinkBlue = RGB(0, 0, 255);
 
 // The memo's lines are 13 pixels high in the window font, so the author link at 71 + 10 * 13
-// lies exactly over the memo's author line.
+// lies exactly over the memo's author line. The link comes first so that it is above the memo
+// in z-order and takes the clicks; the memo clips it out when it repaints.
 const std::array<ControlSpec, 4> kControls{{
-    {AboutId::Memo1, WC_EDITA, "", 6, 71, 323, 193, WS_VISIBLE | ES_MULTILINE | ES_CENTER | ES_READONLY},
     {AboutId::StaticText1, WC_STATICA, "", 124, 201, 89, 17, WS_VISIBLE | SS_CENTER | SS_NOTIFY},
+    {AboutId::Memo1, WC_EDITA, "", 6, 71, 323, 193, WS_VISIBLE | WS_CLIPSIBLINGS | ES_MULTILINE | ES_CENTER | ES_READONLY},
     {AboutId::Image10, WC_STATICA, "", 344, 100, 100, 100, WS_VISIBLE | SS_BITMAP | SS_NOTIFY},
     {AboutId::Button1, WC_BUTTONA, "Donate...", 344, 229, 100, 25, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON},
 }};
