@@ -1,5 +1,7 @@
 #include "about/AboutSheet_win.h"
 
+#include <commctrl.h>
+
 #include <array>
 
 #include "about/AboutWindowIds.h"
@@ -26,6 +28,14 @@ const std::array<ControlSpec, 4> kControls{{
     {AboutId::Button1, WC_BUTTONA, "Donate...", 344, 229, 100, 25, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON},
 }};
 
+// A multi-line edit asks for every key, Tab included; the credits are read-only, so Tab leaves
+// them for the next control like everywhere else in the window.
+LRESULT CALLBACK MemoPassesTab(HWND memo, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR) {
+    if (msg == WM_NCDESTROY) RemoveWindowSubclass(memo, MemoPassesTab, id);
+    LRESULT result = DefSubclassProc(memo, msg, wParam, lParam);
+    return msg == WM_GETDLGCODE ? result & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB) : result;
+}
+
 // The window font, underlined.
 HFONT CreateLinkFont() {
     LOGFONTA font{};
@@ -44,6 +54,7 @@ void AboutSheet::Create(HWND parent, RECT place) {
     CreateControls(Handle(), kControls, DefaultFont());
 
     SetDlgItemTextA(Handle(), AboutId::Memo1, CreditText().c_str());
+    SetWindowSubclass(GetDlgItem(Handle(), AboutId::Memo1), MemoPassesTab, 0, 0);
     SetDlgItemTextA(Handle(), AboutId::StaticText1, std::string(kAuthorName).c_str());
     SendDlgItemMessageA(Handle(), AboutId::StaticText1, WM_SETFONT, reinterpret_cast<WPARAM>(linkFont_.Get()), FALSE);
     logo_ = LoadLogo();
