@@ -20,6 +20,7 @@ constexpr UINT_PTR kStartTimerId = 1;
 constexpr unsigned kFirstStartDelayMs = 2000;
 constexpr unsigned kRestartDelayMs = 500;
 const COLORREF kPaneGreen = RGB(0, 128, 0);
+const char* const kPaneClass = "TfrmSVDActivePane";
 
 HBRUSH PaneBrush() {
     static HBRUSH brush = CreateSolidBrush(kPaneGreen);
@@ -33,7 +34,7 @@ void RegisterPaneClass() {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
     wc.hbrBackground = PaneBrush();
-    wc.lpszClassName = "TPanel";
+    wc.lpszClassName = kPaneClass;
     RegisterClassExA(&wc);
 }
 
@@ -62,7 +63,7 @@ void TfrmSVDActive::CreateHidden(HWND owner, bool wallpaperMode) {
 
     RegisterPaneClass();
     SIZE client = ClientSize();
-    p1_ = CreateWindowExA(0, "TPanel", "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, client.cx,
+    p1_ = CreateWindowExA(0, kPaneClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, client.cx,
                           client.cy, Handle(), reinterpret_cast<HMENU>(HostWindowId::p1),
                           GetModuleHandleA(nullptr), nullptr);
     lastClientSize_ = client;
