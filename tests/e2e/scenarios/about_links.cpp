@@ -1,0 +1,87 @@
+// The About window's links: each tile of the "Links" picture, the author's name, the logo and
+// "Donate..." open their page in the default browser, here a stand-in that records addresses.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "Driver.h"
+#include "about/AboutWindowIds.h"
+#include "about/Links.h"
+#include "about/Products.h"
+#include "about_support.h"
+#include "docking_support.h"
+
+using namespace e2e;
+using about::AboutHandles;
+
+namespace {
+
+// The click areas as the design places them on the "Links" tab, in the order of the tiles.
+struct Area {
+  const char* name;
+  RECT place;
+};
+constexpr Area kAreas[] = {
+    {"Image5", {16, 16, 16 + 137, 16 + 137}},   {"Image4", {176, 16, 176 + 137, 16 + 137}},
+    {"Image9", {328, 16, 328 + 145, 16 + 137}}, {"Image6", {16, 168, 16 + 137, 168 + 137}},
+    {"Image7", {176, 168, 176 + 137, 168 + 129}}, {"Image3", {336, 168, 336 + 137, 168 + 129}},
+};
+
+POINT Centre(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+}  // namespace
+
+TEST(AboutLinks, EachTileOpensItsProductPage) {
+  Sandbox sandbox;
+  about::BrowserStandIn browser(sandbox);
+  const AboutHandles about = about::StartPlayer(sandbox);
+  about::OpenAbout(about);
+
+  for (std::size_t i = 0; i < std::size(kAreas); ++i) {
+    SCOPED_TRACE(kAreas[i].name);
+    docking::ClickInClient(about.linksSheet, Centre(kAreas[i].place));
+    const auto opened = browser.WaitForOpened(i + 1);
+    ASSERT_EQ(opened.size(), i + 1) << "the click opened nothing";
+    EXPECT_EQ(opened[i], vr::kProducts[i].page);
+  }
+}
+
+TEST(AboutLinks, TileCornersOpenAndGapsBetweenTilesDoNot) {
+  Sandbox sandbox;
+  about::BrowserStandIn browser(sandbox);
+  const AboutHandles about = about::StartPlayer(sandbox);
+  about::OpenAbout(about);
+
+  // Between the first two tiles, between the rows, and on the picture's margin: nothing.
+  for (POINT gap : {POINT{164, 80}, POINT{80, 160}, POINT{8, 12}}) docking::ClickInClient(about.linksSheet, gap);
+  // The last pixel of the e-book's area still belongs to it.
+  docking::ClickInClient(about.linksSheet, {kAreas[0].place.right - 1, kAreas[0].place.bottom - 1});
+
+  const auto opened = browser.WaitForOpened(1);
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(opened[0], vr::kProducts[0].page);
+}
+
+TEST(AboutLinks, AuthorLogoAndDonateOpenHomeAndDonationPages) {
+  Sandbox sandbox;
+  about::BrowserStandIn browser(sandbox);
+  const AboutHandles about = about::StartPlayer(sandbox);
+  about::OpenAbout(about);
+  about::StepTab(about, VK_RIGHT);
+  HWND author = FindControl(about.aboutSheet, vr::AboutId::StaticText1);
+  HWND logo = FindControl(about.aboutSheet, vr::AboutId::Image10);
+  HWND donate = FindControl(about.aboutSheet, vr::AboutId::Button1);
+  ASSERT_TRUE(author && logo && donate);
+
+  docking::ClickInClient(author, about::ClientCentre(author));
+  ASSERT_EQ(browser.WaitForOpened(1).size(), 1u) << "the author's name opened nothing";
+  docking::ClickInClient(logo, about::ClientCentre(logo));
+  ASSERT_EQ(browser.WaitForOpened(2).size(), 2u) << "the logo opened nothing";
+  docking::ClickInClient(donate, about::ClientCentre(donate));
+  const auto opened = browser.WaitForOpened(3);
+  ASSERT_EQ(opened.size(), 3u) << "\"Donate...\" opened nothing";
+
+  EXPECT_EQ(opened[0], vr::kHomePageUrl);
+  EXPECT_EQ(opened[1], vr::kHomePageUrl);
+  EXPECT_EQ(opened[2], vr::kDonationPageUrl);
+}
