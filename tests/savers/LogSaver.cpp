@@ -72,10 +72,15 @@ class LogSaver final : public kit::Saver {
       const bool topmost = GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST;
       log_.Write(L"topmost", topmost ? L"yes" : L"no");
     }
-    log_.Write(L"started", L"yes");  // the lines above are complete
+    // Last, so the lines above are complete once it is there. Tick counts are one clock for all
+    // processes: scenarios order the runs of different savers by them.
+    log_.Write(L"started_at", std::to_wstring(GetTickCount64()));
   }
 
-  void Ended(kit::EndReason reason) override { log_.Write(L"end", kit::EndReasonName(reason)); }
+  void Ended(kit::EndReason reason) override {
+    log_.Write(L"ended_at", std::to_wstring(GetTickCount64()));
+    log_.Write(L"end", kit::EndReasonName(reason));
+  }
 
   void Configure(HWND owner) override {
     MessageBoxW(owner, (L"Settings of " + name_).c_str(), name_.c_str(), MB_OK);

@@ -1,6 +1,7 @@
 #pragma once
 // Everything an end-to-end scenario uses to drive Veilrunner under Wine (or Windows).
 #include "Controls.h"
+#include "Diagnostics.h"
 #include "Drop.h"
 #include "Files.h"
 #include "Messages.h"

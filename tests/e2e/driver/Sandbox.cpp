@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <iostream>
 #include <stdexcept>
 
+#include "Diagnostics.h"
 #include "Files.h"
 #include "Paths.h"
 #include "Text.h"
@@ -37,6 +39,8 @@ std::wstring FileName(const std::wstring& path) {
 Sandbox::Sandbox() : folder_(NewFolder()) {}
 
 Sandbox::~Sandbox() {
+  const bool failed = ::testing::Test::HasFailure();
+  if (failed) ReportProcesses();
   processes_.clear();  // each Process ends itself
   // Screensavers started by the program are no children we hold handles of; a few rounds
   // catch any that a dying program started at the last moment.
@@ -45,12 +49,21 @@ Sandbox::~Sandbox() {
     for (const ProcessInfo& p : left) KillProcess(p.id);
     return left.empty();
   });
-  if (::testing::Test::HasFailure()) {
+  if (failed) {
     std::cerr << "scenario files kept in " << ToUtf8(folder_) << "\n";
     return;
   }
   std::error_code ignored;
   WaitUntil([&] { return std::filesystem::remove_all(folder_, ignored) != static_cast<std::uintmax_t>(-1); });
+}
+
+void Sandbox::ReportProcesses() const {
+  std::vector<DWORD> ids;
+  for (const Process& p : processes_)
+    if (p.Running()) ids.push_back(p.Id());
+  for (const ProcessInfo& p : ProcessesRunningFrom(folder_))
+    if (std::find(ids.begin(), ids.end(), p.id) == ids.end()) ids.push_back(p.id);
+  for (DWORD id : ids) std::cerr << "process " << id << " was still running, with\n" << DescribeWindowsOf(id);
 }
 
 std::wstring Sandbox::PathOf(std::wstring_view name) const { return folder_ + L"\\" + std::wstring(name); }

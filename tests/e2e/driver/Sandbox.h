@@ -1,8 +1,8 @@
 #pragma once
 // A fresh folder for one scenario, with the programs it runs copied in. Destroying the sandbox
 // ends every process the scenario started and every process still running from the folder
-// (screensavers the program started), then removes the folder; the folder is kept when the
-// scenario failed, and its path printed, so the files can be looked at.
+// (screensavers the program started), then removes the folder. When the scenario failed it
+// first prints the windows of those processes, and keeps the folder so its files can be read.
 #include <deque>
 #include <optional>
 #include <string>
@@ -42,6 +42,8 @@ class Sandbox {
   Process& StartFakeDesktop();
 
  private:
+  void ReportProcesses() const;
+
   std::wstring folder_;
   std::deque<Process> processes_;  // a deque keeps references valid as processes are added
 };

@@ -21,7 +21,8 @@ void Apply(SaverRun& run, std::string_view key, const std::wstring& value) {
   else if (key == "topmost") run.topmost = value == L"yes";
   else if (key == "size") run.size = value;
   else if (key == "parent_size") run.parentSize = value;
-  else if (key == "started") run.started = value == L"yes";
+  else if (key == "started_at") run.startedAt = number();
+  else if (key == "ended_at") run.endedAt = number();
   else if (key == "end") run.end = value;
 }
 
@@ -64,7 +65,7 @@ std::vector<SaverRun> ReadSaverLog(const std::wstring& logPath) {
 }
 
 std::vector<SaverRun> WaitForSaverRuns(const std::wstring& logPath, std::size_t count, std::chrono::milliseconds deadline) {
-  return WaitForRuns(logPath, count, deadline, [](const SaverRun& r) { return r.started; });
+  return WaitForRuns(logPath, count, deadline, [](const SaverRun& r) { return r.Started(); });
 }
 
 std::vector<SaverRun> WaitForEndedSaverRuns(const std::wstring& logPath, std::size_t count, std::chrono::milliseconds deadline) {

@@ -22,9 +22,11 @@ struct SaverRun {
   bool topmost = false;
   std::wstring size;           // its window's client size, "WxH"
   std::wstring parentSize;     // the parent's client size when it started, "WxH"
-  bool started = false;         // everything above has been written
+  std::uint64_t startedAt = 0; // system tick count (ms) once everything above was written, else 0
+  std::uint64_t endedAt = 0;   // system tick count (ms) when it ended, else 0
   std::wstring end;            // "quit message", "close", "destroyed", "input", "timeout"; empty while it runs
 
+  bool Started() const { return startedAt != 0; }
   bool Ended() const { return !end.empty(); }
   HWND Parent() const { return reinterpret_cast<HWND>(parent); }
   HWND Window() const { return reinterpret_cast<HWND>(window); }
