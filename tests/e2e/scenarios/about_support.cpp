@@ -6,7 +6,7 @@
 
 #include "about/AboutWindowIds.h"
 #include "player/PlayerBarIds.h"
-#include "player_support.h"
+#include "Player.h"
 
 namespace about {
 namespace {

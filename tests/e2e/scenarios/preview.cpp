@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "player/PlayerBarIds.h"
-#include "player_support.h"
+#include "Player.h"
 
 using namespace e2e;
 

@@ -1,7 +1,7 @@
 // The playlist window's rotation, selection rules and the full-screen run.
 #include <gtest/gtest.h>
 
-#include "player_support.h"
+#include "Player.h"
 #include "playlist/PlaylistWindowIds.h"
 
 using namespace e2e;

@@ -1,7 +1,7 @@
 // The "shutdown" verb ends every running instance of the program.
 #include <gtest/gtest.h>
 
-#include "player_support.h"
+#include "Player.h"
 
 using namespace e2e;
 

@@ -4,7 +4,7 @@
 
 #include "hosting/HostWindowIds.h"
 #include "player/PlayerBarIds.h"
-#include "player_support.h"
+#include "Player.h"
 #include "wallpaper_support.h"
 
 using namespace e2e;

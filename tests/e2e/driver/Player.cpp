@@ -1,4 +1,4 @@
-#include "player_support.h"
+#include "Player.h"
 
 #include <stdexcept>
 

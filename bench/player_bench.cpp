@@ -1,0 +1,98 @@
+// Prints what the player costs while it plays: CPU time while idle with a preview running, peak
+// working set, the size of the executable, and how long a selection takes to start a preview
+// beyond the host window's designed delay.
+#include <windows.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "Driver.h"
+#include "Player.h"
+
+using namespace e2e;
+
+namespace {
+
+constexpr DWORD kIdleSeconds = 30;
+constexpr int kSelections = 12;
+constexpr double kDesignedDelayMs = 500;  // the host's start timer once it has been resized
+
+double Ms(const FILETIME& t) {
+  ULARGE_INTEGER v{{t.dwLowDateTime, t.dwHighDateTime}};
+  return static_cast<double>(v.QuadPart) / 10000.0;
+}
+
+double CpuMs(HANDLE process) {
+  FILETIME created, exited, kernel, user;
+  GetProcessTimes(process, &created, &exited, &kernel, &user);
+  return Ms(kernel) + Ms(user);
+}
+
+double NowMs() {
+  FILETIME now;
+  GetSystemTimeAsFileTime(&now);
+  return Ms(now);
+}
+
+// Creation time of the newest process started from the sandbox, other than the player.
+double NewestSaverCreation(const Sandbox& sandbox, DWORD playerId) {
+  double newest = 0;
+  for (const ProcessInfo& p : ProcessesRunningFrom(sandbox.Folder())) {
+    if (p.id == playerId) continue;
+    HANDLE h = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, p.id);
+    if (!h) continue;
+    FILETIME created, exited, kernel, user;
+    if (GetProcessTimes(h, &created, &exited, &kernel, &user)) newest = std::max(newest, Ms(created));
+    CloseHandle(h);
+  }
+  return newest;
+}
+
+}  // namespace
+
+int main() {
+  Sandbox sandbox;
+  const std::wstring a = sandbox.CopyLogSaver(L"A");
+  const std::wstring b = sandbox.CopyLogSaver(L"B");
+  player::Windows w = player::StartPlayer(sandbox, {}, {a, b});
+  player::WaitForPreviewRun(sandbox, L"A", 1);
+  HANDLE program = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, w.processId);
+
+  // Idle: the preview runs, the rotation is off ("Change manually").
+  const double cpuBefore = CpuMs(program);
+  Sleep(kIdleSeconds * 1000);
+  const double idleCpu = CpuMs(program) - cpuBefore;
+
+  // Selections alternate between the two entries; each must start exactly one preview.
+  std::vector<double> latencies;
+  for (int i = 0; i < kSelections; ++i) {
+    const double before = NewestSaverCreation(sandbox, w.processId);
+    const double selected = NowMs();
+    SelectListItem(w.list, (i + 1) % 2);
+    double created = 0;
+    WaitUntil([&] { return (created = NewestSaverCreation(sandbox, w.processId)) > before; });
+    if (created > before) latencies.push_back(created - selected - kDesignedDelayMs);
+  }
+  std::sort(latencies.begin(), latencies.end());
+
+  PROCESS_MEMORY_COUNTERS memory{};
+  memory.cb = sizeof memory;
+  GetProcessMemoryInfo(program, &memory, sizeof memory);
+  WIN32_FILE_ATTRIBUTE_DATA exe{};
+  GetFileAttributesExW(sandbox.PathOf(L"Veilrunner.exe").c_str(), GetFileExInfoStandard, &exe);
+  CloseHandle(program);
+
+  std::printf("%-52s %10.1f ms\n", "CPU time while idle for 30 s with a preview", idleCpu);
+  std::printf("%-52s %10.1f MB\n", "peak working set",
+              static_cast<double>(memory.PeakWorkingSetSize) / (1024.0 * 1024.0));
+  std::printf("%-52s %10.1f KB\n", "size of Veilrunner.exe", static_cast<double>(exe.nFileSizeLow) / 1024.0);
+  if (!latencies.empty()) {
+    std::printf("%-52s %10.1f ms\n", "selection to preview process, beyond 500 ms: median",
+                latencies[latencies.size() / 2]);
+    std::printf("%-52s %10.1f ms\n", "selection to preview process, beyond 500 ms: worst", latencies.back());
+  }
+  std::printf("(%zu of %d selections started a preview)\n", latencies.size(), kSelections);
+  return 0;
+}
