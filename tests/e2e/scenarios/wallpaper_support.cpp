@@ -9,10 +9,6 @@ namespace wallpaper {
 namespace {
 
 constexpr wchar_t kHostClass[] = L"TfrmSVDActive";
-// The file name box of the common dialogs: a combo box on newer systems, an edit on older ones.
-constexpr int kFileNameCombo = 1148;
-constexpr int kFileNameEdit = 1152;
-
 // The test program links no COM libraries of its own, so the two calls it needs are looked up.
 constexpr GUID kShellLinkClass = {0x00021401, 0, 0, {0xc0, 0, 0, 0, 0, 0, 0, 0x46}};
 constexpr GUID kShellLinkWInterface = {0x000214f9, 0, 0, {0xc0, 0, 0, 0, 0, 0, 0, 0x46}};
@@ -93,26 +89,6 @@ POINT ClientOrigin(HWND window) {
   ClientToScreen(window, &origin);
   return origin;
 }
-
-HWND WaitForFileDialog(DWORD processId) {
-  HWND dialog = e2e::WaitFor([&] {
-    HWND d = e2e::FindTopWindow(processId, L"#32770");
-    return d && e2e::IsShown(d) && (e2e::FindControl(d, kFileNameCombo) || e2e::FindControl(d, kFileNameEdit))
-               ? d
-               : nullptr;
-  });
-  if (!dialog) throw std::runtime_error("no file dialog appeared");
-  return dialog;
-}
-
-void SaveAs(HWND dialog, const std::wstring& path) {
-  HWND name = e2e::FindControl(dialog, kFileNameCombo);
-  if (!name) name = e2e::FindControl(dialog, kFileNameEdit);
-  e2e::SetText(name, path);
-  e2e::PostClick(e2e::FindControl(dialog, IDOK));
-}
-
-void Cancel(HWND dialog) { e2e::PostClick(e2e::FindControl(dialog, IDCANCEL)); }
 
 ScfgAssociation::ScfgAssociation(const std::wstring& program) {
   for (const ClassesRoot& c : kClassesRoots) {

@@ -35,12 +35,6 @@ POINT PlaceInParent(HWND window);
 // Screen position of the window's client area.
 POINT ClientOrigin(HWND window);
 
-// The common save dialog the program shows, once it is up.
-HWND WaitForFileDialog(DWORD processId);
-// Types the full path into the dialog's file name box and confirms it.
-void SaveAs(HWND dialog, const std::wstring& path);
-void Cancel(HWND dialog);
-
 // ".scfg" files opened through the shell start `program` with the file as first argument, for
 // as long as the object lives.
 class ScfgAssociation {
