@@ -2,6 +2,7 @@
 
 #include <tlhelp32.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -97,6 +98,23 @@ std::vector<ProcessInfo> ProcessesRunningFrom(const std::wstring& folder) {
   std::vector<ProcessInfo> found;
   for (ProcessInfo& p : ListProcesses())
     if (Lower(p.imagePath).starts_with(prefix)) found.push_back(std::move(p));
+  return found;
+}
+
+std::vector<DWORD> ProcessDescendants(const std::vector<DWORD>& parents) {
+  const std::vector<ProcessInfo> all = ListProcesses();
+  std::vector<DWORD> found;
+  std::vector<DWORD> frontier = parents;
+  while (!frontier.empty()) {
+    const DWORD parent = frontier.back();
+    frontier.pop_back();
+    for (const ProcessInfo& p : all) {
+      if (p.parentId != parent || p.id == parent) continue;
+      if (std::find(found.begin(), found.end(), p.id) != found.end()) continue;
+      found.push_back(p.id);
+      frontier.push_back(p.id);
+    }
+  }
   return found;
 }
 

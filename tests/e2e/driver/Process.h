@@ -47,6 +47,9 @@ struct ProcessInfo {
 std::vector<ProcessInfo> ListProcesses();
 // Processes whose executable lies in `folder` (case-insensitive path comparison).
 std::vector<ProcessInfo> ProcessesRunningFrom(const std::wstring& folder);
+// Every process started by one of `parents`, by their children, and so on. Ask while the
+// parents still run: a dead process's id may be given to a new, unrelated one.
+std::vector<DWORD> ProcessDescendants(const std::vector<DWORD>& parents);
 bool ProcessRunning(DWORD id);
 // Ends the process with this id and waits for it; false when it could not be opened.
 bool KillProcess(DWORD id);

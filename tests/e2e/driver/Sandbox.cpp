@@ -41,9 +41,15 @@ Sandbox::Sandbox() : folder_(NewFolder()) {}
 Sandbox::~Sandbox() {
   const bool failed = ::testing::Test::HasFailure();
   if (failed) ReportProcesses();
+  // Screensavers the program started are processes we hold no handles of: find them while
+  // their parents still run, then end parents first so no new ones appear.
+  std::vector<DWORD> running;
+  for (const Process& p : processes_)
+    if (p.Running()) running.push_back(p.Id());
+  const std::vector<DWORD> spawned = ProcessDescendants(running);
   processes_.clear();  // each Process ends itself
-  // Screensavers started by the program are no children we hold handles of; a few rounds
-  // catch any that a dying program started at the last moment.
+  for (DWORD id : spawned) KillProcess(id);
+  // A few rounds catch any that a dying program started from the folder at the last moment.
   WaitUntil([&] {
     const auto left = ProcessesRunningFrom(folder_);
     for (const ProcessInfo& p : left) KillProcess(p.id);
