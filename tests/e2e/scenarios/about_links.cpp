@@ -31,7 +31,7 @@ POINT Centre(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom)
 
 }  // namespace
 
-TEST(AboutLinks, EachTileOpensItsProductPage) {
+TEST(AboutWindowLinks, EachTileOpensItsProductPage) {
   Sandbox sandbox;
   about::BrowserStandIn browser(sandbox);
   const AboutHandles about = about::StartPlayer(sandbox);
@@ -46,7 +46,7 @@ TEST(AboutLinks, EachTileOpensItsProductPage) {
   }
 }
 
-TEST(AboutLinks, TileCornersOpenAndGapsBetweenTilesDoNot) {
+TEST(AboutWindowLinks, TileCornersOpenAndGapsBetweenTilesDoNot) {
   Sandbox sandbox;
   about::BrowserStandIn browser(sandbox);
   const AboutHandles about = about::StartPlayer(sandbox);
@@ -62,7 +62,7 @@ TEST(AboutLinks, TileCornersOpenAndGapsBetweenTilesDoNot) {
   EXPECT_EQ(opened[0], vr::kProducts[0].page);
 }
 
-TEST(AboutLinks, AuthorLogoAndDonateOpenHomeAndDonationPages) {
+TEST(AboutWindowLinks, AuthorLogoAndDonateOpenHomeAndDonationPages) {
   Sandbox sandbox;
   about::BrowserStandIn browser(sandbox);
   const AboutHandles about = about::StartPlayer(sandbox);
