@@ -26,6 +26,5 @@ std::string Narrow(UINT codePage, std::wstring_view text) {
 std::wstring FromUtf8(std::string_view text) { return Widen(CP_UTF8, text); }
 std::string ToUtf8(std::wstring_view text) { return Narrow(CP_UTF8, text); }
 std::string ToAnsi(std::wstring_view text) { return Narrow(CP_ACP, text); }
-std::wstring FromAnsi(std::string_view text) { return Widen(CP_ACP, text); }
 
 }  // namespace e2e

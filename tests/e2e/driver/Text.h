@@ -8,6 +8,5 @@ namespace e2e {
 std::wstring FromUtf8(std::string_view text);
 std::string ToUtf8(std::wstring_view text);
 std::string ToAnsi(std::wstring_view text);
-std::wstring FromAnsi(std::string_view text);
 
 }  // namespace e2e
