@@ -1,0 +1,85 @@
+// "Load...", "File..." and "Save..." of the playlist window, through the system's open and save
+// dialogs driven by their own controls.
+#include <gtest/gtest.h>
+
+#include "files_support.h"
+#include "playlist/PlaylistWindowIds.h"
+
+using namespace e2e;
+using vr::PlaylistWindowId::Button1;
+using vr::PlaylistWindowId::Button3;
+using vr::PlaylistWindowId::Button4;
+using vr::PlaylistWindowId::Button5;
+
+TEST(OpenDialog, LoadReplacesThePlaylistWithTheChosenPlaylistsScreensavers) {
+  Sandbox sandbox;
+  const std::wstring a = sandbox.CopyLogSaver(L"A");
+  const std::wstring b = sandbox.CopyLogSaver(L"B");
+  const std::wstring c = sandbox.CopyLogSaver(L"C");
+  // Lines that name no existing screensaver are skipped; the others keep their order.
+  WriteFileBytes(sandbox.PathOf(L"chosen.spls"),
+                 ToAnsi(c) + "\r\n\r\n" + ToAnsi(sandbox.PathOf(L"gone.scr")) + "\n" + ToAnsi(a) + " \r" +
+                     ToAnsi(b) + "\r\n" + ToAnsi(sandbox.PathOf(L"chosen.spls")) + "\r\n");
+  player::Windows w = player::StartPlayer(sandbox, {}, {a});
+  player::WaitForPreviewRun(sandbox, L"A", 1);
+
+  ASSERT_NO_THROW(files::ChooseInDialog(files::OpenDialogWith(w, Button5), sandbox.PathOf(L"chosen.spls")));
+  EXPECT_TRUE(WaitUntil([&] { return ListItems(w.list) == std::vector<std::wstring>{c, b}; }));
+  EXPECT_EQ(ListSelection(w.list), 0);
+  player::WaitForPreviewRun(sandbox, L"C", 1);
+  EXPECT_EQ(Text(w.host), L"C");
+}
+
+TEST(OpenDialog, LoadCancelledLeavesThePlaylistAsItWas) {
+  Sandbox sandbox;
+  const std::wstring a = sandbox.CopyLogSaver(L"A");
+  const std::wstring b = sandbox.CopyLogSaver(L"B");
+  player::Windows w = player::StartPlayer(sandbox, {}, {a, b});
+
+  HWND dialog = files::OpenDialogWith(w, Button5);
+  PressCancel(dialog);
+  EXPECT_TRUE(WaitUntilNoDialog(w.processId));
+  EXPECT_EQ(ListItems(w.list), (std::vector<std::wstring>{a, b}));
+  EXPECT_EQ(ListSelection(w.list), 0);
+}
+
+TEST(OpenDialog, FileAddsSeveralChosenScreensaversAfterTheEntriesAndKeepsTheSelection) {
+  Sandbox sandbox;
+  const std::wstring a = sandbox.CopyLogSaver(L"A");
+  CreateDirectoryW(sandbox.PathOf(L"more").c_str(), nullptr);
+  const std::wstring x = sandbox.CopyIn(a, L"more\\X.scr");
+  const std::wstring y = sandbox.CopyIn(a, L"more\\Y.scr");
+  player::Windows w = player::StartPlayer(sandbox, {}, {a});
+  player::WaitForPreviewRun(sandbox, L"A", 1);
+
+  HWND dialog = files::OpenDialogWith(w, Button1);
+  // A folder typed into the name box and confirmed opens that folder; then both names at once.
+  files::ChooseInDialog(dialog, sandbox.PathOf(L"more"));
+  files::ChooseInDialog(dialog, L"\"Y.scr\" \"X.scr\"");
+  EXPECT_TRUE(WaitUntilNoDialog(w.processId));
+  EXPECT_TRUE(WaitUntil([&] { return ListItems(w.list).size() == 3; }));
+  EXPECT_EQ(ListItems(w.list), (std::vector<std::wstring>{a, y, x}));
+  EXPECT_EQ(ListSelection(w.list), 0);
+  EXPECT_EQ(Text(w.host), L"A");
+}
+
+TEST(SaveDialog, SaveWritesEveryEntryAsItStandsAndAnEmptyPlaylistAsNoBytes) {
+  Sandbox sandbox;
+  const std::wstring a = sandbox.CopyLogSaver(L"A");
+  sandbox.CopyLogSaver(L"B");
+  // An entry taken from a playlist line stays exactly as written there, relative path included.
+  player::Windows w = player::StartPlayer(sandbox, {}, {a, L"B.scr", a});
+  ASSERT_EQ(ListItems(w.list), (std::vector<std::wstring>{a, L"B.scr", a}));
+  const std::wstring saved = sandbox.PathOf(L"saved.spls");
+
+  files::ChooseInDialog(files::OpenDialogWith(w, Button4), saved);
+  EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(saved).has_value(); }));
+  EXPECT_EQ(ReadFileBytes(saved), files::CrLfLines({a, L"B.scr", a}));
+
+  // The same name again, now for an empty playlist: overwritten without a question.
+  Click(FindControl(w.playlist, Button3));
+  ASSERT_TRUE(ListItems(w.list).empty());
+  files::ChooseInDialog(files::OpenDialogWith(w, Button4), saved);
+  EXPECT_TRUE(WaitUntilNoDialog(w.processId));
+  EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(saved) == std::string(); }));
+}

@@ -1,0 +1,38 @@
+// A first run in an empty folder: every setting takes its default and "Win + Sys" fills the
+// playlist from the Windows folder and the system folder.
+#include <gtest/gtest.h>
+
+#include "files_support.h"
+#include "playlist/PlaylistWindowIds.h"
+
+using namespace e2e;
+
+TEST(FirstRun, WinAndSysFillThePlaylistAndItsFirstEntryPlays) {
+  // The shared folders hold the savers only while this scenario runs.
+  const files::SharedFolderSaver inWindows(files::WindowsFolder(), L"vr-first-run-windows");
+  const files::SharedFolderSaver inSystem(files::SystemFolder(), L"vr-first-run-system");
+  Sandbox sandbox;
+  const player::Windows w = player::WaitForPlayer(sandbox.StartProgram().Id());
+
+  // The Windows folder is listed first, then the system folder; a fresh prefix holds no other
+  // screensavers or playlists in either.
+  EXPECT_TRUE(WaitUntil([&] { return ListItems(w.list).size() == 2; })) << ListItems(w.list).size();
+  EXPECT_EQ(ListItems(w.list), (std::vector<std::wstring>{inWindows.Path(), inSystem.Path()}));
+  EXPECT_EQ(ListSelection(w.list), 0);
+  const auto runs = WaitForSaverRuns(inWindows.LogPath(), 1);
+  ASSERT_EQ(runs.size(), 1u);
+  EXPECT_EQ(runs[0].mode, L"preview");
+  EXPECT_EQ(runs[0].Parent(), w.pane);
+  EXPECT_TRUE(runs[0].childOfParent);
+  EXPECT_EQ(Text(w.host), inWindows.Name());
+
+  EXPECT_TRUE(IsShown(w.playlist));
+  EXPECT_TRUE(IsShown(FindControl(w.playlist, vr::PlaylistWindowId::Memo1)));
+  EXPECT_EQ(ComboSelection(w.timeCombo), 4);
+  EXPECT_EQ(Text(w.timeCombo), L"Change every 21 Sec.");
+  EXPECT_EQ(Send(FindControl(w.playlist, vr::PlaylistWindowId::RadioButton3), BM_GETCHECK), BST_CHECKED);
+
+  // Closing stops the preview, so the saver can be removed again.
+  Post(w.bar, WM_CLOSE);
+  EXPECT_TRUE(WaitForEndedSaverRuns(inWindows.LogPath(), 1).at(0).Ended());
+}
