@@ -1,8 +1,9 @@
 #pragma once
 // A fresh folder for one scenario, with the programs it runs copied in. Destroying the sandbox
 // ends every process the scenario started, every process those started (screensavers the
-// program ran), and every process still running from the folder, then removes the folder. When the scenario failed it
-// first prints the windows of those processes, and keeps the folder so its files can be read.
+// program ran), and every process still running from the folder, then removes the folder.
+// When the scenario failed it first prints the windows of those processes, and keeps the
+// folder so its files can be read.
 #include <deque>
 #include <optional>
 #include <string>
