@@ -10,6 +10,7 @@
 #include "hosting/Wallpaper_win.h"
 #include "platform/Application_win.h"
 #include "platform/Drop_win.h"
+#include "platform/GdiObject_win.h"
 #include "player/PlayerBar_win.h"
 #include "playlist/PlaylistWindow_win.h"
 
@@ -23,8 +24,8 @@ const COLORREF kPaneGreen = RGB(0, 128, 0);
 const char* const kPaneClass = "TfrmSVDActivePane";
 
 HBRUSH PaneBrush() {
-    static HBRUSH brush = CreateSolidBrush(kPaneGreen);
-    return brush;
+    static OwnedBrush brush(CreateSolidBrush(kPaneGreen));
+    return brush.Get();
 }
 
 void RegisterPaneClass() {

@@ -74,9 +74,9 @@ void TfrmSVDOptions::CreateHidden(HWND applicationWindow) {
     TimeCombo().SetVisibleRows(19);
     for (const SizeChoice& choice : kSizeChoices) ResolutionCombo().Add(choice.caption);
     ResolutionCombo().SetVisibleRows(9);
-    banner_ = LoadBannerBitmap();
+    banner_ = OwnedBitmap(LoadBannerBitmap());
     SendDlgItemMessageA(Handle(), PlayerBarId::Image12, STM_SETIMAGE, IMAGE_BITMAP,
-                        reinterpret_cast<LPARAM>(banner_));
+                        reinterpret_cast<LPARAM>(banner_.Get()));
 
     // FormCreate
     DragAcceptFiles(Handle(), TRUE);

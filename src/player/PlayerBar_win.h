@@ -7,6 +7,7 @@
 #include "docking/DockingState.h"
 #include "docking/WindowDocking_win.h"
 #include "platform/Controls_win.h"
+#include "platform/GdiObject_win.h"
 #include "platform/Window_win.h"
 #include "player/StartupSequence.h"
 
@@ -70,7 +71,7 @@ private:
 
     std::vector<std::string> ListBox1;  // the lines last read: settings or a wallpaper playlist
     std::string label2Hint_;
-    HBITMAP banner_ = nullptr;
+    OwnedBitmap banner_;
 };
 
 }  // namespace vr

@@ -27,13 +27,13 @@ TEST(DemoSavers, PreviewPlaysInsideTheGivenWindowUntilQuitIsPosted) {
     const std::wstring path = sandbox.CopyIn(DemoSaverBinary(name), std::wstring(name) + L".scr");
     Process& saver = sandbox.Start(path, L"/p " + std::to_wstring(reinterpret_cast<std::uintptr_t>(pane)));
 
+    // The saver creates its window before it shows it: wait for both.
     HWND preview = WaitFor([&]() -> HWND {
       for (HWND w : Children(pane))
-        if (OwnerProcess(w) == saver.Id()) return w;
+        if (OwnerProcess(w) == saver.Id() && IsShown(w)) return w;
       return nullptr;
     });
     ASSERT_NE(preview, nullptr);
-    EXPECT_TRUE(IsShown(preview));
     EXPECT_EQ(ClientSize(preview).cx, ClientSize(pane).cx);
     EXPECT_EQ(ClientSize(preview).cy, ClientSize(pane).cy);
 
