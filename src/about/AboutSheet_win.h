@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "about/ControlHost_win.h"
-#include "about/GdiObject_win.h"
+#include "platform/GdiObject_win.h"
 
 namespace vr {
 

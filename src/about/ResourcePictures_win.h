@@ -1,6 +1,6 @@
 #pragma once
 // The About window's pictures, taken from the program's resources.
-#include "about/GdiObject_win.h"
+#include "platform/GdiObject_win.h"
 
 namespace vr {
 
