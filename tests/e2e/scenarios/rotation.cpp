@@ -93,3 +93,18 @@ TEST(FullScreen, RunWaitsForTheSaverAndThePreviewReturns) {
   EXPECT_EQ(ClientSize(w.pane).cx, paneBefore.cx);
   EXPECT_EQ(ClientSize(w.pane).cy, paneBefore.cy);
 }
+
+TEST(Configure, StartsTheCurrentSaverWithItsSettingsSwitchAndLeavesThePreviewAlone) {
+  Sandbox sandbox;
+  const std::wstring saver = sandbox.CopyLogSaver(L"Calm");
+  player::Windows w = player::StartPlayer(sandbox, {}, {saver});
+  player::WaitForPreviewRun(sandbox, L"Calm", 1);
+  HWND configure = FindControl(w.playlist, vr::PlaylistWindowId::Button6);
+  ASSERT_TRUE(WaitUntil([&] { return IsEnabled(configure); }));
+
+  Click(configure);
+  const SaverRun settings = player::WaitForPreviewRun(sandbox, L"Calm", 2);
+  EXPECT_EQ(settings.mode, L"configure");
+  EXPECT_EQ(settings.commandLine, L"\"" + saver + L"\" /c ");
+  EXPECT_FALSE(sandbox.SaverRuns(L"Calm")[0].Ended()) << "the preview keeps playing";
+}
