@@ -2,7 +2,9 @@
 // desktop, one after the other.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
+#include <memory>
 
 #include "Player.h"
 #include "hosting/HostWindowIds.h"
@@ -56,4 +58,102 @@ TEST(WallpaperClose, EndsTwoEmbeddedPlayersAtTheirOwnPlacesOneAfterTheOther) {
   // The closing instance carries on, its button usable again.
   EXPECT_TRUE(WaitUntil([&] { return IsEnabled(closeButton); }));
   EXPECT_TRUE(IsShown(closer.bar));
+}
+
+namespace {
+
+// A window of the host window's class inside the icon view that stays when asked to close, as
+// a player that only hides its host window would. It belongs to this test's thread, which must
+// handle messages for it to answer.
+class SurvivingHost {
+ public:
+  explicit SurvivingHost(HWND iconView) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = &Procedure;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"TfrmSVDActive";
+    RegisterClassW(&wc);
+    window_ = CreateWindowExW(0, wc.lpszClassName, L"survivor", WS_CHILD | WS_VISIBLE, 600, 400, 100, 80, iconView,
+                              nullptr, wc.hInstance, nullptr);
+    closeRequests_ = 0;
+  }
+  SurvivingHost(const SurvivingHost&) = delete;
+  SurvivingHost& operator=(const SurvivingHost&) = delete;
+  ~SurvivingHost() { DestroyWindow(window_); }
+
+  HWND Handle() const { return window_; }
+  int CloseRequests() const { return closeRequests_; }
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CLOSE) {
+      ++closeRequests_;
+      return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+
+  static inline int closeRequests_ = 0;
+  HWND window_ = nullptr;
+};
+
+// Shared with the clicking thread, which may outlive a failed scenario's wait.
+struct ClickJob {
+  HWND button = nullptr;
+  std::atomic<bool> answered{false};
+};
+
+DWORD WINAPI ClickAndWait(void* parameter) {
+  const std::unique_ptr<std::shared_ptr<ClickJob>> job(static_cast<std::shared_ptr<ClickJob>*>(parameter));
+  try {
+    Click((*job)->button);
+    (*job)->answered = true;
+  } catch (const std::exception&) {
+  }
+  return 0;
+}
+
+// Handles this thread's messages until the thread ends or the deadline passes; true when it ended.
+bool PumpUntilEnded(HANDLE thread) {
+  const auto giveUp = std::chrono::steady_clock::now() + kDeadline;
+  for (;;) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(giveUp - std::chrono::steady_clock::now());
+    if (left.count() <= 0) return false;
+    const DWORD woke = MsgWaitForMultipleObjects(1, &thread, FALSE, static_cast<DWORD>(left.count()), QS_ALLINPUT);
+    if (woke == WAIT_OBJECT_0) return true;
+    if (woke != WAIT_OBJECT_0 + 1) return false;
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+  }
+}
+
+}  // namespace
+
+TEST(WallpaperClose, AWindowThatSurvivesItsCloseIsAskedOnceAndTheLoopEnds) {
+  Sandbox sandbox;
+  HWND iconView = wallpaper::StartDesktop(sandbox);
+  const std::wstring saver = sandbox.CopyLogSaver(L"Wall");
+  WriteFileBytes(sandbox.PathOf(L"wall.scfg"), wallpaper::ScfgText({}, {saver}));
+  WriteFileBytes(sandbox.PathOf(L"config.cfg"), player::ConfigText({}));
+  WriteFileBytes(sandbox.PathOf(L"myList.spls"), "");
+  Process& embedded = sandbox.StartProgram(L"\"" + sandbox.PathOf(L"wall.scfg") + L"\"");
+  ASSERT_NE(wallpaper::WaitForEmbeddedHost(iconView, embedded.Id()), nullptr);
+  const SurvivingHost survivor(iconView);
+  ASSERT_NE(survivor.Handle(), nullptr);
+
+  player::Windows closer = player::StartPlayer(sandbox, {}, {sandbox.CopyLogSaver(L"Plain")});
+  auto job = std::make_shared<ClickJob>();
+  job->button = FindControl(closer.playlist, vr::PlaylistWindowId::Button10);
+  auto* shared = new std::shared_ptr<ClickJob>(job);
+  HANDLE thread = CreateThread(nullptr, 0, &ClickAndWait, shared, 0, nullptr);
+  if (!thread) delete shared;
+  ASSERT_NE(thread, nullptr);
+  const bool ended = PumpUntilEnded(thread);
+  CloseHandle(thread);
+
+  ASSERT_TRUE(ended) << "the click thread did not end";
+  EXPECT_TRUE(job->answered) << "\"Close\" did not return";
+  EXPECT_EQ(survivor.CloseRequests(), 1);
+  EXPECT_TRUE(Exists(survivor.Handle()));
+  EXPECT_EQ(embedded.WaitForExit(), 0u);
 }
