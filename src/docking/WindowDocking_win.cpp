@@ -49,7 +49,6 @@ void PlaceAll(const PlayerWindows& w) {
 }  // namespace
 
 void SnapPositionRequest(DockRole self, const PlayerWindows& w, WINDOWPOS& request) {
-    if (w.wallpaperMode) return;
     // The moving window is judged with the size it has now, not the one it asks for.
     const std::optional<DockRect> own = RectOf(request.hwnd);
     if (!own) return;
