@@ -30,6 +30,17 @@ TEST(OpenDialog, LoadReplacesThePlaylistWithTheChosenPlaylistsScreensavers) {
   EXPECT_EQ(Text(w.host), L"C");
 }
 
+TEST(OpenDialog, LoadOfAPlaylistWithoutScreensaversLeavesThePlaylistEmpty) {
+  Sandbox sandbox;
+  const std::wstring a = sandbox.CopyLogSaver(L"A");
+  WriteFileBytes(sandbox.PathOf(L"none.spls"), "no screensaver here\r\n" + ToAnsi(sandbox.PathOf(L"none.spls")) + "\r\n");
+  player::Windows w = player::StartPlayer(sandbox, {}, {a, a});
+
+  files::ChooseInDialog(files::OpenDialogWith(w, Button5), sandbox.PathOf(L"none.spls"));
+  EXPECT_TRUE(WaitUntil([&] { return ListItems(w.list).empty(); }));
+  EXPECT_EQ(ListSelection(w.list), -1);
+}
+
 TEST(OpenDialog, LoadCancelledLeavesThePlaylistAsItWas) {
   Sandbox sandbox;
   const std::wstring a = sandbox.CopyLogSaver(L"A");
