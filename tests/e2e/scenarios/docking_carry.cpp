@@ -38,6 +38,23 @@ TEST(DockingCarry, BarDragCarriesDockedWindowsAtTheirOffsets) {
   EXPECT_EQ(TopLeft(player.host), Shifted(host, 60, 40));
 }
 
+TEST(DockingCarry, HiddenDockedWindowIsCarriedAndStaysHidden) {
+  e2e::Sandbox sandbox;
+  const docking::PlayerHandles player = docking::StartPlayer(sandbox);
+  ChainBelowTheBar(player);
+  // Closing the playlist window only hides it; hidden, it still links the host window to the bar.
+  e2e::Send(player.playlist, WM_CLOSE);
+  ASSERT_TRUE(e2e::WaitUntil([&] { return !e2e::IsShown(player.playlist); }));
+  const Place playlist = TopLeft(player.playlist);
+  const Place host = TopLeft(player.host);
+
+  docking::DragCaption(player.bar, 60, 40);
+
+  EXPECT_EQ(TopLeft(player.playlist), Shifted(playlist, 60, 40));
+  EXPECT_FALSE(e2e::IsShown(player.playlist));
+  EXPECT_EQ(TopLeft(player.host), Shifted(host, 60, 40));
+}
+
 TEST(DockingCarry, WindowElevenPixelsAwayStaysBehind) {
   e2e::Sandbox sandbox;
   const docking::PlayerHandles player = docking::StartPlayer(sandbox);
