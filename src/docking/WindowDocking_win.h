@@ -19,8 +19,8 @@ struct PlayerWindows {
 };
 
 // WM_WINDOWPOSCHANGING of the window `self` (request.hwnd): pulls the proposed x and y onto
-// nearby screen and window edges. Nothing else in the request is read or changed. The handler
-// returns 0 without passing the message on.
+// nearby screen and window edges, judged with the size the window has now, not the requested
+// one. Only x and y are changed. The handler returns 0 without passing the message on.
 void SnapPositionRequest(DockRole self, const PlayerWindows& w, WINDOWPOS& request);
 
 // The player bar's WM_ENTERSIZEMOVE, after the default processing: decides which windows the
