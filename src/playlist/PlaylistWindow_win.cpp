@@ -174,7 +174,10 @@ void TForm1::SetSaverButtonsEnabled(bool enabled) {
     for (int id : {Button6, Button7, Button8}) EnableWindow(GetDlgItem(Handle(), id), enabled);
 }
 
-bool TForm1::HelpTextVisible() const { return IsWindowVisible(GetDlgItem(Handle(), Memo1)) != FALSE; }
+// The memo's own flag: while the window is hidden the memo counts as shown or not all the same.
+bool TForm1::HelpTextVisible() const {
+    return (GetWindowLongPtrA(GetDlgItem(Handle(), Memo1), GWL_STYLE) & WS_VISIBLE) != 0;
+}
 
 // Hidden help text uncovers the controls beneath it.
 void TForm1::SetHelpTextVisible(bool visible) { ShowWindow(GetDlgItem(Handle(), Memo1), visible ? SW_SHOW : SW_HIDE); }
