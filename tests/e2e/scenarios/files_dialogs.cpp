@@ -54,6 +54,31 @@ TEST(OpenDialog, LoadCancelledLeavesThePlaylistAsItWas) {
   EXPECT_EQ(ListSelection(w.list), 0);
 }
 
+TEST(OpenDialog, OffersFourFiltersAndRemembersTheOneLastChosen) {
+  constexpr int kFileTypeCombo = 1136;  // the dialog's "files of type" choice
+  Sandbox sandbox;
+  const std::wstring a = sandbox.CopyLogSaver(L"A");
+  const std::wstring b = sandbox.CopyLogSaver(L"B");
+  player::Windows w = player::StartPlayer(sandbox, {}, {a});
+
+  HWND dialog = files::OpenDialogWith(w, Button1);
+  HWND types = FindControl(dialog, kFileTypeCombo);
+  ASSERT_NE(types, nullptr);
+  EXPECT_EQ(ComboItems(types), (std::vector<std::wstring>{L"Screensaver or Playlist", L"Screensaver ", L"Screensaver Playlist",
+                                                          L"Desktop Wallpaper Mode Playlist"}));
+  EXPECT_EQ(ComboSelection(types), 0);
+  // A choice in the drop-down ends with CBN_SELENDOK after the change; the dialog acts on that.
+  SelectComboItem(types, 1);
+  Send(dialog, WM_COMMAND, MAKEWPARAM(kFileTypeCombo, CBN_SELENDOK), reinterpret_cast<LPARAM>(types));
+  files::ChooseInDialog(dialog, b);
+  EXPECT_TRUE(WaitUntil([&] { return ListItems(w.list).size() == 2; }));
+
+  dialog = files::OpenDialogWith(w, Button5);
+  EXPECT_EQ(ComboSelection(FindControl(dialog, kFileTypeCombo)), 1) << "\"Load...\" shares the dialog of \"File...\"";
+  PressCancel(dialog);
+  EXPECT_TRUE(WaitUntilNoDialog(w.processId));
+}
+
 TEST(OpenDialog, FileAddsSeveralChosenScreensaversAfterTheEntriesAndKeepsTheSelection) {
   Sandbox sandbox;
   const std::wstring a = sandbox.CopyLogSaver(L"A");
@@ -93,4 +118,15 @@ TEST(SaveDialog, SaveWritesEveryEntryAsItStandsAndAnEmptyPlaylistAsNoBytes) {
   files::ChooseInDialog(files::OpenDialogWith(w, Button4), saved);
   EXPECT_TRUE(WaitUntilNoDialog(w.processId));
   EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(saved) == std::string(); }));
+}
+
+TEST(SaveDialog, ANameTypedWithoutExtensionGetsSpls) {
+  Sandbox sandbox;
+  const std::wstring a = sandbox.CopyLogSaver(L"A");
+  player::Windows w = player::StartPlayer(sandbox, {}, {a});
+
+  files::ChooseInDialog(files::OpenDialogWith(w, Button4), sandbox.PathOf(L"plain"));
+  EXPECT_TRUE(WaitUntil([&] { return FileExists(sandbox.PathOf(L"plain.spls")); }));
+  EXPECT_EQ(ReadFileBytes(sandbox.PathOf(L"plain.spls")), files::CrLfLines({a}));
+  EXPECT_FALSE(FileExists(sandbox.PathOf(L"plain")));
 }
