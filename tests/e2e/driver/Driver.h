@@ -6,6 +6,7 @@
 #include "Files.h"
 #include "Messages.h"
 #include "Paths.h"
+#include "Pointer.h"
 #include "Process.h"
 #include "Sandbox.h"
 #include "SaverLog.h"

@@ -9,7 +9,6 @@
 #include "about/Links.h"
 #include "about/Products.h"
 #include "about_support.h"
-#include "docking_support.h"
 
 using namespace e2e;
 using about::AboutHandles;
@@ -39,7 +38,7 @@ TEST(AboutWindowLinks, EachTileOpensItsProductPage) {
 
   for (std::size_t i = 0; i < std::size(kAreas); ++i) {
     SCOPED_TRACE(kAreas[i].name);
-    docking::ClickInClient(about.linksSheet, Centre(kAreas[i].place));
+    e2e::ClickInClient(about.linksSheet, Centre(kAreas[i].place));
     const auto opened = browser.WaitForOpened(i + 1);
     ASSERT_EQ(opened.size(), i + 1) << "the click opened nothing";
     EXPECT_EQ(opened[i], vr::kProducts[i].page);
@@ -53,9 +52,9 @@ TEST(AboutWindowLinks, TileCornersOpenAndGapsBetweenTilesDoNot) {
   about::OpenAbout(about);
 
   // Between the first two tiles, between the rows, and on the picture's margin: nothing.
-  for (POINT gap : {POINT{164, 80}, POINT{80, 160}, POINT{8, 12}}) docking::ClickInClient(about.linksSheet, gap);
+  for (POINT gap : {POINT{164, 80}, POINT{80, 160}, POINT{8, 12}}) e2e::ClickInClient(about.linksSheet, gap);
   // The last pixel of the e-book's area still belongs to it.
-  docking::ClickInClient(about.linksSheet, {kAreas[0].place.right - 1, kAreas[0].place.bottom - 1});
+  e2e::ClickInClient(about.linksSheet, {kAreas[0].place.right - 1, kAreas[0].place.bottom - 1});
 
   const auto opened = browser.WaitForOpened(1);
   ASSERT_EQ(opened.size(), 1u);
@@ -73,11 +72,11 @@ TEST(AboutWindowLinks, AuthorLogoAndDonateOpenHomeAndDonationPages) {
   HWND donate = FindControl(about.aboutSheet, vr::AboutId::Button1);
   ASSERT_TRUE(author && logo && donate);
 
-  docking::ClickInClient(author, about::ClientCentre(author));
+  e2e::ClickInClient(author, about::ClientCentre(author));
   ASSERT_EQ(browser.WaitForOpened(1).size(), 1u) << "the author's name opened nothing";
-  docking::ClickInClient(logo, about::ClientCentre(logo));
+  e2e::ClickInClient(logo, about::ClientCentre(logo));
   ASSERT_EQ(browser.WaitForOpened(2).size(), 2u) << "the logo opened nothing";
-  docking::ClickInClient(donate, about::ClientCentre(donate));
+  e2e::ClickInClient(donate, about::ClientCentre(donate));
   const auto opened = browser.WaitForOpened(3);
   ASSERT_EQ(opened.size(), 3u) << "\"Donate...\" opened nothing";
 

@@ -25,21 +25,6 @@ std::string ConfigText(const StartLayout& layout, const std::wstring& saverPath)
          "3\r\n";  // "Use whole desktop workarea"
 }
 
-// Runs xdotool on the X display Wine draws on, through Wine's start program, and waits for it.
-void Xdotool(const std::wstring& arguments) {
-  std::wstring line = L"C:\\windows\\system32\\start.exe /wait /unix /usr/bin/xdotool " + arguments;
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info{};
-  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
-                      &info))
-    throw std::runtime_error("cannot start xdotool (error " + std::to_string(GetLastError()) + ")");
-  e2e::Process process(info.hProcess, info.dwProcessId);
-  CloseHandle(info.hThread);
-  const auto exitCode = process.WaitForExit();
-  if (!exitCode || *exitCode != 0) throw std::runtime_error("xdotool " + e2e::ToUtf8(arguments) + " failed");
-}
-
 bool InMoveLoop(HWND window) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
@@ -91,27 +76,22 @@ SIZE OuterSize(HWND window) {
 
 SIZE ScreenSize() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 
-void ClickInClient(HWND window, POINT point) {
-  ClientToScreen(window, &point);
-  Xdotool(L"mousemove " + Number(point.x) + L" " + Number(point.y) + L" click 1");
-}
-
 void DragCaption(HWND window, int dx, int dy, int steps, bool expectExact) {
   const Place start = TopLeft(window);
   const POINT grab = CaptionPoint(window);
-  Xdotool(L"mousemove " + Number(grab.x) + L" " + Number(grab.y));
-  Xdotool(L"mousedown 1");
+  e2e::Xdotool(L"mousemove " + Number(grab.x) + L" " + Number(grab.y));
+  e2e::Xdotool(L"mousedown 1");
   ASSERT_TRUE(e2e::WaitUntil([&] { return InMoveLoop(window); })) << "no move loop after pressing on the caption";
   for (int step = 1; step <= steps; ++step) {
     const POINT pointer{grab.x + dx * step / steps, grab.y + dy * step / steps};
-    Xdotool(L"mousemove " + Number(pointer.x) + L" " + Number(pointer.y));
+    e2e::Xdotool(L"mousemove " + Number(pointer.x) + L" " + Number(pointer.y));
     if (expectExact) {
       const Place expected = Shifted(start, dx * step / steps, dy * step / steps);
       EXPECT_TRUE(e2e::WaitUntil([&] { return TopLeft(window) == expected; }))
           << "step " << step << " did not reach " << ::testing::PrintToString(expected);
     }
   }
-  Xdotool(L"mouseup 1");
+  e2e::Xdotool(L"mouseup 1");
   ASSERT_TRUE(e2e::WaitUntil([&] { return !InMoveLoop(window); })) << "the move loop did not end";
 }
 

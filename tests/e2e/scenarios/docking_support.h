@@ -47,9 +47,6 @@ Place TopLeft(HWND window);
 SIZE OuterSize(HWND window);
 SIZE ScreenSize();
 
-// A left click of the X pointer at a point of the window's client area.
-void ClickInClient(HWND window, POINT point);
-
 // Presses the left button in the middle of the window's caption, moves the pointer by (dx, dy)
 // in `steps` equal steps and releases it. Waits for the move loop to start, for the window to
 // reach each step's place, and for the loop to end. The place the window reaches is judged by
