@@ -56,7 +56,7 @@ TEST(DockingSnap, NudgeOffTheEdgeIsPulledBack) {
   ASSERT_NE(nudgeLeft, nullptr);
   ASSERT_FALSE(e2e::IsShown(nudgeLeft));
   // The banner (88 x 31 at 7, 7 of the bar's client area) gives way to the nudge buttons.
-  docking::ClickInClient(player.bar, {7 + 44, 7 + 15});
+  e2e::ClickInClient(player.bar, {7 + 44, 7 + 15});
   ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::IsShown(nudgeLeft); }));
 
   // Away from every edge a nudge moves the host window by 5 pixels.
