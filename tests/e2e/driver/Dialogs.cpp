@@ -19,9 +19,9 @@ constexpr wchar_t kDialogClass[] = L"#32770";
 constexpr int kFileNameEdit = 1152;
 constexpr int kFileNameCombo = 1148;
 
-HWND FindDialog(DWORD processId) {
+HWND FindDialog(DWORD processId, HWND previous = nullptr) {
   for (HWND w : TopWindows(processId))
-    if (ClassName(w) == kDialogClass && IsShown(w)) return w;
+    if (w != previous && ClassName(w) == kDialogClass && IsShown(w)) return w;
   return nullptr;
 }
 
@@ -123,8 +123,8 @@ HTREEITEM DriveItem(HWND tree, wchar_t drive) {
 
 }  // namespace
 
-HWND WaitForDialog(DWORD processId, std::chrono::milliseconds deadline) {
-  return WaitFor([&] { return FindDialog(processId); }, deadline);
+HWND WaitForDialog(DWORD processId, HWND previous, std::chrono::milliseconds deadline) {
+  return WaitFor([&] { return FindDialog(processId, previous); }, deadline);
 }
 
 bool WaitUntilNoDialog(DWORD processId, std::chrono::milliseconds deadline) {

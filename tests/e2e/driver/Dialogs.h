@@ -12,8 +12,9 @@
 
 namespace e2e {
 
-// A shown dialog of the process; nullptr when none appeared before the deadline.
-HWND WaitForDialog(DWORD processId, std::chrono::milliseconds deadline = kDeadline);
+// A shown dialog of the process other than `previous` (one that may still be closing); nullptr
+// when none appeared before the deadline.
+HWND WaitForDialog(DWORD processId, HWND previous = nullptr, std::chrono::milliseconds deadline = kDeadline);
 // True once the process shows no dialog any more.
 bool WaitUntilNoDialog(DWORD processId, std::chrono::milliseconds deadline = kDeadline);
 

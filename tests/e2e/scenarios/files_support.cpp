@@ -1,5 +1,7 @@
 #include "files_support.h"
 
+#include <gtest/gtest.h>
+
 #include <stdexcept>
 
 namespace files {
@@ -21,8 +23,8 @@ bool Removed(const std::wstring& path) { return DeleteFileW(path.c_str()) || !e2
 
 }  // namespace
 
-SharedFolderSaver::SharedFolderSaver(const std::wstring& folder, std::wstring_view stem)
-    : path_(folder + L"\\" + UniqueStem(stem) + L".scr") {
+SharedFolderSaver::SharedFolderSaver(const std::wstring& folder, std::wstring_view stem, std::wstring_view extension)
+    : path_(folder + L"\\" + UniqueStem(stem) + std::wstring(extension)) {
   if (!CopyFileW(e2e::LogSaverBinary().c_str(), path_.c_str(), TRUE))
     throw std::runtime_error("cannot place a saver at " + e2e::ToUtf8(path_));
 }
@@ -43,6 +45,32 @@ std::wstring SharedFolderSaver::Name() const {
 }
 
 std::wstring SharedFolderSaver::LogPath() const { return WithoutExtension(path_) + L".log"; }
+
+LockedFile::LockedFile(const std::wstring& path)
+    : handle_(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+
+LockedFile::~LockedFile() {
+  if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+}
+
+bool Answers(HWND window) {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &result) != 0;
+}
+
+HWND ExpectOpenErrorBox(DWORD processId, const std::wstring& path, HWND previous) {
+  HWND box = e2e::WaitForDialog(processId, previous);
+  if (!box) {
+    ADD_FAILURE() << "no error box about " << e2e::ToUtf8(path);
+    return nullptr;
+  }
+  EXPECT_EQ(e2e::Text(box), L"Veilrunner");
+  const std::vector<std::wstring> texts = e2e::StaticTexts(box);
+  EXPECT_EQ(texts.size(), 1u);
+  // The rest of the text is the system's reason, in the system's words.
+  if (!texts.empty()) EXPECT_EQ(texts[0].rfind(L"Datei " + path + L" kann nicht ge", 0), 0u) << e2e::ToUtf8(texts[0]);
+  return box;
+}
 
 std::wstring WindowsFolder() {
   wchar_t path[MAX_PATH] = {};

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "Dialogs.h"
 #include "Player.h"
@@ -14,10 +15,11 @@ namespace files {
 // A copy of the logging test saver in a folder that the whole test run shares (the Windows
 // folder, the system folder), under a name no other scenario uses. Destroying it ends the
 // processes started from it and removes it with its log, so later scenarios find the folder as
-// it was. Declare it before the Sandbox: the program must be gone before it is removed.
+// it was. Declare it before the Sandbox: the program must be gone before it is removed. Another
+// extension than ".scr" makes it a file that only a folder listing cares about.
 class SharedFolderSaver {
  public:
-  SharedFolderSaver(const std::wstring& folder, std::wstring_view stem);
+  SharedFolderSaver(const std::wstring& folder, std::wstring_view stem, std::wstring_view extension = L".scr");
   SharedFolderSaver(const SharedFolderSaver&) = delete;
   SharedFolderSaver& operator=(const SharedFolderSaver&) = delete;
   ~SharedFolderSaver();
@@ -29,6 +31,25 @@ class SharedFolderSaver {
  private:
   std::wstring path_;
 };
+
+// Holds a file open without sharing, so the player's own open of it is refused.
+class LockedFile {
+ public:
+  explicit LockedFile(const std::wstring& path);
+  LockedFile(const LockedFile&) = delete;
+  LockedFile& operator=(const LockedFile&) = delete;
+  ~LockedFile();
+  bool Locked() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+ private:
+  HANDLE handle_;
+};
+
+// The player's thread answers at once; a message box runs a message loop of its own.
+bool Answers(HWND window);
+// Waits for the standard error box about a file the player cannot open (a dialog other than
+// `previous`) and checks its caption and text; returns the box, or nullptr (and a failure).
+HWND ExpectOpenErrorBox(DWORD processId, const std::wstring& path, HWND previous = nullptr);
 
 std::wstring WindowsFolder();
 std::wstring SystemFolder();

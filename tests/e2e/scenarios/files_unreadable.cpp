@@ -3,34 +3,32 @@
 #include <gtest/gtest.h>
 
 #include "files_support.h"
+#include "playlist/PlaylistWindowIds.h"
 
 using namespace e2e;
 
-namespace {
+TEST(UnreadablePlaylist, LoadEmptiesThePlaylistShowsTheErrorBoxAndSelectsNothing) {
+  Sandbox sandbox;
+  const std::wstring a = sandbox.CopyLogSaver(L"A");
+  const std::wstring locked = sandbox.PathOf(L"locked.spls");
+  WriteFileBytes(locked, ToAnsi(a) + "\r\n");
+  player::Windows w = player::StartPlayer(sandbox, {}, {a});
+  player::WaitForPreviewRun(sandbox, L"A", 1);
+  const files::LockedFile lock(locked);
+  ASSERT_TRUE(lock.Locked());
 
-// Holds a file open without sharing, so any other open of it is refused.
-class LockedFile {
- public:
-  explicit LockedFile(const std::wstring& path)
-      : handle_(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
-  LockedFile(const LockedFile&) = delete;
-  LockedFile& operator=(const LockedFile&) = delete;
-  ~LockedFile() {
-    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-  }
-  bool Locked() const { return handle_ != INVALID_HANDLE_VALUE; }
-
- private:
-  HANDLE handle_;
-};
-
-// The player is alive when its thread answers at once.
-bool Answers(HWND window) {
-  DWORD_PTR result = 0;
-  return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &result) != 0;
+  HWND dialog = files::OpenDialogWith(w, vr::PlaylistWindowId::Button5);
+  files::ChooseInDialog(dialog, locked);
+  HWND box = files::ExpectOpenErrorBox(w.processId, locked, dialog);
+  ASSERT_NE(box, nullptr);
+  PressOk(box);
+  EXPECT_TRUE(WaitUntilNoDialog(w.processId));
+  EXPECT_TRUE(ListItems(w.list).empty());
+  EXPECT_EQ(ListSelection(w.list), -1);
+  // The current screensaver keeps playing: nothing ran the selection handler.
+  EXPECT_EQ(Text(w.host), L"A");
+  EXPECT_TRUE(files::Answers(w.bar));
 }
-
-}  // namespace
 
 TEST(UnreadablePlaylist, DroppedOnTheBarShowsTheErrorBoxAndThePlayerCarriesOn) {
   Sandbox sandbox;
@@ -41,17 +39,13 @@ TEST(UnreadablePlaylist, DroppedOnTheBarShowsTheErrorBoxAndThePlayerCarriesOn) {
   WriteFileBytes(locked, ToAnsi(a) + "\r\n");
   player::Windows w = player::StartPlayer(sandbox, {}, {a});
   player::WaitForPreviewRun(sandbox, L"A", 1);
-  const LockedFile lock(locked);
+  const files::LockedFile lock(locked);
   ASSERT_TRUE(lock.Locked());
 
   DropFiles(w.bar, {before, locked, after});
-  HWND box = WaitForDialog(w.processId);
-  ASSERT_NE(box, nullptr) << "no error box";
-  EXPECT_EQ(Text(box), L"Veilrunner");
-  const std::vector<std::wstring> texts = StaticTexts(box);
-  ASSERT_EQ(texts.size(), 1u);
-  EXPECT_EQ(texts[0].rfind(L"Datei " + locked + L" kann nicht ge", 0), 0u) << ToUtf8(texts[0]);
-  EXPECT_TRUE(Answers(w.bar)) << "the box runs its own message loop";
+  HWND box = files::ExpectOpenErrorBox(w.processId, locked);
+  ASSERT_NE(box, nullptr);
+  EXPECT_TRUE(files::Answers(w.bar));
 
   PressOk(box);
   EXPECT_TRUE(WaitUntilNoDialog(w.processId));
