@@ -130,3 +130,25 @@ TEST(SaveDialog, ANameTypedWithoutExtensionGetsSpls) {
   EXPECT_EQ(ReadFileBytes(sandbox.PathOf(L"plain.spls")), files::CrLfLines({a}));
   EXPECT_FALSE(FileExists(sandbox.PathOf(L"plain")));
 }
+
+TEST(SaveDialog, AFileThatCannotBeReplacedShowsTheCreateErrorAndKeepsItsBytes) {
+  Sandbox sandbox;
+  const std::wstring a = sandbox.CopyLogSaver(L"A");
+  player::Windows w = player::StartPlayer(sandbox, {}, {a});
+  const std::wstring busy = sandbox.PathOf(L"busy.spls");
+  WriteFileBytes(busy, "kept\r\n");
+  {
+    const files::LockedFile lock(busy);
+    ASSERT_TRUE(lock.Locked());
+    HWND dialog = files::OpenDialogWith(w, Button4);
+    files::ChooseInDialog(dialog, busy);
+    HWND box = files::ExpectErrorBox(w.processId, files::CreateErrorStart(busy), dialog);
+    ASSERT_NE(box, nullptr);
+    PressOk(box);
+    EXPECT_TRUE(WaitUntilNoDialog(w.processId));
+  }
+  EXPECT_TRUE(files::Answers(w.bar));
+  EXPECT_EQ(ReadFileBytes(busy), "kept\r\n");
+  EXPECT_FALSE(FileExists(busy + L".tmp~")) << "no half-written file is left beside it";
+  EXPECT_EQ(ListItems(w.list), std::vector<std::wstring>{a});
+}

@@ -47,9 +47,13 @@ class LockedFile {
 
 // The player's thread answers at once; a message box runs a message loop of its own.
 bool Answers(HWND window);
-// Waits for the standard error box about a file the player cannot open (a dialog other than
-// `previous`) and checks its caption and text; returns the box, or nullptr (and a failure).
-HWND ExpectOpenErrorBox(DWORD processId, const std::wstring& path, HWND previous = nullptr);
+// Waits for the program's standard error box (a dialog other than `previous`) and checks its
+// caption and the start of its text; returns the box, or nullptr (and a failure).
+HWND ExpectErrorBox(DWORD processId, const std::wstring& textStart, HWND previous = nullptr);
+// The start of the file layer's errors for a file that cannot be opened, or created; the rest is
+// the system's reason in the system's words.
+std::wstring OpenErrorStart(const std::wstring& path);
+std::wstring CreateErrorStart(const std::wstring& path);
 
 std::wstring WindowsFolder();
 std::wstring SystemFolder();

@@ -19,7 +19,7 @@ TEST(UnreadablePlaylist, LoadEmptiesThePlaylistShowsTheErrorBoxAndSelectsNothing
 
   HWND dialog = files::OpenDialogWith(w, vr::PlaylistWindowId::Button5);
   files::ChooseInDialog(dialog, locked);
-  HWND box = files::ExpectOpenErrorBox(w.processId, locked, dialog);
+  HWND box = files::ExpectErrorBox(w.processId, files::OpenErrorStart(locked), dialog);
   ASSERT_NE(box, nullptr);
   PressOk(box);
   EXPECT_TRUE(WaitUntilNoDialog(w.processId));
@@ -43,7 +43,7 @@ TEST(UnreadablePlaylist, DroppedOnTheBarShowsTheErrorBoxAndThePlayerCarriesOn) {
   ASSERT_TRUE(lock.Locked());
 
   DropFiles(w.bar, {before, locked, after});
-  HWND box = files::ExpectOpenErrorBox(w.processId, locked);
+  HWND box = files::ExpectErrorBox(w.processId, files::OpenErrorStart(locked));
   ASSERT_NE(box, nullptr);
   EXPECT_TRUE(files::Answers(w.bar));
 

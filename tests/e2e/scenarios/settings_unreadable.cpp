@@ -18,7 +18,7 @@ TEST(Settings, AnUnreadableConfigShowsTheErrorBoxAndLeavesOnlyTheBar) {
   ASSERT_TRUE(lock.Locked());
 
   const DWORD id = sandbox.StartProgram().Id();
-  HWND box = files::ExpectOpenErrorBox(id, config);
+  HWND box = files::ExpectErrorBox(id, files::OpenErrorStart(config));
   ASSERT_NE(box, nullptr);
   HWND bar = FindTopWindow(id, L"TfrmSVDOptions");
   EXPECT_TRUE(IsShown(bar));
