@@ -97,6 +97,11 @@ void ChooseInDialog(HWND dialog, const std::wstring& name) {
   e2e::PressOk(dialog);
 }
 
+bool Closed(const player::Windows& w) {
+  e2e::Post(w.bar, WM_CLOSE);
+  return e2e::WaitUntil([&] { return !e2e::ProcessRunning(w.processId); });
+}
+
 std::string CrLfLines(const std::vector<std::wstring>& lines) {
   std::string bytes;
   for (const std::wstring& line : lines) bytes += e2e::ToAnsi(line) + "\r\n";

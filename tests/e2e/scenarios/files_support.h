@@ -63,6 +63,9 @@ HWND OpenDialogWith(const player::Windows& w, int playlistButtonId);
 // Types the name into the dialog's file-name box and presses its OK button.
 void ChooseInDialog(HWND dialog, const std::wstring& name);
 
+// Closes the player bar as the user does; true once the program has ended.
+bool Closed(const player::Windows& w);
+
 // The bytes the player writes for these lines: every line ended by CR LF.
 std::string CrLfLines(const std::vector<std::wstring>& lines);
 

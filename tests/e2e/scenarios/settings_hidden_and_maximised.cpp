@@ -2,20 +2,11 @@
 // and both back that way at the next start.
 #include <gtest/gtest.h>
 
-#include "Player.h"
+#include "files_support.h"
 #include "player/PlayerBarIds.h"
 #include "playlist/PlaylistWindowIds.h"
 
 using namespace e2e;
-
-namespace {
-
-bool Closed(const player::Windows& w) {
-  Post(w.bar, WM_CLOSE);
-  return WaitUntil([&] { return !ProcessRunning(w.processId); });
-}
-
-}  // namespace
 
 TEST(Settings, AClosedPlaylistWindowAndAMaximisedHostAreSavedAndComeBackSo) {
   Sandbox sandbox;
@@ -44,7 +35,7 @@ TEST(Settings, AClosedPlaylistWindowAndAMaximisedHostAreSavedAndComeBackSo) {
   expected.helpText = true;
   expected.hostMaximized = true;
   expected.placement = 3;
-  ASSERT_TRUE(Closed(w));
+  ASSERT_TRUE(files::Closed(w));
   const std::string config = player::ConfigText(expected, a);
   EXPECT_EQ(ReadFileBytes(sandbox.PathOf(L"config.cfg")), config);
 

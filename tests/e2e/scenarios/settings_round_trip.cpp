@@ -2,7 +2,7 @@
 // the next start puts everything back.
 #include <gtest/gtest.h>
 
-#include "Player.h"
+#include "files_support.h"
 #include "playlist/PlaylistWindowIds.h"
 
 using namespace e2e;
@@ -32,12 +32,6 @@ void MoveTo(HWND window, POINT at) {
 }
 
 bool Checked(HWND button) { return Send(button, BM_GETCHECK) == BST_CHECKED; }
-
-// Closes the player as the user does; true once it has ended.
-bool Closed(const player::Windows& w) {
-  Post(w.bar, WM_CLOSE);
-  return WaitUntil([&] { return !ProcessRunning(w.processId); });
-}
 
 }  // namespace
 
@@ -85,7 +79,7 @@ TEST(Settings, ClosingWritesBothFilesAndTheNextStartRestoresWindowsIntervalSelec
   ASSERT_EQ(ClientSize(w.host).cx, 320);
   ASSERT_EQ(ClientSize(w.host).cy, 240);
 
-  ASSERT_TRUE(Closed(w));
+  ASSERT_TRUE(files::Closed(w));
   const std::string config = player::ConfigText(expected, c);
   EXPECT_EQ(ReadFileBytes(sandbox.PathOf(L"config.cfg")), config);
   EXPECT_EQ(ReadFileBytes(sandbox.PathOf(L"myList.spls")),
@@ -112,7 +106,7 @@ TEST(Settings, ClosingWritesBothFilesAndTheNextStartRestoresWindowsIntervalSelec
   EXPECT_FALSE(Checked(FindControl(w.playlist, ids::RadioButton3)));
 
   // Nothing changed in between, so the second close writes the same bytes again.
-  ASSERT_TRUE(Closed(w));
+  ASSERT_TRUE(files::Closed(w));
   EXPECT_EQ(ReadFileBytes(sandbox.PathOf(L"config.cfg")), config);
   EXPECT_EQ(sandbox.SaverRuns(L"C").size(), 2u);
 }
