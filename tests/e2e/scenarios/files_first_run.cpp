@@ -1,5 +1,5 @@
-// A first run in an empty folder: every setting takes its default and "Win + Sys" fills the
-// playlist from the Windows folder and the system folder.
+// "Win + Sys": on a first run in an empty folder, where every setting takes its default, it fills
+// the playlist from the Windows folder and the system folder; its button appends them again.
 #include <gtest/gtest.h>
 
 #include "files_support.h"
@@ -37,4 +37,23 @@ TEST(FirstRun, WinAndSysFillThePlaylistAndItsFirstEntryPlays) {
   // Closing stops the preview, so the saver can be removed again.
   Post(w.bar, WM_CLOSE);
   EXPECT_TRUE(WaitForEndedSaverRuns(inWindows.LogPath(), 1).at(0).Ended());
+}
+
+TEST(WinAndSys, TheButtonAppendsTheSystemsScreensaversAgainAndKeepsTheSelection) {
+  const files::SharedFolderSaver inSystem(files::SystemFolder(), L"vr-win-and-sys");
+  Sandbox sandbox;
+  const std::wstring a = sandbox.CopyLogSaver(L"A");
+  player::Windows w = player::StartPlayer(sandbox, {}, {a});
+  player::WaitForPreviewRun(sandbox, L"A", 1);
+  HWND button = FindControl(w.playlist, vr::PlaylistWindowId::Button8);
+  ASSERT_TRUE(IsEnabled(button)) << "enabled once a screensaver is current";
+
+  Click(button);
+  EXPECT_EQ(ListItems(w.list), (std::vector<std::wstring>{a, inSystem.Path()}));
+  Click(button);
+  EXPECT_EQ(ListItems(w.list), (std::vector<std::wstring>{a, inSystem.Path(), inSystem.Path()}));
+  EXPECT_EQ(ListSelection(w.list), 0);
+  EXPECT_EQ(Text(w.host), L"A");
+  EXPECT_TRUE(files::Closed(w));
+  EXPECT_TRUE(ReadSaverLog(inSystem.LogPath()).empty()) << "selecting the current entry again starts nothing";
 }
