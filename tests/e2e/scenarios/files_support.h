@@ -1,6 +1,7 @@
 #pragma once
 // Support for the scenarios of files coming in and going out of the player: screensavers placed
-// in the system's own folders, and the playlist window's dialogs.
+// in the system's own folders, the playlist window's dialogs, files the player cannot open, and
+// the error box it shows for them.
 #include <windows.h>
 
 #include <string>
@@ -25,7 +26,7 @@ class SharedFolderSaver {
   ~SharedFolderSaver();
 
   const std::wstring& Path() const { return path_; }
-  std::wstring Name() const;  // the file name without ".scr", which is also the host's caption
+  std::wstring Name() const;  // the file name without its extension: the host's caption for it
   std::wstring LogPath() const;
 
  private:
