@@ -102,10 +102,16 @@ bool Closed(const player::Windows& w) {
   return e2e::WaitUntil([&] { return !e2e::ProcessRunning(w.processId); });
 }
 
-std::string CrLfLines(const std::vector<std::wstring>& lines) {
+std::string CrLfLines(const std::vector<std::string>& ansiLines) {
   std::string bytes;
-  for (const std::wstring& line : lines) bytes += e2e::ToAnsi(line) + "\r\n";
+  for (const std::string& line : ansiLines) bytes += line + "\r\n";
   return bytes;
+}
+
+std::string CrLfLines(const std::vector<std::wstring>& lines) {
+  std::vector<std::string> ansiLines;
+  for (const std::wstring& line : lines) ansiLines.push_back(e2e::ToAnsi(line));
+  return CrLfLines(ansiLines);
 }
 
 }  // namespace files

@@ -68,6 +68,7 @@ void ChooseInDialog(HWND dialog, const std::wstring& name);
 bool Closed(const player::Windows& w);
 
 // The bytes the player writes for these lines: every line ended by CR LF.
+std::string CrLfLines(const std::vector<std::string>& ansiLines);
 std::string CrLfLines(const std::vector<std::wstring>& lines);
 
 }  // namespace files
