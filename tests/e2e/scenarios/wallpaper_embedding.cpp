@@ -31,11 +31,10 @@ void ExpectEmbeddedForName(const std::wstring& fileName) {
 
   HWND host = wallpaper::WaitForEmbeddedHost(iconView, program.Id());
   ASSERT_NE(host, nullptr) << "no host window inside the icon view";
-  EXPECT_EQ(GetWindowLongPtrW(host, GWL_STYLE), static_cast<LONG_PTR>(WS_CHILD | WS_VISIBLE));
-  EXPECT_EQ(Parent(host), iconView);
-
   // The preview runs inside the embedded pane.
   const SaverRun run = player::WaitForPreviewRun(sandbox, L"Wall", 1);
+  EXPECT_EQ(GetWindowLongPtrW(host, GWL_STYLE), static_cast<LONG_PTR>(WS_CHILD | WS_VISIBLE));
+  EXPECT_EQ(Parent(host), iconView);
   HWND pane = FindControl(host, vr::HostWindowId::p1);
   EXPECT_EQ(run.Parent(), pane);
   EXPECT_TRUE(run.childOfParent);

@@ -43,7 +43,8 @@ class WallpaperSave : public ::testing::Test {
     settings.hostMaximized = hostMaximized;
     settings.interval = kInterval;
     w_ = player::StartPlayer(sandbox_, settings, entries_);
-    ASSERT_EQ(IsZoomed(w_.host) != FALSE, hostMaximized);
+    // The start-up sequence maximises the host window after showing it.
+    if (hostMaximized) ASSERT_TRUE(WaitUntil([&] { return IsZoomed(w_.host) != FALSE; }));
   }
 
   // Checks the radio button, saves through the group's "Save..." and returns the file's lines.

@@ -51,10 +51,15 @@ std::string ScfgText(const Header& h, const std::vector<std::wstring>& entries) 
 }
 
 HWND StartDesktop(e2e::Sandbox& sandbox) {
-  sandbox.StartFakeDesktop();
+  const e2e::Process& desktop = sandbox.StartFakeDesktop();
+  // Embedding into a desktop that is not on the screen yet makes Wine's X11 driver fail in the
+  // desktop's process, which then dies with every window embedded in it: wait until it is shown
+  // and waits for input.
+  WaitForInputIdle(desktop.Handle(), static_cast<DWORD>(e2e::kDeadline.count()));
   HWND iconView = e2e::WaitFor([] {
     HWND programManager = FindWindowExW(GetDesktopWindow(), nullptr, L"Progman", nullptr);
-    return programManager ? FindWindowExW(programManager, nullptr, L"SHELLDLL_DefView", nullptr) : nullptr;
+    HWND view = programManager ? FindWindowExW(programManager, nullptr, L"SHELLDLL_DefView", nullptr) : nullptr;
+    return view && e2e::IsShown(view) ? view : nullptr;
   });
   if (!iconView) throw std::runtime_error("the stand-in desktop did not appear");
   return iconView;
