@@ -16,6 +16,27 @@ int FallbackAfterRemoving(int index) { return index > 0 ? index - 1 : 0; }
 
 }  // namespace
 
+// Holds back the view's news of appended entries until a command that takes many files is done,
+// so the list box fills once, not once per file (a list box that redraws per string makes a
+// folder of thousands take minutes). The news still goes out when an error ends the command, so
+// the entries appended before it show.
+class Playlist::AppendBatch {
+public:
+    explicit AppendBatch(Playlist& playlist) : playlist_(playlist), firstNew_(playlist.entries_.size()) {
+        ++playlist_.openBatches_;
+    }
+    ~AppendBatch() {
+        if (--playlist_.openBatches_ == 0 && playlist_.entries_.size() > firstNew_)
+            playlist_.view_.EntriesAppended(firstNew_);
+    }
+    AppendBatch(const AppendBatch&) = delete;
+    AppendBatch& operator=(const AppendBatch&) = delete;
+
+private:
+    Playlist& playlist_;
+    std::size_t firstNew_;
+};
+
 Playlist::Playlist(FileSystem& files, SaverDisplay& display, RotationTimer& timer,
                    PlaylistView& view)
     : files_(files), display_(display), timer_(timer), view_(view) {}
@@ -137,7 +158,10 @@ void Playlist::ReadPlaylistFile(const std::string& path) {
 }
 
 void Playlist::AddChosenFiles(const std::vector<std::string>& paths) {
-    for (const std::string& path : paths) ImportFile(path);
+    {
+        AppendBatch batch(*this);
+        for (const std::string& path : paths) ImportFile(path);
+    }
     SelectFirstIfNone();
 }
 
@@ -149,6 +173,7 @@ void Playlist::LoadChosenFile(const std::string& path) {
 
 void Playlist::AddFolder(const std::string& folder) {
     const FolderListing listing = files_.ListFolder(folder);
+    AppendBatch batch(*this);
     for (const std::string& name : listing.names) ImportDroppedFile(listing.folder + "\\" + name);
 }
 
@@ -167,6 +192,7 @@ void Playlist::AddWindowsAndSystem(const std::string& windowsFolder,
 }
 
 void Playlist::DropOnPlaylistWindow(const std::vector<std::string>& paths) {
+    AppendBatch batch(*this);
     for (const std::string& path : paths) ImportDroppedFile(path);
 }
 
@@ -190,7 +216,7 @@ void Playlist::Append(std::vector<std::string> paths) {
     const std::size_t firstNew = entries_.size();
     entries_.insert(entries_.end(), std::make_move_iterator(paths.begin()),
                     std::make_move_iterator(paths.end()));
-    view_.EntriesAppended(firstNew);
+    if (openBatches_ == 0) view_.EntriesAppended(firstNew);
 }
 
 void Playlist::RemoveAt(std::size_t index) {

@@ -85,6 +85,7 @@ public:
     void DropOnPlayer(const std::vector<std::string>& paths);     // player bar or host window
 
 private:
+    class AppendBatch;
     void Append(std::vector<std::string> paths);
     void RemoveAt(std::size_t index);
     void SelectFirstIfNone();
@@ -97,6 +98,7 @@ private:
     std::vector<std::string> entries_;
     int selected_ = -1;
     std::string wallpaperListFile_;
+    int openBatches_ = 0;
 };
 
 }  // namespace vr

@@ -576,6 +576,23 @@ TEST_F(PlaylistTest, NewEmptiesButLeavesTheCurrentScreensaverAndTimer) {
     EXPECT_EQ(display.previewRequests, 1);
 }
 
+TEST_F(PlaylistTest, CommandsThatTakeManyFilesTellTheViewOnce) {
+    Seed({kA});
+    files.folders["D:\\big"] = {"D:\\Big", {}};
+    Lines chosen;
+    for (int i = 0; i < 50; ++i) {
+        const std::string name = "s" + std::to_string(i) + ".scr";
+        files.folders["D:\\big"].names.push_back(name);
+        files.AddFile("D:\\Big\\" + name);
+        chosen.push_back("D:\\Big\\" + name);
+    }
+    playlist.AddFolder("D:\\big");
+    playlist.DropOnPlaylistWindow(chosen);
+    playlist.AddChosenFiles(chosen);
+    EXPECT_EQ(playlist.Count(), 151u);
+    EXPECT_EQ(view.appendedAt, (std::vector<std::size_t>{0, 1, 51, 101}));
+}
+
 TEST_F(PlaylistTest, ALongPlaylistReachesTheViewInOneBatch) {
     Lines lines;
     for (int i = 0; i < 1000; ++i) {
