@@ -108,3 +108,32 @@ TEST(Configure, StartsTheCurrentSaverWithItsSettingsSwitchAndLeavesThePreviewAlo
   EXPECT_EQ(settings.commandLine, L"\"" + saver + L"\" /c ");
   EXPECT_FALSE(sandbox.SaverRuns(L"Calm")[0].Ended()) << "the preview keeps playing";
 }
+
+TEST(Selection, DraggingAnEntryMovesItWithoutPlayingIt) {
+  Sandbox sandbox;
+  const std::wstring a = sandbox.CopyLogSaver(L"A");
+  const std::wstring b = sandbox.CopyLogSaver(L"B");
+  const std::wstring c = sandbox.CopyLogSaver(L"C");
+  player::Settings settings;
+  settings.playlist = {20, 500};  // clear of the other windows, so the pointer reaches the list
+  player::Windows w = player::StartPlayer(sandbox, settings, {a, b, c});
+  player::WaitForPreviewRun(sandbox, L"A", 1);
+  ASSERT_TRUE(WaitUntil([&] { return IsShown(w.playlist); }));
+  SetForegroundWindow(w.playlist);
+
+  // Press on entry 0, move well past the drag threshold and let go over entry 2.
+  constexpr int kItem = 13;
+  POINT press{30, kItem / 2};
+  POINT release{30, 2 * kItem + kItem / 2};
+  ClientToScreen(w.list, &press);
+  ClientToScreen(w.list, &release);
+  const auto at = [](POINT p) { return std::to_wstring(p.x) + L" " + std::to_wstring(p.y); };
+  Xdotool(L"mousemove " + at(press) + L" mousedown 1");
+  Xdotool(L"mousemove " + at({press.x, press.y + 8}) + L" mousemove " + at(release) + L" mouseup 1");
+
+  EXPECT_TRUE(WaitUntil([&] { return ListItems(w.list) == std::vector<std::wstring>{b, c, a}; }));
+  EXPECT_EQ(ListSelection(w.list), 2);
+  EXPECT_EQ(Text(w.host), L"A") << "a drag moves the entry and plays nothing";
+  EXPECT_TRUE(sandbox.SaverRuns(L"B").empty());
+  EXPECT_TRUE(sandbox.SaverRuns(L"C").empty());
+}
