@@ -117,6 +117,8 @@ void TfrmSVDActive::OnDrop(const std::vector<std::string>& paths) {
 }
 
 LRESULT TfrmSVDActive::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (auto result = HandleDropMessage(Handle(), msg, wParam, lParam, [this](const auto& paths) { OnDrop(paths); }))
+        return *result;
     switch (msg) {
     case WM_TIMER:
         if (wParam == kStartTimerId) Timer1Timer();
@@ -134,17 +136,6 @@ LRESULT TfrmSVDActive::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return Default(msg, wParam, lParam);
     case WM_CLOSE:
         FormClose();
-        return 0;
-    case WM_DROPFILES: {
-        Default(msg, wParam, lParam);
-        DropRelease release(reinterpret_cast<HDROP>(wParam));
-        OnDrop(DroppedPaths(reinterpret_cast<HDROP>(wParam)));
-        return 0;
-    }
-    case WM_COPYDATA:
-        return QueueTestDrop(Handle(), *reinterpret_cast<const COPYDATASTRUCT*>(lParam));
-    case kQueuedTestDropMessage:
-        OnDrop(TakeQueuedTestDrop(lParam));
         return 0;
     case WM_WINDOWPOSCHANGING:
         SnapPositionRequest(DockRole::Host, TheProgram().playerBar->DockingWindows(),

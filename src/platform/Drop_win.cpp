@@ -1,10 +1,26 @@
 #include "platform/Drop_win.h"
 
-#include <shellapi.h>
+#include <memory>
 
 #include "platform/TestDrop.h"
 
 namespace vr {
+namespace {
+
+// WM_COPYDATA's data lives only while its sender waits; a test drop is copied and handled from
+// a posted message after the sender has returned, as a shell drop is.
+constexpr UINT kQueuedTestDropMessage = WM_APP + 0x44;
+
+class DropRelease {
+public:
+    explicit DropRelease(HDROP drop) : drop_(drop) {}
+    ~DropRelease() { DragFinish(drop_); }
+    DropRelease(const DropRelease&) = delete;
+    DropRelease& operator=(const DropRelease&) = delete;
+
+private:
+    HDROP drop_;
+};
 
 std::vector<std::string> DroppedPaths(HDROP drop) {
     std::vector<std::string> paths;
@@ -34,9 +50,27 @@ bool QueueTestDrop(HWND target, const COPYDATASTRUCT& data) {
     return true;
 }
 
-std::vector<std::string> TakeQueuedTestDrop(LPARAM lParam) {
-    std::unique_ptr<std::vector<std::string>> paths(reinterpret_cast<std::vector<std::string>*>(lParam));
-    return std::move(*paths);
+}  // namespace
+
+std::optional<LRESULT> HandleDropMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
+                                         const DropHandler& onDrop) {
+    switch (msg) {
+    case WM_DROPFILES: {
+        DefWindowProcA(window, msg, wParam, lParam);
+        const auto drop = reinterpret_cast<HDROP>(wParam);
+        DropRelease release(drop);
+        onDrop(DroppedPaths(drop));
+        return 0;
+    }
+    case WM_COPYDATA:
+        return QueueTestDrop(window, *reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+    case kQueuedTestDropMessage: {
+        std::unique_ptr<std::vector<std::string>> paths(reinterpret_cast<std::vector<std::string>*>(lParam));
+        onDrop(*paths);
+        return 0;
+    }
+    }
+    return std::nullopt;
 }
 
 }  // namespace vr

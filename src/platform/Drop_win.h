@@ -5,32 +5,19 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include <memory>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace vr {
 
-// The paths of a drop, in the drop's order.
-std::vector<std::string> DroppedPaths(HDROP drop);
-// A test drop arrives as WM_COPYDATA, whose data lives only while the sender waits; the paths
-// are copied and handled from a posted message, after the sender has returned, as a shell drop
-// is. False when the data is no test drop.
-inline constexpr UINT kQueuedTestDropMessage = WM_APP + 0x44;
-bool QueueTestDrop(HWND target, const COPYDATASTRUCT& data);
-// The paths of a queued test drop (the lParam of kQueuedTestDropMessage).
-std::vector<std::string> TakeQueuedTestDrop(LPARAM lParam);
+using DropHandler = std::function<void(const std::vector<std::string>& paths)>;
 
-// Releases a drop however its handling ends, an error included.
-class DropRelease {
-public:
-    explicit DropRelease(HDROP drop) : drop_(drop) {}
-    ~DropRelease() { DragFinish(drop_); }
-    DropRelease(const DropRelease&) = delete;
-    DropRelease& operator=(const DropRelease&) = delete;
-
-private:
-    HDROP drop_;
-};
+// Handles WM_DROPFILES and the test drop for a window that takes dropped files: the default
+// processing first, then the paths in the drop's order, and the drop released however the
+// handling ends (an error included). Nothing for any other message.
+std::optional<LRESULT> HandleDropMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
+                                         const DropHandler& onDrop);
 
 }  // namespace vr

@@ -193,6 +193,8 @@ void TfrmSVDOptions::OnCommand(int id, int code) {
 }
 
 LRESULT TfrmSVDOptions::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (auto result = HandleDropMessage(Handle(), msg, wParam, lParam, [this](const auto& paths) { OnDrop(paths); }))
+        return *result;
     switch (msg) {
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam));
@@ -217,17 +219,6 @@ LRESULT TfrmSVDOptions::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
         DragAcceptFiles(Handle(), FALSE);
         PostQuitMessage(0);
-        return 0;
-    case WM_DROPFILES: {
-        Default(msg, wParam, lParam);
-        DropRelease release(reinterpret_cast<HDROP>(wParam));
-        OnDrop(DroppedPaths(reinterpret_cast<HDROP>(wParam)));
-        return 0;
-    }
-    case WM_COPYDATA:
-        return QueueTestDrop(Handle(), *reinterpret_cast<const COPYDATASTRUCT*>(lParam));
-    case kQueuedTestDropMessage:
-        OnDrop(TakeQueuedTestDrop(lParam));
         return 0;
     case WM_WINDOWPOSCHANGING:
         SnapPositionRequest(DockRole::PlayerBar, DockingWindows(), *reinterpret_cast<WINDOWPOS*>(lParam));

@@ -318,6 +318,8 @@ void TForm1::OnCommand(int id, int code) {
 }
 
 LRESULT TForm1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (auto result = HandleDropMessage(Handle(), msg, wParam, lParam, [this](const auto& paths) { OnDrop(paths); }))
+        return *result;
     switch (msg) {
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam));
@@ -333,17 +335,6 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return Default(msg, wParam, lParam);
     case WM_CLOSE:
         FormClose();
-        return 0;
-    case WM_DROPFILES: {
-        Default(msg, wParam, lParam);
-        DropRelease release(reinterpret_cast<HDROP>(wParam));
-        OnDrop(DroppedPaths(reinterpret_cast<HDROP>(wParam)));
-        return 0;
-    }
-    case WM_COPYDATA:
-        return QueueTestDrop(Handle(), *reinterpret_cast<const COPYDATASTRUCT*>(lParam));
-    case kQueuedTestDropMessage:
-        OnDrop(TakeQueuedTestDrop(lParam));
         return 0;
     case WM_WINDOWPOSCHANGING:
         SnapPositionRequest(DockRole::Playlist, TheProgram().playerBar->DockingWindows(),
