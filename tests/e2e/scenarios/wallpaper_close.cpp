@@ -8,6 +8,7 @@
 
 #include "Player.h"
 #include "hosting/HostWindowIds.h"
+#include "player/PlayerBarIds.h"
 #include "playlist/PlaylistWindowIds.h"
 #include "wallpaper_support.h"
 
@@ -58,6 +59,37 @@ TEST(WallpaperClose, EndsTwoEmbeddedPlayersAtTheirOwnPlacesOneAfterTheOther) {
   // The closing instance carries on, its button usable again.
   EXPECT_TRUE(WaitUntil([&] { return IsEnabled(closeButton); }));
   EXPECT_TRUE(IsShown(closer.bar));
+}
+
+TEST(WallpaperClose, FromAnEmbeddedInstanceEndsTheOthersAndLeavesItselfRunning) {
+  Sandbox sandbox;
+  HWND iconView = wallpaper::StartDesktop(sandbox);
+  WriteFileBytes(sandbox.PathOf(L"a.scfg"), wallpaper::ScfgText({10, 20, 200, 150, 0}, {sandbox.CopyLogSaver(L"WallA")}));
+  WriteFileBytes(sandbox.PathOf(L"b.scfg"), wallpaper::ScfgText({300, 250, 160, 120, 0}, {sandbox.CopyLogSaver(L"WallB")}));
+  WriteFileBytes(sandbox.PathOf(L"config.cfg"), player::ConfigText({}));
+  WriteFileBytes(sandbox.PathOf(L"myList.spls"), "");
+  Process& other = sandbox.StartProgram(L"\"" + sandbox.PathOf(L"a.scfg") + L"\"");
+  Process& self = sandbox.StartProgram(L"\"" + sandbox.PathOf(L"b.scfg") + L"\"");
+  ASSERT_NE(wallpaper::WaitForEmbeddedHost(iconView, other.Id()), nullptr);
+  HWND ownHost = wallpaper::WaitForEmbeddedHost(iconView, self.Id());
+  ASSERT_NE(ownHost, nullptr);
+  player::WaitForPreviewRun(sandbox, L"WallB", 1);
+
+  // The playlist window of an instance in the mode, opened as "Playlist..." on its bar does.
+  HWND bar = FindTopWindow(self.Id(), L"TfrmSVDOptions");
+  HWND playlist = FindTopWindow(self.Id(), L"TForm1");
+  ASSERT_TRUE(bar && playlist);
+  Click(FindControl(bar, vr::PlayerBarId::Button7));
+  ASSERT_TRUE(WaitUntil([&] { return IsShown(playlist); }));
+  Click(FindControl(playlist, vr::PlaylistWindowId::Button10));
+
+  EXPECT_EQ(other.WaitForExit(), 0u);
+  // Closing its own host window would have closed its bar, the main window, before the click
+  // returned.
+  EXPECT_TRUE(Exists(bar));
+  EXPECT_TRUE(IsShown(ownHost));
+  EXPECT_TRUE(self.Running());
+  EXPECT_EQ(wallpaper::EmbeddedHosts(iconView), std::vector<HWND>{ownHost});
 }
 
 namespace {
