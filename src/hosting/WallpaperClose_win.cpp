@@ -1,7 +1,8 @@
+#include "hosting/Wallpaper_win.h"
+
 #include <vector>
 
 #include "hosting/WallpaperCloseLoop.h"
-#include "hosting/Wallpaper_win.h"
 #include "platform/Application_win.h"
 
 namespace vr {

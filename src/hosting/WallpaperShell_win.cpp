@@ -1,10 +1,11 @@
+#include "hosting/Wallpaper_win.h"
+
 #include <shlobj.h>
 #include <wrl/client.h>
 
 #include <memory>
 
 #include "hosting/WallpaperAutostart.h"
-#include "hosting/Wallpaper_win.h"
 
 namespace vr {
 

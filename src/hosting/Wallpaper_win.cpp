@@ -6,14 +6,20 @@
 
 namespace vr {
 
+namespace {
+
+HWND FindProgramManager() { return FindWindowExA(GetDesktopWindow(), nullptr, "Progman", nullptr); }
+
+}  // namespace
+
 HWND FindDesktopIconView() {
-    HWND programManager = FindWindowExA(GetDesktopWindow(), nullptr, "Progman", nullptr);
+    HWND programManager = FindProgramManager();
     if (!programManager) return nullptr;
     return FindWindowExA(programManager, nullptr, "SHELLDLL_DefView", nullptr);
 }
 
 std::optional<RECT> ProgramManagerRect() {
-    HWND programManager = FindWindowExA(GetDesktopWindow(), nullptr, "Progman", nullptr);
+    HWND programManager = FindProgramManager();
     RECT rect{};
     if (!programManager || !GetWindowRect(programManager, &rect)) return std::nullopt;
     return rect;
