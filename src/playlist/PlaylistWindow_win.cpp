@@ -221,8 +221,10 @@ void TForm1::Button2Click() {
 
 void TForm1::Button4Click(int sender) {
     const bool wallpaperForm = sender != Button4;
-    auto name = ChooseSaveName(Handle(), wallpaperForm ? kWallpaperSaveFilter : kPlaylistSaveFilter, "spls",
-                               OFN_HIDEREADONLY | OFN_PATHMUSTEXIST);
+    // A wallpaper playlist typed without an extension must still end in .scfg: saved as .spls,
+    // opening it would never start the wallpaper mode.
+    auto name = ChooseSaveName(Handle(), wallpaperForm ? kWallpaperSaveFilter : kPlaylistSaveFilter,
+                               wallpaperForm ? "scfg" : "spls", OFN_HIDEREADONLY | OFN_PATHMUSTEXIST);
     if (!name) return;
     if (!wallpaperForm) {
         WinFileSystem().WriteLines(*name, playlist_->Entries());

@@ -204,31 +204,9 @@ void ExpectShortcutTo(const std::wstring& link, const std::wstring& target, cons
   EXPECT_EQ(shortcut->iconIndex, 0);
 }
 
-// Wine's shell mirrors every link saved in the Startup folder into the host's menus with a
-// winemenubuilder process that waits on and on, holding the test run's output open; the players
-// this scenario starts inherit a setting that keeps it from starting.
-class NoMenuBuilder {
- public:
-  NoMenuBuilder() {
-    wchar_t value[1024] = {};
-    const DWORD length = GetEnvironmentVariableW(kName, value, 1024);
-    if (length > 0 && length < 1024) previous_ = value;
-    const std::wstring mine = L"winemenubuilder.exe=d";
-    SetEnvironmentVariableW(kName, previous_ ? (*previous_ + L";" + mine).c_str() : mine.c_str());
-  }
-  ~NoMenuBuilder() { SetEnvironmentVariableW(kName, previous_ ? previous_->c_str() : nullptr); }
-  NoMenuBuilder(const NoMenuBuilder&) = delete;
-  NoMenuBuilder& operator=(const NoMenuBuilder&) = delete;
-
- private:
-  static constexpr wchar_t kName[] = L"WINEDLLOVERRIDES";
-  std::optional<std::wstring> previous_;
-};
-
 }  // namespace
 
 TEST(WallpaperAutostart, ShortcutToTheSavedPlaylistAndASecondOneReplacesIt) {
-  const NoMenuBuilder noMenuBuilder;
   const StartupShortcut link(L"Desktop Wallpaper Mode Playlist - (mine.scfg).lnk");
   Sandbox sandbox;
   const std::wstring program = sandbox.CopyProgram();
