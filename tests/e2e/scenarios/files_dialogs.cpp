@@ -131,6 +131,18 @@ TEST(SaveDialog, ANameTypedWithoutExtensionGetsSpls) {
   EXPECT_FALSE(FileExists(sandbox.PathOf(L"plain")));
 }
 
+TEST(SaveDialog, AWallpaperPlaylistTypedWithoutExtensionGetsScfg) {
+  Sandbox sandbox;
+  const std::wstring a = sandbox.CopyLogSaver(L"A");
+  player::Windows w = player::StartPlayer(sandbox, {}, {a});
+
+  files::ChooseInDialog(files::OpenDialogWith(w, vr::PlaylistWindowId::Button11), sandbox.PathOf(L"wall"));
+  EXPECT_TRUE(WaitUntil([&] { return FileExists(sandbox.PathOf(L"wall.scfg")); }));
+  EXPECT_FALSE(FileExists(sandbox.PathOf(L"wall.spls")));
+  // Five header lines, then the entry.
+  EXPECT_EQ(ReadLines(sandbox.PathOf(L"wall.scfg")).size(), 6u);
+}
+
 TEST(SaveDialog, AFileThatCannotBeReplacedShowsTheCreateErrorAndKeepsItsBytes) {
   Sandbox sandbox;
   const std::wstring a = sandbox.CopyLogSaver(L"A");
