@@ -47,19 +47,19 @@ TfrmConfig::TfrmConfig(std::function<void(bool visible)> setAboutButtonVisible)
       t1_([this](const char* url) { OpenPage(url); }) {}
 
 void TfrmConfig::CreateHidden(HWND owner) {
-    WindowSpec spec;
-    spec.style = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;  // a dialog frame, no caption buttons
-    spec.exStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
+    WindowSpec params;
+    params.style = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;  // a dialog frame, no caption buttons
+    params.exStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
     const std::string caption = std::string(kProgramName) + " - About";
-    spec.caption = caption.c_str();
-    spec.parent = owner;
+    params.caption = caption.c_str();
+    params.parent = owner;
     RECT outer{0, 0, kClientWidth, kClientHeight};
-    AdjustWindowRectEx(&outer, spec.style, FALSE, spec.exStyle);
-    spec.left = 0;
-    spec.top = 0;
-    spec.width = outer.right - outer.left;
-    spec.height = outer.bottom - outer.top;
-    Create({.className = "TfrmConfig"}, spec);
+    AdjustWindowRectEx(&outer, params.style, FALSE, params.exStyle);
+    params.left = 0;
+    params.top = 0;
+    params.width = outer.right - outer.left;
+    params.height = outer.bottom - outer.top;
+    Create({.className = "TfrmConfig"}, params);
     SetClientSize(kClientWidth, kClientHeight);
 
     CreateControls(Handle(), kWindowControls, DefaultFont());

@@ -3,15 +3,15 @@
 namespace vr {
 
 void ControlHost::CreateChild(HWND parent, const char* className, int id, RECT place, bool visible) {
-    WindowSpec spec;
-    spec.style = WS_CHILD | WS_CLIPCHILDREN | (visible ? WS_VISIBLE : 0);
-    spec.exStyle = WS_EX_CONTROLPARENT;
-    spec.left = place.left;
-    spec.top = place.top;
-    spec.width = place.right - place.left;
-    spec.height = place.bottom - place.top;
-    spec.parent = parent;
-    Create({.className = className}, spec);
+    WindowSpec params;
+    params.style = WS_CHILD | WS_CLIPCHILDREN | (visible ? WS_VISIBLE : 0);
+    params.exStyle = WS_EX_CONTROLPARENT;
+    params.left = place.left;
+    params.top = place.top;
+    params.width = place.right - place.left;
+    params.height = place.bottom - place.top;
+    params.parent = parent;
+    Create({.className = className}, params);
     SetWindowLongPtrA(Handle(), GWLP_ID, id);
 }
 

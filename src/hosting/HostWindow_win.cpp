@@ -50,16 +50,16 @@ void TfrmSVDActive::CreateHidden(HWND owner, bool wallpaperMode) {
     const DWORD normalStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX |
                               WS_CLIPCHILDREN;
     HostCreation creation = WallpaperHostCreation(normalStyle, owner, wallpaperMode);
-    WindowSpec spec;
-    spec.style = creation.style;
-    spec.exStyle = WS_EX_TOPMOST;
-    spec.caption = "Quillion's Veilrunner";
-    spec.left = 393;
-    spec.top = 262;
-    spec.width = 420;
-    spec.height = 291;
-    spec.parent = creation.parent;
-    Create({.className = kHostWindowClass}, spec);
+    WindowSpec params;
+    params.style = creation.style;
+    params.exStyle = WS_EX_TOPMOST;
+    params.caption = "Quillion's Veilrunner";
+    params.left = 393;
+    params.top = 262;
+    params.width = 420;
+    params.height = 291;
+    params.parent = creation.parent;
+    Create({.className = kHostWindowClass}, params);
     timer1_ = std::make_unique<EventTimer>(Handle(), kStartTimerId, kFirstStartDelayMs);
 
     RegisterPaneClass();

@@ -12,7 +12,7 @@ Window::~Window() {
     }
 }
 
-void Window::Create(const WindowClassSpec& cls, const WindowSpec& spec) {
+void Window::Create(const WindowClassSpec& cls, const WindowSpec& params) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSEXA wc{};
     if (!GetClassInfoExA(instance, cls.className, &wc)) {
@@ -27,8 +27,8 @@ void Window::Create(const WindowClassSpec& cls, const WindowSpec& spec) {
         wc.lpszClassName = cls.className;
         if (!RegisterClassExA(&wc)) throw AppError("Cannot register window class");
     }
-    CreateWindowExA(spec.exStyle, cls.className, spec.caption, spec.style, spec.left, spec.top,
-                    spec.width, spec.height, spec.parent, nullptr, instance, this);
+    CreateWindowExA(params.exStyle, cls.className, params.caption, params.style, params.left, params.top,
+                    params.width, params.height, params.parent, nullptr, instance, this);
     if (!hwnd_) throw AppError(std::string("Cannot create window ") + cls.className);
 }
 

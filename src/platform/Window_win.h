@@ -47,7 +47,7 @@ public:
 
 protected:
     // Registers the class once and creates the native window; throws AppError on failure.
-    void Create(const WindowClassSpec& cls, const WindowSpec& spec);
+    void Create(const WindowClassSpec& cls, const WindowSpec& params);
     virtual LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam);
 

@@ -58,16 +58,16 @@ std::string SystemFolderPath(UINT (WINAPI* get)(LPSTR, UINT)) {
 }  // namespace
 
 void TfrmSVDOptions::CreateHidden(HWND applicationWindow) {
-    WindowSpec spec;
-    spec.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    spec.exStyle = WS_EX_CONTROLPARENT;
-    spec.caption = "Quillion's Veilrunner";
-    spec.parent = applicationWindow;
+    WindowSpec params;
+    params.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    params.exStyle = WS_EX_CONTROLPARENT;
+    params.caption = "Quillion's Veilrunner";
+    params.parent = applicationWindow;
     RECT outer{0, 0, kClientWidth, kClientHeight};
-    AdjustWindowRectEx(&outer, spec.style, FALSE, spec.exStyle);
-    spec.width = outer.right - outer.left;
-    spec.height = outer.bottom - outer.top;
-    Create({.className = "TfrmSVDOptions"}, spec);
+    AdjustWindowRectEx(&outer, params.style, FALSE, params.exStyle);
+    params.width = outer.right - outer.left;
+    params.height = outer.bottom - outer.top;
+    Create({.className = "TfrmSVDOptions"}, params);
     CreateControls(Handle(), kControls, DefaultFont());
 
     for (const IntervalChoice& choice : kIntervalChoices) TimeCombo().Add(choice.caption);

@@ -39,7 +39,7 @@ constexpr DWORD kGroup = WS_VISIBLE | BS_GROUPBOX;
 // Places are relative to the parent named in the second column; Panel1 is the bottom strip of
 // the client area, the group boxes lie on it. Table order is the Tab order.
 struct PlacedControl {
-    ControlSpec spec;
+    ControlSpec params;
     int parent;
 };
 
@@ -91,20 +91,20 @@ const std::array<PlacedControl, 22> kControls{{
 
 const PlacedControl* FindControl(int id) {
     for (const PlacedControl& c : kControls)
-        if (c.spec.id == id) return &c;
+        if (c.params.id == id) return &c;
     return nullptr;
 }
 
 // Where a control lies in the client area of a window of the given client size.
 RECT PlaceOf(const PlacedControl& c, SIZE client) {
-    if (c.spec.id == ListBox1) return {0, 0, client.cx, std::max<LONG>(0, client.cy - kPanelHeight)};
+    if (c.params.id == ListBox1) return {0, 0, client.cx, std::max<LONG>(0, client.cy - kPanelHeight)};
     POINT origin{0, client.cy - kPanelHeight};
     for (const PlacedControl* p = FindControl(c.parent); p; p = FindControl(p->parent)) {
-        origin.x += p->spec.x;
-        origin.y += p->spec.y;
+        origin.x += p->params.x;
+        origin.y += p->params.y;
     }
-    return {origin.x + c.spec.x, origin.y + c.spec.y, origin.x + c.spec.x + c.spec.w,
-            origin.y + c.spec.y + c.spec.h};
+    return {origin.x + c.params.x, origin.y + c.params.y, origin.x + c.params.x + c.params.w,
+            origin.y + c.params.y + c.params.h};
 }
 
 const char* const kOpenFilter =
@@ -125,21 +125,21 @@ TForm1::TForm1()
                                            static_cast<RotationTimer&>(*this), static_cast<PlaylistView&>(*this))) {}
 
 void TForm1::CreateHidden(HWND owner) {
-    WindowSpec spec;
+    WindowSpec params;
     // No WS_CLIPCHILDREN: the group boxes leave their inside for the window to paint.
-    spec.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX;
-    spec.exStyle = WS_EX_CONTROLPARENT;
-    spec.caption = "Playlist";
-    spec.left = 649;
-    spec.top = 288;
-    spec.width = 630;
-    spec.height = 529;
-    spec.parent = owner;
-    Create({.className = "TForm1"}, spec);
+    params.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX;
+    params.exStyle = WS_EX_CONTROLPARENT;
+    params.caption = "Playlist";
+    params.left = 649;
+    params.top = 288;
+    params.width = 630;
+    params.height = 529;
+    params.parent = owner;
+    Create({.className = "TForm1"}, params);
     timer1_ = std::make_unique<EventTimer>(Handle(), kRotationTimerId, kInitialRotationMs);
 
     std::vector<ControlSpec> specs;
-    for (const PlacedControl& c : kControls) specs.push_back(c.spec);
+    for (const PlacedControl& c : kControls) specs.push_back(c.params);
     CreateControls(Handle(), specs, DefaultFont());
     Layout();
     SendMessageA(ListBox1().Handle(), LB_SETITEMHEIGHT, 0, kItemHeight);
@@ -156,7 +156,7 @@ void TForm1::Layout() {
     SIZE client = ClientSize();
     for (const PlacedControl& c : kControls) {
         RECT r = PlaceOf(c, client);
-        MoveWindow(GetDlgItem(Handle(), c.spec.id), r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+        MoveWindow(GetDlgItem(Handle(), c.params.id), r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
     }
 }
 
