@@ -1,7 +1,6 @@
 #include "player/PlayerBar_win.h"
 
 #include <shellapi.h>
-#include <shlobj.h>
 
 #include <array>
 
@@ -10,8 +9,6 @@
 #include "app/CommandLine.h"
 #include "app/Program_win.h"
 #include "hosting/HostWindow_win.h"
-#include "hosting/Wallpaper_win.h"
-#include "platform/AppError.h"
 #include "platform/Application_win.h"
 #include "platform/Drop_win.h"
 #include "platform/FileSystem_win.h"
