@@ -37,7 +37,27 @@ LRESULT Window::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT Window::Default(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_ACTIVATE) {
+        KeepFocusOnActivation(wParam);
+        return 0;
+    }
     return DefWindowProcA(hwnd_, msg, wParam, lParam);
+}
+
+// As a dialog does: the control that had the keyboard focus gets it back when the window is
+// activated again, and a window activated for the first time gives it to its first Tab stop, so
+// the keyboard works at once.
+void Window::KeepFocusOnActivation(WPARAM wParam) {
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
+        return;
+    }
+    if (HIWORD(wParam)) return;  // minimised
+    HWND target = lastFocus_;
+    if (!target || !IsChild(hwnd_, target) || !IsWindowVisible(target) || !IsWindowEnabled(target))
+        target = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+    SetFocus(target ? target : hwnd_);
 }
 
 LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

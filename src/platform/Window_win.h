@@ -53,7 +53,9 @@ protected:
 
 private:
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    void KeepFocusOnActivation(WPARAM wParam);
     HWND hwnd_ = nullptr;
+    HWND lastFocus_ = nullptr;
 };
 
 // The program's standard error box: caption "Veilrunner", error icon, OK, the error's text.
