@@ -6,24 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "Player.h"
+
 namespace docking {
 namespace {
-
-std::string Line(long value) { return std::to_string(value) + "\r\n"; }
-
-std::string ConfigText(const StartLayout& layout, const std::wstring& saverPath) {
-  return "Veilrunner 2.00 Config File\r\n" + e2e::ToAnsi(saverPath) + "\r\n" +
-         Line(layout.host.x) + Line(layout.host.y) + Line(layout.hostClient.cx) + Line(layout.hostClient.cy) +
-         Line(layout.bar.x) + Line(layout.bar.y) +
-         "1\r\n" +  // playlist window shown
-         Line(layout.playlist.x) + Line(layout.playlist.y) + Line(layout.playlistClient.cx) +
-         Line(layout.playlistClient.cy) +
-         "0\r\n"   // first playlist entry selected
-         "0\r\n"   // "Change manually": no rotation during the scenario
-         "0\r\n"   // help text hidden
-         "0\r\n"   // host window not maximised
-         "3\r\n";  // "Use whole desktop workarea"
-}
 
 bool InMoveLoop(HWND window) {
   GUITHREADINFO info{};
@@ -44,18 +30,17 @@ std::wstring Number(long value) { return std::to_wstring(value); }
 }  // namespace
 
 PlayerHandles StartPlayer(e2e::Sandbox& sandbox, const StartLayout& layout) {
-  const std::wstring saver = sandbox.CopyLogSaver(L"Calm");
-  e2e::WriteFileBytes(sandbox.PathOf(L"config.cfg"), ConfigText(layout, saver));
-  e2e::WriteFileBytes(sandbox.PathOf(L"myList.spls"), e2e::ToAnsi(saver) + "\r\n");
-  const DWORD id = sandbox.StartProgram().Id();
-  PlayerHandles player;
-  player.bar = e2e::WaitForTopWindow(id, L"TfrmSVDOptions");
-  player.host = e2e::WaitForTopWindow(id, L"TfrmSVDActive");
-  player.playlist = e2e::WaitForTopWindow(id, L"TForm1");
-  if (!player.bar || !player.host || !player.playlist) throw std::runtime_error("the player's windows did not appear");
-  if (!e2e::WaitUntil([&] { return e2e::IsShown(player.host) && e2e::IsShown(player.playlist); }))
-    throw std::runtime_error("the host and playlist windows were not shown");
-  return player;
+  player::Settings settings;
+  settings.host = layout.host;
+  settings.hostClient = layout.hostClient;
+  settings.bar = layout.bar;
+  settings.playlist = layout.playlist;
+  settings.playlistClient = layout.playlistClient;
+  settings.helpText = false;
+  const player::Windows w = player::StartPlayer(sandbox, settings, {sandbox.CopyLogSaver(L"Calm")});
+  if (!e2e::WaitUntil([&] { return e2e::IsShown(w.playlist); }))
+    throw std::runtime_error("the playlist window was not shown");
+  return {w.bar, w.host, w.playlist};
 }
 
 void MoveWindowTo(HWND window, int left, int top) {

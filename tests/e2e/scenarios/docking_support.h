@@ -26,8 +26,8 @@ struct PlayerHandles {
   HWND playlist = nullptr;
 };
 
-// Writes "config.cfg" (playlist window shown, interval "Change manually") and a "myList.spls" of
-// one logging saver, starts the player and waits until its host and playlist windows are shown.
+// Writes "config.cfg" (playlist window shown, help text hidden, interval "Change manually") and
+// a "myList.spls" of one logging saver, starts the player and waits until its host and playlist windows are shown.
 PlayerHandles StartPlayer(e2e::Sandbox& sandbox, const StartLayout& layout = {});
 
 // Asks the window to put its top-left corner at (left, top), as SetWindowPos from any program
