@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "playlist/TypeKey.h"
+#include "files/TypeKey.h"
 
 namespace vr {
 namespace {
@@ -25,13 +25,6 @@ std::string ReadItem(std::string_view s, std::size_t& pos) {
         }
     }
     return item;
-}
-
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return Upper(x) == Upper(y); });
 }
 
 }  // namespace

@@ -38,15 +38,15 @@ DockingState DecideCarry(const DockRect& playerBar, const std::optional<DockRect
     DockingState state;
     if (playlistDocked) {
         const Offset offset = OffsetFromBar(playerBar, *playlist);
-        state.FPlaylistDocked = true;
-        state.FPlaylistOffsetX = offset.x;
-        state.FPlaylistOffsetY = offset.y;
+        state.playlistDocked = true;
+        state.playlistOffsetX = offset.x;
+        state.playlistOffsetY = offset.y;
     }
     if (hostDocked) {
         const Offset offset = OffsetFromBar(playerBar, *host);
-        state.FHostDocked = true;
-        state.FHostOffsetX = offset.x;
-        state.FHostOffsetY = offset.y;
+        state.hostDocked = true;
+        state.hostOffsetX = offset.x;
+        state.hostOffsetY = offset.y;
     }
     return state;
 }
@@ -54,9 +54,9 @@ DockingState DecideCarry(const DockRect& playerBar, const std::optional<DockRect
 CarryTargets CarryTargetsFor(DockPoint bar, const DockingState& state, bool wallpaperMode) {
     CarryTargets targets;
     if (wallpaperMode) return targets;
-    if (state.FHostDocked) targets.host = AtOffset(bar, state.FHostOffsetX, state.FHostOffsetY);
-    if (state.FPlaylistDocked) {
-        targets.playlist = AtOffset(bar, state.FPlaylistOffsetX, state.FPlaylistOffsetY);
+    if (state.hostDocked) targets.host = AtOffset(bar, state.hostOffsetX, state.hostOffsetY);
+    if (state.playlistDocked) {
+        targets.playlist = AtOffset(bar, state.playlistOffsetX, state.playlistOffsetY);
     }
     return targets;
 }

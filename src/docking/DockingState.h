@@ -7,12 +7,12 @@
 namespace vr {
 
 struct DockingState {
-    std::int32_t FHostOffsetX = 0;      // host window's Left minus the bar's Left
-    std::int32_t FHostOffsetY = 0;      // host window's Top minus the bar's Top
-    std::int32_t FPlaylistOffsetX = 0;  // playlist window's Left minus the bar's Left
-    std::int32_t FPlaylistOffsetY = 0;  // playlist window's Top minus the bar's Top
-    bool FHostDocked = false;           // the host window moves with the bar
-    bool FPlaylistDocked = false;       // the playlist window moves with the bar
+    std::int32_t hostOffsetX = 0;      // host window's Left minus the bar's Left
+    std::int32_t hostOffsetY = 0;      // host window's Top minus the bar's Top
+    std::int32_t playlistOffsetX = 0;  // playlist window's Left minus the bar's Left
+    std::int32_t playlistOffsetY = 0;  // playlist window's Top minus the bar's Top
+    bool hostDocked = false;           // the host window moves with the bar
+    bool playlistDocked = false;       // the playlist window moves with the bar
 
     bool operator==(const DockingState&) const = default;
 };

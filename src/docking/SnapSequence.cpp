@@ -37,14 +37,14 @@ bool OffsetsZero(std::int32_t offsetX, std::int32_t offsetY) {
 DockPoint SnapPlaylistRequest(DockPoint request, DockSize own, const std::optional<DockRect>& host,
                               const std::optional<DockRect>& playerBar, ScreenSize screen,
                               const DockingState& state, bool wallpaperMode) {
-    return SnapCarriableRequest(request, own, host, playerBar, screen, state.FPlaylistDocked,
+    return SnapCarriableRequest(request, own, host, playerBar, screen, state.playlistDocked,
                                 wallpaperMode);
 }
 
 DockPoint SnapHostRequest(DockPoint request, DockSize own, const std::optional<DockRect>& playlist,
                           const std::optional<DockRect>& playerBar, ScreenSize screen,
                           const DockingState& state, bool wallpaperMode) {
-    return SnapCarriableRequest(request, own, playlist, playerBar, screen, state.FHostDocked,
+    return SnapCarriableRequest(request, own, playlist, playerBar, screen, state.hostDocked,
                                 wallpaperMode);
 }
 
@@ -54,8 +54,8 @@ DockPoint SnapPlayerBarRequest(DockPoint request, DockSize own,
                                const DockingState& state, bool wallpaperMode) {
     if (wallpaperMode) return request;
     DockPoint p = request;
-    if (OffsetsZero(state.FPlaylistOffsetX, state.FPlaylistOffsetY)) p = ToWindow(p, own, playlist);
-    if (OffsetsZero(state.FHostOffsetX, state.FHostOffsetY)) p = ToWindow(p, own, host);
+    if (OffsetsZero(state.playlistOffsetX, state.playlistOffsetY)) p = ToWindow(p, own, playlist);
+    if (OffsetsZero(state.hostOffsetX, state.hostOffsetY)) p = ToWindow(p, own, host);
     return ToScreen(p, own, screen);
 }
 

@@ -15,6 +15,8 @@ std::string FullScreenCommandLine(const std::string& saverPath) { return Quoted(
 
 std::string ConfigureCommandLine(const std::string& saverPath) { return Quoted(saverPath) + " /c "; }
 
+bool OffersSaverCommands(std::string_view saverPath) { return saverPath.find('.') != std::string_view::npos; }
+
 std::string InstallParameters(const std::string& saverPath) {
     return "desk.cpl,InstallScreenSaver " + saverPath;
 }

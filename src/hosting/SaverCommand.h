@@ -4,12 +4,15 @@
 // saver under "C:\Program Files").
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace vr {
 
 std::string PreviewCommandLine(const std::string& saverPath, std::uintptr_t paneHandle);
 std::string FullScreenCommandLine(const std::string& saverPath);
 std::string ConfigureCommandLine(const std::string& saverPath);
+// "Configure...", "Run..." and "Win + Sys" are offered for a path with a dot anywhere in it.
+bool OffersSaverCommands(std::string_view saverPath);
 // Parameters for rundll32, which hands the rest of its line to the display control panel as is.
 std::string InstallParameters(const std::string& saverPath);
 

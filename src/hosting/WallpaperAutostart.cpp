@@ -1,6 +1,6 @@
 #include "hosting/WallpaperAutostart.h"
 
-#include "playlist/TypeKey.h"
+#include "files/TypeKey.h"
 
 namespace vr {
 

@@ -1,8 +1,10 @@
-#include "hosting/Wallpaper_win.h"
+#include "hosting/WallpaperClose_win.h"
 
 #include <vector>
 
+#include "hosting/HostWindowIds.h"
 #include "hosting/WallpaperCloseLoop.h"
+#include "hosting/Wallpaper_win.h"
 #include "platform/Application_win.h"
 
 namespace vr {

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "platform/AppError.h"
+#include "files/AppError.h"
 
 namespace vr {
 namespace {

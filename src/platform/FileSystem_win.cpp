@@ -4,10 +4,10 @@
 
 #include <algorithm>
 
-#include "platform/AppError.h"
+#include "files/AppError.h"
 #include "platform/Application_win.h"
-#include "playlist/FolderListing.h"
-#include "playlist/TextLines.h"
+#include "files/FolderListing.h"
+#include "files/TextLines.h"
 
 namespace vr {
 namespace {

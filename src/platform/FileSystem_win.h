@@ -1,6 +1,6 @@
 #pragma once
 // The real file system behind the playlist and settings rules.
-#include "playlist/FileSystem.h"
+#include "files/FileSystem.h"
 
 namespace vr {
 

@@ -1,6 +1,6 @@
 #include "platform/Window_win.h"
 
-#include "platform/AppError.h"
+#include "files/AppError.h"
 #include "platform/Application_win.h"
 
 namespace vr {

@@ -4,15 +4,17 @@
 #include <optional>
 #include <string>
 
+#include "playlist/Playlist.h"
+
 namespace vr {
 
 struct IntervalChoice {
     const char* caption;
-    unsigned milliseconds;  // 42000000 is "Change manually": the rotation stays off
+    unsigned milliseconds;  // kChangeManuallyMs: the rotation stays off
 };
 
 inline constexpr std::array<IntervalChoice, 15> kIntervalChoices{{
-    {"Change manually", 42000000},
+    {"Change manually", kChangeManuallyMs},
     {"Change every 3 Sec.", 3000},
     {"Change every 9 Sec.", 9000},
     {"Change every 15 Sec.", 15000},

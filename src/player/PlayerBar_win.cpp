@@ -9,14 +9,16 @@
 #include "app/CommandLine.h"
 #include "app/Program_win.h"
 #include "hosting/HostWindow_win.h"
+#include "hosting/SaverCommand.h"
 #include "platform/Application_win.h"
 #include "platform/Drop_win.h"
 #include "platform/FileSystem_win.h"
+#include "platform/Shell_win.h"
 #include "player/Choices.h"
 #include "player/PlayerBarIds.h"
 #include "player/Settings.h"
 #include "playlist/PlaylistWindow_win.h"
-#include "playlist/TypeKey.h"
+#include "files/TypeKey.h"
 
 namespace vr {
 namespace {
@@ -38,19 +40,6 @@ const std::array<ControlSpec, 10> kControls{{
     {PlayerBarId::Button2, WC_BUTTONA, ">", 77, 10, 12, 25, kButton},
     {PlayerBarId::label2, WC_EDITA, "", 8, 10, 353, 21, ES_READONLY | ES_AUTOHSCROLL},
 }};
-
-std::string ProgramFolder() {
-    char path[MAX_PATH]{};
-    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path, n);
-    return folder.substr(0, folder.find_last_of("\\/:") + 1);
-}
-
-std::string SystemFolderPath(UINT (WINAPI* get)(LPSTR, UINT)) {
-    char path[MAX_PATH]{};
-    UINT n = get(path, MAX_PATH);
-    return n < MAX_PATH ? std::string(path, n) : std::string();
-}
 
 }  // namespace
 
@@ -168,7 +157,7 @@ void TfrmSVDOptions::Image12Click() {
 }
 
 void TfrmSVDOptions::label2Change() {
-    TheProgram().playlist->SetSaverButtonsEnabled(label2().Text().find('.') != std::string::npos);
+    TheProgram().playlist->SetSaverButtonsEnabled(OffersSaverCommands(label2().Text()));
 }
 
 void TfrmSVDOptions::OnDrop(const std::vector<std::string>& paths) { TheProgram().playlist->DropOnPlayer(paths); }
@@ -297,9 +286,9 @@ void TfrmSVDOptions::MaximizeHost() { ShowWindow(TheProgram().host->Handle(), SW
 
 void TfrmSVDOptions::SetPlacementChoice(PlacementChoice choice) { TheProgram().playlist->SetPlacement(choice); }
 
-std::string TfrmSVDOptions::WindowsFolder() { return SystemFolderPath(GetWindowsDirectoryA); }
+std::string TfrmSVDOptions::WindowsFolder() { return vr::WindowsFolder(); }
 
-std::string TfrmSVDOptions::SystemFolder() { return SystemFolderPath(GetSystemDirectoryA); }
+std::string TfrmSVDOptions::SystemFolder() { return vr::SystemFolder(); }
 
 ComboBox TfrmSVDOptions::TimeCombo() const { return ComboBox(Handle(), PlayerBarId::TimeCombo); }
 ComboBox TfrmSVDOptions::ResolutionCombo() const { return ComboBox(Handle(), PlayerBarId::ResolutionCombo); }

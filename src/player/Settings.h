@@ -8,7 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "playlist/FileSystem.h"
+#include "files/FileSystem.h"
+#include "hosting/WallpaperPlaylist.h"
 
 namespace vr {
 
@@ -23,13 +24,6 @@ std::optional<int> ParseSettingInt(std::string_view text);
 int ReadSettingInt(const std::vector<std::string>& lines, std::size_t index, int def);
 // True exactly when lines[index] is "1"; def when the line is missing.
 bool ReadSettingFlag(const std::vector<std::string>& lines, std::size_t index, bool def);
-
-// The radio buttons of the playlist window's wallpaper group, by the number stored for them.
-enum class PlacementChoice {
-    PlayerClientArea = 1,  // RadioButton1, "Use player window's client area"
-    PlayerWindow = 2,      // RadioButton2, "Use player window"
-    WholeWorkarea = 3,     // RadioButton3, "Use whole desktop workarea" (also: none checked)
-};
 
 // Outer left/top on the screen, client width/height.
 struct WindowPlace {

@@ -4,8 +4,6 @@ namespace vr {
 
 namespace {
 
-constexpr char kWallpaperCaption[] = "DesktopWallpaperMode";
-
 // Line numbers of "config.cfg".
 enum ConfigLine : std::size_t {
     kHostLeft = 2, kHostTop, kHostWidth, kHostHeight,
@@ -40,7 +38,7 @@ void ApplyWallpaperHeader(const StartupInput& input, StartupWorld& world, FileSy
     world.SetHost(Geometry::ClientWidth, ReadSettingInt(lines, kPlaceWidth, 320));
     world.SetHost(Geometry::ClientHeight, ReadSettingInt(lines, kPlaceHeight, 240));
     world.SelectInterval(ReadSettingInt(lines, kPlaceInterval, 2));
-    world.SetHostCaption(kWallpaperCaption);
+    world.SetHostCaption(kWallpaperHostCaption);
     world.HideApplicationWindow();
 }
 
@@ -99,7 +97,7 @@ void RunStartupSequence(const StartupInput& input, StartupWorld& world, FileSyst
 
     // The file the user opened plays first, whatever was selected last time.
     if (hasArgument) playlist.Select(0);
-    playlist.ListBox1Click();
+    playlist.ApplySelection();
 }
 
 }  // namespace vr

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "player/Settings.h"
-#include "playlist/FileSystem.h"
+#include "files/FileSystem.h"
 #include "playlist/Playlist.h"
 
 namespace vr {

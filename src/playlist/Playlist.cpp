@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <iterator>
 
-#include "playlist/TypeKey.h"
+#include "files/TypeKey.h"
+#include "hosting/SaverCommand.h"
+#include "hosting/WallpaperPlaylist.h"
 
 namespace vr {
 
 namespace {
-
-constexpr char kWallpaperCaption[] = "DesktopWallpaperMode";
 
 // The index a removal falls back to: the entry before, or the new first one.
 int FallbackAfterRemoving(int index) { return index > 0 ? index - 1 : 0; }
@@ -56,7 +56,7 @@ void Playlist::Clear() {
     view_.EntriesCleared();
 }
 
-void Playlist::ListBox1Click() {
+void Playlist::ApplySelection() {
     // Vanished entries are dropped one after the other until an existing one is selected.
     while (selected_ >= 0) {
         const int index = selected_;
@@ -69,10 +69,10 @@ void Playlist::ListBox1Click() {
         // Selecting the current screensaver again must not restart its preview.
         if (entry != display_.DisplayedSaver()) {
             display_.ShowSaver(entry);
-            display_.SetHostCaption(display_.WallpaperMode() ? kWallpaperCaption
+            display_.SetHostCaption(display_.WallpaperMode() ? kWallpaperHostCaption
                                                              : SaverTitle(entry));
             display_.SetSaverFile(entry);
-            display_.SetConfigureEnabled(entry.find('.') != std::string::npos);
+            display_.SetConfigureEnabled(OffersSaverCommands(entry));
             display_.RequestPreviewStart();
         }
         break;
@@ -88,24 +88,24 @@ void Playlist::ApplyTimerRules() {
     if (manual || !enoughEntries) timer_.Stop();
 }
 
-void Playlist::Timer1Timer() {
+void Playlist::RotateToNext() {
     if (entries_.size() < 2) return;
     const int last = static_cast<int>(entries_.size()) - 1;
     // With nothing selected, -1 + 1 starts the round at entry 0.
     Select(selected_ == last ? 0 : selected_ + 1);
-    ListBox1Click();
+    ApplySelection();
 }
 
-void Playlist::ListBox1KeyDown(unsigned virtualKey) {
+void Playlist::PressKey(unsigned virtualKey) {
     if (virtualKey == kVkDelete && selected_ >= 0) {
         const int index = selected_;
         RemoveAt(static_cast<std::size_t>(index));
         Select(FallbackAfterRemoving(index));
     }
-    ListBox1Click();
+    ApplySelection();
 }
 
-void Playlist::ListBox1DragDrop(int targetIndex) {
+void Playlist::MoveSelectedTo(int targetIndex) {
     if (selected_ < 0) return;
     if (targetIndex >= static_cast<int>(entries_.size())) targetIndex = -1;
     const auto from = static_cast<std::size_t>(selected_);
@@ -188,7 +188,7 @@ void Playlist::AddWindowsAndSystem(const std::string& windowsFolder,
         Append(std::move(paths));
     }
     if (selected_ < 0) Select(0);
-    ListBox1Click();
+    ApplySelection();
 }
 
 void Playlist::DropOnPlaylistWindow(const std::vector<std::string>& paths) {
@@ -200,7 +200,7 @@ void Playlist::DropOnPlayer(const std::vector<std::string>& paths) {
     for (const std::string& path : paths) {
         if (ImportDroppedFile(path)) {
             Select(static_cast<int>(entries_.size()) - 1);
-            ListBox1Click();
+            ApplySelection();
         }
     }
 }
@@ -208,7 +208,7 @@ void Playlist::DropOnPlayer(const std::vector<std::string>& paths) {
 void Playlist::SelectFirstIfNone() {
     if (selected_ >= 0) return;
     Select(0);
-    ListBox1Click();
+    ApplySelection();
 }
 
 void Playlist::Append(std::vector<std::string> paths) {

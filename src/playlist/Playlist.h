@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "playlist/FileSystem.h"
+#include "files/FileSystem.h"
 
 namespace vr {
 
@@ -63,11 +63,13 @@ public:
     void NoteUserSelection(int index);
     void Clear();                                             // "New"
 
-    // The selection handler: applies the selected entry, drops vanished ones, timer rules.
-    void ListBox1Click();
-    void Timer1Timer();                                       // one rotation step
-    void ListBox1KeyDown(unsigned virtualKey);
-    void ListBox1DragDrop(int targetIndex);  // -1 (or past the last entry): below the last one
+    // Makes the selected entry the current screensaver, drops vanished ones, timer rules.
+    void ApplySelection();
+    void RotateToNext();  // one rotation step
+    // A key pressed in the list, before the list moves its selection (Delete removes).
+    void PressKey(unsigned virtualKey);
+    // Moves the selected entry to targetIndex; -1 (or past the last entry): below the last one.
+    void MoveSelectedTo(int targetIndex);
 
     // Import rules.
     void ImportFile(const std::string& path);

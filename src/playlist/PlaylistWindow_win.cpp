@@ -7,16 +7,19 @@
 #include <array>
 
 #include "app/Program_win.h"
+#include "hosting/AutostartShortcut_win.h"
 #include "hosting/HostWindow_win.h"
 #include "hosting/SaverCommand.h"
 #include "hosting/SaverProcess_win.h"
+#include "hosting/WallpaperClose_win.h"
 #include "hosting/Wallpaper_win.h"
 #include "platform/Application_win.h"
 #include "platform/Drop_win.h"
 #include "platform/FileDialogs_win.h"
 #include "platform/FileSystem_win.h"
+#include "platform/Shell_win.h"
 #include "player/PlayerBar_win.h"
-#include "player/WallpaperPlaylist.h"
+#include "hosting/WallpaperPlaylist.h"
 #include "playlist/PlaylistWindowIds.h"
 
 namespace vr {
@@ -265,11 +268,7 @@ void TForm1::Button7Click() {
 }
 
 void TForm1::Button8Click() {
-    char windows[MAX_PATH]{};
-    char system[MAX_PATH]{};
-    GetWindowsDirectoryA(windows, MAX_PATH);
-    GetSystemDirectoryA(system, MAX_PATH);
-    playlist_->AddWindowsAndSystem(windows, system);
+    playlist_->AddWindowsAndSystem(WindowsFolder(), SystemFolder());
 }
 
 void TForm1::Button9Click() {
@@ -297,7 +296,7 @@ void TForm1::OnCommand(int id, int code) {
     if (id == PlaylistWindowId::ListBox1) {
         if (code == LBN_SELCHANGE && !dragging_) {
             playlist_->NoteUserSelection(ListBox1().Selected());
-            playlist_->ListBox1Click();
+            playlist_->ApplySelection();
         }
         return;
     }
@@ -326,7 +325,7 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         OnCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
     case WM_TIMER:
-        if (wParam == kRotationTimerId) playlist_->Timer1Timer();
+        if (wParam == kRotationTimerId) playlist_->RotateToNext();
         return 0;
     case WM_SIZE:
         Layout();
@@ -356,7 +355,7 @@ bool TForm1::OnListMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     switch (msg) {
     case WM_KEYDOWN:
-        playlist_->ListBox1KeyDown(static_cast<unsigned>(wParam));
+        playlist_->PressKey(static_cast<unsigned>(wParam));
         return false;
     case WM_LBUTTONDOWN:
         pressed_ = true;
@@ -374,7 +373,7 @@ bool TForm1::OnListMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (!dragging_) return false;
         ReleaseCapture();
         dragging_ = false;
-        playlist_->ListBox1DragDrop(ListBox1().ItemAt(at));
+        playlist_->MoveSelectedTo(ListBox1().ItemAt(at));
         return true;
     case WM_CAPTURECHANGED:
         return dragging_;

@@ -19,7 +19,7 @@ public:
     void CreateHidden(HWND owner);
 
     Playlist& Model() { return *playlist_; }
-    void ListBox1Click() { playlist_->ListBox1Click(); }
+    void ListBox1Click() { playlist_->ApplySelection(); }
     void DropOnPlayer(const std::vector<std::string>& paths) { playlist_->DropOnPlayer(paths); }
     // The rotation interval chosen on the player bar.
     void RotationInterval(unsigned milliseconds) { timer1_->SetInterval(milliseconds); }

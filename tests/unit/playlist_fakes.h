@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/AppError.h"
-#include "playlist/FileSystem.h"
+#include "files/AppError.h"
+#include "files/FileSystem.h"
 #include "playlist/Playlist.h"
 
 namespace vr::test {

@@ -17,14 +17,14 @@ constexpr DockRect kFar{2000, 2000, 100, 100};
 DockingState Carried(std::optional<DockPoint> hostOffset, std::optional<DockPoint> playlistOffset) {
     DockingState state;
     if (hostOffset) {
-        state.FHostDocked = true;
-        state.FHostOffsetX = hostOffset->x;
-        state.FHostOffsetY = hostOffset->y;
+        state.hostDocked = true;
+        state.hostOffsetX = hostOffset->x;
+        state.hostOffsetY = hostOffset->y;
     }
     if (playlistOffset) {
-        state.FPlaylistDocked = true;
-        state.FPlaylistOffsetX = playlistOffset->x;
-        state.FPlaylistOffsetY = playlistOffset->y;
+        state.playlistDocked = true;
+        state.playlistOffsetX = playlistOffset->x;
+        state.playlistOffsetY = playlistOffset->y;
     }
     return state;
 }

@@ -16,19 +16,19 @@ constexpr DockRect kFarAway{2000, 2000, 100, 100};
 
 DockingState Carrying(bool host, bool playlist) {
     DockingState state;
-    state.FHostDocked = host;
-    state.FPlaylistDocked = playlist;
+    state.hostDocked = host;
+    state.playlistDocked = playlist;
     return state;
 }
 
 DockingState WithOffsets(int hostX, int hostY, int playlistX, int playlistY) {
     DockingState state;
-    state.FHostOffsetX = hostX;
-    state.FHostOffsetY = hostY;
-    state.FPlaylistOffsetX = playlistX;
-    state.FPlaylistOffsetY = playlistY;
-    state.FHostDocked = hostX != 0 || hostY != 0;
-    state.FPlaylistDocked = playlistX != 0 || playlistY != 0;
+    state.hostOffsetX = hostX;
+    state.hostOffsetY = hostY;
+    state.playlistOffsetX = playlistX;
+    state.playlistOffsetY = playlistY;
+    state.hostDocked = hostX != 0 || hostY != 0;
+    state.playlistDocked = playlistX != 0 || playlistY != 0;
     return state;
 }
 

@@ -1,4 +1,4 @@
-#include "playlist/FolderListing.h"
+#include "files/FolderListing.h"
 
 #include <gtest/gtest.h>
 

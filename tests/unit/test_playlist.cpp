@@ -23,7 +23,7 @@ protected:
     // Plays entry index as a click would.
     void Click(int index) {
         playlist.Select(index);
-        playlist.ListBox1Click();
+        playlist.ApplySelection();
     }
 };
 
@@ -129,7 +129,7 @@ TEST_P(TimerRuleTest, ClickAppliesTheTimerRules) {
     Seed(Lines(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(c.entries)));
     timer.interval = c.interval;
     timer.running = c.runningBefore;
-    playlist.ListBox1Click();  // nothing selected: only the timer rules apply
+    playlist.ApplySelection();  // nothing selected: only the timer rules apply
     EXPECT_EQ(timer.running, c.runningAfter);
     EXPECT_EQ(timer.starts, c.starts);
     EXPECT_EQ(display.previewRequests, 0);
@@ -150,23 +150,23 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(PlaylistTest, RotationStepsAndWrapsToTheFirstEntry) {
     Seed({kA, kB, kC});
     Click(1);
-    playlist.Timer1Timer();
+    playlist.RotateToNext();
     EXPECT_EQ(display.saverFile, kC);
-    playlist.Timer1Timer();
+    playlist.RotateToNext();
     EXPECT_EQ(playlist.Selected(), 0);
     EXPECT_EQ(display.saverFile, kA);
 }
 
 TEST_F(PlaylistTest, RotationWithoutSelectionStartsAtTheFirstEntry) {
     Seed({kA, kB});
-    playlist.Timer1Timer();
+    playlist.RotateToNext();
     EXPECT_EQ(playlist.Selected(), 0);
     EXPECT_EQ(display.saverFile, kA);
 }
 
 TEST_F(PlaylistTest, RotationDoesNothingBelowTwoEntries) {
     Seed({kA});
-    playlist.Timer1Timer();
+    playlist.RotateToNext();
     EXPECT_EQ(playlist.Selected(), -1);
     EXPECT_EQ(display.previewRequests, 0);
 }
@@ -175,7 +175,7 @@ TEST_F(PlaylistTest, VanishedNextEntryKeepsTheCurrentOneAnotherInterval) {
     Seed({kA, kB, kC});
     Click(0);
     files.Remove(kB);
-    playlist.Timer1Timer();
+    playlist.RotateToNext();
     EXPECT_EQ(playlist.Entries(), (Lines{kA, kC}));
     EXPECT_EQ(playlist.Selected(), 0);
     EXPECT_EQ(display.previewRequests, 1);
@@ -185,7 +185,7 @@ TEST_F(PlaylistTest, VanishedFirstEntryAtTheWrapPlaysTheNewFirstAtOnce) {
     Seed({kA, kB, kC});
     Click(2);
     files.Remove(kA);
-    playlist.Timer1Timer();
+    playlist.RotateToNext();
     EXPECT_EQ(playlist.Entries(), (Lines{kB, kC}));
     EXPECT_EQ(display.saverFile, kB);
 }
@@ -195,7 +195,7 @@ TEST_F(PlaylistTest, VanishedFirstEntryAtTheWrapPlaysTheNewFirstAtOnce) {
 TEST_F(PlaylistTest, DeleteOnTheOnlyEntryEmptiesAndKeepsPlaying) {
     Seed({kA});
     Click(0);
-    playlist.ListBox1KeyDown(kVkDelete);
+    playlist.PressKey(kVkDelete);
     EXPECT_TRUE(playlist.Entries().empty());
     EXPECT_EQ(playlist.Selected(), -1);
     EXPECT_EQ(display.label2, kA);
@@ -217,7 +217,7 @@ TEST_P(DeleteKeyTest, DeletePlaysTheEntryBefore) {
     const DeleteCase& c = GetParam();
     Seed({kA, kB, kC});
     Click(c.selected);
-    playlist.ListBox1KeyDown(kVkDelete);
+    playlist.PressKey(kVkDelete);
     EXPECT_EQ(playlist.Entries(), c.remaining);
     EXPECT_EQ(playlist.Selected(), c.selectedAfter);
     EXPECT_EQ(display.saverFile, c.current);
@@ -234,16 +234,16 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(PlaylistTest, DeleteOfANameThatIsAlreadyCurrentRestartsNothing) {
     Seed({kA, kA, kB});
     Click(1);
-    playlist.ListBox1KeyDown(kVkDelete);
+    playlist.PressKey(kVkDelete);
     EXPECT_EQ(playlist.Entries(), (Lines{kA, kB}));
     EXPECT_EQ(display.previewRequests, 1);
 }
 
 TEST_F(PlaylistTest, EveryKeyRunsTheSelectionHandler) {
     Seed({kA, kB});
-    playlist.ListBox1KeyDown('A');
+    playlist.PressKey('A');
     EXPECT_TRUE(timer.running);
-    playlist.ListBox1KeyDown(kVkDelete);  // nothing selected: nothing removed
+    playlist.PressKey(kVkDelete);  // nothing selected: nothing removed
     EXPECT_EQ(playlist.Count(), 2u);
 }
 
@@ -263,7 +263,7 @@ TEST_P(DragDropTest, MovesTheSelectedEntryWithoutPlayingIt) {
     const DragCase& c = GetParam();
     Seed({kA, kB, kC, kD});
     playlist.Select(c.selected);
-    playlist.ListBox1DragDrop(c.target);
+    playlist.MoveSelectedTo(c.target);
     EXPECT_EQ(playlist.Entries(), c.order);
     EXPECT_EQ(playlist.Selected(), c.selectedAfter);
     EXPECT_EQ(display.previewRequests, 0);
@@ -283,8 +283,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(PlaylistTest, AfterDroppingBelowTheLastTheRotationGoesToTheFirst) {
     Seed({kA, kB, kC});
     Click(1);
-    playlist.ListBox1DragDrop(-1);
-    playlist.Timer1Timer();
+    playlist.MoveSelectedTo(-1);
+    playlist.RotateToNext();
     EXPECT_EQ(playlist.Selected(), 0);
     EXPECT_EQ(display.saverFile, kA);
 }
@@ -572,7 +572,7 @@ TEST_F(PlaylistTest, NewEmptiesButLeavesTheCurrentScreensaverAndTimer) {
     EXPECT_EQ(playlist.Selected(), -1);
     EXPECT_EQ(display.label2, kA);
     EXPECT_TRUE(timer.running);
-    playlist.Timer1Timer();
+    playlist.RotateToNext();
     EXPECT_EQ(display.previewRequests, 1);
 }
 

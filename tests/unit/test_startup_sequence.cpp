@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "player/Choices.h"
-#include "playlist/TextLines.h"
+#include "files/TextLines.h"
 #include "playlist_fakes.h"
 
 namespace vr {
@@ -46,7 +46,7 @@ public:
     void SelectInterval(int item) override {
         log.push_back("interval " + std::to_string(item));
         if (const auto ms = IntervalOfItem(item)) timer_.interval = *ms;
-        playlist_.ListBox1Click();
+        playlist_.ApplySelection();
     }
     void SyncSaverDisplay() override { log.push_back("sync"); }
     void ShowPlaylistWindowFocused() override { log.push_back("show playlist"); }

@@ -1,4 +1,4 @@
-#include "playlist/TextLines.h"
+#include "files/TextLines.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "playlist/TypeKey.h"
+#include "files/TypeKey.h"
 
 #include <gtest/gtest.h>
 

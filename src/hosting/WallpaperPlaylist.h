@@ -5,9 +5,18 @@
 #include <string>
 #include <vector>
 
-#include "player/Settings.h"
-
 namespace vr {
+
+// The host window's caption for the whole run in desktop wallpaper mode.
+inline constexpr char kWallpaperHostCaption[] = "DesktopWallpaperMode";
+
+// The radio buttons of the playlist window's wallpaper group, by the number stored for them.
+enum class PlacementChoice {
+    PlayerClientArea = 1,  // RadioButton1, "Use player window's client area"
+    PlayerWindow = 2,      // RadioButton2, "Use player window"
+    WholeWorkarea = 3,     // RadioButton3, "Use whole desktop workarea" (also: none checked)
+};
+
 
 struct ScreenRect {
     int left = 0;

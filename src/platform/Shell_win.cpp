@@ -1,11 +1,9 @@
-#include "hosting/Wallpaper_win.h"
+#include "platform/Shell_win.h"
 
 #include <shlobj.h>
 #include <wrl/client.h>
 
 #include <memory>
-
-#include "hosting/WallpaperAutostart.h"
 
 namespace vr {
 
@@ -30,13 +28,28 @@ std::wstring ToWide(const std::string& text) {
     return wide;
 }
 
-std::string OwnExecutablePath() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return path;
+std::string FolderFrom(UINT(WINAPI* get)(LPSTR, UINT)) {
+    char path[MAX_PATH]{};
+    const UINT n = get(path, MAX_PATH);
+    return n < MAX_PATH ? std::string(path, n) : std::string();
 }
 
 }  // namespace
+
+std::string ExecutablePath() {
+    char path[MAX_PATH]{};
+    const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return std::string(path, n);
+}
+
+std::string ProgramFolder() {
+    const std::string path = ExecutablePath();
+    return path.substr(0, path.find_last_of("\\/:") + 1);
+}
+
+std::string WindowsFolder() { return FolderFrom(GetWindowsDirectoryA); }
+
+std::string SystemFolder() { return FolderFrom(GetSystemDirectoryA); }
 
 std::string GetSpecialFolder(HWND owner, int csidl) {
     ComPtr<IMalloc> allocator;
@@ -68,13 +81,6 @@ bool CreateShortcut(const std::string& target, const std::string& linkFile,
     if (FAILED(link.As(&file))) return false;
     file->Save(ToWide(linkFile).c_str(), TRUE);
     return true;
-}
-
-void AddToAutostart(HWND owner, const std::string& wallpaperListFile) {
-    const std::string startupFolder = GetSpecialFolder(owner, CSIDL_STARTUP);
-    if (startupFolder.empty()) return;
-    CreateShortcut(wallpaperListFile, AutostartLinkPath(startupFolder, wallpaperListFile),
-                   kAutostartDescription, "", OwnExecutablePath(), 0);
 }
 
 }  // namespace vr

@@ -1,4 +1,4 @@
-#include "playlist/TypeKey.h"
+#include "files/TypeKey.h"
 
 #include <algorithm>
 
@@ -13,6 +13,11 @@ char LowerAscii(char c) {
 }
 
 }  // namespace
+
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+}
 
 std::string TypeKey(std::string_view name) {
     std::string key(name.substr(name.size() - std::min(name.size(), kKeyLength)));

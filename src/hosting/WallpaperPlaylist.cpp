@@ -1,4 +1,4 @@
-#include "player/WallpaperPlaylist.h"
+#include "hosting/WallpaperPlaylist.h"
 
 namespace vr {
 

@@ -1,4 +1,4 @@
-#include "platform/AppError.h"
+#include "files/AppError.h"
 
 namespace vr {
 

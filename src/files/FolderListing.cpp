@@ -1,7 +1,9 @@
-#include "playlist/FolderListing.h"
+#include "files/FolderListing.h"
 
 #include <algorithm>
 #include <array>
+
+#include "files/TypeKey.h"
 
 namespace vr {
 
@@ -42,12 +44,6 @@ int CompareWords(std::string_view a, std::string_view b) {
         ++i;
         ++j;
     }
-}
-
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return SortWeight(static_cast<unsigned char>(x)) == SortWeight(static_cast<unsigned char>(y));
-    });
 }
 
 bool ListBoxLess(const std::string& a, const std::string& b) {

@@ -1,0 +1,17 @@
+#include "hosting/AutostartShortcut_win.h"
+
+#include <shlobj.h>
+
+#include "hosting/WallpaperAutostart.h"
+#include "platform/Shell_win.h"
+
+namespace vr {
+
+void AddToAutostart(HWND owner, const std::string& wallpaperListFile) {
+    const std::string startupFolder = GetSpecialFolder(owner, CSIDL_STARTUP);
+    if (startupFolder.empty()) return;
+    CreateShortcut(wallpaperListFile, AutostartLinkPath(startupFolder, wallpaperListFile),
+                   kAutostartDescription, "", ExecutablePath(), 0);
+}
+
+}  // namespace vr
