@@ -17,6 +17,16 @@ failed=()
 step() { echo "== $*"; }
 summary_of() { grep -E '^[0-9]+% tests passed|^The following tests FAILED|^[[:space:]]+[0-9]+ - ' "$1" 2>/dev/null; }
 
+step "Win32 releases only through src/platform/Handles_win.h"
+# Handles, searches and task memory go back through the owners in that header; a raw release
+# anywhere else is a leak or a double release on the next early return.
+raw_releases="$(cd "$repo" && grep -rnF -e 'CloseHandle(' -e 'FindClose(' -e 'CoTaskMemFree(' src |
+                grep -v '^src/platform/Handles_win\.h:')"
+if [[ -n "$raw_releases" ]]; then
+  echo "$raw_releases"
+  failed+=("raw Win32 releases")
+fi
+
 mkdir -p "$build/native" "$build/win"
 rm -f "$build/native/ctest.log" "$build/win/ctest.log"  # no stale summaries after a failed build
 

@@ -30,8 +30,7 @@ const std::array<ControlSpec, 4> kControls{{
 
 // A multi-line edit asks for every key, Tab included; the credits are read-only, so Tab leaves
 // them for the next control like everywhere else in the window.
-LRESULT CALLBACK MemoPassesTab(HWND memo, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR) {
-    if (msg == WM_NCDESTROY) RemoveWindowSubclass(memo, MemoPassesTab, id);
+LRESULT CALLBACK MemoPassesTab(HWND memo, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
     LRESULT result = DefSubclassProc(memo, msg, wParam, lParam);
     return msg == WM_GETDLGCODE ? result & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB) : result;
 }
@@ -54,7 +53,7 @@ void AboutSheet::Create(HWND parent, RECT place) {
     CreateControls(Handle(), kControls, DefaultFont());
 
     SetDlgItemTextA(Handle(), AboutId::Memo1, CreditText().c_str());
-    SetWindowSubclass(GetDlgItem(Handle(), AboutId::Memo1), MemoPassesTab, 0, 0);
+    memoSubclass_.Attach(GetDlgItem(Handle(), AboutId::Memo1), MemoPassesTab);
     SetDlgItemTextA(Handle(), AboutId::StaticText1, std::string(kAuthorName).c_str());
     SendDlgItemMessageA(Handle(), AboutId::StaticText1, WM_SETFONT, reinterpret_cast<WPARAM>(linkFont_.Get()), FALSE);
     logo_ = LoadLogo();
@@ -79,11 +78,9 @@ LRESULT AboutSheet::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void AboutSheet::OnPaint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(Handle(), &ps);
-    FillRect(dc, &kCard, white_.Get());
-    FrameRect(dc, &kCard, border_.Get());
-    EndPaint(Handle(), &ps);
+    const PaintDc paint(Handle());
+    FillRect(paint.Dc(), &kCard, white_.Get());
+    FrameRect(paint.Dc(), &kCard, border_.Get());
 }
 
 void AboutSheet::OnCommand(int id, int code) {

@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "about/ControlHost_win.h"
-#include "platform/GdiObject_win.h"
+#include "platform/Handles_win.h"
 
 namespace vr {
 
@@ -27,6 +27,7 @@ private:
     OwnedFont linkFont_;
     OwnedBrush white_;
     OwnedBrush border_;
+    WindowSubclass memoSubclass_;
 };
 
 }  // namespace vr

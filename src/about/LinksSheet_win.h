@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "about/ControlHost_win.h"
-#include "platform/GdiObject_win.h"
+#include "platform/Handles_win.h"
 
 namespace vr {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The About window's pictures, taken from the program's resources.
-#include "platform/GdiObject_win.h"
+#include "platform/Handles_win.h"
 
 namespace vr {
 

@@ -4,6 +4,7 @@
 #include <tlhelp32.h>
 
 #include "app/CommandLine.h"
+#include "platform/Handles_win.h"
 
 namespace vr {
 namespace {
@@ -27,10 +28,8 @@ struct ToolHelp {
 };
 
 void Terminate(DWORD processId) {
-    HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, processId);
-    if (!process) return;
-    TerminateProcess(process, 0);
-    CloseHandle(process);
+    const OwnedHandle process(OpenProcess(PROCESS_TERMINATE, FALSE, processId));
+    if (process) TerminateProcess(process.Get(), 0);
 }
 
 }  // namespace
@@ -38,16 +37,15 @@ void Terminate(DWORD processId) {
 void KillOtherInstances(const char* exeName) {
     ToolHelp tools;
     if (!tools.Available()) return;
-    HANDLE snapshot = tools.snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return;
+    const OwnedHandle snapshot(tools.snapshot(TH32CS_SNAPPROCESS, 0));
+    if (!snapshot) return;
     const DWORD self = GetCurrentProcessId();
     PROCESSENTRY32 entry{};
     entry.dwSize = sizeof entry;
-    for (BOOL more = tools.first(snapshot, &entry); more; more = tools.next(snapshot, &entry)) {
+    for (BOOL more = tools.first(snapshot.Get(), &entry); more; more = tools.next(snapshot.Get(), &entry)) {
         if (entry.th32ProcessID != self && ProcessNameMatches(entry.szExeFile, exeName))
             Terminate(entry.th32ProcessID);
     }
-    CloseHandle(snapshot);
 }
 
 }  // namespace vr

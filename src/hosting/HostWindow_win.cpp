@@ -10,7 +10,7 @@
 #include "hosting/Wallpaper_win.h"
 #include "platform/Application_win.h"
 #include "platform/Drop_win.h"
-#include "platform/GdiObject_win.h"
+#include "platform/Handles_win.h"
 #include "player/PlayerBar_win.h"
 #include "playlist/PlaylistWindow_win.h"
 

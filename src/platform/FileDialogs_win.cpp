@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "platform/Handles_win.h"
+
 namespace vr {
 namespace {
 
@@ -73,12 +75,10 @@ std::optional<std::string> BrowseForFolder(const char* title) {
     info.pszDisplayName = displayName;
     info.lpszTitle = title;
     info.ulFlags = BIF_RETURNONLYFSDIRS;
-    PIDLIST_ABSOLUTE item = SHBrowseForFolderA(&info);
+    const TaskMemory<ITEMIDLIST> item(SHBrowseForFolderA(&info));
     if (!item) return std::nullopt;
     char path[MAX_PATH]{};
-    bool ok = SHGetPathFromIDListA(item, path) != FALSE;
-    CoTaskMemFree(item);
-    if (!ok) return std::nullopt;
+    if (!SHGetPathFromIDListA(item.get(), path)) return std::nullopt;
     return std::string(path);
 }
 

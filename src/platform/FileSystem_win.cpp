@@ -8,24 +8,12 @@
 #include "platform/Application_win.h"
 #include "files/FolderListing.h"
 #include "files/TextLines.h"
+#include "platform/Handles_win.h"
 
 namespace vr {
 namespace {
 
 constexpr DWORD kListingPauseMs = 100;
-
-class Handle {
-public:
-    explicit Handle(HANDLE h) : h_(h) {}
-    ~Handle() { if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_); }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    HANDLE get() const { return h_; }
-    bool ok() const { return h_ != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE h_;
-};
 
 std::string SystemErrorText(DWORD error) {
     char* text = nullptr;
@@ -73,13 +61,13 @@ bool WinFileSystemImpl::FileExists(const std::string& path) {
 }
 
 std::vector<std::string> WinFileSystemImpl::ReadLines(const std::string& path) {
-    Handle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.ok()) ThrowOpenError(path, GetLastError());
+    const OwnedHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) ThrowOpenError(path, GetLastError());
     std::string bytes;
     char buffer[64 * 1024];
     DWORD read = 0;
-    while (ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
+    while (ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
     return SplitLines(bytes);
 }
 
@@ -89,10 +77,10 @@ void WinFileSystemImpl::WriteLines(const std::string& path, const std::vector<st
     const std::string temporary = path + ".tmp~";
     DWORD error = 0;
     {
-        Handle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.ok()) ThrowCreateError(path, GetLastError());
-        error = WriteAll(file.get(), JoinLines(lines));
+        const OwnedHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                           FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file) ThrowCreateError(path, GetLastError());
+        error = WriteAll(file.Get(), JoinLines(lines));
     }
     if (error) {
         DeleteFileA(temporary.c_str());
@@ -112,14 +100,13 @@ FolderListing WinFileSystemImpl::ListFolder(const std::string& folder) {
     DWORD n = GetCurrentDirectoryA(sizeof current, current);
     listing.folder.assign(current, n < sizeof current ? n : 0);
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA("*", &found);
-    if (search != INVALID_HANDLE_VALUE) {
+    const OwnedFind search(FindFirstFileA("*", &found));
+    if (search) {
         const DWORD skipped = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
         do {
             if (!(found.dwFileAttributes & skipped) && MatchesListingPattern(found.cFileName))
                 listing.names.emplace_back(found.cFileName);
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
+        } while (FindNextFileA(search.Get(), &found));
     }
     SortLikeListBox(listing.names);
     // The scan runs on the UI thread: let the windows catch up around a short pause.

@@ -3,7 +3,7 @@
 #include <shlobj.h>
 #include <wrl/client.h>
 
-#include <memory>
+#include "platform/Handles_win.h"
 
 namespace vr {
 
@@ -12,13 +12,6 @@ namespace {
 using Microsoft::WRL::ComPtr;
 
 constexpr int kShellPathLength = 260;
-
-// Frees an item list through the allocator the shell handed it out with.
-struct ItemListRelease {
-    IMalloc* allocator;
-    void operator()(ITEMIDLIST* items) const { allocator->Free(items); }
-};
-using OwnedItemList = std::unique_ptr<ITEMIDLIST, ItemListRelease>;
 
 std::wstring ToWide(const std::string& text) {
     const int size = static_cast<int>(text.size());
@@ -51,6 +44,8 @@ std::string WindowsFolder() { return FolderFrom(GetWindowsDirectoryA); }
 
 std::string SystemFolder() { return FolderFrom(GetSystemDirectoryA); }
 
+// The shell's allocator is COM's task allocator, so the item list is given back as task memory;
+// the allocator is still asked for, because a shell that cannot hand it out is reported.
 std::string GetSpecialFolder(HWND owner, int csidl) {
     ComPtr<IMalloc> allocator;
     if (FAILED(SHGetMalloc(allocator.GetAddressOf()))) {
@@ -60,7 +55,7 @@ std::string GetSpecialFolder(HWND owner, int csidl) {
     }
     ITEMIDLIST* rawItems = nullptr;
     if (FAILED(SHGetSpecialFolderLocation(owner, csidl, &rawItems)) || !rawItems) return {};
-    const OwnedItemList items(rawItems, ItemListRelease{allocator.Get()});
+    const TaskMemory<ITEMIDLIST> items(rawItems);
     char path[kShellPathLength] = {};
     if (!SHGetPathFromIDListA(items.get(), path)) return {};
     return path;

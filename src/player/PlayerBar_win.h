@@ -7,7 +7,7 @@
 #include "docking/DockingState.h"
 #include "docking/WindowDocking_win.h"
 #include "platform/Controls_win.h"
-#include "platform/GdiObject_win.h"
+#include "platform/Handles_win.h"
 #include "platform/Window_win.h"
 #include "player/StartupSequence.h"
 
