@@ -19,7 +19,7 @@ private:
     HBRUSH OnStaticColour(HDC dc, HWND control);
     bool OnSetCursor(HWND over);
 
-    void StaticText5Click();
+    void StaticText5Click();  // the author link StaticText1 and the logo Image10 share it
     void Button1Click();
 
     std::function<void(const char* url)> openPage_;

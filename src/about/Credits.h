@@ -4,9 +4,10 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/ProgramName.h"
+
 namespace vr {
 
-inline constexpr std::string_view kProgramName = "Quillion's Veilrunner";
 inline constexpr std::string_view kProgramVersion = "3.00";
 inline constexpr std::string_view kAuthorName = "Ilse Marwood";
 

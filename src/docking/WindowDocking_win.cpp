@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "docking/Carrying.h"
+#include "platform/Window_win.h"
 
 namespace vr {
 
@@ -68,10 +69,7 @@ void BeginCarry(const PlayerWindows& w) {
 
 void CarryDocked(const PlayerWindows& w) {
     // A carried window's own handlers run inside the moves; whatever they raise stays here.
-    try {
-        PlaceAll(w);
-    } catch (...) {
-    }
+    GuardedQuietly("carrying the docked windows", [&] { PlaceAll(w); });
 }
 
 void EndCarry(const PlayerWindows& w) { *w.state = DockingState{}; }

@@ -18,6 +18,16 @@ struct PlayerWindows {
     bool wallpaperMode;
 };
 
+// Where each player window finds the others and the docking state: the program, which owns all
+// three, answers afresh at each call.
+class DockingPeers {
+public:
+    virtual PlayerWindows DockingWindows() = 0;
+
+protected:
+    ~DockingPeers() = default;
+};
+
 // WM_WINDOWPOSCHANGING of the window `self` (request.hwnd): pulls the proposed x and y onto
 // nearby screen and window edges, judged with the size the window has now, not the requested
 // one. Only x and y are changed. The handler returns 0 without passing the message on.

@@ -2,8 +2,6 @@
 
 #include <shellapi.h>
 
-#include "app/Program_win.h"
-#include "docking/WindowDocking_win.h"
 #include "hosting/HostWindowIds.h"
 #include "hosting/SaverCommand.h"
 #include "hosting/SaverProcess_win.h"
@@ -11,8 +9,7 @@
 #include "platform/Application_win.h"
 #include "platform/Drop_win.h"
 #include "platform/Handles_win.h"
-#include "player/PlayerBar_win.h"
-#include "playlist/PlaylistWindow_win.h"
+#include "platform/ProgramName.h"
 
 namespace vr {
 namespace {
@@ -53,7 +50,7 @@ void TfrmSVDActive::CreateHidden(HWND owner, bool wallpaperMode) {
     WindowSpec params;
     params.style = creation.style;
     params.exStyle = WS_EX_TOPMOST;
-    params.caption = "Quillion's Veilrunner";
+    params.caption = kProgramName;
     params.left = 393;
     params.top = 262;
     params.width = 420;
@@ -88,14 +85,41 @@ void TfrmSVDActive::Nudge(int dx, int dy) {
     if (dy) SetTop(p.y + dy);
 }
 
+void TfrmSVDActive::ShowInFront() {
+    ShowWindow(Handle(), SW_SHOW);
+    BringWindowToTop(Handle());
+}
+
+void TfrmSVDActive::RestartPreview() {
+    SetClientWidth(ClientSize().cx - 1);
+    SetClientWidth(ClientSize().cx + 1);
+}
+
+PlacementSource TfrmSVDActive::PlacementFor(PlacementChoice choice) const {
+    PlacementSource source;
+    source.choice = choice;
+    POINT origin{0, 0};
+    ClientToScreen(Handle(), &origin);
+    const SIZE client = ClientSize();
+    const RECT outer = WindowRect();
+    source.hostClientScreenX = origin.x;
+    source.hostClientScreenY = origin.y;
+    source.hostClientWidth = client.cx;
+    source.hostClientHeight = client.cy;
+    source.hostWindow = {outer.left, outer.top, outer.right, outer.bottom};
+    source.hostMaximized = IsMaximized();
+    if (auto progman = ProgramManagerRect())
+        source.programManager = ScreenRect{progman->left, progman->top, progman->right, progman->bottom};
+    return source;
+}
+
 void TfrmSVDActive::Timer1Timer() {
-    Program& program = TheProgram();
-    if (program.playerBar->FWallpaperMode) ShowWindow(program.playerBar->Handle(), SW_HIDE);
+    peers_.PreviewStarting();
     StopPreviews();
-    StartSaverDetached(PreviewCommandLine(program.playerBar->FSaverFile, reinterpret_cast<std::uintptr_t>(p1_)));
+    StartSaverDetached(PreviewCommandLine(peers_.CurrentSaver(), reinterpret_cast<std::uintptr_t>(p1_)));
     Timer1().SetEnabled(false);
-    SIZE client = ClientSize();
-    program.playerBar->ShowPaneSize(client.cx, client.cy);
+    const SIZE client = ClientSize();
+    peers_.PreviewStarted(client.cx, client.cy);
 }
 
 void TfrmSVDActive::FormResize() {
@@ -108,13 +132,10 @@ void TfrmSVDActive::FormClose() {
     PostQuitToPreviews();
     Timer1().SetEnabled(false);
     Application::ProcessMessages();
-    // The player bar is the main window: closing it ends the program.
-    if (TfrmSVDOptions* bar = TheProgram().playerBar) SendMessageA(bar->Handle(), WM_CLOSE, 0, 0);
+    peers_.CloseProgram();
 }
 
-void TfrmSVDActive::OnDrop(const std::vector<std::string>& paths) {
-    TheProgram().playlist->DropOnPlayer(paths);
-}
+void TfrmSVDActive::OnDrop(const std::vector<std::string>& paths) { peers_.DropOnPlayer(paths); }
 
 LRESULT TfrmSVDActive::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (auto result = HandleDropMessage(Handle(), msg, wParam, lParam, [this](const auto& paths) { OnDrop(paths); }))
@@ -138,7 +159,7 @@ LRESULT TfrmSVDActive::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         FormClose();
         return 0;
     case WM_WINDOWPOSCHANGING:
-        SnapPositionRequest(DockRole::Host, TheProgram().playerBar->DockingWindows(),
+        SnapPositionRequest(DockRole::Host, peers_.DockingWindows(),
                             *reinterpret_cast<WINDOWPOS*>(lParam));
         return 0;
     case WM_DESTROY:

@@ -5,13 +5,32 @@
 #include <string>
 #include <vector>
 
+#include "docking/WindowDocking_win.h"
+#include "hosting/WallpaperPlaylist.h"
 #include "platform/Controls_win.h"
 #include "platform/Window_win.h"
 
 namespace vr {
 
+// What the host window's handlers ask of the rest of the program.
+class HostWindowPeers : public DockingPeers {
+public:
+    virtual std::string CurrentSaver() const = 0;
+    // A preview is about to start (desktop wallpaper mode hides the player bar then).
+    virtual void PreviewStarting() = 0;
+    // A preview was started in a pane of this size.
+    virtual void PreviewStarted(int paneWidth, int paneHeight) = 0;
+    // The host window was closed: the whole program ends, as when the player bar is closed.
+    virtual void CloseProgram() = 0;
+    virtual void DropOnPlayer(const std::vector<std::string>& paths) = 0;
+
+protected:
+    ~HostWindowPeers() = default;
+};
+
 class TfrmSVDActive : public Window {
 public:
+    explicit TfrmSVDActive(HostWindowPeers& peers) : peers_(peers) {}
     // Creates the native window; in desktop wallpaper mode it becomes part of the desktop.
     void CreateHidden(HWND owner, bool wallpaperMode);
 
@@ -20,10 +39,16 @@ public:
     void StopPreviews();
     // Starts a preview after the timer's delay; enabling a pending start changes nothing.
     void RequestPreviewStart() { Timer1().SetEnabled(true); }
+    void SetCaption(const std::string& caption) { SetWindowTextA(Handle(), caption.c_str()); }
+    void ShowInFront();
     void SetClientWidth(int width);
     void SetClientHeight(int height);
     void Nudge(int dx, int dy);
+    // A width change there and back, which restarts the preview at the size it had.
+    void RestartPreview();
     bool IsMaximized() const { return IsZoomed(Handle()) != FALSE; }
+    // What the wallpaper group's placement choices read of this window and the desktop.
+    PlacementSource PlacementFor(PlacementChoice choice) const;
 
 private:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -34,6 +59,7 @@ private:
     void FormClose();
     void OnDrop(const std::vector<std::string>& paths);
 
+    HostWindowPeers& peers_;
     HWND p1_ = nullptr;
     std::unique_ptr<EventTimer> timer1_;
     SIZE lastClientSize_{-1, -1};

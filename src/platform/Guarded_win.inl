@@ -14,4 +14,15 @@ void Guarded(Fn&& fn) {
     }
 }
 
+template <class Fn>
+void GuardedQuietly(const char* what, Fn&& fn) {
+    try {
+        fn();
+    } catch (const std::exception& e) {
+        ReportToDebugger(what, e.what());
+    } catch (...) {
+        ReportToDebugger(what, "unknown error");
+    }
+}
+
 }  // namespace vr

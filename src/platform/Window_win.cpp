@@ -128,4 +128,9 @@ void ShowErrorBox(const std::string& text) {
     MessageBoxA(owner, text.c_str(), Application::kTitle, MB_ICONERROR | MB_OK);
 }
 
+void ReportToDebugger(const char* what, const char* error) {
+    const std::string line = std::string(Application::kTitle) + ": " + what + ": " + error + "\n";
+    OutputDebugStringA(line.c_str());
+}
+
 }  // namespace vr

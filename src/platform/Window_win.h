@@ -63,6 +63,11 @@ void ShowErrorBox(const std::string& text);
 // Runs fn and reports any exception it throws in the standard error box.
 template <class Fn>
 void Guarded(Fn&& fn);
+// For work that must not be stopped by a message box (closing, moves inside other windows'
+// handlers): runs fn, and an exception it throws goes to the debugger's output, prefixed by what.
+template <class Fn>
+void GuardedQuietly(const char* what, Fn&& fn);
+void ReportToDebugger(const char* what, const char* error);
 
 }  // namespace vr
 

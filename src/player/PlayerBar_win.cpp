@@ -4,21 +4,12 @@
 
 #include <array>
 
-#include "about/AboutWindow_win.h"
 #include "about/Banner_win.h"
-#include "app/CommandLine.h"
-#include "app/Program_win.h"
-#include "hosting/HostWindow_win.h"
-#include "hosting/SaverCommand.h"
 #include "platform/Application_win.h"
 #include "platform/Drop_win.h"
-#include "platform/FileSystem_win.h"
-#include "platform/Shell_win.h"
+#include "platform/ProgramName.h"
 #include "player/Choices.h"
 #include "player/PlayerBarIds.h"
-#include "player/Settings.h"
-#include "playlist/PlaylistWindow_win.h"
-#include "files/TypeKey.h"
 
 namespace vr {
 namespace {
@@ -47,7 +38,7 @@ void TfrmSVDOptions::CreateHidden(HWND applicationWindow) {
     WindowSpec params;
     params.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     params.exStyle = WS_EX_CONTROLPARENT;
-    params.caption = "Quillion's Veilrunner";
+    params.caption = kProgramName;
     params.parent = applicationWindow;
     RECT outer{0, 0, kClientWidth, kClientHeight};
     AdjustWindowRectEx(&outer, params.style, FALSE, params.exStyle);
@@ -66,19 +57,12 @@ void TfrmSVDOptions::CreateHidden(HWND applicationWindow) {
 
     // FormCreate
     DragAcceptFiles(Handle(), TRUE);
-    FWallpaperMode = false;
 }
 
 void TfrmSVDOptions::ShowAndStart() {
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
     FormShow();
-}
-
-PlayerWindows TfrmSVDOptions::DockingWindows() {
-    Program& program = TheProgram();
-    return {Handle(), program.host ? program.host->Handle() : nullptr,
-            program.playlist ? program.playlist->Handle() : nullptr, &docking, FWallpaperMode};
 }
 
 void TfrmSVDOptions::ShowSaver(const std::string& path) {
@@ -95,58 +79,14 @@ void TfrmSVDOptions::ShowPaneSize(int width, int height) {
 
 // ---- handlers ----
 
-void TfrmSVDOptions::FormShow() {
-    Guarded([&] {
-        StartupInput input{ProgramFolder(), FirstArgument(GetCommandLineA()), FWallpaperMode};
-        RunStartupSequence(input, *this, WinFileSystem(), TheProgram().playlist->Model(), ListBox1);
-    });
-}
+void TfrmSVDOptions::FormShow() { peers_.RunStartup(); }
 
-void TfrmSVDOptions::SaveSettingsNow() {
-    Program& program = TheProgram();
-    TfrmSVDActive& host = *program.host;
-    TForm1& playlist = *program.playlist;
-    auto place = [](const Window& w) {
-        POINT p = w.Position();
-        SIZE c = w.ClientSize();
-        return WindowPlace{p.x, p.y, c.cx, c.cy};
-    };
-    ConfigSnapshot snapshot;
-    snapshot.saverFile = FSaverFile;
-    snapshot.host = place(host);
-    POINT bar = Position();
-    snapshot.playerBarLeft = bar.x;
-    snapshot.playerBarTop = bar.y;
-    snapshot.playlistWindowVisible = playlist.IsVisible();
-    snapshot.playlistWindow = place(playlist);
-    snapshot.selectedEntry = playlist.Model().Selected();
-    snapshot.intervalItem = IntervalItem();
-    snapshot.helpTextVisible = playlist.HelpTextVisible();
-    snapshot.hostMaximized = host.IsMaximized();
-    snapshot.placement = playlist.Placement();
-    SaveSettings(WinFileSystem(), ProgramFolder(), snapshot, playlist.Model().Entries());
-}
+void TfrmSVDOptions::FormClose() { peers_.ProgramClosing(); }
 
-void TfrmSVDOptions::FormClose() {
-    // Closing always succeeds: nothing that goes wrong while saving may keep the program open.
-    try {
-        if (!FWallpaperMode) SaveSettingsNow();
-        if (TfrmSVDActive* host = TheProgram().host) host->StopPreviews();
-    } catch (...) {
-    }
-}
-
-void TfrmSVDOptions::TimeComboChange() {
-    if (auto interval = IntervalOfItem(TimeCombo().Selected()))
-        TheProgram().playlist->RotationInterval(*interval);
-    TheProgram().playlist->ListBox1Click();
-}
+void TfrmSVDOptions::TimeComboChange() { peers_.IntervalChosen(IntervalOfItem(TimeCombo().Selected())); }
 
 void TfrmSVDOptions::ResolutionComboChange() {
-    if (auto size = SizeOfItem(ResolutionCombo().Selected())) {
-        TheProgram().host->SetClientWidth(size->width);
-        TheProgram().host->SetClientHeight(size->height);
-    }
+    if (auto size = SizeOfItem(ResolutionCombo().Selected())) peers_.PaneSizeChosen(size->width, size->height);
 }
 
 void TfrmSVDOptions::Image12Click() {
@@ -156,25 +96,22 @@ void TfrmSVDOptions::Image12Click() {
         Control(Handle(), id).Show(true);
 }
 
-void TfrmSVDOptions::label2Change() {
-    TheProgram().playlist->SetSaverButtonsEnabled(OffersSaverCommands(label2().Text()));
-}
+void TfrmSVDOptions::label2Change() { peers_.SaverTextChanged(label2().Text()); }
 
-void TfrmSVDOptions::OnDrop(const std::vector<std::string>& paths) { TheProgram().playlist->DropOnPlayer(paths); }
+void TfrmSVDOptions::OnDrop(const std::vector<std::string>& paths) { peers_.DropOnPlayer(paths); }
 
 void TfrmSVDOptions::OnCommand(int id, int code) {
-    TfrmSVDActive* host = TheProgram().host;
     switch (id) {
     case PlayerBarId::TimeCombo: if (code == CBN_SELCHANGE) TimeComboChange(); break;
     case PlayerBarId::ResolutionCombo: if (code == CBN_SELCHANGE) ResolutionComboChange(); break;
     case PlayerBarId::Image12: if (code == STN_CLICKED) Image12Click(); break;
     case PlayerBarId::label2: if (code == EN_CHANGE) label2Change(); break;
-    case PlayerBarId::Button7: TheProgram().playlist->ShowInFront(); break;
-    case PlayerBarId::Button1: TheProgram().about->ShowAbout(); break;
-    case PlayerBarId::Button3: host->Nudge(-kNudgeStep, 0); break;
-    case PlayerBarId::Button2: host->Nudge(kNudgeStep, 0); break;
-    case PlayerBarId::Button4: host->Nudge(0, -kNudgeStep); break;
-    case PlayerBarId::Button5: host->Nudge(0, kNudgeStep); break;
+    case PlayerBarId::Button7: peers_.ShowPlaylistWindow(); break;
+    case PlayerBarId::Button1: peers_.ShowAboutWindow(); break;
+    case PlayerBarId::Button3: peers_.NudgeHost(-kNudgeStep, 0); break;
+    case PlayerBarId::Button2: peers_.NudgeHost(kNudgeStep, 0); break;
+    case PlayerBarId::Button4: peers_.NudgeHost(0, -kNudgeStep); break;
+    case PlayerBarId::Button5: peers_.NudgeHost(0, kNudgeStep); break;
     }
 }
 
@@ -207,88 +144,28 @@ LRESULT TfrmSVDOptions::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         PostQuitMessage(0);
         return 0;
     case WM_WINDOWPOSCHANGING:
-        SnapPositionRequest(DockRole::PlayerBar, DockingWindows(), *reinterpret_cast<WINDOWPOS*>(lParam));
+        SnapPositionRequest(DockRole::PlayerBar, peers_.DockingWindows(), *reinterpret_cast<WINDOWPOS*>(lParam));
         return 0;
     case WM_ENTERSIZEMOVE:
         Default(msg, wParam, lParam);
-        BeginCarry(DockingWindows());
+        BeginCarry(peers_.DockingWindows());
         return 0;
     case WM_MOVE:
         Default(msg, wParam, lParam);
-        CarryDocked(DockingWindows());
+        CarryDocked(peers_.DockingWindows());
         return 0;
     case WM_EXITSIZEMOVE:
         Default(msg, wParam, lParam);
-        EndCarry(DockingWindows());
+        EndCarry(peers_.DockingWindows());
         return 0;
     }
     return Default(msg, wParam, lParam);
-}
-
-// ---- the start-up sequence's view of the windows ----
-
-void TfrmSVDOptions::SetHost(Geometry what, int value) {
-    TfrmSVDActive& host = *TheProgram().host;
-    switch (what) {
-    case Geometry::Left: host.SetLeft(value); break;
-    case Geometry::Top: host.SetTop(value); break;
-    case Geometry::ClientWidth: host.SetClientWidth(value); break;
-    case Geometry::ClientHeight: host.SetClientHeight(value); break;
-    }
-}
-
-void TfrmSVDOptions::SetPlayerBar(Geometry what, int value) {
-    if (what == Geometry::Left) SetLeft(value);
-    if (what == Geometry::Top) SetTop(value);
-}
-
-void TfrmSVDOptions::SetPlaylistWindow(Geometry what, int value) {
-    TForm1& playlist = *TheProgram().playlist;
-    SIZE client = playlist.ClientSize();
-    switch (what) {
-    case Geometry::Left: playlist.SetLeft(value); break;
-    case Geometry::Top: playlist.SetTop(value); break;
-    case Geometry::ClientWidth: playlist.SetClientSize(value, client.cy); break;
-    case Geometry::ClientHeight: playlist.SetClientSize(client.cx, value); break;
-    }
 }
 
 void TfrmSVDOptions::SelectInterval(int itemIndex) {
     TimeCombo().Select(itemIndex >= 0 && itemIndex < TimeCombo().Count() ? itemIndex : -1);
     TimeComboChange();
 }
-
-void TfrmSVDOptions::SyncSaverDisplay() {
-    ShowSaver(FSaverFile);
-    SetHostCaption(SaverTitle(label2().Text()));
-    FSaverFile = label2().Text();
-}
-
-void TfrmSVDOptions::ShowPlaylistWindowFocused() { TheProgram().playlist->ShowWithListFocused(); }
-
-void TfrmSVDOptions::ShowHelpText(bool visible) { TheProgram().playlist->SetHelpTextVisible(visible); }
-
-bool TfrmSVDOptions::HostVisible() { return TheProgram().host->IsVisible(); }
-
-void TfrmSVDOptions::ShowHost() {
-    HWND host = TheProgram().host->Handle();
-    ShowWindow(host, SW_SHOW);
-    BringWindowToTop(host);
-}
-
-void TfrmSVDOptions::SetHostCaption(const std::string& caption) {
-    SetWindowTextA(TheProgram().host->Handle(), caption.c_str());
-}
-
-void TfrmSVDOptions::HideApplicationWindow() { ShowWindow(GetWindow(Handle(), GW_OWNER), SW_HIDE); }
-
-void TfrmSVDOptions::MaximizeHost() { ShowWindow(TheProgram().host->Handle(), SW_MAXIMIZE); }
-
-void TfrmSVDOptions::SetPlacementChoice(PlacementChoice choice) { TheProgram().playlist->SetPlacement(choice); }
-
-std::string TfrmSVDOptions::WindowsFolder() { return vr::WindowsFolder(); }
-
-std::string TfrmSVDOptions::SystemFolder() { return vr::SystemFolder(); }
 
 ComboBox TfrmSVDOptions::TimeCombo() const { return ComboBox(Handle(), PlayerBarId::TimeCombo); }
 ComboBox TfrmSVDOptions::ResolutionCombo() const { return ComboBox(Handle(), PlayerBarId::ResolutionCombo); }

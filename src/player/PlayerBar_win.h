@@ -1,29 +1,46 @@
 #pragma once
 // The player bar, the program's main window: the interval and size choices, the buttons that
-// open the playlist and About windows, the current screensaver, and the start and end of a run.
+// open the playlist and About windows, and the display of the current screensaver. Its first
+// showing starts the run and its closing ends it; what either does to the other windows is the
+// program's, asked through PlayerBarPeers.
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "docking/DockingState.h"
 #include "docking/WindowDocking_win.h"
 #include "platform/Controls_win.h"
 #include "platform/Handles_win.h"
 #include "platform/Window_win.h"
-#include "player/StartupSequence.h"
 
 namespace vr {
 
-class TfrmSVDOptions : public Window, private StartupWorld {
+// What the player bar's handlers ask of the rest of the program.
+class PlayerBarPeers : public DockingPeers {
 public:
+    virtual void RunStartup() = 0;     // the first showing
+    virtual void ProgramClosing() = 0;  // the bar closes: save, stop the previews
+    // A rotation interval was chosen (none for an item that is no interval); the selection
+    // handler runs after it.
+    virtual void IntervalChosen(std::optional<unsigned> milliseconds) = 0;
+    virtual void PaneSizeChosen(int width, int height) = 0;
+    // label2 changed: the playlist window's saver buttons follow it.
+    virtual void SaverTextChanged(const std::string& text) = 0;
+    virtual void ShowPlaylistWindow() = 0;
+    virtual void ShowAboutWindow() = 0;
+    virtual void NudgeHost(int dx, int dy) = 0;
+    virtual void DropOnPlayer(const std::vector<std::string>& paths) = 0;
+
+protected:
+    ~PlayerBarPeers() = default;
+};
+
+class TfrmSVDOptions : public Window {
+public:
+    explicit TfrmSVDOptions(PlayerBarPeers& peers) : peers_(peers) {}
     void CreateHidden(HWND applicationWindow);
     // Makes the bar visible, brings it to the front and runs the start-up sequence.
     void ShowAndStart();
 
-    std::string FSaverFile;
-    bool FWallpaperMode = false;
-    DockingState docking;
-
-    PlayerWindows DockingWindows();
     std::string DisplayedSaver() const { return label2().Text(); }
     // label2's text and hint; its change notification sets the playlist buttons.
     void ShowSaver(const std::string& path);
@@ -32,6 +49,9 @@ public:
     void SetPlaylistButtonVisible(bool visible) { Button7().Show(visible); }
     void SetAboutButtonVisible(bool visible) { Button1().Show(visible); }
     int IntervalItem() const { return TimeCombo().Selected(); }
+    // Selects TimeCombo's item (an index that is no item leaves none selected), then runs
+    // TimeComboChange.
+    void SelectInterval(int itemIndex);
 
 private:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -44,24 +64,6 @@ private:
     void Image12Click();
     void label2Change();
     void OnDrop(const std::vector<std::string>& paths);
-    void SaveSettingsNow();
-
-    // StartupWorld
-    void SetHost(Geometry what, int value) override;
-    void SetPlayerBar(Geometry what, int value) override;
-    void SetPlaylistWindow(Geometry what, int value) override;
-    void SelectInterval(int itemIndex) override;
-    void SyncSaverDisplay() override;
-    void ShowPlaylistWindowFocused() override;
-    void ShowHelpText(bool visible) override;
-    bool HostVisible() override;
-    void ShowHost() override;
-    void SetHostCaption(const std::string& caption) override;
-    void HideApplicationWindow() override;
-    void MaximizeHost() override;
-    void SetPlacementChoice(PlacementChoice choice) override;
-    std::string WindowsFolder() override;
-    std::string SystemFolder() override;
 
     ComboBox TimeCombo() const;
     ComboBox ResolutionCombo() const;
@@ -69,7 +71,7 @@ private:
     Button Button1() const;
     Control label2() const;
 
-    std::vector<std::string> ListBox1;  // the lines last read: settings or a wallpaper playlist
+    PlayerBarPeers& peers_;
     std::string label2Hint_;
     OwnedBitmap banner_;
 };

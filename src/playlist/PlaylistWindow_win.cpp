@@ -6,9 +6,7 @@
 
 #include <array>
 
-#include "app/Program_win.h"
 #include "hosting/AutostartShortcut_win.h"
-#include "hosting/HostWindow_win.h"
 #include "hosting/SaverCommand.h"
 #include "hosting/SaverProcess_win.h"
 #include "hosting/WallpaperClose_win.h"
@@ -18,8 +16,6 @@
 #include "platform/FileDialogs_win.h"
 #include "platform/FileSystem_win.h"
 #include "platform/Shell_win.h"
-#include "player/PlayerBar_win.h"
-#include "hosting/WallpaperPlaylist.h"
 #include "playlist/PlaylistWindowIds.h"
 
 namespace vr {
@@ -122,9 +118,10 @@ OpenDialog& OpenDialog2() {
 
 }  // namespace
 
-TForm1::TForm1()
-    : playlist_(std::make_unique<Playlist>(WinFileSystem(), static_cast<SaverDisplay&>(*this),
-                                           static_cast<RotationTimer&>(*this), static_cast<PlaylistView&>(*this))) {}
+TForm1::TForm1(PlaylistWindowPeers& peers, SaverDisplay& display)
+    : peers_(peers),
+      playlist_(std::make_unique<Playlist>(WinFileSystem(), display, static_cast<RotationTimer&>(*this),
+                                           static_cast<PlaylistView&>(*this))) {}
 
 void TForm1::CreateHidden(HWND owner) {
     WindowSpec params;
@@ -146,8 +143,8 @@ void TForm1::CreateHidden(HWND owner) {
     Layout();
     SendMessageA(ListBox1().Handle(), LB_SETITEMHEIGHT, 0, kItemHeight);
     Button(Handle(), RadioButton3).SetChecked(true);
-    SetWindowSubclass(ListBox1().Handle(), ListProc, 0, reinterpret_cast<DWORD_PTR>(this));
-    SetWindowSubclass(GetDlgItem(Handle(), Memo1), MemoProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    listSubclass_.Attach(ListBox1().Handle(), ListProc, reinterpret_cast<DWORD_PTR>(this));
+    memoSubclass_.Attach(GetDlgItem(Handle(), Memo1), MemoProc, reinterpret_cast<DWORD_PTR>(this));
 
     // FormCreate
     DragAcceptFiles(Handle(), TRUE);
@@ -176,6 +173,8 @@ void TForm1::SetSaverButtonsEnabled(bool enabled) {
     for (int id : {Button6, Button7, Button8}) EnableWindow(GetDlgItem(Handle(), id), enabled);
 }
 
+void TForm1::SetConfigureEnabled(bool enabled) { EnableWindow(GetDlgItem(Handle(), Button6), enabled); }
+
 // The memo's own flag: while the window is hidden the memo counts as shown or not all the same.
 bool TForm1::HelpTextVisible() const {
     return (GetWindowLongPtrA(GetDlgItem(Handle(), Memo1), GWL_STYLE) & WS_VISIBLE) != 0;
@@ -199,11 +198,11 @@ void TForm1::SetPlacement(PlacementChoice choice) {
 
 // ---- handlers ----
 
-void TForm1::FormShow() { TheProgram().playerBar->SetPlaylistButtonVisible(false); }
+void TForm1::FormShow() { peers_.PlaylistWindowShown(true); }
 
 void TForm1::FormClose() {
     ShowWindow(Handle(), SW_HIDE);
-    TheProgram().playerBar->SetPlaylistButtonVisible(true);
+    peers_.PlaylistWindowShown(false);
 }
 
 void TForm1::Button1Click(bool load) {
@@ -232,40 +231,17 @@ void TForm1::Button4Click(int sender) {
         WinFileSystem().WriteLines(*name, playlist_->Entries());
         return;
     }
-    TfrmSVDActive& host = *TheProgram().host;
-    PlacementSource source;
-    source.choice = Placement();
-    POINT origin{0, 0};
-    ClientToScreen(host.Handle(), &origin);
-    SIZE client = host.ClientSize();
-    RECT outer = host.WindowRect();
-    source.hostClientScreenX = origin.x;
-    source.hostClientScreenY = origin.y;
-    source.hostClientWidth = client.cx;
-    source.hostClientHeight = client.cy;
-    source.hostWindow = {outer.left, outer.top, outer.right, outer.bottom};
-    source.hostMaximized = host.IsMaximized();
-    if (auto progman = ProgramManagerRect())
-        source.programManager = ScreenRect{progman->left, progman->top, progman->right, progman->bottom};
-    WinFileSystem().WriteLines(*name, BuildWallpaperPlaylist(WallpaperPlacement(source),
-                                                             TheProgram().playerBar->IntervalItem(),
-                                                             playlist_->Entries()));
+    const PlacementRect placement = WallpaperPlacement(peers_.WallpaperPlacement(Placement()));
+    WinFileSystem().WriteLines(*name, BuildWallpaperPlaylist(placement, peers_.IntervalItem(), playlist_->Entries()));
     playlist_->SetWallpaperListFile(*name);
 }
 
 void TForm1::Button6Click() {
     Application::ProcessMessages();
-    StartSaverDetached(ConfigureCommandLine(TheProgram().playerBar->FSaverFile));
+    StartSaverDetached(ConfigureCommandLine(peers_.CurrentSaver()));
 }
 
-void TForm1::Button7Click() {
-    TfrmSVDActive& host = *TheProgram().host;
-    host.StopPreviews();
-    RunSaverAndWait(FullScreenCommandLine(TheProgram().playerBar->FSaverFile));
-    // A width nudge there and back makes the host restart the preview at its old size.
-    host.SetClientWidth(host.ClientSize().cx - 1);
-    host.SetClientWidth(host.ClientSize().cx + 1);
-}
+void TForm1::Button7Click() { peers_.RunFullScreen(); }
 
 void TForm1::Button8Click() {
     playlist_->AddWindowsAndSystem(WindowsFolder(), SystemFolder());
@@ -273,7 +249,7 @@ void TForm1::Button8Click() {
 
 void TForm1::Button9Click() {
     ShellExecuteA(Application::Handle(), "open", "rundll32.exe",
-                  InstallParameters(TheProgram().playerBar->DisplayedSaver()).c_str(), nullptr, SW_SHOWNORMAL);
+                  InstallParameters(peers_.DisplayedSaver()).c_str(), nullptr, SW_SHOWNORMAL);
 }
 
 void TForm1::Button10Click() { CloseEmbeddedPlayers(GetDlgItem(Handle(), Button10)); }
@@ -337,7 +313,7 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         FormClose();
         return 0;
     case WM_WINDOWPOSCHANGING:
-        SnapPositionRequest(DockRole::Playlist, TheProgram().playerBar->DockingWindows(),
+        SnapPositionRequest(DockRole::Playlist, peers_.DockingWindows(),
                             *reinterpret_cast<WINDOWPOS*>(lParam));
         return 0;
     case WM_DESTROY:
@@ -395,15 +371,7 @@ LRESULT CALLBACK TForm1::MemoProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
     return DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
-// ---- what the rules change elsewhere ----
-
-std::string TForm1::DisplayedSaver() const { return TheProgram().playerBar->DisplayedSaver(); }
-void TForm1::ShowSaver(const std::string& path) { TheProgram().playerBar->ShowSaver(path); }
-void TForm1::SetSaverFile(const std::string& path) { TheProgram().playerBar->FSaverFile = path; }
-void TForm1::SetHostCaption(const std::string& caption) { SetWindowTextA(TheProgram().host->Handle(), caption.c_str()); }
-void TForm1::SetConfigureEnabled(bool enabled) { EnableWindow(GetDlgItem(Handle(), Button6), enabled); }
-void TForm1::RequestPreviewStart() { TheProgram().host->RequestPreviewStart(); }
-bool TForm1::WallpaperMode() const { return TheProgram().playerBar->FWallpaperMode; }
+// ---- the list box follows the playlist ----
 
 void TForm1::EntriesAppended(std::size_t firstNew) { ListBox1().AddMany(playlist_->Entries(), firstNew); }
 void TForm1::EntryRemoved(std::size_t index) { ListBox1().Remove(static_cast<int>(index)); }

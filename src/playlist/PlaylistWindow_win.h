@@ -6,27 +6,47 @@
 #include <string>
 #include <vector>
 
+#include "docking/WindowDocking_win.h"
+#include "hosting/WallpaperPlaylist.h"
 #include "platform/Controls_win.h"
+#include "platform/Handles_win.h"
 #include "platform/Window_win.h"
-#include "player/Settings.h"
 #include "playlist/Playlist.h"
 
 namespace vr {
 
-class TForm1 : public Window, private SaverDisplay, private RotationTimer, private PlaylistView {
+// What the playlist window's commands ask of the rest of the program.
+class PlaylistWindowPeers : public DockingPeers {
 public:
-    TForm1();
+    virtual std::string CurrentSaver() const = 0;    // FSaverFile
+    virtual std::string DisplayedSaver() const = 0;  // the player bar's label2
+    // The window was shown (true) or closed (false): the player bar's "Playlist..." button
+    // stands for it while it is closed.
+    virtual void PlaylistWindowShown(bool shown) = 0;
+    virtual int IntervalItem() const = 0;             // the player bar's interval choice
+    virtual PlacementSource WallpaperPlacement(PlacementChoice choice) = 0;
+    // Runs the current screensaver full screen, waits for it, then restarts the preview.
+    virtual void RunFullScreen() = 0;
+
+protected:
+    ~PlaylistWindowPeers() = default;
+};
+
+class TForm1 : public Window, private RotationTimer, private PlaylistView {
+public:
+    // display: what making an entry current changes outside this window.
+    TForm1(PlaylistWindowPeers& peers, SaverDisplay& display);
     void CreateHidden(HWND owner);
 
     Playlist& Model() { return *playlist_; }
     void ListBox1Click() { playlist_->ApplySelection(); }
-    void DropOnPlayer(const std::vector<std::string>& paths) { playlist_->DropOnPlayer(paths); }
     // The rotation interval chosen on the player bar.
     void RotationInterval(unsigned milliseconds) { timer1_->SetInterval(milliseconds); }
     void ShowInFront();
     void ShowWithListFocused();
     // "Configure...", "Run..." and "Win + Sys" follow the current screensaver's display.
     void SetSaverButtonsEnabled(bool enabled);
+    void SetConfigureEnabled(bool enabled);
     bool HelpTextVisible() const;
     void SetHelpTextVisible(bool visible);
     PlacementChoice Placement() const;
@@ -57,14 +77,6 @@ private:
     static LRESULT CALLBACK MemoProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     bool OnListMessage(UINT msg, WPARAM wParam, LPARAM lParam);
 
-    // SaverDisplay
-    std::string DisplayedSaver() const override;
-    void ShowSaver(const std::string& path) override;
-    void SetSaverFile(const std::string& path) override;
-    void SetHostCaption(const std::string& caption) override;
-    void SetConfigureEnabled(bool enabled) override;
-    void RequestPreviewStart() override;
-    bool WallpaperMode() const override;
     // RotationTimer
     unsigned Interval() const override { return timer1_->Interval(); }
     bool IsRunning() const override { return timer1_->Enabled(); }
@@ -79,8 +91,11 @@ private:
 
     ListBox ListBox1() const;
 
+    PlaylistWindowPeers& peers_;
     std::unique_ptr<Playlist> playlist_;
     std::unique_ptr<EventTimer> timer1_;
+    WindowSubclass listSubclass_;
+    WindowSubclass memoSubclass_;
     POINT dragStart_{};
     bool pressed_ = false;
     bool dragging_ = false;

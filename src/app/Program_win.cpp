@@ -1,0 +1,152 @@
+#include "app/Program_win.h"
+
+#include "app/CommandLine.h"
+#include "files/TypeKey.h"
+#include "hosting/SaverCommand.h"
+#include "hosting/SaverProcess_win.h"
+#include "platform/Application_win.h"
+#include "platform/FileSystem_win.h"
+#include "platform/Shell_win.h"
+#include "player/Settings.h"
+
+namespace vr {
+
+Program::Program(bool wallpaperMode)
+    : FWallpaperMode(wallpaperMode),
+      playerBar_(static_cast<PlayerBarPeers&>(*this)),
+      host_(static_cast<HostWindowPeers&>(*this)),
+      about_([this](bool visible) { playerBar_.SetAboutButtonVisible(visible); }),
+      playlist_(static_cast<PlaylistWindowPeers&>(*this), static_cast<SaverDisplay&>(*this)) {
+    // The bar is created first and is the main window. The host window decides at its creation
+    // whether it joins the desktop, so the mode is settled before.
+    playerBar_.CreateHidden(Application::Handle());
+    Application::SetMainWindow(playerBar_.Handle());
+    host_.CreateHidden(Application::Handle(), FWallpaperMode);
+    about_.CreateHidden(Application::Handle());
+    playlist_.CreateHidden(Application::Handle());
+}
+
+int Program::Run() {
+    // The start-up sequence works on all four windows, so the bar is shown only now.
+    playerBar_.ShowAndStart();
+    return Application::Run();
+}
+
+// ---- shared by several windows ----
+
+PlayerWindows Program::DockingWindows() {
+    return {playerBar_.Handle(), host_.Handle(), playlist_.Handle(), &docking_, FWallpaperMode};
+}
+
+void Program::DropOnPlayer(const std::vector<std::string>& paths) { playlist_.Model().DropOnPlayer(paths); }
+
+void Program::ProgramClosing() {
+    // Closing always succeeds: nothing that goes wrong while saving may keep the program open.
+    GuardedQuietly("saving the settings", [&] {
+        if (!FWallpaperMode) SaveSettingsNow();
+    });
+    host_.StopPreviews();
+}
+
+void Program::SaveSettingsNow() {
+    auto place = [](const Window& w) {
+        const POINT p = w.Position();
+        const SIZE c = w.ClientSize();
+        return WindowPlace{p.x, p.y, c.cx, c.cy};
+    };
+    ConfigSnapshot snapshot;
+    snapshot.saverFile = FSaverFile;
+    snapshot.host = place(host_);
+    const POINT bar = playerBar_.Position();
+    snapshot.playerBarLeft = bar.x;
+    snapshot.playerBarTop = bar.y;
+    snapshot.playlistWindowVisible = playlist_.IsVisible();
+    snapshot.playlistWindow = place(playlist_);
+    snapshot.selectedEntry = playlist_.Model().Selected();
+    snapshot.intervalItem = playerBar_.IntervalItem();
+    snapshot.helpTextVisible = playlist_.HelpTextVisible();
+    snapshot.hostMaximized = host_.IsMaximized();
+    snapshot.placement = playlist_.Placement();
+    SaveSettings(WinFileSystem(), ProgramFolder(), snapshot, playlist_.Model().Entries());
+}
+
+// ---- the start-up sequence's view of the windows ----
+
+void Program::RunStartup() {
+    Guarded([&] {
+        const StartupInput input{ProgramFolder(), FirstArgument(GetCommandLineA()), FWallpaperMode};
+        RunStartupSequence(input, *this, WinFileSystem(), playlist_.Model(), linesRead_);
+    });
+}
+
+void Program::SetHost(Geometry what, int value) {
+    switch (what) {
+    case Geometry::Left: host_.SetLeft(value); break;
+    case Geometry::Top: host_.SetTop(value); break;
+    case Geometry::ClientWidth: host_.SetClientWidth(value); break;
+    case Geometry::ClientHeight: host_.SetClientHeight(value); break;
+    }
+}
+
+void Program::SetPlayerBar(Geometry what, int value) {
+    if (what == Geometry::Left) playerBar_.SetLeft(value);
+    if (what == Geometry::Top) playerBar_.SetTop(value);
+}
+
+void Program::SetPlaylistWindow(Geometry what, int value) {
+    const SIZE client = playlist_.ClientSize();
+    switch (what) {
+    case Geometry::Left: playlist_.SetLeft(value); break;
+    case Geometry::Top: playlist_.SetTop(value); break;
+    case Geometry::ClientWidth: playlist_.SetClientSize(value, client.cy); break;
+    case Geometry::ClientHeight: playlist_.SetClientSize(client.cx, value); break;
+    }
+}
+
+void Program::SyncSaverDisplay() {
+    playerBar_.ShowSaver(FSaverFile);
+    const std::string shown = playerBar_.DisplayedSaver();
+    host_.SetCaption(SaverTitle(shown));
+    FSaverFile = shown;
+}
+
+// The hidden owner of all four windows carries the taskbar button.
+void Program::HideApplicationWindow() { ShowWindow(Application::Handle(), SW_HIDE); }
+
+std::string Program::WindowsFolder() { return vr::WindowsFolder(); }
+
+std::string Program::SystemFolder() { return vr::SystemFolder(); }
+
+// ---- the player bar ----
+
+void Program::IntervalChosen(std::optional<unsigned> milliseconds) {
+    if (milliseconds) playlist_.RotationInterval(*milliseconds);
+    playlist_.ListBox1Click();
+}
+
+void Program::PaneSizeChosen(int width, int height) {
+    host_.SetClientWidth(width);
+    host_.SetClientHeight(height);
+}
+
+void Program::SaverTextChanged(const std::string& text) { playlist_.SetSaverButtonsEnabled(OffersSaverCommands(text)); }
+
+// ---- the host window ----
+
+// The player bar is the main window: closing it ends the program.
+void Program::CloseProgram() { SendMessageA(playerBar_.Handle(), WM_CLOSE, 0, 0); }
+
+void Program::PreviewStarting() {
+    // In desktop wallpaper mode only the embedded host is seen once a preview plays.
+    if (FWallpaperMode) ShowWindow(playerBar_.Handle(), SW_HIDE);
+}
+
+// ---- the playlist window ----
+
+void Program::RunFullScreen() {
+    host_.StopPreviews();
+    RunSaverAndWait(FullScreenCommandLine(FSaverFile));
+    host_.RestartPreview();
+}
+
+}  // namespace vr
