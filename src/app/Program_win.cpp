@@ -45,7 +45,9 @@ void Program::ProgramClosing() {
     GuardedQuietly("saving the settings", [&] {
         if (!FWallpaperMode) SaveSettingsNow();
     });
-    host_.StopPreviews();
+    // Whatever the previews do, closing ends them: a hung one would otherwise hold the host
+    // window's destruction, which waits on the windows inside its pane.
+    host_.EndPreviews();
 }
 
 void Program::SaveSettingsNow() {
@@ -60,7 +62,7 @@ void Program::SaveSettingsNow() {
     const POINT bar = playerBar_.Position();
     snapshot.playerBarLeft = bar.x;
     snapshot.playerBarTop = bar.y;
-    snapshot.playlistWindowVisible = playlist_.IsVisible();
+    snapshot.playlistWindowVisible = playlist_.Open();
     snapshot.playlistWindow = place(playlist_);
     snapshot.selectedEntry = playlist_.Model().Selected();
     snapshot.intervalItem = playerBar_.IntervalItem();

@@ -4,7 +4,6 @@
 
 #include "hosting/HostWindowIds.h"
 #include "hosting/SaverCommand.h"
-#include "hosting/SaverProcess_win.h"
 #include "hosting/Wallpaper_win.h"
 #include "platform/Application_win.h"
 #include "platform/Drop_win.h"
@@ -15,6 +14,8 @@ namespace vr {
 namespace {
 
 constexpr UINT_PTR kStartTimerId = 1;
+constexpr UINT_PTR kCustodyTimerId = 2;
+constexpr unsigned kCustodyCheckMs = 100;
 constexpr unsigned kFirstStartDelayMs = 2000;
 constexpr unsigned kRestartDelayMs = 500;
 const COLORREF kPaneGreen = RGB(0, 128, 0);
@@ -58,6 +59,7 @@ void TfrmSVDActive::CreateHidden(HWND owner, bool wallpaperMode) {
     params.parent = creation.parent;
     Create({.className = kHostWindowClass}, params);
     timer1_ = std::make_unique<EventTimer>(Handle(), kStartTimerId, kFirstStartDelayMs);
+    custodyTimer_ = std::make_unique<EventTimer>(Handle(), kCustodyTimerId, kCustodyCheckMs);
 
     RegisterPaneClass();
     SIZE client = ClientSize();
@@ -72,7 +74,28 @@ void TfrmSVDActive::PostQuitToPreviews() { EnumChildWindows(p1_, PostQuitTo, 0);
 
 void TfrmSVDActive::StopPreviews() {
     PostQuitToPreviews();
+    custody_.StopAll();
+    if (custodyTimer_) custodyTimer_->SetEnabled(custody_.AnyStopping());
     Application::ProcessMessages();
+}
+
+void TfrmSVDActive::EndPreviews() {
+    StopPreviews();
+    custody_.EndAll();
+    custodyTimer_->SetEnabled(false);
+}
+
+bool TfrmSVDActive::PaneIsSeen() const {
+    RECT pane{};
+    GetClientRect(p1_, &pane);
+    return !IsIconic(Handle()) && pane.right > 0 && pane.bottom > 0;
+}
+
+// A saver that showed a box owned by this window and was stopped under it may leave the window
+// disabled; nothing else ever disables it.
+void TfrmSVDActive::CheckCustody() {
+    if (custody_.Sweep() && !IsWindowEnabled(Handle())) EnableWindow(Handle(), TRUE);
+    if (!custody_.AnyStopping()) custodyTimer_->SetEnabled(false);
 }
 
 void TfrmSVDActive::SetClientWidth(int width) { SetClientSize(width, ClientSize().cy); }
@@ -116,8 +139,11 @@ PlacementSource TfrmSVDActive::PlacementFor(PlacementChoice choice) const {
 void TfrmSVDActive::Timer1Timer() {
     peers_.PreviewStarting();
     StopPreviews();
-    StartSaverDetached(PreviewCommandLine(peers_.CurrentSaver(), reinterpret_cast<std::uintptr_t>(p1_)));
     Timer1().SetEnabled(false);
+    // A minimised window has a pane of no size: savers would draw nowhere, and some divide by
+    // it. The restore resizes the pane, which starts the preview again.
+    if (!PaneIsSeen()) return;
+    custody_.Start(PreviewCommandLine(peers_.CurrentSaver(), reinterpret_cast<std::uintptr_t>(p1_)));
     const SIZE client = ClientSize();
     peers_.PreviewStarted(client.cx, client.cy);
 }
@@ -143,6 +169,7 @@ LRESULT TfrmSVDActive::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_TIMER:
         if (wParam == kStartTimerId) Timer1Timer();
+        if (wParam == kCustodyTimerId) CheckCustody();
         return 0;
     case WM_SIZE: {
         SIZE client{LOWORD(lParam), HIWORD(lParam)};
@@ -150,10 +177,14 @@ LRESULT TfrmSVDActive::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         bool changed = client.cx != lastClientSize_.cx || client.cy != lastClientSize_.cy;
         lastClientSize_ = client;
         if (changed && timer1_) FormResize();
+        if (wParam == SIZE_MINIMIZED) StopPreviews();
         return Default(msg, wParam, lParam);
     }
     case WM_SHOWWINDOW:
+        // Hidden, the preview stops; shown again by the restore of a minimised owner, it starts
+        // as after a resize. Any other showing starts none.
         if (!wParam) StopPreviews();
+        if (wParam && lParam == SW_PARENTOPENING) FormResize();
         return Default(msg, wParam, lParam);
     case WM_CLOSE:
         FormClose();

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "docking/WindowDocking_win.h"
+#include "hosting/SaverProcess_win.h"
 #include "hosting/WallpaperPlaylist.h"
 #include "platform/Controls_win.h"
 #include "platform/Window_win.h"
@@ -35,8 +36,12 @@ public:
     void CreateHidden(HWND owner, bool wallpaperMode);
 
     HWND Pane() const { return p1_; }
-    // Posts WM_QUIT to every window inside the pane, then handles the waiting messages.
+    // Posts WM_QUIT to every window inside the pane, then handles the waiting messages. A
+    // preview that has not ended a second later is ended.
     void StopPreviews();
+    // The program closes: stops the previews and ends those still running when their second is
+    // over.
+    void EndPreviews();
     // Starts a preview after the timer's delay; enabling a pending start changes nothing.
     void RequestPreviewStart() { Timer1().SetEnabled(true); }
     void SetCaption(const std::string& caption) { SetWindowTextA(Handle(), caption.c_str()); }
@@ -54,6 +59,8 @@ private:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     EventTimer& Timer1() { return *timer1_; }
     void PostQuitToPreviews();
+    bool PaneIsSeen() const;
+    void CheckCustody();
     void Timer1Timer();
     void FormResize();
     void FormClose();
@@ -62,6 +69,8 @@ private:
     HostWindowPeers& peers_;
     HWND p1_ = nullptr;
     std::unique_ptr<EventTimer> timer1_;
+    PreviewCustody custody_;
+    std::unique_ptr<EventTimer> custodyTimer_;
     SIZE lastClientSize_{-1, -1};
 };
 

@@ -1,34 +1,51 @@
 #include "hosting/SaverProcess_win.h"
 
-#include <windows.h>
-
-#include <vector>
-
-#include "platform/Handles_win.h"
+#include <algorithm>
 
 namespace vr {
 namespace {
 
-// The saver's process, empty when it did not start; nothing here needs its main thread, whose
-// handle is closed at once. CreateProcessA may write into the command line, so it gets a private
-// copy.
-OwnedHandle Start(const std::string& commandLine, DWORD flags, STARTUPINFOA& startup) {
+constexpr DWORD kDetached = CREATE_NEW_PROCESS_GROUP | NORMAL_PRIORITY_CLASS;
+
+// The saver's process, empty when it did not start. CreateProcessA may write into the command
+// line, so it gets a private copy. With a job, the process starts suspended and is put into the
+// job before it runs, so whatever it starts is in the job too.
+OwnedHandle Start(const std::string& commandLine, DWORD flags, STARTUPINFOA& startup, HANDLE job = nullptr) {
     std::vector<char> buffer(commandLine.begin(), commandLine.end());
     buffer.push_back('\0');
     PROCESS_INFORMATION info{};
+    if (job) flags |= CREATE_SUSPENDED;
     if (!CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &startup, &info))
         return {};
     const OwnedHandle thread(info.hThread);
-    return OwnedHandle(info.hProcess);
+    OwnedHandle process(info.hProcess);
+    if (job) {
+        // Where the system refuses the job (an older system inside a job of its own), the
+        // preview still runs; it is then ended by its process handle alone.
+        AssignProcessToJobObject(job, process.Get());
+        ResumeThread(thread.Get());
+    }
+    return process;
 }
+
+// A job that ends all its processes when its last handle is closed.
+OwnedHandle KillOnCloseJob() {
+    OwnedHandle job(CreateJobObjectA(nullptr, nullptr));
+    if (!job) return {};
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    if (!SetInformationJobObject(job.Get(), JobObjectExtendedLimitInformation, &limits, sizeof limits)) return {};
+    return job;
+}
+
+bool HasEnded(HANDLE process) { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; }
 
 }  // namespace
 
 void StartSaverDetached(const std::string& commandLine) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    // Nobody waits for a detached saver: its process handle is let go of at once.
-    Start(commandLine, CREATE_NEW_PROCESS_GROUP | NORMAL_PRIORITY_CLASS, startup);
+    Start(commandLine, kDetached, startup);
 }
 
 void RunSaverAndWait(const std::string& commandLine) {
@@ -38,6 +55,55 @@ void RunSaverAndWait(const std::string& commandLine) {
     startup.wShowWindow = SW_SHOWNORMAL;
     const OwnedHandle process = Start(commandLine, NORMAL_PRIORITY_CLASS, startup);
     if (process) WaitForSingleObject(process.Get(), INFINITE);
+}
+
+void PreviewCustody::Start(const std::string& commandLine) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    Preview preview;
+    preview.job = KillOnCloseJob();
+    preview.process = vr::Start(commandLine, kDetached, startup, preview.job.Get());
+    if (preview.process) previews_.push_back(std::move(preview));
+}
+
+void PreviewCustody::StopAll() {
+    const ULONGLONG deadline = GetTickCount64() + kGraceMs;
+    for (Preview& preview : previews_)
+        if (preview.deadline == 0) preview.deadline = deadline;
+}
+
+bool PreviewCustody::Sweep() {
+    const ULONGLONG now = GetTickCount64();
+    const auto gone = std::remove_if(previews_.begin(), previews_.end(), [now](Preview& preview) {
+        if (HasEnded(preview.process.Get())) return true;
+        if (preview.deadline == 0 || now < preview.deadline) return false;
+        // Closing the job ends every process in it; without a job the process is all there is.
+        if (!preview.job) TerminateProcess(preview.process.Get(), 1);
+        return true;
+    });
+    const bool ended = gone != previews_.end();
+    previews_.erase(gone, previews_.end());  // closing each job ends what is left in it
+    return ended;
+}
+
+void PreviewCustody::EndAll() {
+    std::vector<HANDLE> stopping;
+    ULONGLONG last = 0;
+    for (const Preview& preview : previews_) {
+        if (preview.deadline == 0) continue;
+        stopping.push_back(preview.process.Get());
+        last = std::max(last, preview.deadline);
+    }
+    const ULONGLONG now = GetTickCount64();
+    if (!stopping.empty() && last > now && stopping.size() <= MAXIMUM_WAIT_OBJECTS)
+        WaitForMultipleObjects(static_cast<DWORD>(stopping.size()), stopping.data(), TRUE, static_cast<DWORD>(last - now));
+    for (Preview& preview : previews_)
+        if (!preview.job && !HasEnded(preview.process.Get())) TerminateProcess(preview.process.Get(), 1);
+    previews_.clear();
+}
+
+bool PreviewCustody::AnyStopping() const {
+    return std::any_of(previews_.begin(), previews_.end(), [](const Preview& p) { return p.deadline != 0; });
 }
 
 }  // namespace vr

@@ -1,14 +1,54 @@
 #pragma once
-// Starting screensaver programs. The player keeps no handle of a started saver: the only link
-// to a preview is the pane's window handle.
+// Starting screensaver programs, and the previews in the player's custody.
+#include <windows.h>
+
 #include <string>
+#include <vector>
+
+#include "platform/Handles_win.h"
 
 namespace vr {
 
-// Preview and settings runs: a new process group at normal priority, not waited for. A failed
-// start is ignored.
+// The settings run: a new process group at normal priority, not waited for and not kept: the
+// settings dialog is the user's window. A failed start is ignored.
 void StartSaverDetached(const std::string& commandLine);
 // The full-screen run: a normal window requested, waited for without a time limit.
 void RunSaverAndWait(const std::string& commandLine);
+
+// The previews the player started. Each runs in a job object of its own that ends every process
+// in it when its handle is closed, so neither a preview nor anything it started outlives the
+// player, even when the player itself is killed. A preview is asked to quit by the WM_QUIT posted
+// to its windows; one that has not ended a short grace later (hung, ignoring WM_QUIT, or with its
+// window outside the pane, where WM_QUIT never reaches) is ended with all it started.
+class PreviewCustody {
+public:
+    // Well-behaved savers end within a few milliseconds of their WM_QUIT, slow machines and
+    // savers that tidy up included; a second is still short enough that a rotation at its
+    // fastest (3 s) never has more than one stopped preview left.
+    static constexpr ULONGLONG kGraceMs = 1000;
+
+    PreviewCustody() = default;
+    PreviewCustody(const PreviewCustody&) = delete;
+    PreviewCustody& operator=(const PreviewCustody&) = delete;
+
+    // A new process group at normal priority, in a job of its own. A failed start is ignored.
+    void Start(const std::string& commandLine);
+    // Every preview still running was just told to quit: its grace starts now.
+    void StopAll();
+    // Ends the stopped previews whose grace is over and lets go of those that have ended. True
+    // when a preview ended since the last call.
+    bool Sweep();
+    // Gives the stopped previews what is left of their grace, then ends every preview.
+    void EndAll();
+    bool AnyStopping() const;
+
+private:
+    struct Preview {
+        OwnedHandle job;
+        OwnedHandle process;
+        ULONGLONG deadline = 0;  // 0 while it plays
+    };
+    std::vector<Preview> previews_;
+};
 
 }  // namespace vr

@@ -9,13 +9,6 @@
 
 namespace vr {
 
-namespace {
-
-// The index a removal falls back to: the entry before, or the new first one.
-int FallbackAfterRemoving(int index) { return index > 0 ? index - 1 : 0; }
-
-}  // namespace
-
 // Holds back the view's news of appended entries until a command that takes many files is done,
 // so the list box fills once, not once per file (a list box that redraws per string makes a
 // folder of thousands take minutes). The news still goes out when an error ends the command, so
@@ -57,27 +50,41 @@ void Playlist::Clear() {
 }
 
 void Playlist::ApplySelection() {
-    // Vanished entries are dropped one after the other until an existing one is selected.
-    while (selected_ >= 0) {
-        const int index = selected_;
-        const std::string entry = entries_[static_cast<std::size_t>(index)];
-        if (!files_.FileExists(entry)) {
-            RemoveAt(static_cast<std::size_t>(index));
-            Select(FallbackAfterRemoving(index));
-            continue;
-        }
+    DropVanishedAtSelection();
+    if (selected_ >= 0) {
+        const std::string& entry = entries_[static_cast<std::size_t>(selected_)];
         // Selecting the current screensaver again must not restart its preview.
         if (entry != display_.DisplayedSaver()) {
             display_.ShowSaver(entry);
-            display_.SetHostCaption(display_.WallpaperMode() ? kWallpaperHostCaption
-                                                             : SaverTitle(entry));
+            display_.SetHostCaption(display_.WallpaperMode() ? kWallpaperHostCaption : SaverTitle(entry));
             display_.SetSaverFile(entry);
             display_.SetConfigureEnabled(OffersSaverCommands(entry));
             display_.RequestPreviewStart();
         }
-        break;
     }
     ApplyTimerRules();
+}
+
+// A vanished selected entry is dropped and the selection falls back to the entry before it (or
+// to the new first one), again and again until it lands on one that exists. The entries that go
+// are therefore one run around the selection: found first downwards, then, once the front is
+// reached, upwards; they are removed in one step, so a folder of thousands renamed away costs
+// one pass, not one pass per entry.
+void Playlist::DropVanishedAtSelection() {
+    if (selected_ < 0) return;
+    const int start = selected_;
+    int below = start;
+    while (below >= 0 && !files_.FileExists(entries_[static_cast<std::size_t>(below)])) --below;
+    if (below == start) return;
+    if (below >= 0) {
+        RemoveRange(static_cast<std::size_t>(below) + 1, static_cast<std::size_t>(start - below));
+        Select(below);
+        return;
+    }
+    std::size_t above = static_cast<std::size_t>(start) + 1;
+    while (above < entries_.size() && !files_.FileExists(entries_[above])) ++above;
+    RemoveRange(0, above);
+    Select(0);  // nothing selected when none is left
 }
 
 void Playlist::ApplyTimerRules() {
@@ -99,8 +106,8 @@ void Playlist::RotateToNext() {
 void Playlist::PressKey(unsigned virtualKey) {
     if (virtualKey == kVkDelete && selected_ >= 0) {
         const int index = selected_;
-        RemoveAt(static_cast<std::size_t>(index));
-        Select(FallbackAfterRemoving(index));
+        RemoveRange(static_cast<std::size_t>(index), 1);
+        Select(index > 0 ? index - 1 : 0);
     }
     ApplySelection();
 }
@@ -219,9 +226,10 @@ void Playlist::Append(std::vector<std::string> paths) {
     if (openBatches_ == 0) view_.EntriesAppended(firstNew);
 }
 
-void Playlist::RemoveAt(std::size_t index) {
-    entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
-    view_.EntryRemoved(index);
+void Playlist::RemoveRange(std::size_t first, std::size_t count) {
+    const auto begin = entries_.begin() + static_cast<std::ptrdiff_t>(first);
+    entries_.erase(begin, begin + static_cast<std::ptrdiff_t>(count));
+    view_.EntriesRemoved(first, count);
 }
 
 }  // namespace vr

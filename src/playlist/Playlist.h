@@ -38,7 +38,7 @@ class PlaylistView {
 public:
     virtual ~PlaylistView() = default;
     virtual void EntriesAppended(std::size_t firstNew) = 0;
-    virtual void EntryRemoved(std::size_t index) = 0;
+    virtual void EntriesRemoved(std::size_t first, std::size_t count) = 0;
     virtual void EntryMoved(std::size_t from, std::size_t to) = 0;
     virtual void EntriesCleared() = 0;
     virtual void SelectionChanged(int index) = 0;
@@ -89,7 +89,8 @@ public:
 private:
     class AppendBatch;
     void Append(std::vector<std::string> paths);
-    void RemoveAt(std::size_t index);
+    void RemoveRange(std::size_t first, std::size_t count);
+    void DropVanishedAtSelection();
     void SelectFirstIfNone();
     void ApplyTimerRules();
 

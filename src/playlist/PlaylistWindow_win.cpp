@@ -272,7 +272,7 @@ void TForm1::OnCommand(int id, int code) {
     if (id == PlaylistWindowId::ListBox1) {
         if (code == LBN_SELCHANGE && !dragging_) {
             playlist_->NoteUserSelection(ListBox1().Selected());
-            playlist_->ApplySelection();
+            ListBox1Click();
         }
         return;
     }
@@ -301,12 +301,14 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         OnCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
     case WM_TIMER:
-        if (wParam == kRotationTimerId) playlist_->RotateToNext();
+        if (wParam == kRotationTimerId) Timer1Timer();
         return 0;
     case WM_SIZE:
         Layout();
         return 0;
     case WM_SHOWWINDOW:
+        // The owner's minimise and restore hide and show it too, but leave it as open as it was.
+        if (lParam == 0) open_ = wParam != FALSE;
         if (wParam) FormShow();
         return Default(msg, wParam, lParam);
     case WM_CLOSE:
@@ -331,7 +333,7 @@ bool TForm1::OnListMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     switch (msg) {
     case WM_KEYDOWN:
-        playlist_->PressKey(static_cast<unsigned>(wParam));
+        ListBox1KeyDown(static_cast<unsigned>(wParam));
         return false;
     case WM_LBUTTONDOWN:
         pressed_ = true;
@@ -349,7 +351,7 @@ bool TForm1::OnListMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (!dragging_) return false;
         ReleaseCapture();
         dragging_ = false;
-        playlist_->MoveSelectedTo(ListBox1().ItemAt(at));
+        ListBox1DragDrop(ListBox1().ItemAt(at));
         return true;
     case WM_CAPTURECHANGED:
         return dragging_;
@@ -374,7 +376,16 @@ LRESULT CALLBACK TForm1::MemoProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
 // ---- the list box follows the playlist ----
 
 void TForm1::EntriesAppended(std::size_t firstNew) { ListBox1().AddMany(playlist_->Entries(), firstNew); }
-void TForm1::EntryRemoved(std::size_t index) { ListBox1().Remove(static_cast<int>(index)); }
+// One entry goes by itself; a run of them is cheaper as a refill than as deletions that each
+// shift every item after them.
+void TForm1::EntriesRemoved(std::size_t first, std::size_t count) {
+    if (count == 1) {
+        ListBox1().Remove(static_cast<int>(first));
+        return;
+    }
+    ListBox1().Clear();
+    ListBox1().AddMany(playlist_->Entries(), 0);
+}
 void TForm1::EntryMoved(std::size_t from, std::size_t to) {
     ListBox1().Remove(static_cast<int>(from));
     ListBox1().Insert(static_cast<int>(to), playlist_->Entries()[to]);

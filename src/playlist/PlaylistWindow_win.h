@@ -40,6 +40,7 @@ public:
 
     Playlist& Model() { return *playlist_; }
     void ListBox1Click() { playlist_->ApplySelection(); }
+    void Timer1Timer() { playlist_->RotateToNext(); }
     // The rotation interval chosen on the player bar.
     void RotationInterval(unsigned milliseconds) { timer1_->SetInterval(milliseconds); }
     void ShowInFront();
@@ -47,6 +48,8 @@ public:
     // "Configure...", "Run..." and "Win + Sys" follow the current screensaver's display.
     void SetSaverButtonsEnabled(bool enabled);
     void SetConfigureEnabled(bool enabled);
+    // Open as the user left it, also while a minimised owner hides it.
+    bool Open() const { return open_; }
     bool HelpTextVisible() const;
     void SetHelpTextVisible(bool visible);
     PlacementChoice Placement() const;
@@ -76,6 +79,8 @@ private:
     static LRESULT CALLBACK ListProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     static LRESULT CALLBACK MemoProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     bool OnListMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    void ListBox1KeyDown(unsigned virtualKey) { playlist_->PressKey(virtualKey); }
+    void ListBox1DragDrop(int targetIndex) { playlist_->MoveSelectedTo(targetIndex); }
 
     // RotationTimer
     unsigned Interval() const override { return timer1_->Interval(); }
@@ -84,7 +89,7 @@ private:
     void Stop() override { timer1_->SetEnabled(false); }
     // PlaylistView
     void EntriesAppended(std::size_t firstNew) override;
-    void EntryRemoved(std::size_t index) override;
+    void EntriesRemoved(std::size_t first, std::size_t count) override;
     void EntryMoved(std::size_t from, std::size_t to) override;
     void EntriesCleared() override;
     void SelectionChanged(int index) override;
@@ -99,6 +104,7 @@ private:
     POINT dragStart_{};
     bool pressed_ = false;
     bool dragging_ = false;
+    bool open_ = false;
 };
 
 }  // namespace vr

@@ -21,13 +21,17 @@ public:
     std::map<std::string, std::vector<std::string>> written;
     std::vector<std::string> writeOrder;
     std::vector<std::string> foldersListed;
+    int existsQueries = 0;
 
     void AddFile(const std::string& path, std::vector<std::string> lines = {}) {
         files[path] = std::move(lines);
     }
     void Remove(const std::string& path) { files.erase(path); }
 
-    bool FileExists(const std::string& path) override { return files.count(path) != 0; }
+    bool FileExists(const std::string& path) override {
+        ++existsQueries;
+        return files.count(path) != 0;
+    }
     std::vector<std::string> ReadLines(const std::string& path) override {
         if (unreadable.count(path) != 0 || files.count(path) == 0) {
             throw AppError(OpenErrorText(path, "locked"));
@@ -86,6 +90,7 @@ public:
     std::vector<std::string> items;
     int selection = -1;
     std::vector<std::size_t> appendedAt;
+    int removals = 0;
 
     void EntriesAppended(std::size_t firstNew) override {
         appendedAt.push_back(firstNew);
@@ -93,8 +98,10 @@ public:
         items.insert(items.end(), entries.begin() + static_cast<std::ptrdiff_t>(firstNew),
                      entries.end());
     }
-    void EntryRemoved(std::size_t index) override {
-        items.erase(items.begin() + static_cast<std::ptrdiff_t>(index));
+    void EntriesRemoved(std::size_t first, std::size_t count) override {
+        ++removals;
+        const auto begin = items.begin() + static_cast<std::ptrdiff_t>(first);
+        items.erase(begin, begin + static_cast<std::ptrdiff_t>(count));
     }
     void EntryMoved(std::size_t from, std::size_t to) override {
         std::string item = items[from];

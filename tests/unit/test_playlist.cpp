@@ -112,6 +112,28 @@ TEST_F(PlaylistTest, AllVanishedLeavesTheCurrentScreensaverAndStopsTheTimer) {
     EXPECT_FALSE(timer.running);
 }
 
+// A folder of thousands renamed away must not stall the selection: each entry is asked for
+// once, and the list box is told of the removal once.
+TEST_F(PlaylistTest, VanishedRunIsRemovedInOnePass) {
+    Lines all;
+    for (int i = 0; i < 3000; ++i) all.push_back("C:\\Gone\\" + std::to_string(i) + ".scr");
+    Seed(all);
+    for (int i = 0; i < 3000; ++i) {
+        if (i != 1000 && i != 2999) files.Remove(all[static_cast<std::size_t>(i)]);
+    }
+    files.existsQueries = 0;
+    Click(2500);  // down to 1000, which exists: 1001..2500 go
+    EXPECT_EQ(playlist.Count(), 1500u);
+    EXPECT_EQ(display.saverFile, all[1000]);
+    Click(999);  // down through 0, then up to the old 1000: 0..999 go
+    Lines left{all[1000]};
+    left.insert(left.end(), all.begin() + 2501, all.end());
+    EXPECT_EQ(playlist.Entries(), left);
+    EXPECT_EQ(playlist.Selected(), 0);
+    EXPECT_EQ(files.existsQueries, 1501 + 1001);
+    EXPECT_EQ(view.removals, 2);
+}
+
 struct TimerCase {
     const char* label;
     unsigned interval;
