@@ -41,6 +41,9 @@ PlayerWindows Program::DockingWindows() {
 void Program::DropOnPlayer(const std::vector<std::string>& paths) { playlist_.Model().DropOnPlayer(paths); }
 
 void Program::ProgramClosing() {
+    // The session's end reaches every top-level window, and a closing may follow it.
+    if (runEnded_) return;
+    runEnded_ = true;
     // Closing always succeeds: nothing that goes wrong while saving may keep the program open.
     GuardedQuietly("saving the settings", [&] {
         if (!FWallpaperMode) SaveSettingsNow();
@@ -83,8 +86,8 @@ void Program::RunStartup() {
 
 void Program::SetHost(Geometry what, int value) {
     switch (what) {
-    case Geometry::Left: host_.SetLeft(value); break;
-    case Geometry::Top: host_.SetTop(value); break;
+    case Geometry::Left: host_.SetScreenLeft(value); break;
+    case Geometry::Top: host_.SetScreenTop(value); break;
     case Geometry::ClientWidth: host_.SetClientWidth(value); break;
     case Geometry::ClientHeight: host_.SetClientHeight(value); break;
     }
@@ -137,6 +140,15 @@ void Program::SaverTextChanged(const std::string& text) { playlist_.SetSaverButt
 
 // The player bar is the main window: closing it ends the program.
 void Program::CloseProgram() { SendMessageA(playerBar_.Handle(), WM_CLOSE, 0, 0); }
+
+// The shell's restart destroys its icon view and the host embedded in it; the pane and every
+// preview's window go with them. Rebuilding the window the whole program is wired to is not worth
+// what it risks: the instance ends as "Close" would end it, so none is left running unseen, and
+// the autostart shortcut brings the wallpaper back at the next logon. Posted, because the host
+// window is in the middle of its destruction.
+void Program::HostDestroyed() {
+    if (!runEnded_) PostMessageA(playerBar_.Handle(), WM_CLOSE, 0, 0);
+}
 
 void Program::PreviewStarting() {
     // In desktop wallpaper mode only the embedded host is seen once a preview plays.

@@ -71,6 +71,7 @@ private:
 
     // HostWindowPeers
     void CloseProgram() override;
+    void HostDestroyed() override;
     void PreviewStarting() override;
     void PreviewStarted(int paneWidth, int paneHeight) override { playerBar_.ShowPaneSize(paneWidth, paneHeight); }
 
@@ -84,6 +85,7 @@ private:
 
     std::string FSaverFile;      // the current screensaver; empty until the first selection
     const bool FWallpaperMode;   // settled before the host window exists, kept for the whole run
+    bool runEnded_ = false;      // saved and previews ended, by closing or by the session's end
     DockingState docking_;       // which windows the player bar carries during its move
     std::vector<std::string> linesRead_;  // the settings or wallpaper playlist lines last read
 

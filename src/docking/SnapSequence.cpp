@@ -75,4 +75,18 @@ DockPoint SnapRequest(DockRole self, DockPoint request, DockSize own, const Play
     return request;
 }
 
+DockPoint SnapWindowRequest(DockRole self, DockPoint request, const FramedWindow& own,
+                            bool maximised, const PlayerRects& frames, ScreenSize screen,
+                            const DockingState& state, bool wallpaperMode) {
+    if (maximised) return request;
+    const DockRect frame = own.Frame();
+    const DockPoint frameRequest{ToInt32(std::int64_t{request.x} + own.insets.left),
+                                 ToInt32(std::int64_t{request.y} + own.insets.top)};
+    const DockPoint snapped = SnapRequest(self, frameRequest, {frame.width, frame.height}, frames,
+                                          screen, state, wallpaperMode);
+    // A request no rule changed goes through exactly as it came.
+    if (snapped == frameRequest) return request;
+    return own.WindowCornerFor(snapped);
+}
+
 }  // namespace vr

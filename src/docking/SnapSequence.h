@@ -6,12 +6,14 @@
 
 #include "docking/DockGeometry.h"
 #include "docking/DockingState.h"
+#include "docking/VisibleFrame.h"
 
 namespace vr {
 
 enum class DockRole { PlayerBar, Host, Playlist };
 
-// The current outer rectangles of the player windows; empty for a window that does not exist.
+// The current rectangles of the player windows (their visible frames where they have invisible
+// borders); empty for a window that does not exist.
 struct PlayerRects {
     std::optional<DockRect> playerBar;
     std::optional<DockRect> host;
@@ -41,5 +43,13 @@ DockPoint SnapPlayerBarRequest(DockPoint request, DockSize own,
 // The sequence of the window `self`, whose size is `own`; its own entry in `windows` is not read.
 DockPoint SnapRequest(DockRole self, DockPoint request, DockSize own, const PlayerRects& windows,
                       ScreenSize screen, const DockingState& state, bool wallpaperMode);
+
+// A request as the system makes it, for the top-left corner of the window's whole rectangle:
+// judged by the frames the user sees (`frames` holds the other windows' visible frames) and
+// turned back into a corner of the whole rectangle. A maximised window keeps the place the system
+// gives it, its borders past the screen's edges: the rules are for placing windows.
+DockPoint SnapWindowRequest(DockRole self, DockPoint request, const FramedWindow& own,
+                            bool maximised, const PlayerRects& frames, ScreenSize screen,
+                            const DockingState& state, bool wallpaperMode);
 
 }  // namespace vr

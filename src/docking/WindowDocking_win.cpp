@@ -3,16 +3,20 @@
 #include <optional>
 
 #include "docking/Carrying.h"
+#include "platform/FrameBounds_win.h"
 #include "platform/Window_win.h"
 
 namespace vr {
 
 namespace {
 
-std::optional<DockRect> RectOf(HWND window) {
-    RECT r;
-    if (window == nullptr || !GetWindowRect(window, &r)) return std::nullopt;
-    return DockRect{r.left, r.top, r.right - r.left, r.bottom - r.top};
+DockRect ToDockRect(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+
+// What the user sees of the window: what the rules judge.
+std::optional<DockRect> FrameOf(HWND window) {
+    const std::optional<FramedWindow> framed = FramedWindowOf(window);
+    if (!framed) return std::nullopt;
+    return framed->Frame();
 }
 
 ScreenSize PrimaryScreen() {
@@ -26,20 +30,22 @@ bool MoveTo(HWND window, int x, int y) {
            FALSE;
 }
 
-// Left first, then Top, each as a change of its own; a value the window already has is left
-// alone. False when the window could not be moved.
+// The frame's top-left corner onto `target`: Left first, then Top, each as a change of its own; a
+// value the window already has is left alone. False when the window could not be moved.
 bool PlaceCarried(HWND window, DockPoint target) {
-    std::optional<DockRect> now = RectOf(window);
+    std::optional<FramedWindow> now = FramedWindowOf(window);
     if (!now) return false;
-    if (now->left != target.x && !MoveTo(window, target.x, now->top)) return false;
-    now = RectOf(window);
+    DockPoint corner = now->WindowCornerFor(target);
+    if (now->window.left != corner.x && !MoveTo(window, corner.x, now->window.top)) return false;
+    now = FramedWindowOf(window);
     if (!now) return false;
-    if (now->top != target.y && !MoveTo(window, now->left, target.y)) return false;
+    corner = now->WindowCornerFor(target);
+    if (now->window.top != corner.y && !MoveTo(window, now->window.left, corner.y)) return false;
     return true;
 }
 
 void PlaceAll(const PlayerWindows& w) {
-    const std::optional<DockRect> bar = RectOf(w.playerBar);
+    const std::optional<DockRect> bar = FrameOf(w.playerBar);
     if (!bar) return;
     const CarryTargets targets =
         CarryTargetsFor({bar->left, bar->top}, *w.state, w.wallpaperMode);
@@ -49,21 +55,32 @@ void PlaceAll(const PlayerWindows& w) {
 
 }  // namespace
 
+std::optional<FramedWindow> FramedWindowOf(HWND window) {
+    RECT r;
+    if (window == nullptr || !GetWindowRect(window, &r)) return std::nullopt;
+    FramedWindow framed{ToDockRect(r), {}};
+    if (const std::optional<RECT> frame = VisibleFrameBounds(window)) {
+        framed.insets = InsetsBetween(framed.window, ToDockRect(*frame));
+    }
+    return framed;
+}
+
 void SnapPositionRequest(DockRole self, const PlayerWindows& w, WINDOWPOS& request) {
     // The moving window is judged with the size it has now, not the one it asks for.
-    const std::optional<DockRect> own = RectOf(request.hwnd);
+    const std::optional<FramedWindow> own = FramedWindowOf(request.hwnd);
     if (!own) return;
-    const PlayerRects windows{RectOf(w.playerBar), RectOf(w.host), RectOf(w.playlist)};
-    const DockPoint snapped = SnapRequest(self, {request.x, request.y}, {own->width, own->height},
-                                          windows, PrimaryScreen(), *w.state, w.wallpaperMode);
+    const PlayerRects frames{FrameOf(w.playerBar), FrameOf(w.host), FrameOf(w.playlist)};
+    const DockPoint snapped =
+        SnapWindowRequest(self, {request.x, request.y}, *own, IsZoomed(request.hwnd) != FALSE,
+                          frames, PrimaryScreen(), *w.state, w.wallpaperMode);
     request.x = snapped.x;
     request.y = snapped.y;
 }
 
 void BeginCarry(const PlayerWindows& w) {
     *w.state = DockingState{};
-    if (const std::optional<DockRect> bar = RectOf(w.playerBar)) {
-        *w.state = DecideCarry(*bar, RectOf(w.host), RectOf(w.playlist));
+    if (const std::optional<DockRect> bar = FrameOf(w.playerBar)) {
+        *w.state = DecideCarry(*bar, FrameOf(w.host), FrameOf(w.playlist));
     }
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 // Snapping and carrying for the player bar, the host window and the playlist window, called from
-// their message handlers. Rectangles and the screen size are asked of the system at each call.
+// their message handlers. Rectangles, visible frames and the screen size are asked of the system
+// at each call.
 #include <windows.h>
+
+#include <optional>
 
 #include "docking/DockingState.h"
 #include "docking/SnapSequence.h"
@@ -28,9 +31,13 @@ protected:
     ~DockingPeers() = default;
 };
 
+// The window's rectangle and its invisible borders, as they are now; nothing for no window.
+std::optional<FramedWindow> FramedWindowOf(HWND window);
+
 // WM_WINDOWPOSCHANGING of the window `self` (request.hwnd): pulls the proposed x and y onto
 // nearby screen and window edges, judged with the size the window has now, not the requested
-// one. Only x and y are changed. The handler returns 0 without passing the message on.
+// one, by the frames the user sees; a maximised window is left where the system puts it. Only x
+// and y are changed. The handler returns 0 without passing the message on.
 void SnapPositionRequest(DockRole self, const PlayerWindows& w, WINDOWPOS& request);
 
 // The player bar's WM_ENTERSIZEMOVE, after the default processing: decides which windows the

@@ -37,6 +37,12 @@ void RegisterPaneClass() {
     RegisterClassExA(&wc);
 }
 
+// A screen point in the coordinates the window's left and top are set in.
+POINT InPlacingCoordinates(HWND window, POINT screen) {
+    if (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD) ScreenToClient(GetParent(window), &screen);
+    return screen;
+}
+
 BOOL CALLBACK PostQuitTo(HWND hwnd, LPARAM) {
     PostMessageA(hwnd, WM_QUIT, 0, 0);
     return TRUE;
@@ -98,6 +104,10 @@ void TfrmSVDActive::CheckCustody() {
     if (!custody_.AnyStopping()) custodyTimer_->SetEnabled(false);
 }
 
+void TfrmSVDActive::SetScreenLeft(int left) { SetLeft(InPlacingCoordinates(Handle(), {left, 0}).x); }
+
+void TfrmSVDActive::SetScreenTop(int top) { SetTop(InPlacingCoordinates(Handle(), {0, top}).y); }
+
 void TfrmSVDActive::SetClientWidth(int width) { SetClientSize(width, ClientSize().cy); }
 
 void TfrmSVDActive::SetClientHeight(int height) { SetClientSize(ClientSize().cx, height); }
@@ -130,6 +140,7 @@ PlacementSource TfrmSVDActive::PlacementFor(PlacementChoice choice) const {
     source.hostClientWidth = client.cx;
     source.hostClientHeight = client.cy;
     source.hostWindow = {outer.left, outer.top, outer.right, outer.bottom};
+    if (const auto framed = FramedWindowOf(Handle())) source.hostBorders = framed->insets;
     source.hostMaximized = IsMaximized();
     if (auto progman = ProgramManagerRect())
         source.programManager = ScreenRect{progman->left, progman->top, progman->right, progman->bottom};
@@ -195,6 +206,7 @@ LRESULT TfrmSVDActive::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_DESTROY:
         DragAcceptFiles(Handle(), FALSE);
+        peers_.HostDestroyed();
         return 0;
     }
     return Default(msg, wParam, lParam);

@@ -23,6 +23,9 @@ public:
     virtual void PreviewStarted(int paneWidth, int paneHeight) = 0;
     // The host window was closed: the whole program ends, as when the player bar is closed.
     virtual void CloseProgram() = 0;
+    // The native window was destroyed from outside: an embedded host goes with the desktop's
+    // icon view when the shell restarts.
+    virtual void HostDestroyed() = 0;
     virtual void DropOnPlayer(const std::vector<std::string>& paths) = 0;
 
 protected:
@@ -46,6 +49,11 @@ public:
     void RequestPreviewStart() { Timer1().SetEnabled(true); }
     void SetCaption(const std::string& caption) { SetWindowTextA(Handle(), caption.c_str()); }
     void ShowInFront();
+    // Left and top on the screen, as the settings and wallpaper playlists keep them. Embedded,
+    // the window counts them from the icon view's client area, whose origin is the virtual
+    // screen's: left of or above the primary monitor when other monitors lie there.
+    void SetScreenLeft(int left);
+    void SetScreenTop(int top);
     void SetClientWidth(int width);
     void SetClientHeight(int height);
     void Nudge(int dx, int dy);

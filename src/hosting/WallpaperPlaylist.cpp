@@ -2,8 +2,18 @@
 
 namespace vr {
 
+namespace {
+
+// The host window's frame as the user sees it.
+ScreenRect VisibleFrame(const ScreenRect& window, const FrameInsets& borders) {
+    return {window.left + borders.left, window.top + borders.top, window.right - borders.right,
+            window.bottom - borders.bottom};
+}
+
+}  // namespace
+
 PlacementRect WallpaperPlacement(const PlacementSource& s) {
-    const ScreenRect& host = s.hostWindow;
+    const ScreenRect host = VisibleFrame(s.hostWindow, s.hostBorders);
     switch (s.choice) {
         case PlacementChoice::PlayerClientArea:
             return {s.hostClientScreenX, s.hostClientScreenY, s.hostClientWidth,

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "docking/VisibleFrame.h"
+
 namespace vr {
 
 // The host window's caption for the whole run in desktop wallpaper mode.
@@ -33,6 +35,7 @@ struct PlacementSource {
     int hostClientWidth = 0;
     int hostClientHeight = 0;
     ScreenRect hostWindow;                // the host window's outer rectangle
+    FrameInsets hostBorders;              // its invisible borders: not part of what the user sees
     bool hostMaximized = false;
     std::optional<ScreenRect> programManager;  // window rect of "Progman"; none when absent
 };

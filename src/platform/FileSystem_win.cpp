@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "files/AppError.h"
+#include "files/BusyRetry.h"
 #include "platform/Application_win.h"
 #include "files/FolderListing.h"
 #include "files/TextLines.h"
@@ -53,6 +54,28 @@ DWORD WriteAll(HANDLE file, const std::string& bytes) {
     return FlushFileBuffers(file) ? 0 : GetLastError();
 }
 
+// Another program that has the file open refuses its replacement with one of these for as long
+// as it holds it.
+bool HeldByAnother(DWORD error) {
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_ACCESS_DENIED;
+}
+
+// Zero when the complete temporary file took the target's place, else the system's error code.
+DWORD ReplaceWith(const std::string& temporary, const std::string& path) {
+    DWORD error = 0;
+    RetryWhileBusy(
+        [&] {
+            if (MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+                error = 0;
+                return TryOutcome::Done;
+            }
+            error = GetLastError();
+            return HeldByAnother(error) ? TryOutcome::Busy : TryOutcome::Failed;
+        },
+        [](unsigned milliseconds) { Sleep(milliseconds); });
+    return error;
+}
+
 }  // namespace
 
 bool WinFileSystemImpl::FileExists(const std::string& path) {
@@ -72,7 +95,8 @@ std::vector<std::string> WinFileSystemImpl::ReadLines(const std::string& path) {
 }
 
 // The new text goes to a temporary file beside the target, which replaces the target only when
-// complete: a crash or a full disk midway leaves the old file as it was.
+// complete: a crash or a full disk midway leaves the old file as it was. A target held open by
+// another program for a moment is tried again briefly.
 void WinFileSystemImpl::WriteLines(const std::string& path, const std::vector<std::string>& lines) {
     const std::string temporary = path + ".tmp~";
     DWORD error = 0;
@@ -86,10 +110,9 @@ void WinFileSystemImpl::WriteLines(const std::string& path, const std::vector<st
         DeleteFileA(temporary.c_str());
         ThrowCreateError(path, error);
     }
-    if (!MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DWORD error = GetLastError();
+    if (const DWORD moveError = ReplaceWith(temporary, path)) {
         DeleteFileA(temporary.c_str());
-        ThrowCreateError(path, error);
+        ThrowCreateError(path, moveError);
     }
 }
 

@@ -83,6 +83,12 @@ void TfrmSVDOptions::FormShow() { peers_.RunStartup(); }
 
 void TfrmSVDOptions::FormClose() { peers_.ProgramClosing(); }
 
+// Logoff, shutdown and update restarts end the process soon after this returns, without closing
+// any window: what closing keeps must be kept now.
+void TfrmSVDOptions::FormEndSession(bool ending) {
+    if (ending) peers_.ProgramClosing();
+}
+
 void TfrmSVDOptions::TimeComboChange() { peers_.IntervalChosen(IntervalOfItem(TimeCombo().Selected())); }
 
 void TfrmSVDOptions::ResolutionComboChange() {
@@ -138,6 +144,9 @@ LRESULT TfrmSVDOptions::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         FormClose();
         DestroyWindow(Handle());
+        return 0;
+    case WM_ENDSESSION:
+        FormEndSession(wParam != FALSE);
         return 0;
     case WM_DESTROY:
         DragAcceptFiles(Handle(), FALSE);

@@ -18,7 +18,8 @@ namespace vr {
 class PlayerBarPeers : public DockingPeers {
 public:
     virtual void RunStartup() = 0;     // the first showing
-    virtual void ProgramClosing() = 0;  // the bar closes: save, stop the previews
+    // The bar closes, or the session ends: save, stop the previews. Only the first call counts.
+    virtual void ProgramClosing() = 0;
     // A rotation interval was chosen (none for an item that is no interval); the selection
     // handler runs after it.
     virtual void IntervalChosen(std::optional<unsigned> milliseconds) = 0;
@@ -59,6 +60,7 @@ private:
 
     void FormShow();
     void FormClose();
+    void FormEndSession(bool ending);
     void TimeComboChange();
     void ResolutionComboChange();
     void Image12Click();

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace vr {
 namespace {
 
@@ -50,6 +52,22 @@ INSTANTIATE_TEST_SUITE_P(
         PlacementCase{"WholeWorkareaMaximized", PlacementChoice::WholeWorkarea, true,
                       {0, 0, 1920, 1080}}),
     [](const auto& info) { return info.param.label; });
+
+TEST(WallpaperPlacementTest, PlayerWindowIsTheFrameTheUserSees) {
+    // The same window with the invisible borders of Windows 10 and later: 7 pixels left, right
+    // and bottom. The client area and the desktop are measured without them anyway.
+    const FrameInsets borders{7, 0, 7, 7};
+    PlacementSource s = HostAt(PlacementChoice::PlayerWindow, false);
+    s.hostBorders = borders;
+    const PlacementRect r = WallpaperPlacement(s);
+    EXPECT_EQ((std::array{r.x, r.y, r.width, r.height}), (std::array{107, 50, 466, 393}));
+    s.hostMaximized = true;
+    const PlacementRect m = WallpaperPlacement(s);
+    EXPECT_EQ((std::array{m.x, m.y, m.width, m.height}), (std::array{104, 50, 472, 393}));
+    s.choice = PlacementChoice::PlayerClientArea;
+    const PlacementRect c = WallpaperPlacement(s);
+    EXPECT_EQ((std::array{c.x, c.y, c.width, c.height}), (std::array{104, 73, 472, 373}));
+}
 
 TEST(WallpaperPlacementTest, NoProgramManagerGivesZeros) {
     PlacementSource s = HostAt(PlacementChoice::WholeWorkarea, false);

@@ -108,6 +108,8 @@ Process& Sandbox::StartProgram(const std::wstring& arguments) {
   return Start(FileExists(copy) ? copy : CopyProgram(), arguments);
 }
 
-Process& Sandbox::StartFakeDesktop() { return Start(FakeDesktopBinary()); }
+Process& Sandbox::StartFakeDesktop(POINT origin) {
+  return Start(FakeDesktopBinary(), std::to_wstring(origin.x) + L" " + std::to_wstring(origin.y));
+}
 
 }  // namespace e2e

@@ -39,8 +39,9 @@ class Sandbox {
   Process& Start(const std::wstring& program, const std::wstring& arguments = {});
   // Starts the copied Veilrunner.exe (copying it first when needed).
   Process& StartProgram(const std::wstring& arguments = {});
-  // Starts the stand-in for the shell's desktop ("Progman" with a "SHELLDLL_DefView" child).
-  Process& StartFakeDesktop();
+  // Starts the stand-in for the shell's desktop ("Progman" with a "SHELLDLL_DefView" child),
+  // with its top-left corner at `origin` on the screen.
+  Process& StartFakeDesktop(POINT origin = {0, 0});
 
  private:
   void ReportProcesses() const;

@@ -72,6 +72,26 @@ TEST(DockingSnap, NudgeOffTheEdgeIsPulledBack) {
   EXPECT_EQ(TopLeft(player.host).y, home.y);
 }
 
+TEST(DockingSnap, AMaximisedHostIsLeftWhereTheSystemPutsIt) {
+  e2e::Sandbox sandbox;
+  const docking::PlayerHandles player = docking::StartPlayer(sandbox);
+  e2e::Send(player.host, WM_SYSCOMMAND, SC_MAXIMIZE);
+  ASSERT_TRUE(IsZoomed(player.host));
+
+  // Its borders lie past the screen's edges, so its client area spans the screen's width.
+  POINT client{0, 0};
+  ClientToScreen(player.host, &client);
+  EXPECT_LT(TopLeft(player.host).x, 0);
+  EXPECT_EQ(client.x, 0);
+  EXPECT_EQ(e2e::ClientSize(player.host).cx, docking::ScreenSize().cx);
+
+  // Restored, it snaps again as before.
+  e2e::Send(player.host, WM_SYSCOMMAND, SC_RESTORE);
+  ASSERT_FALSE(IsZoomed(player.host));
+  MoveWindowTo(player.host, 6, 300);
+  EXPECT_EQ(TopLeft(player.host), (docking::Place{0, 300}));
+}
+
 TEST(DockingSnap, WallpaperModeLeavesPositionsNearEdgesAlone) {
   e2e::Sandbox sandbox;
   sandbox.StartFakeDesktop();

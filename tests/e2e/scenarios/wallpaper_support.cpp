@@ -50,8 +50,8 @@ std::string ScfgText(const Header& h, const std::vector<std::wstring>& entries) 
   return text;
 }
 
-HWND StartDesktop(e2e::Sandbox& sandbox) {
-  const e2e::Process& desktop = sandbox.StartFakeDesktop();
+HWND StartDesktop(e2e::Sandbox& sandbox, POINT origin) {
+  const e2e::Process& desktop = sandbox.StartFakeDesktop(origin);
   // Embedding into a desktop that is not on the screen yet makes Wine's X11 driver fail in the
   // desktop's process, which then dies with every window embedded in it: wait until it is shown
   // and waits for input.

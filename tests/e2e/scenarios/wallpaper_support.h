@@ -23,8 +23,9 @@ struct Header {
 
 std::string ScfgText(const Header& header, const std::vector<std::wstring>& entries);
 
-// Starts the stand-in desktop and returns its icon view once it is there.
-HWND StartDesktop(e2e::Sandbox& sandbox);
+// Starts the stand-in desktop with its top-left corner at `origin` and returns its icon view
+// once it is there.
+HWND StartDesktop(e2e::Sandbox& sandbox, POINT origin = {0, 0});
 // The host window of the process embedded in the icon view; nullptr when there is none.
 HWND EmbeddedHost(HWND iconView, DWORD processId);
 HWND WaitForEmbeddedHost(HWND iconView, DWORD processId);
