@@ -145,9 +145,17 @@ void Program::CloseProgram() { SendMessageA(playerBar_.Handle(), WM_CLOSE, 0, 0)
 // preview's window go with them. Rebuilding the window the whole program is wired to is not worth
 // what it risks: the instance ends as "Close" would end it, so none is left running unseen, and
 // the autostart shortcut brings the wallpaper back at the next logon. Posted, because the host
-// window is in the middle of its destruction.
-void Program::HostDestroyed() {
+// window may be in the middle of its destruction.
+void Program::EndWithoutHost() {
     if (!runEnded_) PostMessageA(playerBar_.Handle(), WM_CLOSE, 0, 0);
+}
+
+void Program::HostDestroyed() { EndWithoutHost(); }
+
+// A shell that ends does not always tell the windows of other programs inside its own that they
+// are gone; when it is back, a host that went with the old one is missed.
+void Program::ShellStarted() {
+    if (!IsWindow(host_.Handle())) EndWithoutHost();
 }
 
 void Program::PreviewStarting() {

@@ -65,6 +65,7 @@ private:
     void IntervalChosen(std::optional<unsigned> milliseconds) override;
     void PaneSizeChosen(int width, int height) override;
     void SaverTextChanged(const std::string& text) override;
+    void ShellStarted() override;
     void ShowPlaylistWindow() override { playlist_.ShowInFront(); }
     void ShowAboutWindow() override { about_.ShowAbout(); }
     void NudgeHost(int dx, int dy) override { host_.Nudge(dx, dy); }
@@ -82,6 +83,7 @@ private:
     void RunFullScreen() override;
 
     void SaveSettingsNow();
+    void EndWithoutHost();
 
     std::string FSaverFile;      // the current screensaver; empty until the first selection
     const bool FWallpaperMode;   // settled before the host window exists, kept for the whole run

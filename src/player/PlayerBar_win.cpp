@@ -122,6 +122,11 @@ void TfrmSVDOptions::OnCommand(int id, int code) {
 }
 
 LRESULT TfrmSVDOptions::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    static const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    if (msg == taskbarCreated) {
+        peers_.ShellStarted();
+        return 0;
+    }
     if (auto result = HandleDropMessage(Handle(), msg, wParam, lParam, [this](const auto& paths) { OnDrop(paths); }))
         return *result;
     switch (msg) {

@@ -26,6 +26,8 @@ public:
     virtual void PaneSizeChosen(int width, int height) = 0;
     // label2 changed: the playlist window's saver buttons follow it.
     virtual void SaverTextChanged(const std::string& text) = 0;
+    // The shell broadcast "TaskbarCreated": it started, or started again after it ended.
+    virtual void ShellStarted() = 0;
     virtual void ShowPlaylistWindow() = 0;
     virtual void ShowAboutWindow() = 0;
     virtual void NudgeHost(int dx, int dy) = 0;
