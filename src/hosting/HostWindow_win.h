@@ -44,7 +44,7 @@ public:
     void EndPreviews();
     // Starts a preview after the timer's delay; enabling a pending start changes nothing.
     void RequestPreviewStart() { Timer1().SetEnabled(true); }
-    void SetCaption(const std::string& caption) { SetWindowTextA(Handle(), caption.c_str()); }
+    void SetCaption(const std::string& caption) { Control(Handle()).SetText(caption); }
     void ShowInFront();
     void SetClientWidth(int width);
     void SetClientHeight(int height);
