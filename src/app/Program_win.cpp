@@ -1,12 +1,14 @@
 #include "app/Program_win.h"
 
 #include "app/CommandLine.h"
+#include "docking/OnScreen_win.h"
 #include "files/TypeKey.h"
 #include "hosting/SaverCommand.h"
 #include "hosting/SaverProcess_win.h"
 #include "platform/Application_win.h"
 #include "platform/FileSystem_win.h"
 #include "platform/Shell_win.h"
+#include "platform/Unicode_win.h"
 #include "player/Settings.h"
 
 namespace vr {
@@ -79,9 +81,12 @@ void Program::SaveSettingsNow() {
 
 void Program::RunStartup() {
     Guarded([&] {
-        const StartupInput input{ProgramFolder(), FirstArgument(GetCommandLineA()), FWallpaperMode};
+        const StartupInput input{ProgramFolder(), FirstArgument(Utf8(GetCommandLineW())), FWallpaperMode};
         RunStartupSequence(input, *this, WinFileSystem(), playlist_.Model(), linesRead_);
     });
+    // Saved positions may name a monitor that is gone; the embedded host counts from the desktop.
+    for (HWND window : {playerBar_.Handle(), playlist_.Handle()}) BringOnScreen(window);
+    if (!(GetWindowLongPtrW(host_.Handle(), GWL_STYLE) & WS_CHILD)) BringOnScreen(host_.Handle());
 }
 
 void Program::SetHost(Geometry what, int value) {

@@ -6,6 +6,7 @@
 #include "app/Shutdown_win.h"
 #include "platform/Application_win.h"
 #include "platform/Handles_win.h"
+#include "platform/Unicode_win.h"
 
 namespace vr {
 namespace {
@@ -23,7 +24,7 @@ int NormalRun(bool wallpaperMode) {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     using namespace vr;
-    const std::string argument = FirstArgument(GetCommandLineA());
+    const std::string argument = FirstArgument(Utf8(GetCommandLineW()));
     const RunKind kind = ClassifyFirstArgument(argument);
     if (kind == RunKind::Shutdown) {
         KillOtherInstances("Veilrunner.exe");

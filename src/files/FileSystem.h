@@ -15,11 +15,16 @@ public:
     virtual ~FileSystem() = default;
     // A file, not a folder, of that name exists now (relative names from the current folder).
     virtual bool FileExists(const std::string& path) = 0;
-    // The file's lines (SplitLines); throws AppError with OpenErrorText when it cannot be read.
+    // The path made absolute from the current folder; unchanged when the system cannot.
+    virtual std::string FullPath(const std::string& path) = 0;
+    // The file's lines (SplitLines of DecodeStoredText); throws AppError with OpenErrorText when it
+    // cannot be read.
     virtual std::vector<std::string> ReadLines(const std::string& path) = 0;
-    // Writes JoinLines(lines), replacing the file only once the new one is complete; throws
+    // Writes EncodeStoredText(JoinLines(lines)), replacing the file only once the new one is complete; throws
     // AppError with CreateErrorText when it cannot.
     virtual void WriteLines(const std::string& path, const std::vector<std::string>& lines) = 0;
+    // Removes what a WriteLines of path cut short by a kill or a power cut left beside it.
+    virtual void DiscardUnfinishedWrite(const std::string& path) = 0;
     // The ordinary, non-hidden, non-system files of folder that end in .scr, .spls or .scfg,
     // sorted by SortLikeListBox; makes folder the current folder. Handles pending window
     // messages around a short pause, as a scan on the UI thread must.

@@ -47,7 +47,7 @@ public:
     void EndPreviews();
     // Starts a preview after the timer's delay; enabling a pending start changes nothing.
     void RequestPreviewStart() { Timer1().SetEnabled(true); }
-    void SetCaption(const std::string& caption) { SetWindowTextA(Handle(), caption.c_str()); }
+    void SetCaption(const std::string& caption) { Control(Handle()).SetText(caption); }
     void ShowInFront();
     // Left and top on the screen, as the settings and wallpaper playlists keep them. Embedded,
     // the window counts them from the icon view's client area, whose origin is the virtual

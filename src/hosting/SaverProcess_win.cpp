@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/Unicode_win.h"
+
 namespace vr {
 namespace {
 
@@ -10,12 +12,11 @@ constexpr DWORD kDetached = CREATE_NEW_PROCESS_GROUP | NORMAL_PRIORITY_CLASS;
 // The saver's process, empty when it did not start. CreateProcessA may write into the command
 // line, so it gets a private copy. With a job, the process starts suspended and is put into the
 // job before it runs, so whatever it starts is in the job too.
-OwnedHandle Start(const std::string& commandLine, DWORD flags, STARTUPINFOA& startup, HANDLE job = nullptr) {
-    std::vector<char> buffer(commandLine.begin(), commandLine.end());
-    buffer.push_back('\0');
+OwnedHandle Start(const std::string& commandLine, DWORD flags, STARTUPINFOW& startup, HANDLE job = nullptr) {
+    std::wstring buffer = Wide(commandLine);
     PROCESS_INFORMATION info{};
     if (job) flags |= CREATE_SUSPENDED;
-    if (!CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &startup, &info))
+    if (!CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &startup, &info))
         return {};
     const OwnedHandle thread(info.hThread);
     OwnedHandle process(info.hProcess);
@@ -30,7 +31,7 @@ OwnedHandle Start(const std::string& commandLine, DWORD flags, STARTUPINFOA& sta
 
 // A job that ends all its processes when its last handle is closed.
 OwnedHandle KillOnCloseJob() {
-    OwnedHandle job(CreateJobObjectA(nullptr, nullptr));
+    OwnedHandle job(CreateJobObjectW(nullptr, nullptr));
     if (!job) return {};
     JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
     limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
@@ -43,13 +44,13 @@ bool HasEnded(HANDLE process) { return WaitForSingleObject(process, 0) == WAIT_O
 }  // namespace
 
 void StartSaverDetached(const std::string& commandLine) {
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     Start(commandLine, kDetached, startup);
 }
 
 void RunSaverAndWait(const std::string& commandLine) {
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
@@ -58,7 +59,7 @@ void RunSaverAndWait(const std::string& commandLine) {
 }
 
 void PreviewCustody::Start(const std::string& commandLine) {
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     Preview preview;
     preview.job = KillOnCloseJob();

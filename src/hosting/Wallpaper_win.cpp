@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "platform/Application_win.h"
+#include "platform/Unicode_win.h"
 
 namespace vr {
 
@@ -33,7 +34,7 @@ HostCreation WallpaperHostCreation(DWORD normalStyle, HWND normalParent, bool wa
 }
 
 void OpenWallpaperFile(const std::string& path) {
-    ShellExecuteA(Application::Handle(), "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    ShellExecuteW(Application::Handle(), L"open", Wide(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 }  // namespace vr

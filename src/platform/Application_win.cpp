@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "files/AppError.h"
+#include "platform/Unicode_win.h"
 
 namespace vr {
 namespace {
@@ -20,17 +21,17 @@ LRESULT CALLBACK AppWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
         return 0;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_CLOSE) {
-            if (g_mainWindow) PostMessageA(g_mainWindow, WM_CLOSE, 0, 0);
+            if (g_mainWindow) PostMessageW(g_mainWindow, WM_CLOSE, 0, 0);
             return 0;
         }
         break;
     }
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
 bool IsDialogKeyFor(MSG& msg) {
     HWND active = GetActiveWindow();
-    return active && IsDialogMessageA(active, &msg);
+    return active && IsDialogMessageW(active, &msg);
 }
 
 }  // namespace
@@ -38,15 +39,15 @@ bool IsDialogKeyFor(MSG& msg) {
 void Application::Initialize() {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
-    WNDCLASSEXA wc{};
+    WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = AppWindowProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hIcon = LoadIconA(wc.hInstance, MAKEINTRESOURCEA(1));
-    wc.lpszClassName = "TApplication";
-    RegisterClassExA(&wc);
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(1));
+    wc.lpszClassName = L"TApplication";
+    RegisterClassExW(&wc);
     // Visible but of zero size: it shows nothing except the taskbar button.
-    g_appWindow = CreateWindowExA(0, wc.lpszClassName, kTitle,
+    g_appWindow = CreateWindowExW(0, wc.lpszClassName, Wide(kTitle).c_str(),
                                   WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0,
                                   nullptr, nullptr, wc.hInstance, nullptr);
     if (!g_appWindow) throw AppError("Cannot create the application window");
@@ -59,17 +60,17 @@ void Application::SetMainWindow(HWND hwnd) { g_mainWindow = hwnd; }
 
 int Application::Run() {
     MSG msg;
-    while (!g_quitSeen && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    while (!g_quitSeen && GetMessageW(&msg, nullptr, 0, 0) > 0) {
         if (IsDialogKeyFor(msg)) continue;
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
     }
     return 0;
 }
 
 void Application::ProcessMessages() {
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
             // Keep the quit for the main loop: it must still end the program.
             g_quitSeen = true;
@@ -78,7 +79,7 @@ void Application::ProcessMessages() {
         }
         if (IsDialogKeyFor(msg)) continue;
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
     }
 }
 

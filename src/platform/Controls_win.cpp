@@ -1,14 +1,16 @@
 #include "platform/Controls_win.h"
 
+#include "platform/Unicode_win.h"
+
 namespace vr {
 
 void CreateControls(HWND parent, std::span<const ControlSpec> specs, HFONT font) {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
+    HINSTANCE instance = GetModuleHandleW(nullptr);
     for (const ControlSpec& c : specs) {
-        HWND hwnd = CreateWindowExA(c.exStyle, c.className, c.text, WS_CHILD | c.style, c.x, c.y,
-                                    c.w, c.h, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
-                                    instance, nullptr);
-        SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        HWND hwnd = CreateWindowExW(c.exStyle, Wide(c.className).c_str(), Wide(c.text).c_str(), WS_CHILD | c.style,
+                                    c.x, c.y, c.w, c.h, parent,
+                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance, nullptr);
+        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
 }
 
@@ -19,36 +21,50 @@ HFONT DefaultFont() {
     return font;
 }
 
+void Control::SetText(const std::string& text) const { SetWindowTextW(hwnd_, Wide(text).c_str()); }
+
 std::string Control::Text() const {
-    int n = GetWindowTextLengthA(hwnd_);
-    std::string s(static_cast<std::size_t>(n) + 1, '\0');
-    s.resize(static_cast<std::size_t>(GetWindowTextA(hwnd_, s.data(), n + 1)));
-    return s;
+    const int n = GetWindowTextLengthW(hwnd_);
+    std::wstring s(static_cast<std::size_t>(n) + 1, L'\0');
+    s.resize(static_cast<std::size_t>(GetWindowTextW(hwnd_, s.data(), n + 1)));
+    return Utf8(s);
 }
 
 std::string ListBox::Item(int index) const {
-    LRESULT n = SendMessageA(hwnd_, LB_GETTEXTLEN, index, 0);
+    LRESULT n = SendMessageW(hwnd_, LB_GETTEXTLEN, index, 0);
     if (n == LB_ERR) return {};
-    std::string s(static_cast<std::size_t>(n) + 1, '\0');
-    n = SendMessageA(hwnd_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(s.data()));
+    std::wstring s(static_cast<std::size_t>(n) + 1, L'\0');
+    n = SendMessageW(hwnd_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(s.data()));
     s.resize(n == LB_ERR ? 0 : static_cast<std::size_t>(n));
-    return s;
+    return Utf8(s);
+}
+
+void ListBox::Insert(int index, const std::string& s) const {
+    SendMessageW(hwnd_, LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(Wide(s).c_str()));
+}
+
+void ComboBox::Add(const std::string& s) const {
+    SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(s).c_str()));
+}
+
+void ComboBox::Insert(int index, const std::string& s) const {
+    SendMessageW(hwnd_, CB_INSERTSTRING, index, reinterpret_cast<LPARAM>(Wide(s).c_str()));
 }
 
 int ListBox::ItemAt(POINT client) const {
-    LRESULT r = SendMessageA(hwnd_, LB_ITEMFROMPOINT, 0, MAKELPARAM(client.x, client.y));
+    LRESULT r = SendMessageW(hwnd_, LB_ITEMFROMPOINT, 0, MAKELPARAM(client.x, client.y));
     return HIWORD(r) ? -1 : static_cast<int>(LOWORD(r));
 }
 
 void ListBox::AddMany(const std::vector<std::string>& items, std::size_t first) const {
     if (first >= items.size()) return;
     std::size_t bytes = 0;
-    for (std::size_t i = first; i < items.size(); ++i) bytes += items[i].size() + 1;
-    SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
-    SendMessageA(hwnd_, LB_INITSTORAGE, items.size() - first, bytes);
+    for (std::size_t i = first; i < items.size(); ++i) bytes += (items[i].size() + 1) * sizeof(wchar_t);
+    SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(hwnd_, LB_INITSTORAGE, items.size() - first, bytes);
     for (std::size_t i = first; i < items.size(); ++i)
-        SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(items[i].c_str()));
-    SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+        SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(items[i]).c_str()));
+    SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 

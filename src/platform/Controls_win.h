@@ -32,7 +32,7 @@ public:
     void Show(bool visible) const { ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE); }
     bool Visible() const { return IsWindowVisible(hwnd_) != FALSE; }
     void Enable(bool enabled) const { EnableWindow(hwnd_, enabled); }
-    void SetText(const std::string& text) const { SetWindowTextA(hwnd_, text.c_str()); }
+    void SetText(const std::string& text) const;
     std::string Text() const;
     void Focus() const { SetFocus(hwnd_); }
 
@@ -43,14 +43,12 @@ protected:
 class ListBox : public Control {
 public:
     using Control::Control;
-    int Count() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETCOUNT, 0, 0)); }
-    int Selected() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETCURSEL, 0, 0)); }
-    void Select(int index) const { SendMessageA(hwnd_, LB_SETCURSEL, index, 0); }
-    void Insert(int index, const std::string& s) const {
-        SendMessageA(hwnd_, LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(s.c_str()));
-    }
-    void Remove(int index) const { SendMessageA(hwnd_, LB_DELETESTRING, index, 0); }
-    void Clear() const { SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0); }
+    int Count() const { return static_cast<int>(SendMessageW(hwnd_, LB_GETCOUNT, 0, 0)); }
+    int Selected() const { return static_cast<int>(SendMessageW(hwnd_, LB_GETCURSEL, 0, 0)); }
+    void Select(int index) const { SendMessageW(hwnd_, LB_SETCURSEL, index, 0); }
+    void Insert(int index, const std::string& s) const;
+    void Remove(int index) const { SendMessageW(hwnd_, LB_DELETESTRING, index, 0); }
+    void Clear() const { SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0); }
     std::string Item(int index) const;
     int ItemAt(POINT client) const;  // -1 below the last item
     // Adds many strings with redraw off and storage reserved, so large lists fill in linear time.
@@ -60,24 +58,20 @@ public:
 class ComboBox : public Control {
 public:
     using Control::Control;
-    int Selected() const { return static_cast<int>(SendMessageA(hwnd_, CB_GETCURSEL, 0, 0)); }
-    void Select(int index) const { SendMessageA(hwnd_, CB_SETCURSEL, index, 0); }
-    void Add(const std::string& s) const {
-        SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
-    }
-    void Insert(int index, const std::string& s) const {
-        SendMessageA(hwnd_, CB_INSERTSTRING, index, reinterpret_cast<LPARAM>(s.c_str()));
-    }
-    void Remove(int index) const { SendMessageA(hwnd_, CB_DELETESTRING, index, 0); }
-    int Count() const { return static_cast<int>(SendMessageA(hwnd_, CB_GETCOUNT, 0, 0)); }
-    void SetVisibleRows(int rows) const { SendMessageA(hwnd_, CB_SETMINVISIBLE, rows, 0); }
+    int Selected() const { return static_cast<int>(SendMessageW(hwnd_, CB_GETCURSEL, 0, 0)); }
+    void Select(int index) const { SendMessageW(hwnd_, CB_SETCURSEL, index, 0); }
+    void Add(const std::string& s) const;
+    void Insert(int index, const std::string& s) const;
+    void Remove(int index) const { SendMessageW(hwnd_, CB_DELETESTRING, index, 0); }
+    int Count() const { return static_cast<int>(SendMessageW(hwnd_, CB_GETCOUNT, 0, 0)); }
+    void SetVisibleRows(int rows) const { SendMessageW(hwnd_, CB_SETMINVISIBLE, rows, 0); }
 };
 
 class Button : public Control {
 public:
     using Control::Control;
-    bool Checked() const { return SendMessageA(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-    void SetChecked(bool on) const { SendMessageA(hwnd_, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
+    bool Checked() const { return SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    void SetChecked(bool on) const { SendMessageW(hwnd_, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
 };
 
 // An event-loop timer that behaves like a toolkit timer component: enabling a running timer does

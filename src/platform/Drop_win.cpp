@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "platform/TestDrop.h"
+#include "platform/Unicode_win.h"
 
 namespace vr {
 namespace {
@@ -24,12 +25,12 @@ private:
 
 std::vector<std::string> DroppedPaths(HDROP drop) {
     std::vector<std::string> paths;
-    UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
     for (UINT i = 0; i < count; ++i) {
-        UINT length = DragQueryFileA(drop, i, nullptr, 0);
-        std::string path(length + 1, '\0');
-        path.resize(DragQueryFileA(drop, i, path.data(), length + 1));
-        paths.push_back(std::move(path));
+        UINT length = DragQueryFileW(drop, i, nullptr, 0);
+        std::wstring path(length + 1, L'\0');
+        path.resize(DragQueryFileW(drop, i, path.data(), length + 1));
+        paths.push_back(Utf8(path));
     }
     return paths;
 }
@@ -56,7 +57,7 @@ std::optional<LRESULT> HandleDropMessage(HWND window, UINT msg, WPARAM wParam, L
                                          const DropHandler& onDrop) {
     switch (msg) {
     case WM_DROPFILES: {
-        DefWindowProcA(window, msg, wParam, lParam);
+        DefWindowProcW(window, msg, wParam, lParam);
         const auto drop = reinterpret_cast<HDROP>(wParam);
         DropRelease release(drop);
         onDrop(DroppedPaths(drop));

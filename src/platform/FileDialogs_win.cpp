@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/Handles_win.h"
+#include "platform/Unicode_win.h"
 
 namespace vr {
 namespace {
@@ -13,32 +14,36 @@ namespace {
 // Room for many names chosen at once.
 constexpr std::size_t kNameBufferSize = 64 * 1024;
 
-std::string NulSeparatedFilter(std::string filter) {
-    std::replace(filter.begin(), filter.end(), '|', '\0');
-    filter.append(2, '\0');
-    return filter;
+std::wstring NulSeparatedFilter(const std::string& filter) {
+    std::wstring wide = Wide(filter);
+    std::replace(wide.begin(), wide.end(), L'|', L'\0');
+    wide.append(2, L'\0');
+    return wide;
 }
 
 // With several files the buffer holds the folder, then each name; with one, its full path.
-std::vector<std::string> SplitChosenNames(const char* buffer) {
-    std::vector<std::string> parts;
-    for (const char* p = buffer; *p; p += parts.back().size() + 1) parts.emplace_back(p);
-    if (parts.size() <= 1) return parts;
-    std::string folder = parts.front();
-    if (folder.back() != '\\') folder += '\\';
+std::vector<std::string> SplitChosenNames(const wchar_t* buffer) {
+    std::vector<std::wstring> parts;
+    for (const wchar_t* p = buffer; *p; p += parts.back().size() + 1) parts.emplace_back(p);
     std::vector<std::string> paths;
-    for (std::size_t i = 1; i < parts.size(); ++i) paths.push_back(folder + parts[i]);
+    if (parts.size() <= 1) {
+        for (const std::wstring& part : parts) paths.push_back(Utf8(part));
+        return paths;
+    }
+    std::wstring folder = parts.front();
+    if (folder.back() != L'\\') folder += L'\\';
+    for (std::size_t i = 1; i < parts.size(); ++i) paths.push_back(Utf8(folder + parts[i]));
     return paths;
 }
 
 }  // namespace
 
 OpenDialog::OpenDialog(std::string filter, std::string defaultExtension)
-    : filter_(NulSeparatedFilter(std::move(filter))), defaultExtension_(std::move(defaultExtension)) {}
+    : filter_(NulSeparatedFilter(filter)), defaultExtension_(Wide(defaultExtension)) {}
 
 std::vector<std::string> OpenDialog::Execute(HWND owner, DWORD options) {
-    std::vector<char> names(kNameBufferSize, '\0');
-    OPENFILENAMEA ofn{};
+    std::vector<wchar_t> names(kNameBufferSize, L'\0');
+    OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = owner;
     ofn.lpstrFilter = filter_.c_str();
@@ -47,39 +52,41 @@ std::vector<std::string> OpenDialog::Execute(HWND owner, DWORD options) {
     ofn.nMaxFile = static_cast<DWORD>(names.size());
     ofn.lpstrDefExt = defaultExtension_.c_str();
     ofn.Flags = options | OFN_EXPLORER | OFN_ENABLESIZING;
-    if (!GetOpenFileNameA(&ofn)) return {};
+    if (!GetOpenFileNameW(&ofn)) return {};
     filterIndex_ = ofn.nFilterIndex;
     return SplitChosenNames(names.data());
 }
 
 std::optional<std::string> ChooseSaveName(HWND owner, const std::string& filter,
                                           const std::string& defaultExtension, DWORD options) {
-    std::string filters = NulSeparatedFilter(filter);
-    char name[MAX_PATH * 4]{};
-    OPENFILENAMEA ofn{};
+    const std::wstring filters = NulSeparatedFilter(filter);
+    const std::wstring extension = Wide(defaultExtension);
+    wchar_t name[MAX_PATH * 4]{};
+    OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = owner;
     ofn.lpstrFilter = filters.c_str();
     ofn.nFilterIndex = 1;
     ofn.lpstrFile = name;
-    ofn.nMaxFile = sizeof name;
-    ofn.lpstrDefExt = defaultExtension.c_str();
+    ofn.nMaxFile = MAX_PATH * 4;
+    ofn.lpstrDefExt = extension.c_str();
     ofn.Flags = options | OFN_EXPLORER | OFN_ENABLESIZING;
-    if (!GetSaveFileNameA(&ofn)) return std::nullopt;
-    return std::string(name);
+    if (!GetSaveFileNameW(&ofn)) return std::nullopt;
+    return Utf8(name);
 }
 
 std::optional<std::string> BrowseForFolder(const char* title) {
-    char displayName[261]{};
-    BROWSEINFOA info{};
+    wchar_t displayName[MAX_PATH + 1]{};
+    const std::wstring wideTitle = Wide(title);
+    BROWSEINFOW info{};
     info.pszDisplayName = displayName;
-    info.lpszTitle = title;
+    info.lpszTitle = wideTitle.c_str();
     info.ulFlags = BIF_RETURNONLYFSDIRS;
-    const TaskMemory<ITEMIDLIST> item(SHBrowseForFolderA(&info));
+    const TaskMemory<ITEMIDLIST> item(SHBrowseForFolderW(&info));
     if (!item) return std::nullopt;
-    char path[MAX_PATH]{};
-    if (!SHGetPathFromIDListA(item.get(), path)) return std::nullopt;
-    return std::string(path);
+    wchar_t path[MAX_PATH]{};
+    if (!SHGetPathFromIDListW(item.get(), path)) return std::nullopt;
+    return Utf8(path);
 }
 
 }  // namespace vr

@@ -16,8 +16,8 @@ public:
     std::vector<std::string> Execute(HWND owner, DWORD options);
 
 private:
-    std::string filter_;
-    std::string defaultExtension_;
+    std::wstring filter_;
+    std::wstring defaultExtension_;
     DWORD filterIndex_ = 1;  // the choice last made is offered again
 };
 

@@ -8,37 +8,45 @@
 #include "files/BusyRetry.h"
 #include "platform/Application_win.h"
 #include "files/FolderListing.h"
+#include "files/TextEncoding.h"
 #include "files/TextLines.h"
 #include "platform/Handles_win.h"
+#include "platform/Unicode_win.h"
 
 namespace vr {
 namespace {
 
 constexpr DWORD kListingPauseMs = 100;
 
+// The new text of a file goes here first.
+std::string TemporaryFor(const std::string& path) { return path + ".tmp~"; }
+
 std::string SystemErrorText(DWORD error) {
-    char* text = nullptr;
-    DWORD n = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                             nullptr, error, 0, reinterpret_cast<LPSTR>(&text), 0, nullptr);
-    std::string result(text ? text : "", n);
+    wchar_t* text = nullptr;
+    DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                             nullptr, error, 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
+    std::string result = Utf8(std::wstring_view(text ? text : L"", text ? n : 0));
     LocalFree(text);
     while (!result.empty() && (result.back() == '\n' || result.back() == '\r' || result.back() == ' '))
         result.pop_back();
     return result;
 }
 
-std::string ExpandedPath(const std::string& path) {
-    char full[MAX_PATH * 4]{};
-    DWORD n = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
-    return n && n < sizeof full ? std::string(full, n) : path;
+std::string FullPathOf(const std::string& path) {
+    const std::wstring wide = Wide(path);
+    const DWORD needed = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (needed == 0) return path;
+    std::wstring full(needed, L'\0');
+    const DWORD n = GetFullPathNameW(wide.c_str(), needed, full.data(), nullptr);
+    return n && n < needed ? Utf8(std::wstring_view(full.data(), n)) : path;
 }
 
 [[noreturn]] void ThrowOpenError(const std::string& path, DWORD error) {
-    throw AppError(OpenErrorText(ExpandedPath(path), SystemErrorText(error)));
+    throw AppError(OpenErrorText(FullPathOf(path), SystemErrorText(error)));
 }
 
 [[noreturn]] void ThrowCreateError(const std::string& path, DWORD error) {
-    throw AppError(CreateErrorText(ExpandedPath(path), SystemErrorText(error)));
+    throw AppError(CreateErrorText(FullPathOf(path), SystemErrorText(error)));
 }
 
 // Zero when every byte reached the disk, else the system's error code.
@@ -65,7 +73,7 @@ DWORD ReplaceWith(const std::string& temporary, const std::string& path) {
     DWORD error = 0;
     RetryWhileBusy(
         [&] {
-            if (MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            if (MoveFileExW(FilePath(temporary).c_str(), FilePath(path).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
                 error = 0;
                 return TryOutcome::Done;
             }
@@ -78,58 +86,64 @@ DWORD ReplaceWith(const std::string& temporary, const std::string& path) {
 
 }  // namespace
 
+std::string WinFileSystemImpl::FullPath(const std::string& path) { return FullPathOf(path); }
+
 bool WinFileSystemImpl::FileExists(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
+    DWORD attributes = GetFileAttributesW(FilePath(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 std::vector<std::string> WinFileSystemImpl::ReadLines(const std::string& path) {
-    const OwnedHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    const OwnedHandle file(CreateFileW(FilePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) ThrowOpenError(path, GetLastError());
     std::string bytes;
     char buffer[64 * 1024];
     DWORD read = 0;
     while (ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
-    return SplitLines(bytes);
+    return SplitLines(DecodeStoredText(bytes, SystemAnsiCodePage()));
 }
 
 // The new text goes to a temporary file beside the target, which replaces the target only when
 // complete: a crash or a full disk midway leaves the old file as it was. A target held open by
 // another program for a moment is tried again briefly.
 void WinFileSystemImpl::WriteLines(const std::string& path, const std::vector<std::string>& lines) {
-    const std::string temporary = path + ".tmp~";
+    const std::string temporary = TemporaryFor(path);
     DWORD error = 0;
     {
-        const OwnedHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+        const OwnedHandle file(CreateFileW(FilePath(temporary).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                            FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file) ThrowCreateError(path, GetLastError());
-        error = WriteAll(file.Get(), JoinLines(lines));
+        error = WriteAll(file.Get(), EncodeStoredText(JoinLines(lines), SystemAnsiCodePage()));
     }
     if (error) {
-        DeleteFileA(temporary.c_str());
+        DeleteFileW(FilePath(temporary).c_str());
         ThrowCreateError(path, error);
     }
     if (const DWORD moveError = ReplaceWith(temporary, path)) {
-        DeleteFileA(temporary.c_str());
+        DeleteFileW(FilePath(temporary).c_str());
         ThrowCreateError(path, moveError);
     }
 }
 
+void WinFileSystemImpl::DiscardUnfinishedWrite(const std::string& path) {
+    DeleteFileW(FilePath(TemporaryFor(path)).c_str());
+}
+
 FolderListing WinFileSystemImpl::ListFolder(const std::string& folder) {
     FolderListing listing;
-    if (!SetCurrentDirectoryA(folder.c_str())) ThrowOpenError(folder, GetLastError());
-    char current[MAX_PATH * 4]{};
-    DWORD n = GetCurrentDirectoryA(sizeof current, current);
-    listing.folder.assign(current, n < sizeof current ? n : 0);
-    WIN32_FIND_DATAA found;
-    const OwnedFind search(FindFirstFileA("*", &found));
+    if (!SetCurrentDirectoryW(Wide(folder).c_str())) ThrowOpenError(folder, GetLastError());
+    wchar_t current[MAX_PATH * 4]{};
+    DWORD n = GetCurrentDirectoryW(MAX_PATH * 4, current);
+    listing.folder = Utf8(std::wstring_view(current, n < MAX_PATH * 4 ? n : 0));
+    WIN32_FIND_DATAW found;
+    const OwnedFind search(FindFirstFileW(L"*", &found));
     if (search) {
         const DWORD skipped = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
         do {
-            if (!(found.dwFileAttributes & skipped) && MatchesListingPattern(found.cFileName))
-                listing.names.emplace_back(found.cFileName);
-        } while (FindNextFileA(search.Get(), &found));
+            const std::string name = Utf8(found.cFileName);
+            if (!(found.dwFileAttributes & skipped) && MatchesListingPattern(name)) listing.names.push_back(name);
+        } while (FindNextFileW(search.Get(), &found));
     }
     SortLikeListBox(listing.names);
     // The scan runs on the UI thread: let the windows catch up around a short pause.

@@ -7,8 +7,10 @@ namespace vr {
 class WinFileSystemImpl : public FileSystem {
 public:
     bool FileExists(const std::string& path) override;
+    std::string FullPath(const std::string& path) override;
     std::vector<std::string> ReadLines(const std::string& path) override;
     void WriteLines(const std::string& path, const std::vector<std::string>& lines) override;
+    void DiscardUnfinishedWrite(const std::string& path) override;
     FolderListing ListFolder(const std::string& folder) override;
 };
 

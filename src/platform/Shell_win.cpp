@@ -4,6 +4,7 @@
 #include <wrl/client.h>
 
 #include "platform/Handles_win.h"
+#include "platform/Unicode_win.h"
 
 namespace vr {
 
@@ -11,28 +12,31 @@ namespace {
 
 using Microsoft::WRL::ComPtr;
 
-constexpr int kShellPathLength = 260;
-
-std::wstring ToWide(const std::string& text) {
-    const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
-    std::wstring wide(length, L'\0');
-    if (length > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), length);
-    return wide;
-}
-
-std::string FolderFrom(UINT(WINAPI* get)(LPSTR, UINT)) {
-    char path[MAX_PATH]{};
-    const UINT n = get(path, MAX_PATH);
-    return n < MAX_PATH ? std::string(path, n) : std::string();
+// The path a system function writes, asked again with room enough when it did not fit.
+std::string FolderFrom(UINT(WINAPI* get)(LPWSTR, UINT)) {
+    std::wstring path(MAX_PATH, L'\0');
+    UINT n = get(path.data(), static_cast<UINT>(path.size()));
+    if (n >= path.size()) {
+        path.resize(n);
+        n = get(path.data(), static_cast<UINT>(path.size()));
+    }
+    path.resize(n < path.size() ? n : 0);
+    return Utf8(path);
 }
 
 }  // namespace
 
+// The program may live in a folder deeper than the old 260-character limit.
 std::string ExecutablePath() {
-    char path[MAX_PATH]{};
-    const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return std::string(path, n);
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n < path.size()) {
+            path.resize(n);
+            return Utf8(path);
+        }
+        path.resize(path.size() * 2);
+    }
 }
 
 std::string ProgramFolder() {
@@ -40,41 +44,41 @@ std::string ProgramFolder() {
     return path.substr(0, path.find_last_of("\\/:") + 1);
 }
 
-std::string WindowsFolder() { return FolderFrom(GetWindowsDirectoryA); }
+std::string WindowsFolder() { return FolderFrom(GetWindowsDirectoryW); }
 
-std::string SystemFolder() { return FolderFrom(GetSystemDirectoryA); }
+std::string SystemFolder() { return FolderFrom(GetSystemDirectoryW); }
 
 // The shell's allocator is COM's task allocator, so the item list is given back as task memory;
 // the allocator is still asked for, because a shell that cannot hand it out is reported.
 std::string GetSpecialFolder(HWND owner, int csidl) {
     ComPtr<IMalloc> allocator;
     if (FAILED(SHGetMalloc(allocator.GetAddressOf()))) {
-        MessageBoxA(owner, "Couldn't get pointer to IMalloc interface.", "SHGetMalloc(pMalloc)",
+        MessageBoxW(owner, L"Couldn't get pointer to IMalloc interface.", L"SHGetMalloc(pMalloc)",
                     MB_ICONERROR | MB_OK);
         return {};
     }
     ITEMIDLIST* rawItems = nullptr;
     if (FAILED(SHGetSpecialFolderLocation(owner, csidl, &rawItems)) || !rawItems) return {};
     const TaskMemory<ITEMIDLIST> items(rawItems);
-    char path[kShellPathLength] = {};
-    if (!SHGetPathFromIDListA(items.get(), path)) return {};
-    return path;
+    wchar_t path[MAX_PATH] = {};
+    if (!SHGetPathFromIDListW(items.get(), path)) return {};
+    return Utf8(path);
 }
 
 bool CreateShortcut(const std::string& target, const std::string& linkFile,
                     const std::string& description, const std::string& arguments,
                     const std::string& iconFile, int iconIndex) {
-    ComPtr<IShellLinkA> link;
+    ComPtr<IShellLinkW> link;
     if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IShellLinkA, reinterpret_cast<void**>(link.GetAddressOf()))))
+                                IID_IShellLinkW, reinterpret_cast<void**>(link.GetAddressOf()))))
         return false;
-    link->SetPath(target.c_str());
-    link->SetDescription(description.c_str());
-    link->SetIconLocation(iconFile.c_str(), iconIndex);
-    link->SetArguments(arguments.c_str());
+    link->SetPath(Wide(target).c_str());
+    link->SetDescription(Wide(description).c_str());
+    link->SetIconLocation(Wide(iconFile).c_str(), iconIndex);
+    link->SetArguments(Wide(arguments).c_str());
     ComPtr<IPersistFile> file;
     if (FAILED(link.As(&file))) return false;
-    file->Save(ToWide(linkFile).c_str(), TRUE);
+    file->Save(Wide(linkFile).c_str(), TRUE);
     return true;
 }
 

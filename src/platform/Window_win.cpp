@@ -2,33 +2,35 @@
 
 #include "files/AppError.h"
 #include "platform/Application_win.h"
+#include "platform/Unicode_win.h"
 
 namespace vr {
 
 Window::~Window() {
     if (hwnd_) {
-        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
         DestroyWindow(hwnd_);
     }
 }
 
 void Window::Create(const WindowClassSpec& cls, const WindowSpec& params) {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA wc{};
-    if (!GetClassInfoExA(instance, cls.className, &wc)) {
-        wc = WNDCLASSEXA{};
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    const std::wstring className = Wide(cls.className);
+    WNDCLASSEXW wc{};
+    if (!GetClassInfoExW(instance, className.c_str(), &wc)) {
+        wc = WNDCLASSEXW{};
         wc.cbSize = sizeof wc;
         wc.style = cls.classStyle;
         wc.lpfnWndProc = &Window::Procedure;
         wc.hInstance = instance;
         wc.hCursor = cls.cursor ? cls.cursor : LoadCursor(nullptr, IDC_ARROW);
         wc.hbrBackground = cls.background;
-        wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
-        wc.lpszClassName = cls.className;
-        if (!RegisterClassExA(&wc)) throw AppError("Cannot register window class");
+        wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+        wc.lpszClassName = className.c_str();
+        if (!RegisterClassExW(&wc)) throw AppError("Cannot register window class");
     }
-    CreateWindowExA(params.exStyle, cls.className, params.caption, params.style, params.left, params.top,
-                    params.width, params.height, params.parent, nullptr, instance, this);
+    CreateWindowExW(params.exStyle, className.c_str(), Wide(params.caption).c_str(), params.style, params.left,
+                    params.top, params.width, params.height, params.parent, nullptr, instance, this);
     if (!hwnd_) throw AppError(std::string("Cannot create window ") + cls.className);
 }
 
@@ -41,7 +43,7 @@ LRESULT Window::Default(UINT msg, WPARAM wParam, LPARAM lParam) {
         KeepFocusOnActivation(wParam);
         return 0;
     }
-    return DefWindowProcA(hwnd_, msg, wParam, lParam);
+    return DefWindowProcW(hwnd_, msg, wParam, lParam);
 }
 
 // As a dialog does: the control that had the keyboard focus gets it back when the window is
@@ -61,13 +63,13 @@ void Window::KeepFocusOnActivation(WPARAM wParam) {
 }
 
 LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (msg == WM_NCCREATE) {
-        self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->hwnd_ = hwnd;
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
-    if (!self) return DefWindowProcA(hwnd, msg, wParam, lParam);
+    if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
     LRESULT result = 0;
     bool handled = false;
     Guarded([&] {
@@ -75,7 +77,7 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
         handled = true;
     });
     if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
     }
     return handled ? result : 0;
@@ -125,12 +127,12 @@ bool Window::IsVisible() const { return IsWindowVisible(hwnd_) != FALSE; }
 void ShowErrorBox(const std::string& text) {
     HWND owner = GetActiveWindow();
     if (!owner) owner = Application::Handle();
-    MessageBoxA(owner, text.c_str(), Application::kTitle, MB_ICONERROR | MB_OK);
+    MessageBoxW(owner, Wide(text).c_str(), Wide(Application::kTitle).c_str(), MB_ICONERROR | MB_OK);
 }
 
 void ReportToDebugger(const char* what, const char* error) {
     const std::string line = std::string(Application::kTitle) + ": " + what + ": " + error + "\n";
-    OutputDebugStringA(line.c_str());
+    OutputDebugStringW(Wide(line).c_str());
 }
 
 }  // namespace vr

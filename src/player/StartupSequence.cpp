@@ -1,5 +1,9 @@
 #include "player/StartupSequence.h"
 
+#include <optional>
+
+#include "files/AppError.h"
+
 namespace vr {
 
 namespace {
@@ -57,6 +61,8 @@ void RunStartupSequence(const StartupInput& input, StartupWorld& world, FileSyst
                         Playlist& playlist, std::vector<std::string>& linesRead) {
     // Cleared first, so a settings file that cannot be read leaves no stale lines behind.
     linesRead.clear();
+    for (const char* name : {kConfigFileName, kSavedPlaylistFileName})
+        files.DiscardUnfinishedWrite(input.programFolder + name);
     linesRead = ReadConfig(files, input.programFolder + kConfigFileName);
     const std::vector<std::string>& lines = linesRead;
 
@@ -76,8 +82,19 @@ void RunStartupSequence(const StartupInput& input, StartupWorld& world, FileSyst
     world.SelectInterval(ReadSettingInt(lines, kIntervalItem, 4));
     world.SyncSaverDisplay();
 
-    const bool hasArgument = !input.firstArgument.empty();
-    if (hasArgument) playlist.ImportFile(input.firstArgument);
+    // A playlist given at start that cannot be read is reported once the start is complete: the
+    // saved playlist and window state still load, so closing does not write an empty playlist
+    // over the saved one.
+    bool hasArgument = !input.firstArgument.empty();
+    std::optional<AppError> argumentError;
+    if (hasArgument) {
+        try {
+            playlist.ImportFile(input.firstArgument);
+        } catch (const AppError& error) {
+            argumentError = error;
+            hasArgument = false;
+        }
+    }
     if (playlist.Selected() < 0) LoadSavedPlaylist(input, files, playlist, lines);
     if (playlist.Selected() < 0) {
         playlist.AddWindowsAndSystem(world.WindowsFolder(), world.SystemFolder());
@@ -98,6 +115,7 @@ void RunStartupSequence(const StartupInput& input, StartupWorld& world, FileSyst
     // The file the user opened plays first, whatever was selected last time.
     if (hasArgument) playlist.Select(0);
     playlist.ApplySelection();
+    if (argumentError) throw *argumentError;
 }
 
 }  // namespace vr

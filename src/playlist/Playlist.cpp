@@ -130,7 +130,10 @@ void Playlist::MoveSelectedTo(int targetIndex) {
     Select(targetIndex);
 }
 
-void Playlist::ImportFile(const std::string& path) {
+// Relative names are made absolute where they are checked, so what plays later is the file that
+// was found now, whatever folder is current then and wherever the system looks first.
+void Playlist::ImportFile(const std::string& name) {
+    const std::string path = files_.FullPath(name);
     const FileKind kind = KindOf(path);
     if (kind == FileKind::Other || !files_.FileExists(path)) return;
     if (kind == FileKind::Screensaver) {
@@ -141,7 +144,8 @@ void Playlist::ImportFile(const std::string& path) {
     if (kind == FileKind::WallpaperPlaylist) wallpaperListFile_ = path;
 }
 
-bool Playlist::ImportDroppedFile(const std::string& path) {
+bool Playlist::ImportDroppedFile(const std::string& name) {
+    const std::string path = files_.FullPath(name);
     // A wallpaper playlist is ignored here: only opening it starts the wallpaper mode.
     const FileKind kind = KindOf(FileNamePart(path));
     if (kind != FileKind::Screensaver && kind != FileKind::Playlist) return false;
@@ -155,13 +159,14 @@ bool Playlist::ImportDroppedFile(const std::string& path) {
 }
 
 void Playlist::ReadPlaylistFile(const std::string& path) {
-    std::vector<std::string> lines = files_.ReadLines(path);
     // Playlists do not nest: only lines naming existing screensavers are taken.
-    const auto kept = std::remove_if(lines.begin(), lines.end(), [this](const std::string& line) {
-        return KindOf(line) != FileKind::Screensaver || !files_.FileExists(line);
-    });
-    lines.erase(kept, lines.end());
-    Append(std::move(lines));
+    std::vector<std::string> kept;
+    for (const std::string& line : files_.ReadLines(path)) {
+        if (KindOf(line) != FileKind::Screensaver) continue;
+        std::string entry = files_.FullPath(line);
+        if (files_.FileExists(entry)) kept.push_back(std::move(entry));
+    }
+    Append(std::move(kept));
 }
 
 void Playlist::AddChosenFiles(const std::vector<std::string>& paths) {

@@ -16,6 +16,7 @@
 #include "platform/FileDialogs_win.h"
 #include "platform/FileSystem_win.h"
 #include "platform/Shell_win.h"
+#include "platform/Unicode_win.h"
 #include "playlist/PlaylistWindowIds.h"
 
 namespace vr {
@@ -248,8 +249,8 @@ void TForm1::Button8Click() {
 }
 
 void TForm1::Button9Click() {
-    ShellExecuteA(Application::Handle(), "open", "rundll32.exe",
-                  InstallParameters(peers_.DisplayedSaver()).c_str(), nullptr, SW_SHOWNORMAL);
+    ShellExecuteW(Application::Handle(), L"open", L"rundll32.exe",
+                  Wide(InstallParameters(peers_.DisplayedSaver())).c_str(), nullptr, SW_SHOWNORMAL);
 }
 
 void TForm1::Button10Click() { CloseEmbeddedPlayers(GetDlgItem(Handle(), Button10)); }

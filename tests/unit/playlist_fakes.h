@@ -22,6 +22,8 @@ public:
     std::vector<std::string> writeOrder;
     std::vector<std::string> foldersListed;
     int existsQueries = 0;
+    std::vector<std::string> discarded;
+    std::string currentFolder;  // with a final backslash; empty: paths are taken as they come
 
     void AddFile(const std::string& path, std::vector<std::string> lines = {}) {
         files[path] = std::move(lines);
@@ -31,6 +33,10 @@ public:
     bool FileExists(const std::string& path) override {
         ++existsQueries;
         return files.count(path) != 0;
+    }
+    std::string FullPath(const std::string& path) override {
+        const bool absolute = (path.size() > 1 && path[1] == ':') || path.starts_with("\\");
+        return absolute ? path : currentFolder + path;
     }
     std::vector<std::string> ReadLines(const std::string& path) override {
         if (unreadable.count(path) != 0 || files.count(path) == 0) {
@@ -43,6 +49,7 @@ public:
         if (unwritable.count(path) != 0) throw AppError(CreateErrorText(path, "denied"));
         written[path] = lines;
     }
+    void DiscardUnfinishedWrite(const std::string& path) override { discarded.push_back(path); }
     FolderListing ListFolder(const std::string& folder) override {
         foldersListed.push_back(folder);
         return folders.at(folder);

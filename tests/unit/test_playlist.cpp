@@ -114,6 +114,22 @@ TEST_F(PlaylistTest, AllVanishedLeavesTheCurrentScreensaverAndStopsTheTimer) {
 
 // A folder of thousands renamed away must not stall the selection: each entry is asked for
 // once, and the list box is told of the removal once.
+// A relative name is checked and kept as the file it found, so the same file plays later
+// whichever folder is current then.
+TEST_F(PlaylistTest, RelativeNamesBecomeTheFilesTheyFound) {
+    files.currentFolder = "C:\\Work\\";
+    files.AddFile("C:\\Work\\list.spls", {"Near.scr", "Sub\\Far.scr", "Gone.scr", kA});
+    files.AddFile("C:\\Work\\Near.scr");
+    files.AddFile("C:\\Work\\Sub\\Far.scr");
+    files.AddFile("Gone.scr");  // exists only where a relative lookup elsewhere would find it
+    files.AddFile("C:\\Work\\Drop.scr");
+    files.AddFile(kA);
+    playlist.LoadChosenFile("list.spls");
+    playlist.DropOnPlayer({"Drop.scr"});
+    EXPECT_EQ(playlist.Entries(), (Lines{"C:\\Work\\Near.scr", "C:\\Work\\Sub\\Far.scr", kA, "C:\\Work\\Drop.scr"}));
+    EXPECT_EQ(display.saverFile, "C:\\Work\\Drop.scr");
+}
+
 TEST_F(PlaylistTest, VanishedRunIsRemovedInOnePass) {
     Lines all;
     for (int i = 0; i < 3000; ++i) all.push_back("C:\\Gone\\" + std::to_string(i) + ".scr");

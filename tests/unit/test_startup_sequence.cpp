@@ -117,6 +117,7 @@ TEST_F(StartupSequenceTest, FirstRunTakesEveryDefaultAndFillsFromWindowsAndSyste
     EXPECT_EQ(display.saverFile, kWin);
     EXPECT_EQ(timer.interval, 21000u);
     EXPECT_TRUE(timer.running);
+    EXPECT_EQ(files.discarded, (Lines{kConfig, kSaved}));
 }
 
 TEST_F(StartupSequenceTest, SavedSettingsAreAppliedInOrder) {
@@ -230,6 +231,18 @@ TEST_F(StartupSequenceTest, MissingWallpaperPlaylistStopsBeforeTheFirstPreview) 
     EXPECT_EQ(world.log.back(), "show host");
     EXPECT_EQ(playlist.Selected(), 0);
     EXPECT_EQ(display.saverFile, "");
+}
+
+TEST_F(StartupSequenceTest, UnreadableArgumentPlaylistIsReportedAfterTheSavedStateLoads) {
+    files.AddFile(kConfig, ConfigWith(13, "1"));
+    files.AddFile(kSaved, {kA, kB});
+    files.AddFile("D:\\held.spls", {kC});
+    files.unreadable.insert("D:\\held.spls");
+    EXPECT_THROW(Run("D:\\held.spls"), AppError);
+    EXPECT_EQ(playlist.Entries(), (Lines{kA, kB}));
+    EXPECT_EQ(playlist.Selected(), 1);
+    EXPECT_EQ(display.saverFile, kB);
+    EXPECT_EQ(world.log.back(), "show host");
 }
 
 TEST_F(StartupSequenceTest, UnreadableSettingsStopEverything) {

@@ -99,18 +99,18 @@ TEST(OpenDialog, FileAddsSeveralChosenScreensaversAfterTheEntriesAndKeepsTheSele
   EXPECT_EQ(Text(w.host), L"A");
 }
 
-TEST(SaveDialog, SaveWritesEveryEntryAsItStandsAndAnEmptyPlaylistAsNoBytes) {
+TEST(SaveDialog, SaveWritesEveryEntryAndAnEmptyPlaylistAsNoBytes) {
   Sandbox sandbox;
   const std::wstring a = sandbox.CopyLogSaver(L"A");
-  sandbox.CopyLogSaver(L"B");
-  // An entry taken from a playlist line stays exactly as written there, relative path included.
+  const std::wstring b = sandbox.CopyLogSaver(L"B");
+  // A relative playlist line becomes the file it named in the current folder.
   player::Windows w = player::StartPlayer(sandbox, {}, {a, L"B.scr", a});
-  ASSERT_EQ(ListItems(w.list), (std::vector<std::wstring>{a, L"B.scr", a}));
+  ASSERT_EQ(ListItems(w.list), (std::vector<std::wstring>{a, b, a}));
   const std::wstring saved = sandbox.PathOf(L"saved.spls");
 
   files::ChooseInDialog(files::OpenDialogWith(w, Button4), saved);
   EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(saved).has_value(); }));
-  EXPECT_EQ(ReadFileBytes(saved), files::CrLfLines({a, L"B.scr", a}));
+  EXPECT_EQ(ReadFileBytes(saved), files::CrLfLines({a, b, a}));
 
   // The same name again, now for an empty playlist: overwritten without a question.
   Click(FindControl(w.playlist, Button3));
