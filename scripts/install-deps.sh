@@ -10,6 +10,8 @@ packages=(
   cmake ninja-build g++ make libgtest-dev googletest libjpeg-dev
   # the Windows program, cross-compiled (googletest above also provides the sources built for it)
   g++-mingw-w64-x86-64-posix dpkg-dev
+  # the Windows installer (3.08 brings the amd64-unicode stubs and plugins)
+  nsis
   # running it: Wine on a virtual X display, with the fonts the program asks for
   wine wine64 fonts-wine xvfb x11-utils xdotool
   # screenshots

@@ -9,6 +9,8 @@ std::wstring ProgramBinary();                            // Veilrunner.exe
 std::wstring LogSaverBinary();                           // the logging test screensaver
 std::wstring DemoSaverBinary(std::wstring_view name);    // e.g. L"Starfield"
 std::wstring FakeDesktopBinary();                        // stands in for the shell's desktop
+std::wstring InstallerBinary();  // Veilrunner-<version>-setup.exe; empty when NSIS was not found
+std::wstring BuiltVersion();     // the version the build gave every file, e.g. L"3.0.0"
 
 // "/work/x/y" becomes "Z:\work\x\y" (Wine maps Z: to the root); Windows paths keep their drive.
 std::wstring ToWindowsPath(std::string_view buildPath);

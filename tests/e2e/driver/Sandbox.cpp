@@ -99,6 +99,10 @@ std::vector<SaverRun> Sandbox::SaverRuns(std::wstring_view saverName) const { re
 Process& Sandbox::Start(const std::wstring& program, const std::wstring& arguments) {
   std::wstring commandLine = L"\"" + program + L"\"";
   if (!arguments.empty()) commandLine += L" " + arguments;
+  return StartCommandLine(commandLine);
+}
+
+Process& Sandbox::StartCommandLine(const std::wstring& commandLine) {
   processes_.push_back(StartProcess(commandLine, folder_));
   return processes_.back();
 }

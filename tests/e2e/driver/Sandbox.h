@@ -37,6 +37,8 @@ class Sandbox {
 
   // Starts the quoted `program` followed by `arguments`, in the folder. The sandbox owns it.
   Process& Start(const std::wstring& program, const std::wstring& arguments = {});
+  // Starts a whole command line as given (program path quoted where needed), in the folder.
+  Process& StartCommandLine(const std::wstring& commandLine);
   // Starts the copied Veilrunner.exe (copying it first when needed).
   Process& StartProgram(const std::wstring& arguments = {});
   // Starts the stand-in for the shell's desktop ("Progman" with a "SHELLDLL_DefView" child),
