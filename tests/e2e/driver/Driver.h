@@ -1,5 +1,6 @@
 #pragma once
 // Everything an end-to-end scenario uses to drive Veilrunner under Wine (or Windows).
+#include "BadSaver.h"
 #include "Controls.h"
 #include "Diagnostics.h"
 #include "Drop.h"

@@ -15,6 +15,7 @@ std::wstring ToWindowsPath(std::string_view buildPath) {
 
 std::wstring ProgramBinary() { return ToWindowsPath(VR_E2E_PROGRAM); }
 std::wstring LogSaverBinary() { return ToWindowsPath(VR_E2E_LOG_SAVER); }
+std::wstring BadSaverBinary() { return ToWindowsPath(VR_E2E_BAD_SAVER); }
 std::wstring FakeDesktopBinary() { return ToWindowsPath(VR_E2E_FAKE_DESKTOP); }
 std::wstring InstallerBinary() {
   return *VR_E2E_INSTALLER ? ToWindowsPath(VR_E2E_INSTALLER) : std::wstring();

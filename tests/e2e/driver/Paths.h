@@ -7,6 +7,7 @@ namespace e2e {
 
 std::wstring ProgramBinary();                            // Veilrunner.exe
 std::wstring LogSaverBinary();                           // the logging test screensaver
+std::wstring BadSaverBinary();                           // the misbehaving test screensaver
 std::wstring DemoSaverBinary(std::wstring_view name);    // e.g. L"Starfield"
 std::wstring FakeDesktopBinary();                        // stands in for the shell's desktop
 std::wstring InstallerBinary();  // Veilrunner-<version>-setup.exe; empty when NSIS was not found

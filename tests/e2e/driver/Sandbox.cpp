@@ -92,6 +92,16 @@ std::wstring Sandbox::CopyLogSaver(std::wstring_view name, std::optional<unsigne
   return CopyIn(LogSaverBinary(), std::wstring(name) + L".scr");
 }
 
+std::wstring Sandbox::CopyBadSaver(std::wstring_view name, std::wstring_view misbehaviour,
+                                   std::optional<unsigned> delayMs) {
+  constexpr unsigned kLimitMs = 600000;  // ten minutes; CTest gives a scenario 90 s
+  std::string settings =
+      "[saver]\r\nMisbehaviour=" + ToUtf8(misbehaviour) + "\r\nLimitMs=" + std::to_string(kLimitMs) + "\r\n";
+  if (delayMs) settings += "DelayMs=" + std::to_string(*delayMs) + "\r\n";
+  WriteFileBytes(PathOf(std::wstring(name) + L".ini"), settings);
+  return CopyIn(BadSaverBinary(), std::wstring(name) + L".scr");
+}
+
 std::wstring Sandbox::LogOf(std::wstring_view saverName) const { return PathOf(std::wstring(saverName) + L".log"); }
 
 std::vector<SaverRun> Sandbox::SaverRuns(std::wstring_view saverName) const { return ReadSaverLog(LogOf(saverName)); }

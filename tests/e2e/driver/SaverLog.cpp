@@ -24,6 +24,7 @@ void Apply(SaverRun& run, std::string_view key, const std::wstring& value) {
   else if (key == "started_at") run.startedAt = number();
   else if (key == "ended_at") run.endedAt = number();
   else if (key == "end") run.end = value;
+  else run.other[std::string(key)] = value;
 }
 
 template <class Predicate>

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -25,9 +26,13 @@ struct SaverRun {
   std::uint64_t startedAt = 0; // system tick count (ms) once everything above was written, else 0
   std::uint64_t endedAt = 0;   // system tick count (ms) when it ended, else 0
   std::wstring end;            // "quit message", "close", "destroyed", "input", "timeout"; empty while it runs
+  // Every other key, with its last value: what the misbehaving saver logs about its misbehaviour
+  // ("misbehaviour", "hang", "child_pid", "message_box_owner", "quit_ignored", ...).
+  std::map<std::string, std::wstring> other;
 
   bool Started() const { return startedAt != 0; }
   bool Ended() const { return !end.empty(); }
+  bool Logged(const std::string& key) const { return other.contains(key); }
   HWND Parent() const { return reinterpret_cast<HWND>(parent); }
   HWND Window() const { return reinterpret_cast<HWND>(window); }
 };
