@@ -87,17 +87,21 @@ bool PreviewCustody::Sweep() {
     return ended;
 }
 
+// A saver taking its window out of the pane sends to this thread and waits for the answer, so
+// the wait answers sent messages (and only those) while it lasts.
 void PreviewCustody::EndAll() {
-    std::vector<HANDLE> stopping;
+    constexpr DWORD kLookEveryMs = 10;
+    auto stillStopping = [this] {
+        return std::any_of(previews_.begin(), previews_.end(),
+                           [](const Preview& p) { return p.deadline != 0 && !HasEnded(p.process.Get()); });
+    };
     ULONGLONG last = 0;
-    for (const Preview& preview : previews_) {
-        if (preview.deadline == 0) continue;
-        stopping.push_back(preview.process.Get());
-        last = std::max(last, preview.deadline);
+    for (const Preview& preview : previews_) last = std::max(last, preview.deadline);
+    while (stillStopping() && GetTickCount64() < last) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, kLookEveryMs, QS_SENDMESSAGE);
+        MSG msg;
+        PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
     }
-    const ULONGLONG now = GetTickCount64();
-    if (!stopping.empty() && last > now && stopping.size() <= MAXIMUM_WAIT_OBJECTS)
-        WaitForMultipleObjects(static_cast<DWORD>(stopping.size()), stopping.data(), TRUE, static_cast<DWORD>(last - now));
     for (Preview& preview : previews_)
         if (!preview.job && !HasEnded(preview.process.Get())) TerminateProcess(preview.process.Get(), 1);
     previews_.clear();

@@ -140,9 +140,10 @@ LRESULT TfrmSVDOptions::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_SYSCOMMAND:
-        // Minimising goes through the application window, which hides all the windows it owns.
+        // Minimising goes through the application window, whose own minimise hides all the windows
+        // it owns (a plain ShowWindow of it would not).
         if ((wParam & 0xFFF0) == SC_MINIMIZE) {
-            ShowWindow(Application::Handle(), SW_MINIMIZE);
+            SendMessageW(Application::Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
             return 0;
         }
         break;

@@ -308,8 +308,11 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         Layout();
         return 0;
     case WM_SHOWWINDOW:
-        // The owner's minimise and restore hide and show it too, but leave it as open as it was.
-        if (lParam == 0) open_ = wParam != FALSE;
+        // The owner's minimise and restore hide and show it too, but leave it as open as it was,
+        // also where the hide by the owner comes round again as a plain hide.
+        if (lParam == SW_PARENTCLOSING) hiddenWithOwner_ = true;
+        if (lParam == SW_PARENTOPENING) hiddenWithOwner_ = false;
+        if (lParam == 0 && !hiddenWithOwner_) open_ = wParam != FALSE;
         if (wParam) FormShow();
         return Default(msg, wParam, lParam);
     case WM_CLOSE:

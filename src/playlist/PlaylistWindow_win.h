@@ -105,6 +105,7 @@ private:
     bool pressed_ = false;
     bool dragging_ = false;
     bool open_ = false;
+    bool hiddenWithOwner_ = false;
 };
 
 }  // namespace vr

@@ -178,6 +178,8 @@ TEST(Names, WindowsSavedOnNoMonitorComeBackAndOthersStayExactly) {
   settings.playlist = {5000, 300};
   settings.host = {600, 500};
   player::Windows w = player::StartPlayer(sandbox, settings, {a});
+  // The bar shows before the start-up places the windows: wait for it to have run.
+  player::WaitForPreviewRun(sandbox, L"A", 1);
   const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   for (HWND window : {w.bar, w.playlist}) {
     RECT r = WindowRect(window), seen{};
