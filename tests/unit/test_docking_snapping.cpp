@@ -118,7 +118,7 @@ TEST(SnapToMonitors, PullsOntoTheEdgesOfAnotherMonitorTheWindowLiesOver) {
         // A monitor's edges do not pull windows that do not lie over it.
         {"in line with the right monitor's top, on the primary", 100, -95, 300, 100, {100, -95}},
         {"in line with the left monitor's top, on the primary", 100, 772, 300, 100, {100, 772}},
-        {"touching the left monitor is not lying over it", 0, 900, 300, 100, {0, 900}},
+        {"touching the left monitor is not lying over it", 0, 772, 300, 100, {0, 772}},
         {"right of the right monitor", 2400, -95, 300, 100, {2400, -95}},
         // The vertical axis goes first: pulled down onto the right monitor's top edge, the window
         // now lies over it and its left edge is pulled too.
