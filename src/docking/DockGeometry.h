@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <utility>
+#include <vector>
 
 namespace vr {
 
@@ -39,6 +41,18 @@ struct DockSize {
 struct ScreenSize {
     std::int32_t width = 0;
     std::int32_t height = 0;
+};
+
+// The monitors windows snap to: the primary screen, and the full rectangles of the others in the
+// same screen coordinates (left of or above the primary they are negative).
+struct ScreenLayout {
+    ScreenSize primary;
+    std::vector<DockRect> otherMonitors;
+
+    // A system with one monitor.
+    ScreenLayout(ScreenSize primaryScreen) : primary(primaryScreen) {}
+    ScreenLayout(ScreenSize primaryScreen, std::vector<DockRect> others)
+        : primary(primaryScreen), otherMonitors(std::move(others)) {}
 };
 
 // A coordinate that only leaves the 32-bit range at its very ends is held there instead of

@@ -3,16 +3,12 @@
 #include <vector>
 
 #include "docking/OnScreen.h"
+#include "platform/Monitors_win.h"
 
 namespace vr {
 namespace {
 
 DockRect ToDockRect(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
-
-BOOL CALLBACK CollectMonitor(HMONITOR, HDC, LPRECT area, LPARAM monitors) {
-    reinterpret_cast<std::vector<DockRect>*>(monitors)->push_back(ToDockRect(*area));
-    return TRUE;
-}
 
 }  // namespace
 
@@ -20,7 +16,9 @@ void BringOnScreen(HWND window) {
     RECT rect{};
     if (!GetWindowRect(window, &rect)) return;
     std::vector<DockRect> monitors;
-    EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&monitors));
+    for (const DisplayMonitor& monitor : DisplayMonitors()) {
+        monitors.push_back(ToDockRect(monitor.area));
+    }
     MONITORINFO nearest{};
     nearest.cbSize = sizeof nearest;
     if (!GetMonitorInfoW(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &nearest)) return;

@@ -10,15 +10,42 @@ namespace {
 
 bool WithinSnap(std::int64_t d) { return -kSnapDistance <= d && d <= kSnapDistance; }
 
-// The near edge (0) pulls over -10..10 inclusive; the far edge only over distances strictly
-// inside the snap distance, and only when the near edge did not pull.
-std::int64_t SnapAxisToScreen(std::int64_t position, std::int64_t size, std::int64_t extent) {
-    if (WithinSnap(position)) return 0;
-    const std::int64_t farEdge = position + size;
-    if (extent - kSnapDistance < farEdge && farEdge < extent + kSnapDistance) {
-        return extent - size;
+// A stretch of one axis: a window's or a monitor's extent across or along it.
+struct Span {
+    std::int64_t start, length;
+    std::int64_t end() const { return start + length; }
+};
+
+// Where the window's span `window` is pulled onto the edges of `screen`, if it is. The near edge
+// pulls over -10..10 inclusive; the far edge only over distances strictly inside the snap
+// distance, and only when the near edge did not pull.
+std::optional<std::int64_t> PullOntoScreen(Span window, Span screen) {
+    if (WithinSnap(window.start - screen.start)) return screen.start;
+    const std::int64_t farEdge = window.end();
+    if (screen.end() - kSnapDistance < farEdge && farEdge < screen.end() + kSnapDistance) {
+        return screen.end() - window.length;
     }
-    return position;
+    return std::nullopt;
+}
+
+// Strictly: a window that only touches a monitor does not lie over it.
+bool SpansOverlap(Span a, Span b) { return a.start < b.end() && b.start < a.end(); }
+
+Span Columns(const DockRect& r) { return {r.left, r.width}; }
+Span Rows(const DockRect& r) { return {r.top, r.height}; }
+using SpanOf = Span (*)(const DockRect&);
+
+// One axis of SnapToMonitors: `along` is the window's span on the axis it moves on, `across` its
+// span on the other; `alongOf` and `acrossOf` give a monitor's spans on the same axes.
+std::int64_t SnapAxisToMonitors(Span along, Span across, std::int64_t primaryExtent,
+                                const std::vector<DockRect>& others, SpanOf alongOf,
+                                SpanOf acrossOf) {
+    if (const auto pulled = PullOntoScreen(along, {0, primaryExtent})) return *pulled;
+    for (const DockRect& monitor : others) {
+        if (!SpansOverlap(across, acrossOf(monitor))) continue;
+        if (const auto pulled = PullOntoScreen(along, alongOf(monitor))) return *pulled;
+    }
+    return along.start;
 }
 
 // A rectangle in 64 bits, so that the rules can shift it freely before the result is narrowed.
@@ -78,9 +105,19 @@ Box BoxOf(const DockRect& rect) { return {rect.left, rect.top, rect.width, rect.
 
 DockPoint SnapToScreen(std::int32_t x, std::int32_t y, std::int32_t W, std::int32_t H,
                        std::int32_t SW, std::int32_t SH) {
-    const std::int64_t snappedY = SnapAxisToScreen(y, H, SH);
-    const std::int64_t snappedX = SnapAxisToScreen(x, W, SW);
+    const std::int64_t snappedY = PullOntoScreen({y, H}, {0, SH}).value_or(y);
+    const std::int64_t snappedX = PullOntoScreen({x, W}, {0, SW}).value_or(x);
     return {ToInt32(snappedX), ToInt32(snappedY)};
+}
+
+DockPoint SnapToMonitors(DockPoint p, DockSize own, const ScreenLayout& screens) {
+    const std::int64_t y = SnapAxisToMonitors({p.y, own.height}, {p.x, own.width},
+                                              screens.primary.height, screens.otherMonitors, Rows,
+                                              Columns);
+    const std::int64_t x = SnapAxisToMonitors({p.x, own.width}, {y, own.height},
+                                              screens.primary.width, screens.otherMonitors,
+                                              Columns, Rows);
+    return {ToInt32(x), ToInt32(y)};
 }
 
 DockPoint SnapToWindow(std::int32_t x, std::int32_t y, std::int32_t W, std::int32_t H,

@@ -13,6 +13,13 @@ namespace vr {
 DockPoint SnapToScreen(std::int32_t x, std::int32_t y, std::int32_t W, std::int32_t H,
                        std::int32_t SW, std::int32_t SH);
 
+// The screen edges with every monitor, for a window of size `own` proposed at `p`. On each axis
+// the primary screen's rule decides as in SnapToScreen whenever it fires; where it does not, the
+// same rule runs on each other monitor's rectangle in turn, the first that fires deciding. A
+// monitor counts only for a window that lies partly over it across that axis, so its edges do not
+// pull windows on other monitors in line with them. The vertical axis goes first.
+DockPoint SnapToMonitors(DockPoint p, DockSize own, const ScreenLayout& screens);
+
 // N1..N7 against one neighbour at L, T of size NW x NH, in that order, each rule judged on the
 // position the rules before it left. Touching extents count as overlapping.
 DockPoint SnapToWindow(std::int32_t x, std::int32_t y, std::int32_t W, std::int32_t H,

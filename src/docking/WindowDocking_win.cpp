@@ -4,6 +4,7 @@
 
 #include "docking/Carrying.h"
 #include "platform/FrameBounds_win.h"
+#include "platform/Monitors_win.h"
 #include "platform/Window_win.h"
 
 namespace vr {
@@ -19,8 +20,13 @@ std::optional<DockRect> FrameOf(HWND window) {
     return framed->Frame();
 }
 
-ScreenSize PrimaryScreen() {
-    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+// Asked at each request, so a monitor plugged in or rearranged counts at once.
+ScreenLayout Screens() {
+    ScreenLayout screens(ScreenSize{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+    for (const DisplayMonitor& monitor : DisplayMonitors()) {
+        if (!monitor.primary) screens.otherMonitors.push_back(ToDockRect(monitor.area));
+    }
+    return screens;
 }
 
 // One change of a carried window's position. Its own snapping lets it through unchanged while
@@ -72,7 +78,7 @@ void SnapPositionRequest(DockRole self, const PlayerWindows& w, WINDOWPOS& reque
     const PlayerRects frames{FrameOf(w.playerBar), FrameOf(w.host), FrameOf(w.playlist)};
     const DockPoint snapped =
         SnapWindowRequest(self, {request.x, request.y}, *own, IsZoomed(request.hwnd) != FALSE,
-                          frames, PrimaryScreen(), *w.state, w.wallpaperMode);
+                          frames, Screens(), *w.state, w.wallpaperMode);
     request.x = snapped.x;
     request.y = snapped.y;
 }

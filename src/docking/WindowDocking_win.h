@@ -1,7 +1,7 @@
 #pragma once
 // Snapping and carrying for the player bar, the host window and the playlist window, called from
-// their message handlers. Rectangles, visible frames and the screen size are asked of the system
-// at each call.
+// their message handlers. Rectangles, visible frames and the monitors are asked of the system at
+// each call.
 #include <windows.h>
 
 #include <optional>

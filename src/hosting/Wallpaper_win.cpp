@@ -11,12 +11,27 @@ namespace {
 
 HWND FindProgramManager() { return FindWindowExA(GetDesktopWindow(), nullptr, "Progman", nullptr); }
 
+HWND IconViewIn(HWND window) {
+    return window ? FindWindowExA(window, nullptr, "SHELLDLL_DefView", nullptr) : nullptr;
+}
+
+// Once a program has asked "Progman" to draw the wallpaper on a layer of its own (its
+// undocumented message 0x052C, which live-wallpaper programs and the wallpaper slideshow send),
+// Windows 10 and 11 before 24H2 move the icon view into a top-level "WorkerW" window. The shell
+// keeps several of those; the one holding the icon view is the desktop.
+HWND IconViewInWorkerW() {
+    for (HWND worker = FindWindowExA(GetDesktopWindow(), nullptr, "WorkerW", nullptr); worker;
+         worker = FindWindowExA(GetDesktopWindow(), worker, "WorkerW", nullptr)) {
+        if (HWND iconView = IconViewIn(worker)) return iconView;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 HWND FindDesktopIconView() {
-    HWND programManager = FindProgramManager();
-    if (!programManager) return nullptr;
-    return FindWindowExA(programManager, nullptr, "SHELLDLL_DefView", nullptr);
+    if (HWND iconView = IconViewIn(FindProgramManager())) return iconView;
+    return IconViewInWorkerW();
 }
 
 std::optional<RECT> ProgramManagerRect() {

@@ -8,8 +8,10 @@
 
 namespace vr {
 
-// "SHELLDLL_DefView" inside the "Progman" child of the desktop window; null when either is
-// missing. Looked up afresh by every caller, never kept: the shell may recreate it.
+// The desktop's icon view, "SHELLDLL_DefView": inside the "Progman" child of the desktop window,
+// or where "Progman" holds none, inside the first top-level "WorkerW" window that holds one; null
+// when there is none. Looked up afresh by every caller, never kept: the shell may recreate it or
+// move it.
 HWND FindDesktopIconView();
 // Window rectangle of "Progman"; nothing when there is no such window.
 std::optional<RECT> ProgramManagerRect();

@@ -76,6 +76,37 @@ TEST(VisibleFrame, VisibleEdgesMeetTheScreenEdges) {
     }
 }
 
+TEST(VisibleFrame, VisibleEdgesMeetTheEdgesOfASecondMonitor) {
+    // A 1280 x 1024 monitor right of the primary, 100 pixels higher: 1024..2304 x -100..924.
+    const ScreenLayout screens(kScreen, {{1024, -100, 1280, 1024}});
+    const FramedWindow own = Around({300, 300, 420, 291});
+    const PlayerRects nothingNear{kFarAway, std::nullopt, std::nullopt};
+    // Its top 3 below the monitor's: the bar's top would be pulled onto it.
+    const PlayerRects playlistNear{kFarAway, std::nullopt, DockRect{1400, -97, 327, 431}};
+    struct Case {
+        const char* name;
+        DockRole self;
+        DockPoint frameRequest;
+        PlayerRects others;
+        DockPoint expectedFrame;
+    };
+    const Case cases[] = {
+        {"host: left edge 5 inside the monitor's, bottom 7 above its", DockRole::Host,
+         {1029, 626}, nothingNear, {1024, 633}},
+        {"host: right edge 8 short of the monitor's", DockRole::Host, {1876, 300}, nothingNear,
+         {1884, 300}},
+        // For the bar the monitors' edges come last and so win over the playlist window's.
+        {"bar: top edge 6 below the monitor's", DockRole::PlayerBar, {1500, -94}, playlistNear,
+         {1500, -100}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const DockPoint corner = SnapWindowRequest(c.self, own.WindowCornerFor(c.frameRequest), own,
+                                                   false, c.others, screens, {}, false);
+        EXPECT_EQ(corner, own.WindowCornerFor(c.expectedFrame));
+    }
+}
+
 TEST(VisibleFrame, VisibleEdgesMeetEachOtherAndTouchingWindowsAreCarried) {
     // The bar's frame at 100, 100, 482 x 71; the playlist window proposed with its frame 6 pixels
     // right of the bar's, its rectangle then overlapping the bar's by 8.

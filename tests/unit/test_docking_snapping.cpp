@@ -1,4 +1,5 @@
-// The snapping rules on their own: screen edges, one neighbour window, and the docked relation.
+// The snapping rules on their own: screen edges, every monitor's edges, one neighbour window, and
+// the docked relation.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -65,6 +66,79 @@ TEST(SnapToScreen, SumsBeyondThirtyTwoBitsDoNotWrap) {
     constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
     // x + W overflows 32 bits; it is far from the right edge and stays.
     EXPECT_EQ(SnapToScreen(kMax - 5, 300, 100, 100, kSW, kSH), (DockPoint{kMax - 5, 300}));
+}
+
+TEST(SnapToMonitors, WithThePrimaryAloneTheScreenRulesHoldUnchanged) {
+    const ScreenLayout primaryOnly(ScreenSize{kSW, kSH});
+    // Left of, on and right of the primary; above, on and below it: wherever another monitor
+    // could be.
+    const ScreenLayout withOthers(ScreenSize{kSW, kSH}, {{kSW, -100, 1280, 1024},
+                                                         {-800, kSH, 800, 600},
+                                                         {0, -kSH, kSW, kSH}});
+    for (const DockSize size : {DockSize{300, 100}, DockSize{kSW, kSH}, DockSize{8, 900}}) {
+        for (std::int32_t x = -30; x <= kSW + 30; ++x) {
+            for (std::int32_t y : {-11, -10, 0, 10, 11, 300, kSH - size.height - 10,
+                                   kSH - size.height - 9, kSH - size.height + 9,
+                                   kSH - size.height + 10}) {
+                const DockPoint screen = SnapToScreen(x, y, size.width, size.height, kSW, kSH);
+                ASSERT_EQ(SnapToMonitors({x, y}, size, primaryOnly), screen) << x << ", " << y;
+                // Other monitors never overrule an edge of the primary screen that pulls.
+                const DockPoint all = SnapToMonitors({x, y}, size, withOthers);
+                if (screen.x != x) {
+                    ASSERT_EQ(all.x, screen.x) << x << ", " << y;
+                }
+                if (screen.y != y) {
+                    ASSERT_EQ(all.y, screen.y) << x << ", " << y;
+                }
+            }
+        }
+    }
+}
+
+TEST(SnapToMonitors, PullsOntoTheEdgesOfAnotherMonitorTheWindowLiesOver) {
+    // Right of the primary and 100 higher: 1024..2304 x -100..924. Left of and below it:
+    // -800..0 x 768..1368.
+    const ScreenLayout screens(ScreenSize{kSW, kSH},
+                               {{kSW, -100, 1280, 1024}, {-800, kSH, 800, 600}});
+    const ScreenCase cases[] = {
+        // The right monitor, with a 300 x 100 window on it.
+        {"its left edge, from inside", 1030, 300, 300, 100, {1024, 300}},
+        {"its left edge, from the primary", 1016, 300, 300, 100, {1024, 300}},
+        {"its top edge, range included", 1500, -110, 300, 100, {1500, -100}},
+        {"its top edge + 11", 1500, -89, 300, 100, {1500, -89}},
+        {"its right edge 2304 - 9", 1995, 300, 300, 100, {2004, 300}},
+        {"its right edge 2304 - 10, range excluded", 1994, 300, 300, 100, {1994, 300}},
+        {"its right edge 2304 + 10, range excluded", 2014, 300, 300, 100, {2014, 300}},
+        {"its bottom edge", 1500, 830, 300, 100, {1500, 824}},
+        {"its corner", 2010, 820, 300, 100, {2004, 824}},
+        // The monitor below on the left, its edges at negative x.
+        {"left monitor's left edge", -805, 900, 300, 100, {-800, 900}},
+        {"left monitor's top edge", -500, 772, 300, 100, {-500, 768}},
+        {"left monitor's bottom edge", -500, 1262, 300, 100, {-500, 1268}},
+        // A monitor's edges do not pull windows that do not lie over it.
+        {"in line with the right monitor's top, on the primary", 100, -95, 300, 100, {100, -95}},
+        {"in line with the left monitor's top, on the primary", 100, 772, 300, 100, {100, 772}},
+        {"touching the left monitor is not lying over it", 0, 772, 300, 100, {0, 772}},
+        {"right of the right monitor", 2400, -95, 300, 100, {2400, -95}},
+        // The vertical axis goes first: pulled down onto the right monitor's top edge, the window
+        // now lies over it and its left edge is pulled too.
+        {"pulled over the right monitor, then onto its left edge", 1020, -108, 300, 5, {1024, -100}},
+    };
+    for (const ScreenCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(SnapToMonitors({c.x, c.y}, {c.w, c.h}, screens), c.expected);
+    }
+}
+
+TEST(SnapToMonitors, ThePrimaryDecidesFirstThenTheMonitorsInTheirOrder) {
+    // Two monitors right of the primary whose top edges are near the primary's and each other's.
+    const ScreenLayout screens(ScreenSize{kSW, kSH},
+                               {{kSW, 6, 1280, 1024}, {kSW, 14, 1280, 1024}});
+    // Straddling the primary and the monitors: the primary's top edge wins...
+    EXPECT_EQ(SnapToMonitors({900, 3}, {300, 100}, screens), (DockPoint{900, 0}));
+    // ... and where it does not pull, the first listed monitor that does.
+    EXPECT_EQ(SnapToMonitors({900, 12}, {300, 100}, screens), (DockPoint{900, 6}));
+    EXPECT_EQ(SnapToMonitors({900, 24}, {300, 100}, screens), (DockPoint{900, 14}));
 }
 
 // The neighbour of the worked examples: L 500, T 300, 200 x 100 (right 700, bottom 400).

@@ -122,8 +122,10 @@ Process& Sandbox::StartProgram(const std::wstring& arguments) {
   return Start(FileExists(copy) ? copy : CopyProgram(), arguments);
 }
 
-Process& Sandbox::StartFakeDesktop(POINT origin) {
-  return Start(FakeDesktopBinary(), std::to_wstring(origin.x) + L" " + std::to_wstring(origin.y));
+Process& Sandbox::StartFakeDesktop(POINT origin, DesktopLayout layout) {
+  std::wstring arguments = std::to_wstring(origin.x) + L" " + std::to_wstring(origin.y);
+  if (layout == DesktopLayout::IconViewInWorkerW) arguments += L" workerw";
+  return Start(FakeDesktopBinary(), arguments);
 }
 
 }  // namespace e2e

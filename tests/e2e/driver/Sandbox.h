@@ -15,6 +15,11 @@
 
 namespace e2e {
 
+// Where the stand-in desktop keeps its icon view: in "Progman", or, as Windows 10 and 11 before
+// 24H2 do once a program has had the wallpaper drawn on a layer of its own, in a top-level
+// "WorkerW" window behind an empty one.
+enum class DesktopLayout { IconViewInProgman, IconViewInWorkerW };
+
 class Sandbox {
  public:
   Sandbox();
@@ -47,9 +52,9 @@ class Sandbox {
   Process& StartCommandLine(const std::wstring& commandLine);
   // Starts the copied Veilrunner.exe (copying it first when needed).
   Process& StartProgram(const std::wstring& arguments = {});
-  // Starts the stand-in for the shell's desktop ("Progman" with a "SHELLDLL_DefView" child),
+  // Starts the stand-in for the shell's desktop ("Progman" and a "SHELLDLL_DefView" icon view),
   // with its top-left corner at `origin` on the screen.
-  Process& StartFakeDesktop(POINT origin = {0, 0});
+  Process& StartFakeDesktop(POINT origin = {0, 0}, DesktopLayout layout = DesktopLayout::IconViewInProgman);
 
  private:
   void ReportProcesses() const;

@@ -14,9 +14,11 @@
 
 using namespace e2e;
 
-TEST(WallpaperClose, EndsTwoEmbeddedPlayersAtTheirOwnPlacesOneAfterTheOther) {
+namespace {
+
+void ExpectTwoEmbeddedPlayersEndedOneAfterTheOther(DesktopLayout layout) {
   Sandbox sandbox;
-  HWND iconView = wallpaper::StartDesktop(sandbox);
+  HWND iconView = wallpaper::StartDesktop(sandbox, {0, 0}, layout);
   const std::wstring saverA = sandbox.CopyLogSaver(L"WallA");
   const std::wstring saverB = sandbox.CopyLogSaver(L"WallB");
   WriteFileBytes(sandbox.PathOf(L"a.scfg"), wallpaper::ScfgText({10, 20, 200, 150, 0}, {saverA}));
@@ -59,6 +61,17 @@ TEST(WallpaperClose, EndsTwoEmbeddedPlayersAtTheirOwnPlacesOneAfterTheOther) {
   // The closing instance carries on, its button usable again.
   EXPECT_TRUE(WaitUntil([&] { return IsEnabled(closeButton); }));
   EXPECT_TRUE(IsShown(closer.bar));
+}
+
+}  // namespace
+
+TEST(WallpaperClose, EndsTwoEmbeddedPlayersAtTheirOwnPlacesOneAfterTheOther) {
+  ExpectTwoEmbeddedPlayersEndedOneAfterTheOther(DesktopLayout::IconViewInProgman);
+}
+
+// The icon view, and the players in it, in a "WorkerW" window, with "Progman" holding none.
+TEST(WallpaperClose, EndsPlayersEmbeddedInTheIconViewThatAWorkerWHolds) {
+  ExpectTwoEmbeddedPlayersEndedOneAfterTheOther(DesktopLayout::IconViewInWorkerW);
 }
 
 TEST(WallpaperClose, FromAnEmbeddedInstanceEndsTheOthersAndLeavesItselfRunning) {

@@ -19,9 +19,10 @@ struct Embedded {
 
 // Starts the player with a playlist file of this name placed at 40, 30 with a client area of
 // 300 x 200 and interval item 3, and checks everything the mode shows from the outside.
-void ExpectEmbeddedForName(const std::wstring& fileName) {
+void ExpectEmbeddedForName(const std::wstring& fileName,
+                           DesktopLayout layout = DesktopLayout::IconViewInProgman) {
   Sandbox sandbox;
-  HWND iconView = wallpaper::StartDesktop(sandbox);
+  HWND iconView = wallpaper::StartDesktop(sandbox, {0, 0}, layout);
   const std::wstring saver = sandbox.CopyLogSaver(L"Wall");
   const std::wstring file = sandbox.PathOf(fileName);
   WriteFileBytes(file, wallpaper::ScfgText({40, 30, 300, 200, 3}, {saver}));
@@ -66,3 +67,9 @@ TEST(WallpaperMode, ScfgInCapitalsSelectsTheMode) { ExpectEmbeddedForName(L"WALL
 TEST(WallpaperMode, ScfArgumentSelectsTheMode) { ExpectEmbeddedForName(L"WALL~1.SCF"); }
 
 TEST(WallpaperMode, BareNameScfgSelectsTheMode) { ExpectEmbeddedForName(L"scfg"); }
+
+// Where a program has had the wallpaper drawn on a layer of its own, the icon view is in a
+// "WorkerW" window, not in "Progman"; the host belongs there, not floating over other programs.
+TEST(WallpaperMode, EmbedsInTheIconViewThatAWorkerWHolds) {
+  ExpectEmbeddedForName(L"wall.scfg", DesktopLayout::IconViewInWorkerW);
+}

@@ -41,6 +41,24 @@ struct ClassesRoot {
 const ClassesRoot kClassesRoots[] = {{HKEY_CURRENT_USER, L"Software\\Classes\\"}, {HKEY_CLASSES_ROOT, L""}};
 constexpr wchar_t kProgId[] = L"VeilrunnerE2E.scfg";
 
+HWND IconViewIn(HWND window) { return window ? FindWindowExW(window, nullptr, L"SHELLDLL_DefView", nullptr) : nullptr; }
+
+// The stand-in's icon view where its layout puts it; nullptr until it is there. In the "WorkerW"
+// layout an empty "WorkerW" must come first, as on Windows, or a lookup that takes the first one
+// would pass.
+HWND IconViewOf(const e2e::Process& desktop, e2e::DesktopLayout layout) {
+  if (layout == e2e::DesktopLayout::IconViewInProgman)
+    return IconViewIn(FindWindowExW(GetDesktopWindow(), nullptr, L"Progman", nullptr));
+  if (IconViewIn(e2e::FindTopWindow(desktop.Id(), L"Progman")))
+    throw std::runtime_error("\"Progman\" holds an icon view of its own");
+  std::vector<HWND> workers;
+  for (HWND w : e2e::TopWindows(desktop.Id()))
+    if (e2e::ClassName(w) == L"WorkerW") workers.push_back(w);
+  if (workers.size() != 2) return nullptr;
+  if (IconViewIn(workers.front())) throw std::runtime_error("the icon view's \"WorkerW\" is the first one");
+  return IconViewIn(workers.back());
+}
+
 }  // namespace
 
 std::string ScfgText(const Header& h, const std::vector<std::wstring>& entries) {
@@ -50,15 +68,14 @@ std::string ScfgText(const Header& h, const std::vector<std::wstring>& entries) 
   return text;
 }
 
-HWND StartDesktop(e2e::Sandbox& sandbox, POINT origin) {
-  const e2e::Process& desktop = sandbox.StartFakeDesktop(origin);
+HWND StartDesktop(e2e::Sandbox& sandbox, POINT origin, e2e::DesktopLayout layout) {
+  const e2e::Process& desktop = sandbox.StartFakeDesktop(origin, layout);
   // Embedding into a desktop that is not on the screen yet makes Wine's X11 driver fail in the
   // desktop's process, which then dies with every window embedded in it: wait until it is shown
   // and waits for input.
   WaitForInputIdle(desktop.Handle(), static_cast<DWORD>(e2e::kDeadline.count()));
-  HWND iconView = e2e::WaitFor([] {
-    HWND programManager = FindWindowExW(GetDesktopWindow(), nullptr, L"Progman", nullptr);
-    HWND view = programManager ? FindWindowExW(programManager, nullptr, L"SHELLDLL_DefView", nullptr) : nullptr;
+  HWND iconView = e2e::WaitFor([&] {
+    HWND view = IconViewOf(desktop, layout);
     return view && e2e::IsShown(view) ? view : nullptr;
   });
   if (!iconView) throw std::runtime_error("the stand-in desktop did not appear");

@@ -23,9 +23,10 @@ struct Header {
 
 std::string ScfgText(const Header& header, const std::vector<std::wstring>& entries);
 
-// Starts the stand-in desktop with its top-left corner at `origin` and returns its icon view
-// once it is there.
-HWND StartDesktop(e2e::Sandbox& sandbox, POINT origin = {0, 0});
+// Starts the stand-in desktop with its top-left corner at `origin`, its icon view where `layout`
+// puts it, and returns the icon view once it is there.
+HWND StartDesktop(e2e::Sandbox& sandbox, POINT origin = {0, 0},
+                  e2e::DesktopLayout layout = e2e::DesktopLayout::IconViewInProgman);
 // The host window of the process embedded in the icon view; nullptr when there is none.
 HWND EmbeddedHost(HWND iconView, DWORD processId);
 HWND WaitForEmbeddedHost(HWND iconView, DWORD processId);
