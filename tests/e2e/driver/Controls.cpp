@@ -48,7 +48,10 @@ void PressKey(HWND control, UINT virtualKey) {
   const LPARAM down = 1 | (static_cast<LPARAM>(scanCode) << 16);
   const LPARAM up = down | (1LL << 30) | (1LL << 31);
   Post(control, WM_KEYDOWN, virtualKey, down);
-  Post(control, WM_KEYUP, virtualKey, up);
+  // A key that ends its window (a full-screen screensaver ends on the key-down) leaves no one
+  // to take the key-up; only a window still there must take it.
+  if (!PostMessageW(control, WM_KEYUP, virtualKey, up) && IsWindow(control))
+    Post(control, WM_KEYUP, virtualKey, up);
 }
 
 void SetText(HWND control, std::wstring_view text) {

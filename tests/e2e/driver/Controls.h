@@ -26,7 +26,8 @@ int ListSelection(HWND list);  // -1 for none
 // Selects an item and tells the owner with LBN_SELCHANGE, as a click on the item does.
 void SelectListItem(HWND list, int index);
 
-// A key pressed and released while `control` has the keyboard (posted WM_KEYDOWN, WM_KEYUP).
+// A key pressed and released while `control` has the keyboard (posted WM_KEYDOWN, WM_KEYUP);
+// the key-up is left out when the key-down ended the window.
 void PressKey(HWND control, UINT virtualKey);
 void SetText(HWND control, std::wstring_view text);
 
