@@ -35,11 +35,6 @@ std::string ListBox::Item(int index) const {
     return s;
 }
 
-int ListBox::ItemAt(POINT client) const {
-    LRESULT r = SendMessageA(hwnd_, LB_ITEMFROMPOINT, 0, MAKELPARAM(client.x, client.y));
-    return HIWORD(r) ? -1 : static_cast<int>(LOWORD(r));
-}
-
 void ListBox::AddMany(const std::vector<std::string>& items, std::size_t first) const {
     if (first >= items.size()) return;
     std::size_t bytes = 0;

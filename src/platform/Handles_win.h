@@ -98,6 +98,26 @@ private:
     HDC dc_;
 };
 
+// A memory DC compatible with another, holding one bitmap selected while it lives (to copy
+// parts of the bitmap with BitBlt).
+class BitmapDc {
+public:
+    BitmapDc(HDC compatibleWith, HBITMAP bitmap)
+        : dc_(CreateCompatibleDC(compatibleWith)), old_(SelectObject(dc_, bitmap)) {}
+    ~BitmapDc() {
+        SelectObject(dc_, old_);
+        DeleteDC(dc_);
+    }
+    BitmapDc(const BitmapDc&) = delete;
+    BitmapDc& operator=(const BitmapDc&) = delete;
+
+    HDC Dc() const { return dc_; }
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
 // COM for the calling thread, in a single-threaded apartment (what shell links and the folder
 // browser need). Only a successful start (S_OK, or S_FALSE when the thread already had it) is
 // balanced by CoUninitialize; a thread that COM refused is left as it was. Made once at the top
