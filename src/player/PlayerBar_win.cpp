@@ -57,7 +57,7 @@ void TfrmSVDOptions::CreateHidden(HWND applicationWindow) {
                         reinterpret_cast<LPARAM>(banner_.Get()));
 
     // FormCreate
-    DragAcceptFiles(Handle(), TRUE);
+    drops_.Register(Handle(), [this](const auto& paths) { OnDrop(paths); });
 }
 
 void TfrmSVDOptions::ShowAndStart() {
@@ -117,8 +117,7 @@ void TfrmSVDOptions::OnCommand(int id, int code) {
 }
 
 LRESULT TfrmSVDOptions::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (auto result = HandleDropMessage(Handle(), msg, wParam, lParam, [this](const auto& paths) { OnDrop(paths); }))
-        return *result;
+    if (auto result = drops_.HandleMessage(msg, wParam, lParam)) return *result;
     switch (msg) {
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam));
@@ -141,7 +140,7 @@ LRESULT TfrmSVDOptions::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         DestroyWindow(Handle());
         return 0;
     case WM_DESTROY:
-        DragAcceptFiles(Handle(), FALSE);
+        drops_.Revoke();
         PostQuitMessage(0);
         return 0;
     case WM_WINDOWPOSCHANGING:

@@ -158,7 +158,7 @@ void TForm1::CreateHidden(HWND owner) {
     memoSubclass_.Attach(GetDlgItem(Handle(), Memo1), MemoProc, reinterpret_cast<DWORD_PTR>(this));
 
     // FormCreate
-    DragAcceptFiles(Handle(), TRUE);
+    drops_.Register(Handle(), [this](const auto& paths) { OnDrop(paths); });
     playlist_->SetWallpaperListFile("");
 }
 
@@ -324,8 +324,7 @@ void TForm1::OnCommand(int id, int code) {
 }
 
 LRESULT TForm1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (auto result = HandleDropMessage(Handle(), msg, wParam, lParam, [this](const auto& paths) { OnDrop(paths); }))
-        return *result;
+    if (auto result = drops_.HandleMessage(msg, wParam, lParam)) return *result;
     switch (msg) {
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam));
@@ -349,7 +348,7 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                             *reinterpret_cast<WINDOWPOS*>(lParam));
         return 0;
     case WM_DESTROY:
-        DragAcceptFiles(Handle(), FALSE);
+        drops_.Revoke();
         return 0;
     }
     return Default(msg, wParam, lParam);

@@ -10,6 +10,7 @@
 #include "hosting/WallpaperPlaylist.h"
 #include "platform/Controls_win.h"
 #include "platform/Handles_win.h"
+#include "platform/Drop_win.h"
 #include "platform/Window_win.h"
 #include "playlist/Playlist.h"
 
@@ -109,6 +110,7 @@ private:
     bool pressed_ = false;
     bool dragging_ = false;
     bool open_ = false;
+    FileDrops drops_;
 };
 
 }  // namespace vr
