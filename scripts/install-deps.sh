@@ -25,8 +25,15 @@ for package in "${packages[@]}"; do
 done
 
 if ((${#missing[@]})); then
+  # Root installs directly (a fresh container has no sudo); anyone else needs sudo for it.
   sudo=()
-  ((EUID == 0)) || sudo=(sudo)
+  if ((EUID != 0)); then
+    if ! command -v sudo >/dev/null; then
+      echo "Missing packages: ${missing[*]}; run this as root or install sudo" >&2
+      exit 1
+    fi
+    sudo=(sudo)
+  fi
   echo "Installing: ${missing[*]}"
   "${sudo[@]}" apt-get update -qq
   "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \

@@ -20,19 +20,18 @@ constexpr COLORREF kLinkBlue = RGB(0, 0, 255);
 
 // The memo's lines are 13 pixels high in the window font, so the author link at 71 + 10 * 13
 // lies exactly over the memo's author line. The link comes first so that it is above the memo
-// in z-order and takes the clicks; the memo clips it out when it repaints.
+// in z-order and takes the clicks; the memo clips it out when it repaints. The link is a button
+// drawn as a link, so Tab and Space reach it as well.
 const std::array<ControlSpec, 4> kControls{{
-    {AboutId::StaticText1, WC_STATICA, "", 124, 201, 89, 17, WS_VISIBLE | SS_CENTER | SS_NOTIFY},
+    {AboutId::StaticText1, WC_BUTTONA, "", 124, 201, 89, 17, WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW},
     {AboutId::Memo1, WC_EDITA, "", 6, 71, 323, 193, WS_VISIBLE | WS_CLIPSIBLINGS | ES_MULTILINE | ES_CENTER | ES_READONLY},
     {AboutId::Image10, WC_STATICA, "", 344, 100, 100, 100, WS_VISIBLE | SS_BITMAP | SS_NOTIFY},
     {AboutId::Button1, WC_BUTTONA, "Donate...", 344, 229, 100, 25, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON},
 }};
 
-// A multi-line edit asks for every key, Tab included; the credits are read-only, so Tab leaves
-// them for the next control like everywhere else in the window.
 LRESULT CALLBACK MemoPassesTab(HWND memo, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
     LRESULT result = DefSubclassProc(memo, msg, wParam, lParam);
-    return msg == WM_GETDLGCODE ? result & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB) : result;
+    return msg == WM_GETDLGCODE ? WithoutDialogKeys(result) : result;
 }
 
 // The window font, underlined.
@@ -55,7 +54,6 @@ void AboutSheet::Create(HWND parent, RECT place) {
     SetDlgItemTextA(Handle(), AboutId::Memo1, CreditText().c_str());
     memoSubclass_.Attach(GetDlgItem(Handle(), AboutId::Memo1), MemoPassesTab);
     SetDlgItemTextA(Handle(), AboutId::StaticText1, std::string(kAuthorName).c_str());
-    SendDlgItemMessageA(Handle(), AboutId::StaticText1, WM_SETFONT, reinterpret_cast<WPARAM>(linkFont_.Get()), FALSE);
     logo_ = LoadLogo();
     SendDlgItemMessageA(Handle(), AboutId::Image10, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(logo_.Get()));
 }
@@ -68,6 +66,9 @@ LRESULT AboutSheet::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
+    case WM_DRAWITEM:
+        OnDrawLink(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
     case WM_CTLCOLORSTATIC:
         return reinterpret_cast<LRESULT>(OnStaticColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
     case WM_SETCURSOR:
@@ -86,6 +87,8 @@ void AboutSheet::OnPaint() {
 void AboutSheet::OnCommand(int id, int code) {
     switch (id) {
     case AboutId::StaticText1:
+        if (code == BN_CLICKED) StaticText5Click();
+        break;
     case AboutId::Image10:
         if (code == STN_CLICKED) StaticText5Click();
         break;
@@ -96,11 +99,24 @@ void AboutSheet::OnCommand(int id, int code) {
 }
 
 // Everything on this sheet stands on the white card: the memo (read-only, so it asks as a
-// static), the link and the logo.
-HBRUSH AboutSheet::OnStaticColour(HDC dc, HWND control) {
-    if (GetDlgCtrlID(control) == AboutId::StaticText1) SetTextColor(dc, kLinkBlue);
+// static) and the logo.
+HBRUSH AboutSheet::OnStaticColour(HDC dc, HWND) {
     SetBkColor(dc, RGB(255, 255, 255));
     return white_.Get();
+}
+
+// The author link: blue underlined text on the card, and the focus as a dotted frame.
+void AboutSheet::OnDrawLink(const DRAWITEMSTRUCT& item) {
+    if (item.CtlID != AboutId::StaticText1) return;
+    RECT r = item.rcItem;
+    FillRect(item.hDC, &r, white_.Get());
+    const HGDIOBJ oldFont = SelectObject(item.hDC, linkFont_.Get());
+    SetTextColor(item.hDC, kLinkBlue);
+    SetBkMode(item.hDC, TRANSPARENT);
+    const std::string text(kAuthorName);
+    DrawTextA(item.hDC, text.c_str(), static_cast<int>(text.size()), &r, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(item.hDC, oldFont);
+    if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &r);
 }
 
 // Links show the hand; the memo keeps the arrow instead of an edit's text cursor.

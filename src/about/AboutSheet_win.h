@@ -17,6 +17,7 @@ private:
     void OnPaint();
     void OnCommand(int id, int code);
     HBRUSH OnStaticColour(HDC dc, HWND control);
+    void OnDrawLink(const DRAWITEMSTRUCT& item);
     bool OnSetCursor(HWND over);
 
     void StaticText5Click();  // the author link StaticText1 and the logo Image10 share it

@@ -26,7 +26,7 @@ const std::array<ControlSpec, 1> kWindowControls{{
 }};
 
 const std::array<ControlSpec, 1> kPanelControls{{
-    {AboutId::Button9, WC_BUTTONA, "OK", 424, 8, 83, 25, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON},
+    {AboutId::Button9, WC_BUTTONA, "OK", 424, 8, 83, 25, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON},
 }};
 
 // The tabs, in order; their index is the sheet's.
@@ -93,6 +93,9 @@ LRESULT TfrmConfig::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY:
         OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
         return 0;
+    case DM_GETDEFID:
+        // "OK" is the default button: Enter presses it wherever the focus is.
+        return MAKELRESULT(AboutId::Button9, DC_HASDEFID);
     case WM_SHOWWINDOW:
         // Only an explicit show; not the owner's restore after a minimise.
         if (wParam && lParam == 0) FormShow();
@@ -105,8 +108,9 @@ LRESULT TfrmConfig::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     return Default(msg, wParam, lParam);
 }
 
+// Esc comes as IDCANCEL and closes the window as "OK" does.
 void TfrmConfig::OnCommand(int id, int code) {
-    if (id == AboutId::Button9 && code == BN_CLICKED) Button9Click();
+    if ((id == AboutId::Button9 || id == IDOK || id == IDCANCEL) && code == BN_CLICKED) Button9Click();
 }
 
 void TfrmConfig::OnNotify(const NMHDR& header) {

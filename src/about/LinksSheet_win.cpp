@@ -1,8 +1,7 @@
 #include "about/LinksSheet_win.h"
 
-#include <windowsx.h>
-
 #include <array>
+#include <vector>
 
 #include "about/AboutWindowIds.h"
 #include "about/Products.h"
@@ -12,17 +11,33 @@
 namespace vr {
 namespace {
 
-// The picture's static takes no clicks (no SS_NOTIFY), so the mouse reaches the sheet, which
-// knows where the tiles' click areas lie.
-const std::array<ControlSpec, 1> kControls{{
-    {AboutId::Image2, WC_STATICA, "", kPictureLeft, kPictureTop, kPictureWidth, kPictureHeight, WS_VISIBLE | SS_BITMAP},
-}};
+// The click areas, one per product in the order of kProducts.
+constexpr std::array<int, kProducts.size()> kAreaIds{AboutId::Image5, AboutId::Image4, AboutId::Image9,
+                                                     AboutId::Image6, AboutId::Image7, AboutId::Image3};
+
+// The index of the product whose click area has this id, or kProducts.size().
+std::size_t AreaIndex(int id) {
+    std::size_t i = 0;
+    while (i < kAreaIds.size() && kAreaIds[i] != id) ++i;
+    return i;
+}
 
 }  // namespace
 
+// Each click area is a button drawn as its part of the picture, so it takes a click as any
+// button does (press and release on it), and Tab and Space reach it from the keyboard. The
+// picture lies under them and clips them out.
 void LinksSheet::Create(HWND parent, RECT place) {
     CreateChild(parent, "TfrmConfigSheet", AboutId::t3, place, true);
-    CreateControls(Handle(), kControls, DefaultFont());
+    std::vector<ControlSpec> controls;
+    for (std::size_t i = 0; i < kProducts.size(); ++i) {
+        const PixelRect& area = kProducts[i].place;
+        controls.push_back({kAreaIds[i], WC_BUTTONA, kProducts[i].title.data(), area.left, area.top, area.width,
+                            area.height, WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW});
+    }
+    controls.push_back({AboutId::Image2, WC_STATICA, "", kPictureLeft, kPictureTop, kPictureWidth, kPictureHeight,
+                        WS_VISIBLE | WS_CLIPSIBLINGS | SS_BITMAP});
+    CreateControls(Handle(), controls, DefaultFont());
     picture_ = LoadLinksPicture();
     if (picture_)
         SendDlgItemMessageA(Handle(), AboutId::Image2, STM_SETIMAGE, IMAGE_BITMAP,
@@ -32,34 +47,44 @@ void LinksSheet::Create(HWND parent, RECT place) {
 LRESULT LinksSheet::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_SETCURSOR:
-        if (OnSetCursor()) return TRUE;
+        if (OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
         break;
-    case WM_LBUTTONDOWN:
-        OnMouseDown({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
-    case WM_LBUTTONUP:
-        OnMouseUp({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-        return 0;
+    case WM_DRAWITEM:
+        OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
     }
     return ControlHost::HandleMessage(msg, wParam, lParam);
 }
 
-bool LinksSheet::OnSetCursor() {
-    POINT at{};
-    GetCursorPos(&at);
-    ScreenToClient(Handle(), &at);
-    if (!ProductAt(at.x, at.y)) return false;
+bool LinksSheet::OnSetCursor(HWND over) {
+    if (AreaIndex(GetDlgCtrlID(over)) == kProducts.size()) return false;
     SetCursor(LoadCursor(nullptr, IDC_HAND));
     return true;
 }
 
-void LinksSheet::OnMouseDown(POINT at) { pressed_ = ProductAt(at.x, at.y); }
+void LinksSheet::OnCommand(int id, int code) {
+    const std::size_t area = AreaIndex(id);
+    if (area < kProducts.size() && code == BN_CLICKED) openPage_(kProducts[area].page);
+}
 
-// A click is a press and a release on the same area, as with any button.
-void LinksSheet::OnMouseUp(POINT at) {
-    std::optional<std::size_t> released = ProductAt(at.x, at.y);
-    if (released && released == pressed_) openPage_(kProducts[*released].page);
-    pressed_.reset();
+// An area shows the piece of the picture it lies on, and the focus as a dotted frame.
+void LinksSheet::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    const std::size_t area = AreaIndex(static_cast<int>(item.CtlID));
+    if (area == kProducts.size()) return;
+    const RECT& r = item.rcItem;
+    if (picture_) {
+        const BitmapDc source(item.hDC, picture_.Get());
+        BitBlt(item.hDC, r.left, r.top, r.right - r.left, r.bottom - r.top, source.Dc(),
+               kProducts[area].place.left - kPictureLeft, kProducts[area].place.top - kPictureTop, SRCCOPY);
+    }
+    if (item.itemState & ODS_FOCUS) {
+        RECT focus = r;
+        InflateRect(&focus, -2, -2);
+        DrawFocusRect(item.hDC, &focus);
+    }
 }
 
 }  // namespace vr

@@ -1,7 +1,6 @@
 #pragma once
 // The "Links" tab: the picture of the maker's other products, each tile a link to its page.
 #include <functional>
-#include <optional>
 
 #include "about/ControlHost_win.h"
 #include "platform/Handles_win.h"
@@ -15,13 +14,12 @@ public:
 
 private:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
-    bool OnSetCursor();
-    void OnMouseDown(POINT at);
-    void OnMouseUp(POINT at);
+    bool OnSetCursor(HWND over);
+    void OnCommand(int id, int code);
+    void OnDrawItem(const DRAWITEMSTRUCT& item);
 
     std::function<void(const char* url)> openPage_;
     OwnedBitmap picture_;
-    std::optional<std::size_t> pressed_;  // the area the button went down on
 };
 
 }  // namespace vr

@@ -4,7 +4,6 @@
 // the picture and the links cannot drift apart.
 #include <array>
 #include <cstddef>
-#include <optional>
 #include <string_view>
 
 #include "about/Links.h"
@@ -13,9 +12,6 @@ namespace vr {
 
 struct PixelRect {
     int left, top, width, height;
-    constexpr bool Contains(int x, int y) const {
-        return x >= left && x < left + width && y >= top && y < top + height;
-    }
 };
 
 // Where the picture lies within the "Links" tab page; the generator draws each tile under its
@@ -42,8 +38,5 @@ inline constexpr std::array<Product, 6> kProducts{{
     {"Image7", {176, 168, 137, 129}, "Nightjar Orbit", "Screensaver for Windows", VR_MAKER_SITE "nightjar-orbit/"},
     {"Image3", {336, 168, 137, 129}, "Mossglass", "Screensaver for Windows", VR_MAKER_SITE "mossglass/"},
 }};
-
-// The product whose click area holds the point (tab page coordinates), if any.
-std::optional<std::size_t> ProductAt(int x, int y);
 
 }  // namespace vr

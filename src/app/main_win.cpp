@@ -12,7 +12,7 @@ namespace vr {
 namespace {
 
 int NormalRun(bool wallpaperMode) {
-    // Shell links and the folder browser need COM on this, the only, thread.
+    // Shell links, the folder browser and drops by OLE need COM on this, the only, thread.
     const ComApartment com;
     Application::Initialize();
     Program program(wallpaperMode);

@@ -73,7 +73,7 @@ void TfrmSVDActive::CreateHidden(HWND owner, bool wallpaperMode) {
                           client.cy, Handle(), reinterpret_cast<HMENU>(HostWindowId::p1),
                           GetModuleHandleA(nullptr), nullptr);
     lastClientSize_ = client;
-    DragAcceptFiles(Handle(), TRUE);
+    drops_.Register(Handle(), [this](const auto& paths) { OnDrop(paths); });
 }
 
 void TfrmSVDActive::PostQuitToPreviews() { EnumChildWindows(p1_, PostQuitTo, 0); }
@@ -175,8 +175,7 @@ void TfrmSVDActive::FormClose() {
 void TfrmSVDActive::OnDrop(const std::vector<std::string>& paths) { peers_.DropOnPlayer(paths); }
 
 LRESULT TfrmSVDActive::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (auto result = HandleDropMessage(Handle(), msg, wParam, lParam, [this](const auto& paths) { OnDrop(paths); }))
-        return *result;
+    if (auto result = drops_.HandleMessage(msg, wParam, lParam)) return *result;
     switch (msg) {
     case WM_TIMER:
         if (wParam == kStartTimerId) Timer1Timer();
@@ -205,7 +204,7 @@ LRESULT TfrmSVDActive::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                             *reinterpret_cast<WINDOWPOS*>(lParam));
         return 0;
     case WM_DESTROY:
-        DragAcceptFiles(Handle(), FALSE);
+        drops_.Revoke();
         peers_.HostDestroyed();
         return 0;
     }

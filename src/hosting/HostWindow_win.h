@@ -9,6 +9,7 @@
 #include "hosting/SaverProcess_win.h"
 #include "hosting/WallpaperPlaylist.h"
 #include "platform/Controls_win.h"
+#include "platform/Drop_win.h"
 #include "platform/Window_win.h"
 
 namespace vr {
@@ -80,6 +81,7 @@ private:
     PreviewCustody custody_;
     std::unique_ptr<EventTimer> custodyTimer_;
     SIZE lastClientSize_{-1, -1};
+    FileDrops drops_;
 };
 
 }  // namespace vr

@@ -51,11 +51,6 @@ void ComboBox::Insert(int index, const std::string& s) const {
     SendMessageW(hwnd_, CB_INSERTSTRING, index, reinterpret_cast<LPARAM>(Wide(s).c_str()));
 }
 
-int ListBox::ItemAt(POINT client) const {
-    LRESULT r = SendMessageW(hwnd_, LB_ITEMFROMPOINT, 0, MAKELPARAM(client.x, client.y));
-    return HIWORD(r) ? -1 : static_cast<int>(LOWORD(r));
-}
-
 void ListBox::AddMany(const std::vector<std::string>& items, std::size_t first) const {
     if (first >= items.size()) return;
     std::size_t bytes = 0;

@@ -23,6 +23,11 @@ void CreateControls(HWND parent, std::span<const ControlSpec> specs, HFONT font)
 // "MS Sans Serif" 11 pixels high, the font of every window; created once, lives with the process.
 HFONT DefaultFont();
 
+// A multi-line edit claims every key, Tab, Enter and Esc included, so read-only text traps the
+// keyboard. Its WM_GETDLGCODE answer passed through this leaves those keys to the window, where
+// they move the focus or press its buttons as from any other control; arrows still scroll it.
+inline LRESULT WithoutDialogKeys(LRESULT dlgCode) { return dlgCode & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB); }
+
 class Control {
 public:
     Control() = default;
@@ -50,7 +55,12 @@ public:
     void Remove(int index) const { SendMessageW(hwnd_, LB_DELETESTRING, index, 0); }
     void Clear() const { SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0); }
     std::string Item(int index) const;
-    int ItemAt(POINT client) const;  // -1 below the last item
+    // LB_ITEMFROMPOINT's answer: the item's index in the low word (its low 16 bits only), and
+    // in the high word 0 when the point lies on that item.
+    DWORD ItemFromPoint(POINT client) const {
+        return static_cast<DWORD>(SendMessageA(hwnd_, LB_ITEMFROMPOINT, 0, MAKELPARAM(client.x, client.y)));
+    }
+    int TopIndex() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0)); }
     // Adds many strings with redraw off and storage reserved, so large lists fill in linear time.
     void AddMany(const std::vector<std::string>& items, std::size_t first) const;
 };

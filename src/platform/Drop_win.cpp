@@ -1,16 +1,15 @@
 #include "platform/Drop_win.h"
 
-#include <memory>
+#include <ole2.h>
+#include <shellapi.h>
 
-#include "platform/TestDrop.h"
 #include "platform/Unicode_win.h"
 
 namespace vr {
 namespace {
 
-// WM_COPYDATA's data lives only while its sender waits; a test drop is copied and handled from
-// a posted message after the sender has returned, as a shell drop is.
-constexpr UINT kQueuedTestDropMessage = WM_APP + 0x44;
+// Posted to the window when a drop came by OLE; carries nothing, so a stray one does nothing.
+const UINT kDropArrivedMessage = RegisterWindowMessageA("Veilrunner.FilesDropped");
 
 class DropRelease {
 public:
@@ -21,6 +20,17 @@ public:
 
 private:
     HDROP drop_;
+};
+
+class MediumRelease {
+public:
+    explicit MediumRelease(STGMEDIUM& medium) : medium_(medium) {}
+    ~MediumRelease() { ReleaseStgMedium(&medium_); }
+    MediumRelease(const MediumRelease&) = delete;
+    MediumRelease& operator=(const MediumRelease&) = delete;
+
+private:
+    STGMEDIUM& medium_;
 };
 
 std::vector<std::string> DroppedPaths(HDROP drop) {
@@ -35,41 +45,104 @@ std::vector<std::string> DroppedPaths(HDROP drop) {
     return paths;
 }
 
-bool QueueTestDrop(HWND target, const COPYDATASTRUCT& data) {
-    if (data.dwData != kTestDropCopyDataId || !data.lpData) return false;
-    auto paths = std::make_unique<std::vector<std::string>>();
-    const char* p = static_cast<const char*>(data.lpData);
-    const char* end = p + data.cbData;
-    while (p < end && *p) {
-        const char* stop = p;
-        while (stop < end && *stop) ++stop;
-        paths->emplace_back(p, stop);
-        p = stop + 1;
-    }
-    if (!PostMessageA(target, kQueuedTestDropMessage, 0, reinterpret_cast<LPARAM>(paths.get()))) return false;
-    paths.release();
-    return true;
-}
+FORMATETC FileListFormat() { return {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL}; }
 
 }  // namespace
 
-std::optional<LRESULT> HandleDropMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
-                                         const DropHandler& onDrop) {
-    switch (msg) {
-    case WM_DROPFILES: {
-        DefWindowProcW(window, msg, wParam, lParam);
+// The OLE side: offers to copy whatever carries a shell file list, and queues the list.
+class FileDrops::Target final : public IDropTarget {
+public:
+    explicit Target(FileDrops& owner) : owner_(&owner) {}
+    void Detach() { owner_ = nullptr; }
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+        if (iid != IID_IUnknown && iid != IID_IDropTarget) {
+            *object = nullptr;
+            return E_NOINTERFACE;
+        }
+        *object = static_cast<IDropTarget*>(this);
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const ULONG left = --references_;
+        if (left == 0) delete this;
+        return left;
+    }
+
+    HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD, POINTL, DWORD* effect) override {
+        FORMATETC format = FileListFormat();
+        accepts_ = owner_ && data->QueryGetData(&format) == S_OK;
+        return DragOver(0, {}, effect);
+    }
+    HRESULT STDMETHODCALLTYPE DragOver(DWORD, POINTL, DWORD* effect) override {
+        *effect = accepts_ ? *effect & DROPEFFECT_COPY : DROPEFFECT_NONE;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE DragLeave() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) override {
+        *effect = DROPEFFECT_NONE;
+        FORMATETC format = FileListFormat();
+        STGMEDIUM medium{};
+        if (!owner_ || !accepts_ || data->GetData(&format, &medium) != S_OK) return S_OK;
+        const MediumRelease release(medium);
+        owner_->pending_.push_back(DroppedPaths(static_cast<HDROP>(medium.hGlobal)));
+        PostMessageA(owner_->window_, kDropArrivedMessage, 0, 0);
+        *effect = DROPEFFECT_COPY;
+        return S_OK;
+    }
+
+private:
+    FileDrops* owner_;
+    ULONG references_ = 1;
+    bool accepts_ = false;
+};
+
+FileDrops::FileDrops() = default;
+
+FileDrops::~FileDrops() { Revoke(); }
+
+void FileDrops::Register(HWND window, DropHandler onDrop) {
+    Revoke();
+    window_ = window;
+    onDrop_ = std::move(onDrop);
+    DragAcceptFiles(window_, TRUE);
+    target_ = new Target(*this);
+    // Without OLE on this thread only the shell's own road remains.
+    if (FAILED(RegisterDragDrop(window_, target_))) ReleaseTarget();
+}
+
+void FileDrops::Revoke() {
+    if (!window_) return;
+    if (target_) RevokeDragDrop(window_);
+    ReleaseTarget();
+    DragAcceptFiles(window_, FALSE);
+    window_ = nullptr;
+}
+
+// OLE may hold the target a while longer; it no longer reaches this object.
+void FileDrops::ReleaseTarget() {
+    if (!target_) return;
+    target_->Detach();
+    target_->Release();
+    target_ = nullptr;
+}
+
+std::optional<LRESULT> FileDrops::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_DROPFILES) {
+        DefWindowProcW(window_, msg, wParam, lParam);
         const auto drop = reinterpret_cast<HDROP>(wParam);
         DropRelease release(drop);
-        onDrop(DroppedPaths(drop));
+        onDrop_(DroppedPaths(drop));
         return 0;
     }
-    case WM_COPYDATA:
-        return QueueTestDrop(window, *reinterpret_cast<const COPYDATASTRUCT*>(lParam));
-    case kQueuedTestDropMessage: {
-        std::unique_ptr<std::vector<std::string>> paths(reinterpret_cast<std::vector<std::string>*>(lParam));
-        onDrop(*paths);
+    if (msg == kDropArrivedMessage) {
+        if (pending_.empty()) return 0;
+        const std::vector<std::string> paths = std::move(pending_.front());
+        pending_.pop_front();
+        onDrop_(paths);
         return 0;
-    }
     }
     return std::nullopt;
 }

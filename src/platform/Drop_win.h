@@ -1,11 +1,12 @@
 #pragma once
-// Files dropped from the shell, and the same drop delivered by the end-to-end tests: a drop
-// handle means nothing in another process, so tests send the paths in a WM_COPYDATA instead and
-// both arrive at one handler.
+// Files dropped from the shell, by either road Windows has: the shell's own WM_DROPFILES for a
+// window that accepts files, and OLE drag and drop (what Explorer and most programs use, and
+// what reaches a window registered for it first). Both end in one handler.
 #include <windows.h>
-#include <shellapi.h>
 
+#include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,10 +15,32 @@ namespace vr {
 
 using DropHandler = std::function<void(const std::vector<std::string>& paths)>;
 
-// Handles WM_DROPFILES and the test drop for a window that takes dropped files: the default
-// processing first, then the paths in the drop's order, and the drop released however the
-// handling ends (an error included). Nothing for any other message.
-std::optional<LRESULT> HandleDropMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
-                                         const DropHandler& onDrop);
+class FileDrops {
+public:
+    FileDrops();
+    ~FileDrops();
+    FileDrops(const FileDrops&) = delete;
+    FileDrops& operator=(const FileDrops&) = delete;
+
+    // Takes dropped files on the window from now on: `onDrop` gets each drop's paths in the
+    // drop's order.
+    void Register(HWND window, DropHandler onDrop);
+    // Takes none any more (before the window goes).
+    void Revoke();
+    // WM_DROPFILES, and the drops that came by OLE: the default processing first, then the
+    // paths, and the drop released however the handling ends (an error included). Nothing for
+    // any other message.
+    std::optional<LRESULT> HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+
+private:
+    class Target;
+    void ReleaseTarget();
+    HWND window_ = nullptr;
+    DropHandler onDrop_;
+    // Drops taken by OLE wait here until the window's own message for them: the source waits
+    // while the drop is handled, and handling may show a message box.
+    std::deque<std::vector<std::string>> pending_;
+    Target* target_ = nullptr;  // registered with OLE, which holds it by reference count
+};
 
 }  // namespace vr

@@ -7,7 +7,7 @@
 // apartment and the subclass are bound to the scope or object that made them and do not.
 #include <windows.h>
 #include <commctrl.h>
-#include <objbase.h>
+#include <ole2.h>
 
 #include <memory>
 #include <utility>
@@ -98,17 +98,37 @@ private:
     HDC dc_;
 };
 
-// COM for the calling thread, in a single-threaded apartment (what shell links and the folder
-// browser need). Only a successful start (S_OK, or S_FALSE when the thread already had it) is
-// balanced by CoUninitialize; a thread that COM refused is left as it was. Made once at the top
-// of the thread's work, and gone when that work ends:
+// A memory DC compatible with another, holding one bitmap selected while it lives (to copy
+// parts of the bitmap with BitBlt).
+class BitmapDc {
+public:
+    BitmapDc(HDC compatibleWith, HBITMAP bitmap)
+        : dc_(CreateCompatibleDC(compatibleWith)), old_(SelectObject(dc_, bitmap)) {}
+    ~BitmapDc() {
+        SelectObject(dc_, old_);
+        DeleteDC(dc_);
+    }
+    BitmapDc(const BitmapDc&) = delete;
+    BitmapDc& operator=(const BitmapDc&) = delete;
+
+    HDC Dc() const { return dc_; }
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+// COM and OLE for the calling thread, in a single-threaded apartment (what shell links, the
+// folder browser and OLE drag and drop need). Only a successful start (S_OK, or S_FALSE when the
+// thread already had it) is balanced by OleUninitialize; a thread that COM refused is left as it
+// was. Made once at the top of the thread's work, and gone when that work ends:
 //     ComApartment com;
 //     if (!com.Usable()) ...;
 class ComApartment {
 public:
-    ComApartment() : usable_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ComApartment() : usable_(SUCCEEDED(OleInitialize(nullptr))) {}
     ~ComApartment() {
-        if (usable_) CoUninitialize();
+        if (usable_) OleUninitialize();
     }
     ComApartment(const ComApartment&) = delete;
     ComApartment& operator=(const ComApartment&) = delete;

@@ -26,8 +26,9 @@ const std::array<ControlSpec, 10> kControls{{
     {PlayerBarId::Button1, WC_BUTTONA, "About...", 406, 8, 65, 25, WS_VISIBLE | WS_TABSTOP | kButton},
     {PlayerBarId::Image12, WC_STATICA, "", 7, 7, 88, 31, WS_VISIBLE | SS_BITMAP | SS_NOTIFY},
     {PlayerBarId::Button3, WC_BUTTONA, "<", 13, 10, 12, 25, kButton},
-    {PlayerBarId::Button4, WC_BUTTONA, "/\\", 29, 10, 44, 10, kButton},
-    {PlayerBarId::Button5, WC_BUTTONA, "v", 29, 25, 44, 10, kButton},
+    // Up and down share the banner's height, each tall enough for its caption.
+    {PlayerBarId::Button4, WC_BUTTONA, "/\\", 29, 7, 44, 15, kButton},
+    {PlayerBarId::Button5, WC_BUTTONA, "v", 29, 23, 44, 15, kButton},
     {PlayerBarId::Button2, WC_BUTTONA, ">", 77, 10, 12, 25, kButton},
     {PlayerBarId::label2, WC_EDITA, "", 8, 10, 353, 21, ES_READONLY | ES_AUTOHSCROLL},
 }};
@@ -56,7 +57,7 @@ void TfrmSVDOptions::CreateHidden(HWND applicationWindow) {
                         reinterpret_cast<LPARAM>(banner_.Get()));
 
     // FormCreate
-    DragAcceptFiles(Handle(), TRUE);
+    drops_.Register(Handle(), [this](const auto& paths) { OnDrop(paths); });
 }
 
 void TfrmSVDOptions::ShowAndStart() {
@@ -127,8 +128,7 @@ LRESULT TfrmSVDOptions::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         peers_.ShellStarted();
         return 0;
     }
-    if (auto result = HandleDropMessage(Handle(), msg, wParam, lParam, [this](const auto& paths) { OnDrop(paths); }))
-        return *result;
+    if (auto result = drops_.HandleMessage(msg, wParam, lParam)) return *result;
     switch (msg) {
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam));
@@ -155,7 +155,7 @@ LRESULT TfrmSVDOptions::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         FormEndSession(wParam != FALSE);
         return 0;
     case WM_DESTROY:
-        DragAcceptFiles(Handle(), FALSE);
+        drops_.Revoke();
         PostQuitMessage(0);
         return 0;
     case WM_WINDOWPOSCHANGING:

@@ -10,6 +10,7 @@
 #include "docking/WindowDocking_win.h"
 #include "platform/Controls_win.h"
 #include "platform/Handles_win.h"
+#include "platform/Drop_win.h"
 #include "platform/Window_win.h"
 
 namespace vr {
@@ -78,6 +79,7 @@ private:
     PlayerBarPeers& peers_;
     std::string label2Hint_;
     OwnedBitmap banner_;
+    FileDrops drops_;
 };
 
 }  // namespace vr

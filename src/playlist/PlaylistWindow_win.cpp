@@ -17,6 +17,7 @@
 #include "platform/FileSystem_win.h"
 #include "platform/Shell_win.h"
 #include "platform/Unicode_win.h"
+#include "playlist/ListDrop.h"
 #include "playlist/PlaylistWindowIds.h"
 
 namespace vr {
@@ -32,11 +33,18 @@ constexpr int kDragThreshold = 5;
 constexpr int kPanel = -1;  // parent marker: the bottom panel
 constexpr int kForm = 0;    // parent marker: the window's client area
 
-constexpr DWORD kPush = WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
-constexpr DWORD kGroup = WS_VISIBLE | BS_GROUPBOX;
+// Every control clips its overlapping siblings, so none paints over one above it: the help text
+// lies over the wallpaper group's controls, whose buttons overlap its radio buttons.
+constexpr DWORD kPush = WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | BS_PUSHBUTTON;
+constexpr DWORD kRadio = WS_VISIBLE | WS_CLIPSIBLINGS | BS_AUTORADIOBUTTON;
+// Group boxes go to the bottom of the z-order once created; WS_GROUP ends the last control
+// group before them.
+constexpr DWORD kGroup = WS_VISIBLE | WS_GROUP | WS_CLIPSIBLINGS | BS_GROUPBOX;
 
 // Places are relative to the parent named in the second column; Panel1 is the bottom strip of
-// the client area, the group boxes lie on it. Table order is the Tab order.
+// the client area, the group boxes lie on it. Table order is the z-order (first on top) and so
+// the Tab order: the help text above everything of its group, the buttons above the radio
+// buttons, which are wide enough to reach under them.
 struct PlacedControl {
     ControlSpec params;
     int parent;
@@ -61,7 +69,8 @@ const char* const kHelpText =
 
 const std::array<PlacedControl, 22> kControls{{
     {{ListBox1, WC_LISTBOXA, "", 0, 0, 622, 358,
-      WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE}, kForm},
+      WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE},
+     kForm},
     {{GroupBox3, WC_BUTTONA, " Screensaver  ", 6, 4, 227, 61, kGroup}, kPanel},
     {{Button6, WC_BUTTONA, "Configure...", 8, 24, 65, 25, kPush | WS_GROUP | WS_DISABLED}, GroupBox3},
     {{Button7, WC_BUTTONA, "Run...", 80, 24, 65, 25, kPush | WS_DISABLED}, GroupBox3},
@@ -76,16 +85,16 @@ const std::array<PlacedControl, 22> kControls{{
     {{Button5, WC_BUTTONA, "Load...", 8, 90, 65, 25, kPush}, GroupBox2},
     {{GroupBox4, WC_BUTTONA, " Desktop Wallpaper Mode Playlist  ", 328, 4, 289, 127, kGroup}, kPanel},
     {{Memo1, WC_EDITA, kHelpText, 8, 24, 273, 90,
-      WS_VISIBLE | WS_TABSTOP | WS_GROUP | WS_VSCROLL | ES_MULTILINE | ES_READONLY, WS_EX_CLIENTEDGE}, GroupBox4},
-    {{RadioButton3, WC_BUTTONA, "Use whole desktop workarea", 16, 25, 249, 17,
-      WS_VISIBLE | WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON}, GroupBox4},
-    {{RadioButton2, WC_BUTTONA, "Use player window", 16, 44, 249, 17, WS_VISIBLE | BS_AUTORADIOBUTTON}, GroupBox4},
-    {{RadioButton1, WC_BUTTONA, "Use player window's client area", 16, 63, 249, 17,
-      WS_VISIBLE | BS_AUTORADIOBUTTON}, GroupBox4},
+      WS_VISIBLE | WS_TABSTOP | WS_GROUP | WS_CLIPSIBLINGS | WS_VSCROLL | ES_MULTILINE | ES_READONLY, WS_EX_CLIENTEDGE},
+     GroupBox4},
     {{Button12, WC_BUTTONA, "Run...", 216, 24, 65, 25, kPush | WS_GROUP}, GroupBox4},
     {{Button10, WC_BUTTONA, "Close", 216, 57, 65, 25, kPush}, GroupBox4},
     {{Button11, WC_BUTTONA, "Save...", 216, 89, 65, 25, kPush}, GroupBox4},
     {{Button13, WC_BUTTONA, "Add to autostart folder!", 8, 89, 201, 25, kPush}, GroupBox4},
+    {{RadioButton3, WC_BUTTONA, "Use whole desktop workarea", 16, 25, 249, 17, kRadio | WS_TABSTOP | WS_GROUP},
+     GroupBox4},
+    {{RadioButton2, WC_BUTTONA, "Use player window", 16, 44, 249, 17, kRadio}, GroupBox4},
+    {{RadioButton1, WC_BUTTONA, "Use player window's client area", 16, 63, 249, 17, kRadio}, GroupBox4},
 }};
 
 const PlacedControl* FindControl(int id) {
@@ -141,14 +150,16 @@ void TForm1::CreateHidden(HWND owner) {
     std::vector<ControlSpec> specs;
     for (const PlacedControl& c : kControls) specs.push_back(c.params);
     CreateControls(Handle(), specs, DefaultFont());
+    for (int id : {GroupBox3, GroupBox1, GroupBox2, GroupBox4})
+        SetWindowPos(GetDlgItem(Handle(), id), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     Layout();
     SendMessageA(ListBox1().Handle(), LB_SETITEMHEIGHT, 0, kItemHeight);
-    Button(Handle(), RadioButton3).SetChecked(true);
+    SetPlacement(PlacementChoice::WholeWorkarea);
     listSubclass_.Attach(ListBox1().Handle(), ListProc, reinterpret_cast<DWORD_PTR>(this));
     memoSubclass_.Attach(GetDlgItem(Handle(), Memo1), MemoProc, reinterpret_cast<DWORD_PTR>(this));
 
     // FormCreate
-    DragAcceptFiles(Handle(), TRUE);
+    drops_.Register(Handle(), [this](const auto& paths) { OnDrop(paths); });
     playlist_->SetWallpaperListFile("");
 }
 
@@ -182,7 +193,25 @@ bool TForm1::HelpTextVisible() const {
 }
 
 // Hidden help text uncovers the controls beneath it.
-void TForm1::SetHelpTextVisible(bool visible) { ShowWindow(GetDlgItem(Handle(), Memo1), visible ? SW_SHOW : SW_HIDE); }
+void TForm1::SetHelpTextVisible(bool visible) {
+    ShowWindow(GetDlgItem(Handle(), Memo1), visible ? SW_SHOW : SW_HIDE);
+    KeepTabStopsOfCoveredControls();
+}
+
+// While the help text covers its group's controls, Tab passes them by instead of putting the
+// focus where nobody sees it. Uncovered, they are stops as created, and of the radio buttons
+// the checked one, as checking a radio button moves its group's stop to it.
+void TForm1::KeepTabStopsOfCoveredControls() {
+    const bool covered = HelpTextVisible();
+    for (const PlacedControl& c : kControls) {
+        if (c.parent != GroupBox4 || c.params.id == Memo1) continue;
+        HWND control = GetDlgItem(Handle(), c.params.id);
+        const bool radio = (c.params.style & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
+        const bool stop = !covered && (radio ? Button(control).Checked() : (c.params.style & WS_TABSTOP) != 0);
+        const LONG_PTR style = GetWindowLongPtrA(control, GWL_STYLE);
+        SetWindowLongPtrA(control, GWL_STYLE, stop ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+    }
+}
 
 PlacementChoice TForm1::Placement() const {
     if (Button(Handle(), RadioButton1).Checked()) return PlacementChoice::PlayerClientArea;
@@ -195,6 +224,7 @@ void TForm1::SetPlacement(PlacementChoice choice) {
                    : choice == PlacementChoice::PlayerWindow   ? RadioButton2
                                                                 : RadioButton3;
     CheckRadioButton(Handle(), RadioButton3, RadioButton1, id);
+    KeepTabStopsOfCoveredControls();
 }
 
 // ---- handlers ----
@@ -295,8 +325,7 @@ void TForm1::OnCommand(int id, int code) {
 }
 
 LRESULT TForm1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (auto result = HandleDropMessage(Handle(), msg, wParam, lParam, [this](const auto& paths) { OnDrop(paths); }))
-        return *result;
+    if (auto result = drops_.HandleMessage(msg, wParam, lParam)) return *result;
     switch (msg) {
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam));
@@ -323,7 +352,7 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                             *reinterpret_cast<WINDOWPOS*>(lParam));
         return 0;
     case WM_DESTROY:
-        DragAcceptFiles(Handle(), FALSE);
+        drops_.Revoke();
         return 0;
     }
     return Default(msg, wParam, lParam);
@@ -331,48 +360,83 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 // ---- the list's own messages ----
 
-// Keys reach the rules before the list moves its selection; a press selects at once, and only a
-// move of a few pixels with the button held turns it into a drag that reorders the playlist.
+// Keys reach the rules before the list moves its selection. A press selects at once, after
+// the list has moved its selection to the entry under the pointer: the list reports that on the
+// press on Windows but only on the release under Wine, and a drag takes the release. Only a move
+// of a few pixels with the button held turns the press into a drag that reorders the playlist,
+// and only a release over the list drops.
 bool TForm1::OnListMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     switch (msg) {
     case WM_KEYDOWN:
         ListBox1KeyDown(static_cast<unsigned>(wParam));
         return false;
-    case WM_LBUTTONDOWN:
-        pressed_ = true;
-        dragging_ = false;
-        dragStart_ = at;
-        return false;
     case WM_MOUSEMOVE:
         if (!pressed_ || !(wParam & MK_LBUTTON)) return false;
         if (!dragging_ && (std::abs(at.x - dragStart_.x) >= kDragThreshold || std::abs(at.y - dragStart_.y) >= kDragThreshold))
             dragging_ = true;
-        if (dragging_) SetCursor(LoadCursor(nullptr, IDC_SIZENS));
+        if (dragging_) SetCursor(LoadCursor(nullptr, IsOverList(at) ? IDC_SIZENS : IDC_NO));
         return dragging_;  // while dragging, the list must not move its selection along
-    case WM_LBUTTONUP:
-        pressed_ = false;
-        if (!dragging_) return false;
-        ReleaseCapture();
-        dragging_ = false;
-        ListBox1DragDrop(ListBox1().ItemAt(at));
-        return true;
     case WM_CAPTURECHANGED:
         return dragging_;
     }
     return false;
 }
 
+void TForm1::ListBox1MouseDown(POINT at) {
+    pressed_ = true;
+    dragging_ = false;
+    dragStart_ = at;
+    const int pressed = ListBox1().Selected();
+    if (pressed == playlist_->Selected()) return;
+    playlist_->NoteUserSelection(pressed);
+    ListBox1Click();
+}
+
+// The list has ended its own tracking of the button (a selection change it reports now is the
+// press's, already applied); a drag then drops where it was released.
+void TForm1::ListBox1MouseUp(POINT at) {
+    pressed_ = false;
+    if (!dragging_) return;
+    dragging_ = false;
+    const DWORD hit = ListBox1().ItemFromPoint(at);
+    const auto target = DropTarget({IsOverList(at), HIWORD(hit) == 0, LOWORD(hit), ListBox1().TopIndex()});
+    if (target) ListBox1DragDrop(*target);
+}
+
+bool TForm1::IsOverList(POINT at) const {
+    RECT client{};
+    GetClientRect(ListBox1().Handle(), &client);
+    return PtInRect(&client, at) != FALSE;
+}
+
 LRESULT CALLBACK TForm1::ListProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+    TForm1& form = *reinterpret_cast<TForm1*>(self);
+    const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP: {
+        // The list ends a drag where it began, so its own handling of the release keeps the
+        // pressed entry selected.
+        const LPARAM listPoint =
+            msg == WM_LBUTTONUP && form.dragging_ ? MAKELPARAM(form.dragStart_.x, form.dragStart_.y) : lParam;
+        const LRESULT result = DefSubclassProc(hwnd, msg, wParam, listPoint);
+        Guarded([&] { msg == WM_LBUTTONDOWN ? form.ListBox1MouseDown(at) : form.ListBox1MouseUp(at); });
+        return result;
+    }
+    }
     bool consumed = false;
-    Guarded([&] { consumed = reinterpret_cast<TForm1*>(self)->OnListMessage(msg, wParam, lParam); });
+    Guarded([&] { consumed = form.OnListMessage(msg, wParam, lParam); });
     return consumed ? 0 : DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
 LRESULT CALLBACK TForm1::MemoProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
-    if (msg == WM_LBUTTONDBLCLK) {
+    switch (msg) {
+    case WM_LBUTTONDBLCLK:
         Guarded([&] { reinterpret_cast<TForm1*>(self)->Memo1DblClick(); });
         return 0;
+    case WM_GETDLGCODE:
+        return WithoutDialogKeys(DefSubclassProc(hwnd, msg, wParam, lParam));
     }
     return DefSubclassProc(hwnd, msg, wParam, lParam);
 }

@@ -10,6 +10,7 @@
 #include "hosting/WallpaperPlaylist.h"
 #include "platform/Controls_win.h"
 #include "platform/Handles_win.h"
+#include "platform/Drop_win.h"
 #include "platform/Window_win.h"
 #include "playlist/Playlist.h"
 
@@ -59,6 +60,7 @@ private:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void OnCommand(int id, int code);
     void Layout();
+    void KeepTabStopsOfCoveredControls();
     void FormShow();
     void FormClose();
 
@@ -79,6 +81,9 @@ private:
     static LRESULT CALLBACK ListProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     static LRESULT CALLBACK MemoProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     bool OnListMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    void ListBox1MouseDown(POINT at);
+    void ListBox1MouseUp(POINT at);
+    bool IsOverList(POINT at) const;
     void ListBox1KeyDown(unsigned virtualKey) { playlist_->PressKey(virtualKey); }
     void ListBox1DragDrop(int targetIndex) { playlist_->MoveSelectedTo(targetIndex); }
 
@@ -106,6 +111,7 @@ private:
     bool dragging_ = false;
     bool open_ = false;
     bool hiddenWithOwner_ = false;
+    FileDrops drops_;
 };
 
 }  // namespace vr

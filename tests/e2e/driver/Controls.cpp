@@ -1,5 +1,7 @@
 #include "Controls.h"
 
+#include <stdexcept>
+
 #include "Messages.h"
 
 namespace e2e {
@@ -48,7 +50,25 @@ void PressKey(HWND control, UINT virtualKey) {
   const LPARAM down = 1 | (static_cast<LPARAM>(scanCode) << 16);
   const LPARAM up = down | (1LL << 30) | (1LL << 31);
   Post(control, WM_KEYDOWN, virtualKey, down);
-  Post(control, WM_KEYUP, virtualKey, up);
+  // A key that ends its window (a full-screen screensaver ends on the key-down) leaves no one
+  // to take the key-up; only a window still there must take it.
+  if (!PostMessageW(control, WM_KEYUP, virtualKey, up) && IsWindow(control))
+    Post(control, WM_KEYUP, virtualKey, up);
+}
+
+void PressKeys(std::initializer_list<WORD> virtualKeys) {
+  std::vector<INPUT> inputs;
+  const auto add = [&](WORD key, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = flags;
+    inputs.push_back(input);
+  };
+  for (WORD key : virtualKeys) add(key, 0);
+  for (auto key = std::rbegin(virtualKeys); key != std::rend(virtualKeys); ++key) add(*key, KEYEVENTF_KEYUP);
+  if (SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) != inputs.size())
+    throw std::runtime_error("the system took not all of the keys");
 }
 
 void SetText(HWND control, std::wstring_view text) {

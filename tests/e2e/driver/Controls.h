@@ -4,6 +4,7 @@
 // and overrun the buffer in Wine 8.
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,8 +27,12 @@ int ListSelection(HWND list);  // -1 for none
 // Selects an item and tells the owner with LBN_SELCHANGE, as a click on the item does.
 void SelectListItem(HWND list, int index);
 
-// A key pressed and released while `control` has the keyboard (posted WM_KEYDOWN, WM_KEYUP).
+// A key pressed and released while `control` has the keyboard (posted WM_KEYDOWN, WM_KEYUP);
+// the key-up is left out when the key-down ended the window.
 void PressKey(HWND control, UINT virtualKey);
+// Keys pressed together through the system's input, in order, and released in reverse, as a
+// user types Shift+Tab: they go to the foreground window, and modifiers count as held.
+void PressKeys(std::initializer_list<WORD> virtualKeys);
 void SetText(HWND control, std::wstring_view text);
 
 }  // namespace e2e

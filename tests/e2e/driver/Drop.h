@@ -1,6 +1,5 @@
 #pragma once
-// Dropping files on a window of the program. A drop handle means nothing in another process,
-// so the program takes a WM_COPYDATA test drop into the same handler as WM_DROPFILES.
+// Dropping files on a window of the program, by the two roads the shell has.
 #include <windows.h>
 
 #include <string>
@@ -8,8 +7,13 @@
 
 namespace e2e {
 
-// Sends the paths (converted to ANSI, as the shell's ANSI drop gives them) and returns once
-// the program has handled them.
+// Drags the files onto the window by OLE drag and drop, as Explorer does: the real pointer is
+// put over the window's middle and DoDragDrop carries a shell file list there and drops it.
+// Returns once the window has taken the drop; it handles it from its message queue.
 void DropFiles(HWND target, const std::vector<std::wstring>& paths);
+
+// Delivers the files as the shell's WM_DROPFILES, the road of programs that only accept files:
+// the drop's data is written into the program's own memory, which the message then names.
+void PostDropFilesMessage(HWND target, const std::vector<std::wstring>& paths);
 
 }  // namespace e2e

@@ -21,9 +21,18 @@ void Xdotool(const std::wstring& arguments) {
   if (!exitCode || *exitCode != 0) throw std::runtime_error("xdotool " + ToUtf8(arguments) + " failed");
 }
 
-void ClickInClient(HWND window, POINT point) {
+namespace {
+
+std::wstring MoveOnScreen(HWND window, POINT point) {
   ClientToScreen(window, &point);
-  Xdotool(L"mousemove " + std::to_wstring(point.x) + L" " + std::to_wstring(point.y) + L" click 1");
+  return L"mousemove " + std::to_wstring(point.x) + L" " + std::to_wstring(point.y);
 }
+
+}  // namespace
+
+void ClickInClient(HWND window, POINT point) { Xdotool(MoveOnScreen(window, point) + L" click 1"); }
+void PressInClient(HWND window, POINT point) { Xdotool(MoveOnScreen(window, point) + L" mousedown 1"); }
+void MoveInClient(HWND window, POINT point) { Xdotool(MoveOnScreen(window, point)); }
+void ReleaseInClient(HWND window, POINT point) { Xdotool(MoveOnScreen(window, point) + L" mouseup 1"); }
 
 }  // namespace e2e

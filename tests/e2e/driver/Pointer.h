@@ -11,5 +11,10 @@ namespace e2e {
 void Xdotool(const std::wstring& arguments);
 // A left click of the pointer at a point of the window's client area.
 void ClickInClient(HWND window, POINT point);
+// The steps of a held click or a drag, each at a point of the window's client area: the pointer
+// moved there and the left button pressed, moved with it held, or released.
+void PressInClient(HWND window, POINT point);
+void MoveInClient(HWND window, POINT point);
+void ReleaseInClient(HWND window, POINT point);
 
 }  // namespace e2e

@@ -84,3 +84,31 @@ TEST(AboutWindowLinks, AuthorLogoAndDonateOpenHomeAndDonationPages) {
   EXPECT_EQ(opened[1], vr::kHomePageUrl);
   EXPECT_EQ(opened[2], vr::kDonationPageUrl);
 }
+
+// From the keyboard, Tab reaches each link and Space opens it, as a click does.
+TEST(AboutWindowLinks, SpaceOnEachLinkReachedByTabOpensItsPage) {
+  Sandbox sandbox;
+  about::BrowserStandIn browser(sandbox);
+  const AboutHandles about = about::StartPlayer(sandbox);
+  about::OpenAbout(about);
+
+  std::vector<std::string> expected;
+  const auto tabAndOpen = [&](const char* page) {
+    HWND before = about::FocusedControl(about.window);
+    PressKey(before, VK_TAB);
+    ASSERT_TRUE(WaitUntil([&] { return about::FocusedControl(about.window) != before; }));
+    PressKey(about::FocusedControl(about.window), VK_SPACE);
+    expected.push_back(page);
+    EXPECT_EQ(browser.WaitForOpened(expected.size()), expected);
+  };
+  for (const vr::Product& product : vr::kProducts) tabAndOpen(product.page);
+
+  // Reopened on the "About" tab, the focus starts on the tabs again.
+  about::StepTab(about, VK_RIGHT);
+  Click(about.ok);
+  ASSERT_TRUE(about::WaitUntilClosed(about));
+  about::OpenAbout(about);
+  ASSERT_EQ(about::SelectedTab(about), 1);
+  tabAndOpen(vr::kHomePageUrl);
+  EXPECT_EQ(GetDlgCtrlID(about::FocusedControl(about.window)), vr::AboutId::StaticText1);
+}

@@ -175,18 +175,43 @@ TEST(AboutWindow, ReopensOnTheTabItWasClosedOn) {
   EXPECT_TRUE(IsShown(about.linksSheet));
 }
 
-TEST(AboutWindow, TabKeyWalksTabsDonateAndOk) {
+// Tab walks the tabs, the links of the shown sheet, "Donate..." and "OK"; the memo and the
+// logo (the author link's twin) take no focus by tabbing.
+TEST(AboutWindow, TabKeyWalksTabsLinksDonateAndOk) {
   Sandbox sandbox;
   const AboutHandles about = about::StartPlayer(sandbox);
   about::OpenAbout(about);
-  about::StepTab(about, VK_RIGHT);
-  HWND donate = FindControl(about.aboutSheet, vr::AboutId::Button1);
   ASSERT_EQ(about::FocusedControl(about.window), about.tabs);
+  const auto walk = [&](const std::vector<HWND>& stops) {
+    for (HWND next : stops) {
+      PressKey(about::FocusedControl(about.window), VK_TAB);
+      EXPECT_TRUE(WaitUntil([&] { return about::FocusedControl(about.window) == next; }))
+          << "Tab did not reach control " << GetDlgCtrlID(next);
+    }
+  };
+  std::vector<HWND> links;
+  for (int id : {vr::AboutId::Image5, vr::AboutId::Image4, vr::AboutId::Image9, vr::AboutId::Image6,
+                 vr::AboutId::Image7, vr::AboutId::Image3})
+    links.push_back(Control(about.linksSheet, id));
+  links.insert(links.end(), {about.ok, about.tabs});
+  walk(links);
 
-  // The memo, the link and the logo take no focus by tabbing; the cycle closes on the tabs.
-  for (HWND next : {donate, about.ok, about.tabs}) {
-    PressKey(about::FocusedControl(about.window), VK_TAB);
-    EXPECT_TRUE(WaitUntil([&] { return about::FocusedControl(about.window) == next; }))
-        << "Tab did not reach control " << GetDlgCtrlID(next);
+  about::StepTab(about, VK_RIGHT);
+  walk({Control(about.aboutSheet, vr::AboutId::StaticText1), Control(about.aboutSheet, vr::AboutId::Button1),
+        about.ok, about.tabs});
+}
+
+// "OK" is the default button: Enter closes the window from any control, Esc as well.
+TEST(AboutWindow, EnterAndEscCloseItThroughOk) {
+  Sandbox sandbox;
+  const AboutHandles about = about::StartPlayer(sandbox);
+  EXPECT_EQ(GetWindowLongPtrW(about.ok, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+  for (UINT key : {VK_RETURN, VK_ESCAPE}) {
+    about::OpenAbout(about);
+    PressKey(about::FocusedControl(about.window), VK_TAB);  // onto the first tile
+    ASSERT_TRUE(WaitUntil([&] { return about::FocusedControl(about.window) != about.tabs; }));
+    PressKey(about::FocusedControl(about.window), key);
+    EXPECT_TRUE(about::WaitUntilClosed(about)) << "key " << key;
+    EXPECT_TRUE(IsShown(about.bar));
   }
 }

@@ -50,3 +50,30 @@ TEST(Drop, OnTheHostWindowSelectsTheLastDroppedScreensaverAndPlaysIt) {
   player::WaitForPreviewRun(sandbox, L"C", 1);
   EXPECT_EQ(Text(w.host), L"C");
 }
+
+// A program that only accepts files gets them as the shell's WM_DROPFILES; the player bar takes
+// that road as well as OLE's, to the same handler. Messages that look like drops from any other
+// process are no drops.
+TEST(Drop, TheShellsDropMessageOnThePlayerBarPlaysTheScreensaverAndNothingElseDrops) {
+  Sandbox sandbox;
+  const std::wstring a = sandbox.CopyLogSaver(L"A");
+  const std::wstring b = sandbox.CopyLogSaver(L"B");
+  const std::wstring c = sandbox.CopyLogSaver(L"C");
+  player::Windows w = player::StartPlayer(sandbox, {}, {a});
+  player::WaitForPreviewRun(sandbox, L"A", 1);
+
+  // Paths in a WM_COPYDATA, and a message carrying an address of no drop.
+  const std::string path = ToAnsi(c) + '\0' + '\0';
+  COPYDATASTRUCT copy{0x56524450, static_cast<DWORD>(path.size()), const_cast<char*>(path.data())};
+  for (HWND window : {w.bar, w.host, w.playlist}) {
+    Send(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy));
+    Post(window, WM_APP + 0x44, 0, 0x12345678);
+  }
+
+  PostDropFilesMessage(w.bar, {b});
+  player::WaitForPreviewRun(sandbox, L"B", 1);
+  EXPECT_EQ(Text(w.host), L"B");
+  EXPECT_EQ(ListItems(w.list), (std::vector<std::wstring>{a, b}));
+  EXPECT_EQ(ListSelection(w.list), 1);
+  EXPECT_TRUE(sandbox.SaverRuns(L"C").empty());
+}

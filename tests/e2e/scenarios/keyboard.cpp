@@ -54,10 +54,49 @@ TEST(Keyboard, TabGoesFromTheListThroughTheGroupsInOrder) {
   player::Windows w = player::StartPlayer(sandbox, settings, {sandbox.CopyLogSaver(L"Calm")});
   using namespace vr::PlaylistWindowId;
   std::vector<HWND> order{w.list};
-  // Radio buttons are one stop: the checked one.
-  for (int id : {Button6, Button7, Button9, Button1, Button2, Button8, Button3, Button4, Button5, RadioButton3,
-                 Button12, Button10, Button11, Button13})
+  // In the wallpaper group the buttons lie above the radio buttons, and so come first. Radio
+  // buttons are one stop: the checked one.
+  for (int id : {Button6, Button7, Button9, Button1, Button2, Button8, Button3, Button4, Button5, Button12, Button10,
+                 Button11, Button13, RadioButton3})
     order.push_back(FindControl(w.playlist, id));
   ASSERT_TRUE(WaitUntil([&] { return IsEnabled(order[1]); })) << "a current screensaver enables Configure...";
   ExpectTabOrder(w.playlist, order);
+}
+
+// The help text is one stop that Tab, Shift+Tab and Ctrl+Tab leave; while it covers its group,
+// the controls under it are passed by. Esc and Enter there act as anywhere in the window, where
+// no button is theirs: the window stays open.
+TEST(Keyboard, TabLeavesTheHelpTextWhichCoversItsGroup) {
+  Sandbox sandbox;
+  player::Settings settings;
+  settings.playlistClient = {622, 495};
+  player::Windows w = player::StartPlayer(sandbox, settings, {sandbox.CopyLogSaver(L"Calm")});
+  using namespace vr::PlaylistWindowId;
+  std::vector<HWND> order{w.list};
+  for (int id : {Button6, Button7, Button9, Button1, Button2, Button8, Button3, Button4, Button5, Memo1})
+    order.push_back(FindControl(w.playlist, id));
+  ASSERT_TRUE(WaitUntil([&] { return IsEnabled(order[1]); })) << "a current screensaver enables Configure...";
+  ExpectTabOrder(w.playlist, order);
+
+  // Shift+Tab from the list goes round to the help text.
+  HWND memo = FindControl(w.playlist, Memo1);
+  HWND load = FindControl(w.playlist, Button5);
+  const auto backToMemo = [&] {
+    PressKeys({VK_SHIFT, VK_TAB});
+    return WaitUntil([&] { return FocusOf(w.playlist) == memo; });
+  };
+  ASSERT_TRUE(backToMemo());
+  for (UINT key : {VK_ESCAPE, VK_RETURN}) {
+    PressKey(memo, key);
+    PressKey(memo, VK_TAB);  // handled only after the key before it
+    EXPECT_TRUE(WaitUntil([&] { return FocusOf(w.playlist) == w.list; })) << "key " << key;
+    EXPECT_TRUE(IsShown(w.playlist)) << "key " << key << " closed the window";
+    ASSERT_TRUE(backToMemo());
+  }
+  PressKeys({VK_SHIFT, VK_TAB});
+  EXPECT_TRUE(WaitUntil([&] { return FocusOf(w.playlist) == load; })) << "Shift+Tab stayed in the help text";
+  PressKey(load, VK_TAB);
+  ASSERT_TRUE(WaitUntil([&] { return FocusOf(w.playlist) == memo; }));
+  PressKeys({VK_CONTROL, VK_TAB});
+  EXPECT_TRUE(WaitUntil([&] { return FocusOf(w.playlist) == w.list; })) << "Ctrl+Tab stayed in the help text";
 }

@@ -109,6 +109,37 @@ TEST(Preview, ResizingRestartsThePreviewAndShowsThePaneSize) {
   }));
 }
 
+namespace {
+
+// The four buttons share the banner's place without overlapping, and each is tall enough for
+// its caption: inside its two-pixel frame above and below it holds the window font's ascent.
+void ExpectNudgeButtonsFitTheBannersPlace(HWND bar) {
+  HFONT font = CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif");
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, font);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  DeleteObject(font);
+
+  const RECT banner{7, 7, 7 + 88, 7 + 31};
+  std::vector<RECT> places;
+  for (int id : {vr::PlayerBarId::Button3, vr::PlayerBarId::Button4, vr::PlayerBarId::Button5, vr::PlayerBarId::Button2}) {
+    HWND button = FindControl(bar, id);
+    RECT r = WindowRect(button);
+    MapWindowPoints(nullptr, bar, reinterpret_cast<POINT*>(&r), 2);
+    RECT inside{};
+    EXPECT_TRUE(IntersectRect(&inside, &r, &banner) && EqualRect(&inside, &r)) << "button " << id << " leaves the banner";
+    EXPECT_GE(r.bottom - r.top - 4, metrics.tmAscent) << "button " << id << " clips its caption";
+    for (const RECT& other : places) EXPECT_FALSE(IntersectRect(&inside, &r, &other)) << "button " << id << " overlaps";
+    places.push_back(r);
+  }
+}
+
+}  // namespace
+
 TEST(Preview, NudgeButtonsAppearAfterTheBannerAndMoveTheHostByFivePixels) {
   Sandbox sandbox;
   const std::wstring saver = sandbox.CopyLogSaver(L"Calm");
@@ -123,6 +154,7 @@ TEST(Preview, NudgeButtonsAppearAfterTheBannerAndMoveTheHostByFivePixels) {
        reinterpret_cast<LPARAM>(FindControl(w.bar, vr::PlayerBarId::Image12)));
   ASSERT_TRUE(WaitUntil([&] { return IsShown(right); }));
   EXPECT_FALSE(IsShown(FindControl(w.bar, vr::PlayerBarId::Image12)));
+  ExpectNudgeButtonsFitTheBannersPlace(w.bar);
   const RECT before = WindowRect(w.host);
   Click(right);
   Click(down);

@@ -109,31 +109,69 @@ TEST(Configure, StartsTheCurrentSaverWithItsSettingsSwitchAndLeavesThePreviewAlo
   EXPECT_FALSE(sandbox.SaverRuns(L"Calm")[0].Ended()) << "the preview keeps playing";
 }
 
-TEST(Selection, DraggingAnEntryMovesItWithoutPlayingIt) {
+namespace {
+
+constexpr int kItem = 13;  // the list's item height
+POINT OnItem(int index) { return {30, index * kItem + kItem / 2}; }
+
+// Presses on one point of the list and lets go at another, moving well past the drag threshold
+// on the way; `released` is in the list's client coordinates, and may lie outside it.
+void DragInList(HWND list, POINT pressed, POINT released) {
+  PressInClient(list, pressed);
+  MoveInClient(list, {pressed.x, pressed.y + 8});
+  MoveInClient(list, released);
+  ReleaseInClient(list, released);
+}
+
+}  // namespace
+
+// A press selects the entry under the pointer at once and plays it; a drag then moves that very
+// entry, to the entry it is released on or below the last one, and a release anywhere off the
+// list moves nothing.
+TEST(Selection, PressingAnEntryPlaysItAndDraggingMovesItOnlyWithinTheList) {
   Sandbox sandbox;
   const std::wstring a = sandbox.CopyLogSaver(L"A");
   const std::wstring b = sandbox.CopyLogSaver(L"B");
   const std::wstring c = sandbox.CopyLogSaver(L"C");
+  const std::wstring d = sandbox.CopyLogSaver(L"D");
   player::Settings settings;
   settings.playlist = {20, 500};  // clear of the other windows, so the pointer reaches the list
-  player::Windows w = player::StartPlayer(sandbox, settings, {a, b, c});
+  player::Windows w = player::StartPlayer(sandbox, settings, {a, b, c, d});
   player::WaitForPreviewRun(sandbox, L"A", 1);
   ASSERT_TRUE(WaitUntil([&] { return IsShown(w.playlist); }));
   SetForegroundWindow(w.playlist);
 
-  // Press on entry 0, move well past the drag threshold and let go over entry 2.
-  constexpr int kItem = 13;
-  POINT press{30, kItem / 2};
-  POINT release{30, 2 * kItem + kItem / 2};
-  ClientToScreen(w.list, &press);
-  ClientToScreen(w.list, &release);
-  const auto at = [](POINT p) { return std::to_wstring(p.x) + L" " + std::to_wstring(p.y); };
-  Xdotool(L"mousemove " + at(press) + L" mousedown 1");
-  Xdotool(L"mousemove " + at({press.x, press.y + 8}) + L" mousemove " + at(release) + L" mouseup 1");
+  // Pressing entry 2 plays it before any release.
+  PressInClient(w.list, OnItem(2));
+  EXPECT_TRUE(WaitUntil([&] { return ListSelection(w.list) == 2 && Text(w.host) == L"C"; }));
+  player::WaitForPreviewRun(sandbox, L"C", 1);
+  // Dragged onto entry 0, it is that entry which moves, and it stays the one playing.
+  MoveInClient(w.list, {OnItem(2).x, OnItem(2).y + 8});
+  MoveInClient(w.list, OnItem(0));
+  ReleaseInClient(w.list, OnItem(0));
+  EXPECT_TRUE(WaitUntil([&] { return ListItems(w.list) == std::vector<std::wstring>{c, a, b, d}; }));
+  EXPECT_EQ(ListSelection(w.list), 0);
+  EXPECT_EQ(Text(w.host), L"C");
 
-  EXPECT_TRUE(WaitUntil([&] { return ListItems(w.list) == std::vector<std::wstring>{b, c, a}; }));
+  // Released over the panel, beside the window and above the list: the pressed entry plays,
+  // nothing moves and it stays selected.
+  const RECT list = WindowRect(w.list);
+  const int height = list.bottom - list.top;
+  const int width = list.right - list.left;
+  DragInList(w.list, OnItem(3), {30, height + 40});
+  EXPECT_TRUE(WaitUntil([&] { return Text(w.host) == L"D"; }));
+  DragInList(w.list, OnItem(1), {width + 30, kItem});
+  EXPECT_TRUE(WaitUntil([&] { return Text(w.host) == L"A"; }));
+  DragInList(w.list, OnItem(2), {30, -12});
+  EXPECT_TRUE(WaitUntil([&] { return Text(w.host) == L"B"; }));
+  EXPECT_EQ(ListItems(w.list), (std::vector<std::wstring>{c, a, b, d}));
   EXPECT_EQ(ListSelection(w.list), 2);
-  EXPECT_EQ(Text(w.host), L"A") << "a drag moves the entry and plays nothing";
-  EXPECT_TRUE(sandbox.SaverRuns(L"B").empty());
-  EXPECT_TRUE(sandbox.SaverRuns(L"C").empty());
+
+  // Released on the list below its last entry, the entry goes to the end and nothing stays
+  // selected; the entry that plays does not change.
+  DragInList(w.list, OnItem(0), {30, 4 * kItem + 40});
+  EXPECT_TRUE(WaitUntil([&] { return ListItems(w.list) == std::vector<std::wstring>{a, b, d, c}; }));
+  EXPECT_EQ(ListSelection(w.list), -1);
+  EXPECT_EQ(Text(w.host), L"C");
+  EXPECT_TRUE(WaitUntil([&] { return sandbox.SaverRuns(L"C").size() == 2; })) << "pressed while not current, it plays";
 }
