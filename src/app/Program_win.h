@@ -72,6 +72,7 @@ private:
 
     // HostWindowPeers
     void CloseProgram() override;
+    void PaneSeen(bool seen) override { playlist_.HoldRotation(!seen); }
     void HostDestroyed() override;
     void PreviewStarting() override;
     void PreviewStarted(int paneWidth, int paneHeight) override { playerBar_.ShowPaneSize(paneWidth, paneHeight); }

@@ -16,6 +16,8 @@ namespace {
 constexpr UINT_PTR kStartTimerId = 1;
 constexpr UINT_PTR kCustodyTimerId = 2;
 constexpr unsigned kCustodyCheckMs = 100;
+constexpr UINT_PTR kCoverTimerId = 3;
+constexpr unsigned kCoverCheckMs = 250;
 constexpr unsigned kFirstStartDelayMs = 2000;
 constexpr unsigned kRestartDelayMs = 500;
 const COLORREF kPaneGreen = RGB(0, 128, 0);
@@ -66,6 +68,9 @@ void TfrmSVDActive::CreateHidden(HWND owner, bool wallpaperMode) {
     Create({.className = kHostWindowClass}, params);
     timer1_ = std::make_unique<EventTimer>(Handle(), kStartTimerId, kFirstStartDelayMs);
     custodyTimer_ = std::make_unique<EventTimer>(Handle(), kCustodyTimerId, kCustodyCheckMs);
+    coverTimer_ = std::make_unique<EventTimer>(Handle(), kCoverTimerId, kCoverCheckMs);
+    coverTimer_->SetEnabled(true);
+    reports_.Register(Handle());
 
     RegisterPaneClass();
     SIZE client = ClientSize();
@@ -152,11 +157,24 @@ void TfrmSVDActive::Timer1Timer() {
     StopPreviews();
     Timer1().SetEnabled(false);
     // A minimised window has a pane of no size: savers would draw nowhere, and some divide by
-    // it. The restore resizes the pane, which starts the preview again.
-    if (!PaneIsSeen()) return;
+    // it. The restore resizes the pane, which starts the preview again; so does the end of
+    // whatever else hid it from everybody.
+    if (!PaneIsSeen() || !visibility_.Seen()) return;
     custody_.Start(PreviewCommandLine(peers_.CurrentSaver(), reinterpret_cast<std::uintptr_t>(p1_)));
     const SIZE client = ClientSize();
     peers_.PreviewStarted(client.cx, client.cy);
+}
+
+void TfrmSVDActive::VisibilityChanged(PaneVisibility::Change change) {
+    if (change == PaneVisibility::Change::None) return;
+    const bool seen = change == PaneVisibility::Change::Seen;
+    if (seen) {
+        FormResize();
+    } else {
+        Timer1().SetEnabled(false);
+        StopPreviews();
+    }
+    peers_.PaneSeen(seen);
 }
 
 void TfrmSVDActive::FormResize() {
@@ -180,6 +198,7 @@ LRESULT TfrmSVDActive::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
         if (wParam == kStartTimerId) Timer1Timer();
         if (wParam == kCustodyTimerId) CheckCustody();
+        if (wParam == kCoverTimerId) VisibilityChanged(visibility_.CoveredByFullScreen(PaneMonitorCovered(p1_)));
         return 0;
     case WM_SIZE: {
         SIZE client{LOWORD(lParam), HIWORD(lParam)};
@@ -187,15 +206,22 @@ LRESULT TfrmSVDActive::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         bool changed = client.cx != lastClientSize_.cx || client.cy != lastClientSize_.cy;
         lastClientSize_ = client;
         if (changed && timer1_) FormResize();
-        if (wParam == SIZE_MINIMIZED) StopPreviews();
+        if (wParam == SIZE_MINIMIZED || wParam == SIZE_RESTORED || wParam == SIZE_MAXIMIZED)
+            VisibilityChanged(visibility_.Minimised(wParam == SIZE_MINIMIZED));
         return Default(msg, wParam, lParam);
     }
     case WM_SHOWWINDOW:
-        // Hidden, the preview stops; shown again by the restore of a minimised owner, it starts
-        // as after a resize. Any other showing starts none.
-        if (!wParam) StopPreviews();
-        if (wParam && lParam == SW_PARENTOPENING) FormResize();
+        // Hidden with a minimised owner, it plays again on the restore; any other hide stops the
+        // preview, and showing it again starts none.
+        if (lParam == SW_PARENTCLOSING || lParam == SW_PARENTOPENING)
+            VisibilityChanged(visibility_.Minimised(lParam == SW_PARENTCLOSING));
+        else if (!wParam)
+            StopPreviews();
         return Default(msg, wParam, lParam);
+    case WM_WTSSESSION_CHANGE:
+    case WM_POWERBROADCAST:
+        if (auto change = reports_.OnMessage(visibility_, msg, wParam, lParam)) VisibilityChanged(*change);
+        return msg == WM_POWERBROADCAST ? TRUE : 0;
     case WM_CLOSE:
         FormClose();
         return 0;
@@ -204,6 +230,7 @@ LRESULT TfrmSVDActive::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                             *reinterpret_cast<WINDOWPOS*>(lParam));
         return 0;
     case WM_DESTROY:
+        reports_.Unregister();
         drops_.Revoke();
         peers_.HostDestroyed();
         return 0;

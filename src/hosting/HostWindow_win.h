@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "docking/WindowDocking_win.h"
+#include "hosting/PaneReports_win.h"
+#include "hosting/PaneVisibility.h"
 #include "hosting/SaverProcess_win.h"
 #include "hosting/WallpaperPlaylist.h"
 #include "platform/Controls_win.h"
@@ -22,6 +24,8 @@ public:
     virtual void PreviewStarting() = 0;
     // A preview was started in a pane of this size.
     virtual void PreviewStarted(int paneWidth, int paneHeight) = 0;
+    // Whether anybody can see the pane changed: while nobody can, the rotation holds.
+    virtual void PaneSeen(bool seen) = 0;
     // The host window was closed: the whole program ends, as when the player bar is closed.
     virtual void CloseProgram() = 0;
     // The native window was destroyed from outside: an embedded host goes with the desktop's
@@ -69,6 +73,7 @@ private:
     EventTimer& Timer1() { return *timer1_; }
     void PostQuitToPreviews();
     bool PaneIsSeen() const;
+    void VisibilityChanged(PaneVisibility::Change change);
     void CheckCustody();
     void Timer1Timer();
     void FormResize();
@@ -80,6 +85,9 @@ private:
     std::unique_ptr<EventTimer> timer1_;
     PreviewCustody custody_;
     std::unique_ptr<EventTimer> custodyTimer_;
+    PaneVisibility visibility_;
+    PaneReports reports_;
+    std::unique_ptr<EventTimer> coverTimer_;  // looks for another program's full-screen window
     SIZE lastClientSize_{-1, -1};
     FileDrops drops_;
 };

@@ -63,11 +63,19 @@ void ListBox::AddMany(const std::vector<std::string>& items, std::size_t first) 
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
+void EventTimer::Arm(unsigned ms) {
+    SetTimer(owner_, id_, ms, nullptr);  // replaces a running countdown
+    countingSince_ = GetTickCount64() - (interval_ - ms);
+    shortened_ = ms != interval_;
+}
+
 void EventTimer::SetEnabled(bool enabled) {
     if (enabled == enabled_) return;
     enabled_ = enabled;
+    left_ = interval_;
+    if (held_) return;
     if (enabled)
-        SetTimer(owner_, id_, interval_, nullptr);
+        Arm(interval_);
     else
         KillTimer(owner_, id_);
 }
@@ -75,7 +83,28 @@ void EventTimer::SetEnabled(bool enabled) {
 void EventTimer::SetInterval(unsigned intervalMs) {
     if (intervalMs == interval_) return;
     interval_ = intervalMs;
-    if (enabled_) SetTimer(owner_, id_, interval_, nullptr);  // replaces the countdown
+    left_ = interval_;
+    if (enabled_ && !held_) Arm(interval_);
+}
+
+void EventTimer::Hold() {
+    if (held_) return;
+    held_ = true;
+    if (!enabled_) return;
+    const ULONGLONG elapsed = GetTickCount64() - countingSince_;
+    left_ = elapsed >= interval_ ? 1 : static_cast<unsigned>(interval_ - elapsed);
+    KillTimer(owner_, id_);
+}
+
+void EventTimer::Resume() {
+    if (!held_) return;
+    held_ = false;
+    if (enabled_) Arm(left_);
+}
+
+void EventTimer::Ticked() {
+    countingSince_ = GetTickCount64();
+    if (shortened_) Arm(interval_);
 }
 
 }  // namespace vr

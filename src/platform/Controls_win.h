@@ -97,12 +97,24 @@ public:
     unsigned Interval() const { return interval_; }
     void SetEnabled(bool enabled);
     void SetInterval(unsigned intervalMs);
+    // Holds the countdown where it stands; Resume goes on with the time that was left, after
+    // which the timer keeps its interval again. An enabled timer counts as enabled while held.
+    void Hold();
+    void Resume();
+    // To be called from the owner's WM_TIMER for this timer.
+    void Ticked();
 
 private:
+    void Arm(unsigned ms);
+
     HWND owner_;
     UINT_PTR id_;
     unsigned interval_;
     bool enabled_ = false;
+    bool held_ = false;
+    bool shortened_ = false;     // armed with what was left after a hold
+    ULONGLONG countingSince_ = 0;
+    unsigned left_ = 0;          // while held
 };
 
 }  // namespace vr

@@ -331,7 +331,10 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         OnCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
     case WM_TIMER:
-        if (wParam == kRotationTimerId) Timer1Timer();
+        if (wParam == kRotationTimerId) {
+            timer1_->Ticked();
+            Timer1Timer();
+        }
         return 0;
     case WM_SIZE:
         Layout();

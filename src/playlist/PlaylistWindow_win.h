@@ -44,6 +44,8 @@ public:
     void Timer1Timer() { playlist_->RotateToNext(); }
     // The rotation interval chosen on the player bar.
     void RotationInterval(unsigned milliseconds) { timer1_->SetInterval(milliseconds); }
+    // While nobody can see the preview the rotation holds, and then counts on from where it held.
+    void HoldRotation(bool hold) { hold ? timer1_->Hold() : timer1_->Resume(); }
     void ShowInFront();
     void ShowWithListFocused();
     // "Configure...", "Run..." and "Win + Sys" follow the current screensaver's display.
