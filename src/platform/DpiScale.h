@@ -1,0 +1,13 @@
+#pragma once
+// Every size and place in the program's tables is a figure at 96 DPI; a window shows it at its
+// own DPI. Window-free, so the rounding is tested natively.
+
+namespace vr {
+
+constexpr int kDesignDpi = 96;
+
+// figure * dpi / 96, rounded to the nearest pixel with halves away from zero, as MulDiv rounds,
+// so a place and the width beside it grow alike whatever their sign.
+int ScaleForDpi(int figure, int dpi);
+
+}  // namespace vr
