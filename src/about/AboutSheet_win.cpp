@@ -34,10 +34,10 @@ LRESULT CALLBACK MemoPassesTab(HWND memo, UINT msg, WPARAM wParam, LPARAM lParam
     return msg == WM_GETDLGCODE ? WithoutDialogKeys(result) : result;
 }
 
-// The window font, underlined.
-HFONT CreateLinkFont() {
+// The window font at the sheet's DPI, underlined.
+HFONT CreateLinkFont(int dpi) {
     LOGFONTA font{};
-    GetObjectA(DefaultFont(), sizeof font, &font);
+    GetObjectA(DefaultFont(dpi), sizeof font, &font);
     font.lfUnderline = TRUE;
     return CreateFontIndirectA(&font);
 }
@@ -48,8 +48,8 @@ void AboutSheet::Create(HWND parent, RECT place) {
     CreateChild(parent, "TfrmConfigSheet", AboutId::t1, place, false);
     white_ = OwnedBrush(CreateSolidBrush(RGB(255, 255, 255)));
     border_ = OwnedBrush(CreateSolidBrush(kCardBorder));
-    linkFont_ = OwnedFont(CreateLinkFont());
-    CreateControls(Handle(), kControls, DefaultFont());
+    linkFont_ = OwnedFont(CreateLinkFont(Dpi()));
+    CreateControls(Handle(), kControls);
 
     SetDlgItemTextA(Handle(), AboutId::Memo1, CreditText().c_str());
     memoSubclass_.Attach(GetDlgItem(Handle(), AboutId::Memo1), MemoPassesTab);

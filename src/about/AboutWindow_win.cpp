@@ -60,20 +60,21 @@ void TfrmConfig::CreateHidden(HWND owner) {
     params.width = outer.right - outer.left;
     params.height = outer.bottom - outer.top;
     Create({.className = "TfrmConfig"}, params);
-    SetClientSize(kClientWidth, kClientHeight);
+    SetClientSize(Scaled(kClientWidth), Scaled(kClientHeight));
 
-    CreateControls(Handle(), kWindowControls, DefaultFont());
+    CreateControls(Handle(), kWindowControls);
     HWND tabs = PageControl1();
     for (int i = 0; i < static_cast<int>(std::size(kTabCaptions)); ++i) AddTab(tabs, i, kTabCaptions[i]);
 
     // The sheets fill the tab control's page area.
-    RECT page{0, 0, kPageControl.right - kPageControl.left, kPageControl.bottom - kPageControl.top};
+    const RECT pageControl = Scaled(kPageControl);
+    RECT page{0, 0, pageControl.right - pageControl.left, pageControl.bottom - pageControl.top};
     SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
-    OffsetRect(&page, kPageControl.left, kPageControl.top);
+    OffsetRect(&page, pageControl.left, pageControl.top);
     t3_.Create(Handle(), page);
     t1_.Create(Handle(), page);
-    Panel1_.CreateChild(Handle(), "TfrmConfigPanel", AboutId::Panel1, kPanel, true);
-    CreateControls(Panel1_.Handle(), kPanelControls, DefaultFont());
+    Panel1_.CreateChild(Handle(), "TfrmConfigPanel", AboutId::Panel1, Scaled(kPanel), true);
+    CreateControls(Panel1_.Handle(), kPanelControls);
     SetWindowPos(tabs, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 

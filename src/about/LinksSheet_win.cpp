@@ -37,7 +37,7 @@ void LinksSheet::Create(HWND parent, RECT place) {
     }
     controls.push_back({AboutId::Image2, WC_STATICA, "", kPictureLeft, kPictureTop, kPictureWidth, kPictureHeight,
                         WS_VISIBLE | WS_CLIPSIBLINGS | SS_BITMAP});
-    CreateControls(Handle(), controls, DefaultFont());
+    CreateControls(Handle(), controls);
     picture_ = LoadLinksPicture();
     if (picture_)
         SendDlgItemMessageA(Handle(), AboutId::Image2, STM_SETIMAGE, IMAGE_BITMAP,

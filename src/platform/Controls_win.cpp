@@ -1,23 +1,33 @@
 #include "platform/Controls_win.h"
 
+#include <map>
+
+#include "platform/Dpi_win.h"
+#include "platform/DpiScale.h"
 #include "platform/Unicode_win.h"
 
 namespace vr {
 
-void CreateControls(HWND parent, std::span<const ControlSpec> specs, HFONT font) {
+void CreateControls(HWND parent, std::span<const ControlSpec> specs) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
+    const int dpi = WindowDpi(parent);
+    HFONT font = DefaultFont(dpi);
     for (const ControlSpec& c : specs) {
         HWND hwnd = CreateWindowExW(c.exStyle, Wide(c.className).c_str(), Wide(c.text).c_str(), WS_CHILD | c.style,
-                                    c.x, c.y, c.w, c.h, parent,
+                                    ScaleForDpi(c.x, dpi), ScaleForDpi(c.y, dpi), ScaleForDpi(c.w, dpi),
+                                    ScaleForDpi(c.h, dpi), parent,
                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance, nullptr);
         SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
 }
 
-HFONT DefaultFont() {
-    static HFONT font = CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                    DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
+HFONT DefaultFont(int dpi) {
+    static std::map<int, HFONT> fonts;  // one per DPI met, as windows move between monitors
+    HFONT& font = fonts[dpi];
+    if (!font)
+        font = CreateFontA(-ScaleForDpi(11, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                           "MS Sans Serif");
     return font;
 }
 

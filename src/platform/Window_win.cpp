@@ -2,6 +2,8 @@
 
 #include "files/AppError.h"
 #include "platform/Application_win.h"
+#include "platform/Dpi_win.h"
+#include "platform/DpiScale.h"
 #include "platform/Unicode_win.h"
 
 namespace vr {
@@ -32,6 +34,10 @@ void Window::Create(const WindowClassSpec& cls, const WindowSpec& params) {
     CreateWindowExW(params.exStyle, className.c_str(), Wide(params.caption).c_str(), params.style, params.left,
                     params.top, params.width, params.height, params.parent, nullptr, instance, this);
     if (!hwnd_) throw AppError(std::string("Cannot create window ") + cls.className);
+    // The window's DPI is known only once it exists, on the monitor it was placed on.
+    if (!(params.style & WS_CHILD) && params.width != CW_USEDEFAULT && Dpi() != kDesignDpi)
+        SetWindowPos(hwnd_, nullptr, 0, 0, Scaled(params.width), Scaled(params.height),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT Window::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -123,6 +129,16 @@ void Window::SetTop(int top) {
 }
 
 bool Window::IsVisible() const { return IsWindowVisible(hwnd_) != FALSE; }
+
+int Window::Dpi() const { return WindowDpi(hwnd_); }
+
+int Window::Scaled(int figure) const { return ScaleForDpi(figure, Dpi()); }
+
+RECT Window::Scaled(RECT figures) const {
+    const int dpi = Dpi();
+    return {ScaleForDpi(figures.left, dpi), ScaleForDpi(figures.top, dpi), ScaleForDpi(figures.right, dpi),
+            ScaleForDpi(figures.bottom, dpi)};
+}
 
 void ShowErrorBox(const std::string& text) {
     HWND owner = GetActiveWindow();

@@ -20,6 +20,7 @@ struct WindowSpec {
     const char* caption = "";
     int left = CW_USEDEFAULT;
     int top = CW_USEDEFAULT;
+    // A top-level window's outer size, at 96 DPI: the window grows it to its own DPI.
     int width = CW_USEDEFAULT;
     int height = CW_USEDEFAULT;
     HWND parent = nullptr;  // owner of a top-level window, parent of a child
@@ -44,6 +45,10 @@ public:
     void SetLeft(int left);
     void SetTop(int top);
     bool IsVisible() const;
+    // The DPI the window is shown at, and a 96-DPI figure at that DPI.
+    int Dpi() const;
+    int Scaled(int figure) const;
+    RECT Scaled(RECT figures) const;
 
 protected:
     // Registers the class once and creates the native window; throws AppError on failure.

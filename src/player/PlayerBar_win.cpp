@@ -46,7 +46,8 @@ void TfrmSVDOptions::CreateHidden(HWND applicationWindow) {
     params.width = outer.right - outer.left;
     params.height = outer.bottom - outer.top;
     Create({.className = "TfrmSVDOptions"}, params);
-    CreateControls(Handle(), kControls, DefaultFont());
+    SetClientSize(Scaled(kClientWidth), Scaled(kClientHeight));
+    CreateControls(Handle(), kControls);
 
     for (const IntervalChoice& choice : kIntervalChoices) TimeCombo().Add(choice.caption);
     TimeCombo().SetVisibleRows(19);

@@ -12,6 +12,7 @@
 #include "hosting/WallpaperClose_win.h"
 #include "hosting/Wallpaper_win.h"
 #include "platform/Application_win.h"
+#include "platform/DpiScale.h"
 #include "platform/Drop_win.h"
 #include "platform/FileDialogs_win.h"
 #include "platform/FileSystem_win.h"
@@ -103,16 +104,18 @@ const PlacedControl* FindControl(int id) {
     return nullptr;
 }
 
-// Where a control lies in the client area of a window of the given client size.
-RECT PlaceOf(const PlacedControl& c, SIZE client) {
-    if (c.params.id == ListBox1) return {0, 0, client.cx, std::max<LONG>(0, client.cy - kPanelHeight)};
-    POINT origin{0, client.cy - kPanelHeight};
+// Where a control lies in the client area of a window of the given client size and DPI: the
+// panel's 96-DPI figures scaled as a whole, each control's place within it and its size.
+RECT PlaceOf(const PlacedControl& c, SIZE client, int dpi) {
+    const int panelTop = client.cy - ScaleForDpi(kPanelHeight, dpi);
+    if (c.params.id == ListBox1) return {0, 0, client.cx, std::max<LONG>(0, panelTop)};
+    POINT origin{c.params.x, c.params.y};
     for (const PlacedControl* p = FindControl(c.parent); p; p = FindControl(p->parent)) {
         origin.x += p->params.x;
         origin.y += p->params.y;
     }
-    return {origin.x + c.params.x, origin.y + c.params.y, origin.x + c.params.x + c.params.w,
-            origin.y + c.params.y + c.params.h};
+    const LONG left = ScaleForDpi(origin.x, dpi), top = panelTop + ScaleForDpi(origin.y, dpi);
+    return {left, top, left + ScaleForDpi(c.params.w, dpi), top + ScaleForDpi(c.params.h, dpi)};
 }
 
 const char* const kOpenFilter =
@@ -149,11 +152,11 @@ void TForm1::CreateHidden(HWND owner) {
 
     std::vector<ControlSpec> specs;
     for (const PlacedControl& c : kControls) specs.push_back(c.params);
-    CreateControls(Handle(), specs, DefaultFont());
+    CreateControls(Handle(), specs);
     for (int id : {GroupBox3, GroupBox1, GroupBox2, GroupBox4})
         SetWindowPos(GetDlgItem(Handle(), id), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     Layout();
-    SendMessageA(ListBox1().Handle(), LB_SETITEMHEIGHT, 0, kItemHeight);
+    SendMessageA(ListBox1().Handle(), LB_SETITEMHEIGHT, 0, Scaled(kItemHeight));
     SetPlacement(PlacementChoice::WholeWorkarea);
     listSubclass_.Attach(ListBox1().Handle(), ListProc, reinterpret_cast<DWORD_PTR>(this));
     memoSubclass_.Attach(GetDlgItem(Handle(), Memo1), MemoProc, reinterpret_cast<DWORD_PTR>(this));
@@ -165,8 +168,9 @@ void TForm1::CreateHidden(HWND owner) {
 
 void TForm1::Layout() {
     SIZE client = ClientSize();
+    const int dpi = Dpi();
     for (const PlacedControl& c : kControls) {
-        RECT r = PlaceOf(c, client);
+        RECT r = PlaceOf(c, client, dpi);
         MoveWindow(GetDlgItem(Handle(), c.params.id), r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
     }
 }
