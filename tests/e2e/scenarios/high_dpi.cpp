@@ -1,0 +1,96 @@
+// Every window is laid out at the DPI it is shown at: the figures of its tables at 96 DPI,
+// scaled as MulDiv scales them. Wine takes a new program's DPI from the user's LogPixels, so the
+// scenario runs the player once at 96 and once at 144 DPI.
+#include <gtest/gtest.h>
+
+#include "Player.h"
+#include "player/PlayerBarIds.h"
+#include "playlist/PlaylistWindowIds.h"
+
+using namespace e2e;
+using namespace vr::PlaylistWindowId;
+
+namespace {
+
+// Sets the DPI that programs started from now on take, and puts back what was there.
+class LogPixels {
+public:
+  explicit LogPixels(DWORD dpi) {
+    RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_,
+                    nullptr);
+    DWORD size = sizeof previous_;
+    hadValue_ = RegQueryValueExW(key_, L"LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&previous_),
+                                 &size) == ERROR_SUCCESS;
+    RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
+  }
+  ~LogPixels() {
+    if (hadValue_)
+      RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&previous_), sizeof previous_);
+    else
+      RegDeleteValueW(key_, L"LogPixels");
+    RegCloseKey(key_);
+  }
+  LogPixels(const LogPixels&) = delete;
+  LogPixels& operator=(const LogPixels&) = delete;
+
+private:
+  HKEY key_ = nullptr;
+  DWORD previous_ = 0;
+  bool hadValue_ = false;
+};
+
+// The control's rectangle in its window's client coordinates.
+RECT InClient(HWND window, int id) {
+  RECT r = WindowRect(FindControl(window, id));
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+struct Figures {
+  int x, y, w, h;
+};
+
+void ExpectPlaced(HWND window, int id, int dpi, Figures at96, int top = 0) {
+  auto s = [dpi](int figure) { return MulDiv(figure, dpi, 96); };
+  const RECT r = InClient(window, id);
+  EXPECT_EQ(r.left, s(at96.x)) << "control " << id << " at " << dpi << " DPI";
+  EXPECT_EQ(r.top, top + s(at96.y)) << "control " << id << " at " << dpi << " DPI";
+  EXPECT_EQ(r.right - r.left, s(at96.w)) << "control " << id << " at " << dpi << " DPI";
+  EXPECT_EQ(r.bottom - r.top, s(at96.h)) << "control " << id << " at " << dpi << " DPI";
+}
+
+}  // namespace
+
+TEST(HighDpi, WindowsScaleTheirFiguresFrom96To144Dpi) {
+  for (int dpi : {96, 144}) {
+    SCOPED_TRACE(dpi);
+    auto s = [dpi](int figure) { return MulDiv(figure, dpi, 96); };
+    LogPixels logPixels(static_cast<DWORD>(dpi));
+    Sandbox sandbox;
+    player::Settings settings;
+    settings.playlistClient = {622, 495};
+    player::Windows w = player::StartPlayer(sandbox, settings, {sandbox.CopyLogSaver(L"Calm"), sandbox.CopyLogSaver(L"Deep")});
+    ASSERT_TRUE(WaitUntil([&] { return IsShown(w.playlist); }));
+
+    // The bar: its client area, a combo and a button.
+    const SIZE bar = ClientSize(w.bar);
+    EXPECT_EQ(bar.cx, s(476));
+    EXPECT_EQ(bar.cy, s(44));
+    ExpectPlaced(w.bar, vr::PlayerBarId::Button1, dpi, {406, 8, 65, 25});
+    EXPECT_EQ(InClient(w.bar, vr::PlayerBarId::TimeCombo).left, s(101));
+
+    // The playlist window keeps its stored client size; the panel, its groups and the rows grow.
+    const SIZE client = ClientSize(w.playlist);
+    const int panelTop = client.cy - s(137);
+    const RECT list = InClient(w.playlist, ListBox1);
+    EXPECT_EQ(list.left, 0);
+    EXPECT_EQ(list.top, 0);
+    EXPECT_EQ(list.right, client.cx);
+    EXPECT_EQ(list.bottom, panelTop);
+    ExpectPlaced(w.playlist, GroupBox4, dpi, {328, 4, 289, 127}, panelTop);
+    ExpectPlaced(w.playlist, Button12, dpi, {328 + 216, 4 + 24, 65, 25}, panelTop);
+    ExpectPlaced(w.playlist, RadioButton1, dpi, {328 + 16, 4 + 63, 249, 17}, panelTop);
+    ExpectPlaced(w.playlist, Button9, dpi, {6 + 152, 4 + 24, 65, 25}, panelTop);
+    EXPECT_EQ(Send(w.list, LB_GETITEMHEIGHT, 0), s(13));
+  }
+}
