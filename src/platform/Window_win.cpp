@@ -2,6 +2,7 @@
 
 #include "files/AppError.h"
 #include "platform/Application_win.h"
+#include "platform/Controls_win.h"
 #include "platform/Dpi_win.h"
 #include "platform/DpiScale.h"
 #include "platform/Unicode_win.h"
@@ -35,6 +36,7 @@ void Window::Create(const WindowClassSpec& cls, const WindowSpec& params) {
                     params.top, params.width, params.height, params.parent, nullptr, instance, this);
     if (!hwnd_) throw AppError(std::string("Cannot create window ") + cls.className);
     // The window's DPI is known only once it exists, on the monitor it was placed on.
+    dpi_ = Dpi();
     if (!(params.style & WS_CHILD) && params.width != CW_USEDEFAULT && Dpi() != kDesignDpi)
         SetWindowPos(hwnd_, nullptr, 0, 0, Scaled(params.width), Scaled(params.height),
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -47,6 +49,10 @@ LRESULT Window::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 LRESULT Window::Default(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_ACTIVATE) {
         KeepFocusOnActivation(wParam);
+        return 0;
+    }
+    if (msg == WM_DPICHANGED) {
+        MoveToDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     }
     return DefWindowProcW(hwnd_, msg, wParam, lParam);
@@ -66,6 +72,24 @@ void Window::KeepFocusOnActivation(WPARAM wParam) {
     if (!target || !IsChild(hwnd_, target) || !IsWindowVisible(target) || !IsWindowEnabled(target))
         target = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
     SetFocus(target ? target : hwnd_);
+}
+
+// Moved to a monitor of another DPI: the controls grow or shrink by the ratio of the two DPIs and
+// take the font for the new one, then the window takes the place the system suggests, and a
+// window that lays itself out on WM_SIZE places its controls from its figures again.
+void Window::MoveToDpi(int dpi, const RECT& suggested) {
+    const int from = dpi_ ? dpi_ : kDesignDpi;
+    dpi_ = dpi;
+    for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT r{};
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
+        MoveWindow(child, MulDiv(r.left, dpi, from), MulDiv(r.top, dpi, from), MulDiv(r.right - r.left, dpi, from),
+                   MulDiv(r.bottom - r.top, dpi, from), TRUE);
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultFont(dpi)), TRUE);
+    }
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -59,7 +59,9 @@ protected:
 private:
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     void KeepFocusOnActivation(WPARAM wParam);
+    void MoveToDpi(int dpi, const RECT& suggested);
     HWND hwnd_ = nullptr;
+    int dpi_ = 0;  // the DPI the controls are laid out for
     HWND lastFocus_ = nullptr;
 };
 
