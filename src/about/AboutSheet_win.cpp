@@ -54,7 +54,7 @@ void AboutSheet::Create(HWND parent, RECT place) {
     SetDlgItemTextA(Handle(), AboutId::Memo1, CreditText().c_str());
     memoSubclass_.Attach(GetDlgItem(Handle(), AboutId::Memo1), MemoPassesTab);
     SetDlgItemTextA(Handle(), AboutId::StaticText1, std::string(kAuthorName).c_str());
-    logo_ = LoadLogo();
+    logo_ = ScaledToDpi(LoadLogo(), Dpi());
     SendDlgItemMessageA(Handle(), AboutId::Image10, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(logo_.Get()));
 }
 
@@ -80,8 +80,9 @@ LRESULT AboutSheet::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void AboutSheet::OnPaint() {
     const PaintDc paint(Handle());
-    FillRect(paint.Dc(), &kCard, white_.Get());
-    FrameRect(paint.Dc(), &kCard, border_.Get());
+    const RECT card = Scaled(kCard);
+    FillRect(paint.Dc(), &card, white_.Get());
+    FrameRect(paint.Dc(), &card, border_.Get());
 }
 
 void AboutSheet::OnCommand(int id, int code) {

@@ -38,7 +38,7 @@ void LinksSheet::Create(HWND parent, RECT place) {
     controls.push_back({AboutId::Image2, WC_STATICA, "", kPictureLeft, kPictureTop, kPictureWidth, kPictureHeight,
                         WS_VISIBLE | WS_CLIPSIBLINGS | SS_BITMAP});
     CreateControls(Handle(), controls);
-    picture_ = LoadLinksPicture();
+    picture_ = ScaledToDpi(LoadLinksPicture(), Dpi());
     if (picture_)
         SendDlgItemMessageA(Handle(), AboutId::Image2, STM_SETIMAGE, IMAGE_BITMAP,
                             reinterpret_cast<LPARAM>(picture_.Get()));
@@ -78,7 +78,8 @@ void LinksSheet::OnDrawItem(const DRAWITEMSTRUCT& item) {
     if (picture_) {
         const BitmapDc source(item.hDC, picture_.Get());
         BitBlt(item.hDC, r.left, r.top, r.right - r.left, r.bottom - r.top, source.Dc(),
-               kProducts[area].place.left - kPictureLeft, kProducts[area].place.top - kPictureTop, SRCCOPY);
+               Scaled(kProducts[area].place.left) - Scaled(kPictureLeft),
+               Scaled(kProducts[area].place.top) - Scaled(kPictureTop), SRCCOPY);
     }
     if (item.itemState & ODS_FOCUS) {
         RECT focus = r;

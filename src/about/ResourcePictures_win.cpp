@@ -5,6 +5,7 @@
 
 #include "about/AboutResources.h"
 #include "about/JpegDecoder.h"
+#include "platform/DpiScale.h"
 
 namespace vr {
 namespace {
@@ -45,6 +46,22 @@ OwnedBitmap LoadLogo() { return OwnedBitmap(LoadBitmapResource(IDB_LOGO)); }
 HBITMAP LoadBitmapResource(int id) {
     return static_cast<HBITMAP>(
         LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+}
+
+OwnedBitmap ScaledToDpi(OwnedBitmap picture, int dpi) {
+    BITMAP size{};
+    if (!picture || dpi == kDesignDpi || !GetObjectW(picture.Get(), sizeof size, &size)) return picture;
+    const int width = ScaleForDpi(size.bmWidth, dpi), height = ScaleForDpi(size.bmHeight, dpi);
+    HDC screen = GetDC(nullptr);
+    OwnedBitmap scaled(CreateCompatibleBitmap(screen, width, height));
+    if (scaled) {
+        const BitmapDc source(screen, picture.Get());
+        const BitmapDc target(screen, scaled.Get());
+        SetStretchBltMode(target.Dc(), HALFTONE);
+        StretchBlt(target.Dc(), 0, 0, width, height, source.Dc(), 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
+    }
+    ReleaseDC(nullptr, screen);
+    return scaled ? std::move(scaled) : std::move(picture);
 }
 
 }  // namespace vr

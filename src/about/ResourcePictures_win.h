@@ -9,6 +9,9 @@ namespace vr {
 OwnedBitmap LoadLinksPicture();
 // The 100 x 100 logo.
 OwnedBitmap LoadLogo();
+// The picture grown or shrunk from its 96-DPI size to the given DPI; the same picture at 96 DPI
+// or when it cannot be scaled.
+OwnedBitmap ScaledToDpi(OwnedBitmap picture, int dpi);
 // A BITMAP resource of the program; the caller owns the result (null when missing).
 HBITMAP LoadBitmapResource(int id);
 

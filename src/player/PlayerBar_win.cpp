@@ -5,6 +5,7 @@
 #include <array>
 
 #include "about/Banner_win.h"
+#include "about/ResourcePictures_win.h"
 #include "platform/Application_win.h"
 #include "platform/Drop_win.h"
 #include "platform/ProgramName.h"
@@ -53,7 +54,7 @@ void TfrmSVDOptions::CreateHidden(HWND applicationWindow) {
     TimeCombo().SetVisibleRows(19);
     for (const SizeChoice& choice : kSizeChoices) ResolutionCombo().Add(choice.caption);
     ResolutionCombo().SetVisibleRows(9);
-    banner_ = OwnedBitmap(LoadBannerBitmap());
+    banner_ = ScaledToDpi(OwnedBitmap(LoadBannerBitmap()), Dpi());
     SendDlgItemMessageA(Handle(), PlayerBarId::Image12, STM_SETIMAGE, IMAGE_BITMAP,
                         reinterpret_cast<LPARAM>(banner_.Get()));
 

@@ -3,7 +3,12 @@
 // scenario runs the player once at 96 and once at 144 DPI.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "Player.h"
+#include "about/AboutWindowIds.h"
+#include "about/Products.h"
+#include "about_support.h"
 #include "player/PlayerBarIds.h"
 #include "playlist/PlaylistWindowIds.h"
 
@@ -39,9 +44,11 @@ private:
   bool hadValue_ = false;
 };
 
-// The control's rectangle in its window's client coordinates.
+// The control's rectangle in its parent's client coordinates.
 RECT InClient(HWND window, int id) {
-  RECT r = WindowRect(FindControl(window, id));
+  const HWND control = FindControl(window, id);
+  EXPECT_NE(control, nullptr) << "control " << id;
+  RECT r = WindowRect(control);
   MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
   return r;
 }
@@ -92,5 +99,33 @@ TEST(HighDpi, WindowsScaleTheirFiguresFrom96To144Dpi) {
     ExpectPlaced(w.playlist, RadioButton1, dpi, {328 + 16, 4 + 63, 249, 17}, panelTop);
     ExpectPlaced(w.playlist, Button9, dpi, {6 + 152, 4 + 24, 65, 25}, panelTop);
     EXPECT_EQ(Send(w.list, LB_GETITEMHEIGHT, 0), s(13));
+  }
+}
+
+// The pictures grow with their click areas: a picture control takes its picture's size, so its
+// rectangle tells the picture's too.
+TEST(HighDpi, AboutWindowScalesItsPicturesAndClickAreas) {
+  for (int dpi : {96, 144}) {
+    SCOPED_TRACE(dpi);
+    auto s = [dpi](int figure) { return MulDiv(figure, dpi, 96); };
+    LogPixels logPixels(static_cast<DWORD>(dpi));
+    Sandbox sandbox;
+    about::AboutHandles about = about::StartPlayer(sandbox);
+    about::OpenAbout(about);
+
+    const SIZE client = ClientSize(about.window);
+    EXPECT_EQ(client.cx, s(513));
+    EXPECT_EQ(client.cy, s(401));
+    ExpectPlaced(about.linksSheet, vr::AboutId::Image2, dpi,
+                 {vr::kPictureLeft, vr::kPictureTop, vr::kPictureWidth, vr::kPictureHeight});
+    // The first and the last tile's click areas.
+    const std::pair<int, std::size_t> areas[] = {{vr::AboutId::Image5, 0}, {vr::AboutId::Image3, 5}};
+    for (const auto& [id, product] : areas) {
+      const vr::PixelRect& area = vr::kProducts[product].place;
+      ExpectPlaced(about.linksSheet, id, dpi, {area.left, area.top, area.width, area.height});
+    }
+    ExpectPlaced(about.aboutSheet, vr::AboutId::Image10, dpi, {344, 100, 100, 100});
+    ExpectPlaced(about.aboutSheet, vr::AboutId::StaticText1, dpi, {124, 201, 89, 17});
+    ExpectPlaced(about.aboutSheet, vr::AboutId::Memo1, dpi, {6, 71, 323, 193});
   }
 }
