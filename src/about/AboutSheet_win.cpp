@@ -18,8 +18,8 @@ constexpr RECT kCard{4, 8, 4 + 486, 8 + 310};
 constexpr COLORREF kCardBorder = RGB(128, 128, 128);
 constexpr COLORREF kLinkBlue = RGB(0, 0, 255);
 
-// The memo's lines are 13 pixels high in the window font, so the author link at 71 + 10 * 13
-// lies exactly over the memo's author line. The link comes first so that it is above the memo
+// The memo's lines are 13 pixels high in the window font at 96 DPI, so the author link at
+// 71 + 10 * 13 lies exactly over the memo's author line. The link comes first so that it is above the memo
 // in z-order and takes the clicks; the memo clips it out when it repaints. The link is a button
 // drawn as a link, so Tab and Space reach it as well.
 const std::array<ControlSpec, 4> kControls{{
@@ -52,6 +52,7 @@ void AboutSheet::Create(HWND parent, RECT place) {
     CreateControls(Handle(), kControls);
 
     SetDlgItemTextA(Handle(), AboutId::Memo1, CreditText().c_str());
+    PlaceLinkOnAuthorLine();
     memoSubclass_.Attach(GetDlgItem(Handle(), AboutId::Memo1), MemoPassesTab);
     SetDlgItemTextA(Handle(), AboutId::StaticText1, std::string(kAuthorName).c_str());
     logo_ = ScaledToDpi(LoadLogo(), Dpi());
@@ -76,6 +77,21 @@ LRESULT AboutSheet::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         break;
     }
     return ControlHost::HandleMessage(msg, wParam, lParam);
+}
+
+// The memo's lines are as high as the font makes them, which at another DPI is not quite the
+// 96-DPI figure scaled; the link follows the line it covers.
+void AboutSheet::PlaceLinkOnAuthorLine() {
+    const HWND memo = GetDlgItem(Handle(), AboutId::Memo1), link = GetDlgItem(Handle(), AboutId::StaticText1);
+    const LRESULT first = SendMessageA(memo, EM_LINEINDEX, kAuthorLineIndex, 0);
+    const LRESULT at = SendMessageA(memo, EM_POSFROMCHAR, first, 0);
+    if (first < 0 || at == -1) return;
+    POINT line{0, static_cast<short>(HIWORD(at))};
+    MapWindowPoints(memo, Handle(), &line, 1);
+    RECT r{};
+    GetWindowRect(link, &r);
+    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&r), 2);
+    SetWindowPos(link, nullptr, r.left, line.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void AboutSheet::OnPaint() {

@@ -7,6 +7,7 @@
 
 #include "Player.h"
 #include "about/AboutWindowIds.h"
+#include "about/Credits.h"
 #include "about/Products.h"
 #include "about_support.h"
 #include "player/PlayerBarIds.h"
@@ -125,7 +126,14 @@ TEST(HighDpi, AboutWindowScalesItsPicturesAndClickAreas) {
       ExpectPlaced(about.linksSheet, id, dpi, {area.left, area.top, area.width, area.height});
     }
     ExpectPlaced(about.aboutSheet, vr::AboutId::Image10, dpi, {344, 100, 100, 100});
-    ExpectPlaced(about.aboutSheet, vr::AboutId::StaticText1, dpi, {124, 201, 89, 17});
     ExpectPlaced(about.aboutSheet, vr::AboutId::Memo1, dpi, {6, 71, 323, 193});
+    // The author link covers the memo's author line, whatever height the font gives its lines.
+    const HWND memo = FindControl(about.aboutSheet, vr::AboutId::Memo1);
+    const LRESULT authorLine = Send(memo, EM_POSFROMCHAR, Send(memo, EM_LINEINDEX, vr::kAuthorLineIndex));
+    const RECT link = InClient(about.aboutSheet, vr::AboutId::StaticText1);
+    EXPECT_EQ(link.top, InClient(about.aboutSheet, vr::AboutId::Memo1).top + static_cast<short>(HIWORD(authorLine)));
+    EXPECT_EQ(link.left, s(124));
+    EXPECT_EQ(link.right - link.left, s(89));
+    EXPECT_EQ(link.bottom - link.top, s(17));
   }
 }
