@@ -1,5 +1,5 @@
 // Prints how long the player takes over large playlists: importing a dropped ".spls" of 1,000 to
-// 100,000 lines, starting with it as "myList.spls", saving it on close, and "Dir..." over folders
+// 1,000,000 lines, starting with it as "myList.spls", saving it on close, and "Dir..." over folders
 // of 1,000 to 10,000 screensavers. Every line names an existing file, so every line passes the
 // type and existence tests and becomes an entry.
 #include <windows.h>
@@ -166,7 +166,7 @@ int main() {
   WriteFileBytes(sandbox.PathOf(L"config.cfg"), player::ConfigText({}));
 
   std::vector<Row> rows;
-  for (std::size_t lines : {std::size_t{1000}, std::size_t{10000}, std::size_t{100000}})
+  for (std::size_t lines : {std::size_t{1000}, std::size_t{10000}, std::size_t{100000}, std::size_t{1000000}})
     MeasurePlaylist(sandbox, savers, lines, rows);
   for (int files : {1000, 3000}) {
     const std::wstring folder = sandbox.PathOf(L"dir" + std::to_wstring(files));
