@@ -54,21 +54,19 @@ double NewestSaverCreation(const Sandbox& sandbox, DWORD playerId) {
 
 double Mb(SIZE_T bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
 
-// Where a process's memory goes: its private bytes and the libraries it has loaded, by name
-// with the size of each image.
+// Where a process's memory goes: the libraries it has loaded, by name (in capitals: the loader
+// keeps the spelling of whoever asked first) with the size of each image.
 struct MemoryBreakdown {
   double peakWorkingSetMb = 0;
-  double privateMb = 0;
   std::map<std::wstring, double> librariesMb;
 };
 
 MemoryBreakdown BreakdownOf(HANDLE process) {
   MemoryBreakdown breakdown;
-  PROCESS_MEMORY_COUNTERS_EX memory{};
+  PROCESS_MEMORY_COUNTERS memory{};
   memory.cb = sizeof memory;
-  GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
+  GetProcessMemoryInfo(process, &memory, sizeof memory);
   breakdown.peakWorkingSetMb = Mb(memory.PeakWorkingSetSize);
-  breakdown.privateMb = Mb(memory.PrivateUsage);
   HMODULE modules[512];
   DWORD bytes = 0;
   if (!EnumProcessModulesEx(process, modules, sizeof modules, &bytes, LIST_MODULES_ALL)) return breakdown;
@@ -77,16 +75,15 @@ MemoryBreakdown BreakdownOf(HANDLE process) {
     MODULEINFO info{};
     if (!GetModuleBaseNameW(process, modules[i], name, MAX_PATH)) continue;
     GetModuleInformation(process, modules[i], &info, sizeof info);
+    CharUpperW(name);
     breakdown.librariesMb[name] = Mb(info.SizeOfImage);
   }
   return breakdown;
 }
 
-// The player's figures beside the minimal program's: private bytes, and the libraries only the
-// player loads.
+// The libraries only the player loads, beside the minimal program.
 void PrintBreakdown(const MemoryBreakdown& player, const MemoryBreakdown& minimal) {
   std::printf("where the player's memory goes, beside the minimal window program:\n");
-  std::printf("%-52s %7.1f MB %7.1f MB\n", "  private bytes (player, minimal)", player.privateMb, minimal.privateMb);
   double extra = 0;
   std::vector<std::pair<double, std::wstring>> only;
   for (const auto& [name, mb] : player.librariesMb)
