@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "Dialogs.h"
+#include "Clock.h"
 #include "Driver.h"
 #include "Player.h"
 #include "playlist/PlaylistWindowIds.h"
@@ -22,17 +23,6 @@ namespace {
 constexpr int kFolderFiles = 10000;
 constexpr int kRounds = 3;
 constexpr UINT kBusyForMs = 300000;  // the player's thread may be busy for long with big lists
-
-double NowMs() {
-  static const double perMs = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return static_cast<double>(f.QuadPart) / 1000.0;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / perMs;
-}
 
 // The number of entries; the answer waits while the player's thread is busy importing.
 LRESULT EntryCount(HWND list) {
