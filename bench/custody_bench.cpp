@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "Clock.h"
 #include "Driver.h"
 #include "Player.h"
 
@@ -25,17 +26,6 @@ constexpr int kRounds = 3;
 constexpr DWORD kEndWithinMs = 30000;  // past this the close counts as hung
 constexpr auto kLeftAfter = std::chrono::milliseconds(1000);
 constexpr unsigned kSlowForAMinute = 60000;  // "slow" is still before its window when it closes
-
-double NowMs() {
-  static const double perMs = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return static_cast<double>(f.QuadPart) / 1000.0;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / perMs;
-}
 
 struct Subject {
   std::string name;

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
+#include <string>
 #include <vector>
 
 #include "Driver.h"
@@ -50,10 +52,51 @@ double NewestSaverCreation(const Sandbox& sandbox, DWORD playerId) {
   return newest;
 }
 
+double Mb(SIZE_T bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
+
+// Where a process's memory goes: the libraries it has loaded, by name (in capitals: the loader
+// keeps the spelling of whoever asked first) with the size of each image.
+struct MemoryBreakdown {
+  double peakWorkingSetMb = 0;
+  std::map<std::wstring, double> librariesMb;
+};
+
+MemoryBreakdown BreakdownOf(HANDLE process) {
+  MemoryBreakdown breakdown;
+  PROCESS_MEMORY_COUNTERS memory{};
+  memory.cb = sizeof memory;
+  GetProcessMemoryInfo(process, &memory, sizeof memory);
+  breakdown.peakWorkingSetMb = Mb(memory.PeakWorkingSetSize);
+  HMODULE modules[512];
+  DWORD bytes = 0;
+  if (!EnumProcessModulesEx(process, modules, sizeof modules, &bytes, LIST_MODULES_ALL)) return breakdown;
+  for (DWORD i = 0; i < std::min<DWORD>(bytes / sizeof(HMODULE), 512); ++i) {
+    wchar_t name[MAX_PATH]{};
+    MODULEINFO info{};
+    if (!GetModuleBaseNameW(process, modules[i], name, MAX_PATH)) continue;
+    GetModuleInformation(process, modules[i], &info, sizeof info);
+    CharUpperW(name);
+    breakdown.librariesMb[name] = Mb(info.SizeOfImage);
+  }
+  return breakdown;
+}
+
+// The libraries only the player loads, beside the minimal program.
+void PrintBreakdown(const MemoryBreakdown& player, const MemoryBreakdown& minimal) {
+  std::printf("where the player's memory goes, beside the minimal window program:\n");
+  double extra = 0;
+  std::vector<std::pair<double, std::wstring>> only;
+  for (const auto& [name, mb] : player.librariesMb)
+    if (!minimal.librariesMb.count(name)) only.push_back({mb, name}), extra += mb;
+  std::sort(only.rbegin(), only.rend());
+  std::printf("%-52s %7zu %10.1f MB\n", "  libraries only the player loads, their images", only.size(), extra);
+  for (const auto& [mb, name] : only) std::printf("    %-48ls %10.1f MB\n", name.c_str(), mb);
+}
+
 // What Wine alone costs, for comparison: the working set of a minimal window program of ours,
 // and how long creating a process takes when nothing else is involved.
 struct Baseline {
-  double peakWorkingSetMb = 0;
+  MemoryBreakdown memory;
   double processCreationMs = 0;
 };
 
@@ -61,10 +104,7 @@ Baseline MeasureBaseline(Sandbox& sandbox) {
   Baseline baseline;
   Process& desktop = sandbox.StartFakeDesktop();
   WaitForTopWindow(desktop.Id(), L"Progman");
-  PROCESS_MEMORY_COUNTERS memory{};
-  memory.cb = sizeof memory;
-  GetProcessMemoryInfo(desktop.Handle(), &memory, sizeof memory);
-  baseline.peakWorkingSetMb = static_cast<double>(memory.PeakWorkingSetSize) / (1024.0 * 1024.0);
+  baseline.memory = BreakdownOf(desktop.Handle());
   desktop.Kill();
 
   const std::wstring saver = sandbox.CopyLogSaver(L"Baseline");
@@ -104,17 +144,14 @@ int main() {
   }
   std::sort(latencies.begin(), latencies.end());
 
-  PROCESS_MEMORY_COUNTERS memory{};
-  memory.cb = sizeof memory;
-  GetProcessMemoryInfo(program, &memory, sizeof memory);
+  const MemoryBreakdown memory = BreakdownOf(program);
   WIN32_FILE_ATTRIBUTE_DATA exe{};
   GetFileAttributesExW(sandbox.PathOf(L"Veilrunner.exe").c_str(), GetFileExInfoStandard, &exe);
   CloseHandle(program);
   const Baseline baseline = MeasureBaseline(sandbox);
 
   std::printf("%-52s %10.1f ms\n", "CPU time while idle for 30 s with a preview", idleCpu);
-  std::printf("%-52s %10.1f MB\n", "peak working set",
-              static_cast<double>(memory.PeakWorkingSetSize) / (1024.0 * 1024.0));
+  std::printf("%-52s %10.1f MB\n", "peak working set", memory.peakWorkingSetMb);
   std::printf("%-52s %10.1f KB\n", "size of Veilrunner.exe", static_cast<double>(exe.nFileSizeLow) / 1024.0);
   if (!latencies.empty()) {
     std::printf("%-52s %10.1f ms\n", "selection to preview process, beyond 500 ms: median",
@@ -123,7 +160,8 @@ int main() {
   }
   std::printf("(%zu of %d selections started a preview)\n", latencies.size(), kSelections);
   std::printf("for comparison, under this system:\n");
-  std::printf("%-52s %10.1f MB\n", "  peak working set of a minimal window program", baseline.peakWorkingSetMb);
+  std::printf("%-52s %10.1f MB\n", "  peak working set of a minimal window program", baseline.memory.peakWorkingSetMb);
   std::printf("%-52s %10.1f ms\n", "  CreateProcess of a saver, from call to creation", baseline.processCreationMs);
+  PrintBreakdown(memory, baseline.memory);
   return 0;
 }

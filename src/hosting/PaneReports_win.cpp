@@ -12,9 +12,11 @@ namespace {
 // GUID_CONSOLE_DISPLAY_STATE: 0 off, 1 on, 2 dimmed.
 constexpr GUID kDisplayState{0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
 
-// The shell's own full-size windows: the desktop behind everything and the taskbars.
+// The shell's own full-size windows: the desktop behind everything (which takes the foreground
+// when the last window in front goes) and the taskbars.
 bool IsShellWindow(HWND window) {
-    constexpr std::array<const wchar_t*, 4> kShellClasses{L"Progman", L"WorkerW", L"Shell_TrayWnd",
+    if (window == GetDesktopWindow() || window == GetShellWindow()) return true;
+    constexpr std::array<const wchar_t*, 5> kShellClasses{L"#32769", L"Progman", L"WorkerW", L"Shell_TrayWnd",
                                                           L"Shell_SecondaryTrayWnd"};
     wchar_t name[64]{};
     GetClassNameW(window, name, 64);

@@ -73,9 +73,19 @@ Process StartProcess(const std::wstring& commandLine, const std::wstring& folder
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
-  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      folder.empty() ? nullptr : folder.c_str(), &startup, &info))
-    throw std::runtime_error("cannot start " + ToUtf8(commandLine) + " (error " + std::to_string(GetLastError()) + ")");
+  // Wine 8 now and then answers a start with ERROR_INTERNAL_ERROR while the machine is busy; the
+  // same start a moment later succeeds. Any other refusal is the scenario's to report.
+  constexpr int kTries = 5;
+  for (int tries = 1;; ++tries) {
+    if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       folder.empty() ? nullptr : folder.c_str(), &startup, &info))
+      break;
+    const DWORD error = GetLastError();
+    if (error != ERROR_INTERNAL_ERROR || tries == kTries)
+      throw std::runtime_error("cannot start " + ToUtf8(commandLine) + " (error " + std::to_string(error) + ")");
+    Sleep(200);
+    line = commandLine;
+  }
   CloseHandle(info.hThread);
   return Process(info.hProcess, info.dwProcessId);
 }
