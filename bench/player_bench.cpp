@@ -22,34 +22,34 @@ constexpr int kSelections = 12;
 constexpr double kDesignedDelayMs = 500;  // the host's start timer once it has been resized
 
 double Ms(const FILETIME& t) {
-  ULARGE_INTEGER v{{t.dwLowDateTime, t.dwHighDateTime}};
-  return static_cast<double>(v.QuadPart) / 10000.0;
+    ULARGE_INTEGER v{{t.dwLowDateTime, t.dwHighDateTime}};
+    return static_cast<double>(v.QuadPart) / 10000.0;
 }
 
 double CpuMs(HANDLE process) {
-  FILETIME created, exited, kernel, user;
-  GetProcessTimes(process, &created, &exited, &kernel, &user);
-  return Ms(kernel) + Ms(user);
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(process, &created, &exited, &kernel, &user);
+    return Ms(kernel) + Ms(user);
 }
 
 double NowMs() {
-  FILETIME now;
-  GetSystemTimeAsFileTime(&now);
-  return Ms(now);
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    return Ms(now);
 }
 
 // Creation time of the newest process started from the sandbox, other than the player.
 double NewestSaverCreation(const Sandbox& sandbox, DWORD playerId) {
-  double newest = 0;
-  for (const ProcessInfo& p : ProcessesRunningFrom(sandbox.Folder())) {
-    if (p.id == playerId) continue;
-    HANDLE h = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, p.id);
-    if (!h) continue;
-    FILETIME created, exited, kernel, user;
-    if (GetProcessTimes(h, &created, &exited, &kernel, &user)) newest = std::max(newest, Ms(created));
-    CloseHandle(h);
-  }
-  return newest;
+    double newest = 0;
+    for (const ProcessInfo& p : ProcessesRunningFrom(sandbox.Folder())) {
+        if (p.id == playerId) continue;
+        HANDLE h = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, p.id);
+        if (!h) continue;
+        FILETIME created, exited, kernel, user;
+        if (GetProcessTimes(h, &created, &exited, &kernel, &user)) newest = std::max(newest, Ms(created));
+        CloseHandle(h);
+    }
+    return newest;
 }
 
 double Mb(SIZE_T bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
@@ -57,111 +57,116 @@ double Mb(SIZE_T bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0);
 // Where a process's memory goes: the libraries it has loaded, by name (in capitals: the loader
 // keeps the spelling of whoever asked first) with the size of each image.
 struct MemoryBreakdown {
-  double peakWorkingSetMb = 0;
-  std::map<std::wstring, double> librariesMb;
+    double peakWorkingSetMb = 0;
+    std::map<std::wstring, double> librariesMb;
 };
 
 MemoryBreakdown BreakdownOf(HANDLE process) {
-  MemoryBreakdown breakdown;
-  PROCESS_MEMORY_COUNTERS memory{};
-  memory.cb = sizeof memory;
-  GetProcessMemoryInfo(process, &memory, sizeof memory);
-  breakdown.peakWorkingSetMb = Mb(memory.PeakWorkingSetSize);
-  HMODULE modules[512];
-  DWORD bytes = 0;
-  if (!EnumProcessModulesEx(process, modules, sizeof modules, &bytes, LIST_MODULES_ALL)) return breakdown;
-  for (DWORD i = 0; i < std::min<DWORD>(bytes / sizeof(HMODULE), 512); ++i) {
-    wchar_t name[MAX_PATH]{};
-    MODULEINFO info{};
-    if (!GetModuleBaseNameW(process, modules[i], name, MAX_PATH)) continue;
-    GetModuleInformation(process, modules[i], &info, sizeof info);
-    CharUpperW(name);
-    breakdown.librariesMb[name] = Mb(info.SizeOfImage);
-  }
-  return breakdown;
+    MemoryBreakdown breakdown;
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.cb = sizeof memory;
+    GetProcessMemoryInfo(process, &memory, sizeof memory);
+    breakdown.peakWorkingSetMb = Mb(memory.PeakWorkingSetSize);
+    HMODULE modules[512];
+    DWORD bytes = 0;
+    if (!EnumProcessModulesEx(process, modules, sizeof modules, &bytes, LIST_MODULES_ALL)) return breakdown;
+    for (DWORD i = 0; i < std::min<DWORD>(bytes / sizeof(HMODULE), 512); ++i) {
+        wchar_t name[MAX_PATH]{};
+        MODULEINFO info{};
+        if (!GetModuleBaseNameW(process, modules[i], name, MAX_PATH)) continue;
+        GetModuleInformation(process, modules[i], &info, sizeof info);
+        CharUpperW(name);
+        breakdown.librariesMb[name] = Mb(info.SizeOfImage);
+    }
+    return breakdown;
 }
 
 // The libraries only the player loads, beside the minimal program.
 void PrintBreakdown(const MemoryBreakdown& player, const MemoryBreakdown& minimal) {
-  std::printf("where the player's memory goes, beside the minimal window program:\n");
-  double extra = 0;
-  std::vector<std::pair<double, std::wstring>> only;
-  for (const auto& [name, mb] : player.librariesMb)
-    if (!minimal.librariesMb.count(name)) only.push_back({mb, name}), extra += mb;
-  std::sort(only.rbegin(), only.rend());
-  std::printf("%-52s %7zu %10.1f MB\n", "  libraries only the player loads, their images", only.size(), extra);
-  for (const auto& [mb, name] : only) std::printf("    %-48ls %10.1f MB\n", name.c_str(), mb);
+    std::printf("where the player's memory goes, beside the minimal window program:\n");
+    double extra = 0;
+    std::vector<std::pair<double, std::wstring>> only;
+    for (const auto& [name, mb] : player.librariesMb)
+        if (!minimal.librariesMb.count(name)) only.push_back({mb, name}), extra += mb;
+    std::sort(only.rbegin(), only.rend());
+    std::printf("%-52s %7zu %10.1f MB\n", "  libraries only the player loads, their images", only.size(),
+                extra);
+    for (const auto& [mb, name] : only) std::printf("    %-48ls %10.1f MB\n", name.c_str(), mb);
 }
 
 // What Wine alone costs, for comparison: the working set of a minimal window program of ours,
 // and how long creating a process takes when nothing else is involved.
 struct Baseline {
-  MemoryBreakdown memory;
-  double processCreationMs = 0;
+    MemoryBreakdown memory;
+    double processCreationMs = 0;
 };
 
 Baseline MeasureBaseline(Sandbox& sandbox) {
-  Baseline baseline;
-  Process& desktop = sandbox.StartFakeDesktop();
-  WaitForTopWindow(desktop.Id(), L"Progman");
-  baseline.memory = BreakdownOf(desktop.Handle());
-  desktop.Kill();
+    Baseline baseline;
+    Process& desktop = sandbox.StartFakeDesktop();
+    WaitForTopWindow(desktop.Id(), L"Progman");
+    baseline.memory = BreakdownOf(desktop.Handle());
+    desktop.Kill();
 
-  const std::wstring saver = sandbox.CopyLogSaver(L"Baseline");
-  const double before = NowMs();
-  Process& started = sandbox.Start(saver, L"/c");
-  FILETIME created, exited, kernel, user;
-  GetProcessTimes(started.Handle(), &created, &exited, &kernel, &user);
-  baseline.processCreationMs = Ms(created) - before;
-  started.Kill();
-  return baseline;
+    const std::wstring saver = sandbox.CopyLogSaver(L"Baseline");
+    const double before = NowMs();
+    Process& started = sandbox.Start(saver, L"/c");
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(started.Handle(), &created, &exited, &kernel, &user);
+    baseline.processCreationMs = Ms(created) - before;
+    started.Kill();
+    return baseline;
 }
 
 }  // namespace
 
 int main() {
-  Sandbox sandbox;
-  const std::wstring a = sandbox.CopyLogSaver(L"A");
-  const std::wstring b = sandbox.CopyLogSaver(L"B");
-  player::Windows w = player::StartPlayer(sandbox, {}, {a, b});
-  player::WaitForPreviewRun(sandbox, L"A", 1);
-  HANDLE program = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, w.processId);
+    Sandbox sandbox;
+    const std::wstring a = sandbox.CopyLogSaver(L"A");
+    const std::wstring b = sandbox.CopyLogSaver(L"B");
+    player::Windows w = player::StartPlayer(sandbox, {}, {a, b});
+    player::WaitForPreviewRun(sandbox, L"A", 1);
+    HANDLE program = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, w.processId);
 
-  // Idle: the preview runs, the rotation is off ("Change manually").
-  const double cpuBefore = CpuMs(program);
-  Sleep(kIdleSeconds * 1000);
-  const double idleCpu = CpuMs(program) - cpuBefore;
+    // Idle: the preview runs, the rotation is off ("Change manually").
+    const double cpuBefore = CpuMs(program);
+    Sleep(kIdleSeconds * 1000);
+    const double idleCpu = CpuMs(program) - cpuBefore;
 
-  // Selections alternate between the two entries; each must start exactly one preview.
-  std::vector<double> latencies;
-  for (int i = 0; i < kSelections; ++i) {
-    const double before = NewestSaverCreation(sandbox, w.processId);
-    const double selected = NowMs();
-    SelectListItem(w.list, (i + 1) % 2);
-    double created = 0;
-    WaitUntil([&] { return (created = NewestSaverCreation(sandbox, w.processId)) > before; });
-    if (created > before) latencies.push_back(created - selected - kDesignedDelayMs);
-  }
-  std::sort(latencies.begin(), latencies.end());
+    // Selections alternate between the two entries; each must start exactly one preview.
+    std::vector<double> latencies;
+    for (int i = 0; i < kSelections; ++i) {
+        const double before = NewestSaverCreation(sandbox, w.processId);
+        const double selected = NowMs();
+        SelectListItem(w.list, (i + 1) % 2);
+        double created = 0;
+        WaitUntil([&] { return (created = NewestSaverCreation(sandbox, w.processId)) > before; });
+        if (created > before) latencies.push_back(created - selected - kDesignedDelayMs);
+    }
+    std::sort(latencies.begin(), latencies.end());
 
-  const MemoryBreakdown memory = BreakdownOf(program);
-  WIN32_FILE_ATTRIBUTE_DATA exe{};
-  GetFileAttributesExW(sandbox.PathOf(L"Veilrunner.exe").c_str(), GetFileExInfoStandard, &exe);
-  CloseHandle(program);
-  const Baseline baseline = MeasureBaseline(sandbox);
+    const MemoryBreakdown memory = BreakdownOf(program);
+    WIN32_FILE_ATTRIBUTE_DATA exe{};
+    GetFileAttributesExW(sandbox.PathOf(L"Veilrunner.exe").c_str(), GetFileExInfoStandard, &exe);
+    CloseHandle(program);
+    const Baseline baseline = MeasureBaseline(sandbox);
 
-  std::printf("%-52s %10.1f ms\n", "CPU time while idle for 30 s with a preview", idleCpu);
-  std::printf("%-52s %10.1f MB\n", "peak working set", memory.peakWorkingSetMb);
-  std::printf("%-52s %10.1f KB\n", "size of Veilrunner.exe", static_cast<double>(exe.nFileSizeLow) / 1024.0);
-  if (!latencies.empty()) {
-    std::printf("%-52s %10.1f ms\n", "selection to preview process, beyond 500 ms: median",
-                latencies[latencies.size() / 2]);
-    std::printf("%-52s %10.1f ms\n", "selection to preview process, beyond 500 ms: worst", latencies.back());
-  }
-  std::printf("(%zu of %d selections started a preview)\n", latencies.size(), kSelections);
-  std::printf("for comparison, under this system:\n");
-  std::printf("%-52s %10.1f MB\n", "  peak working set of a minimal window program", baseline.memory.peakWorkingSetMb);
-  std::printf("%-52s %10.1f ms\n", "  CreateProcess of a saver, from call to creation", baseline.processCreationMs);
-  PrintBreakdown(memory, baseline.memory);
-  return 0;
+    std::printf("%-52s %10.1f ms\n", "CPU time while idle for 30 s with a preview", idleCpu);
+    std::printf("%-52s %10.1f MB\n", "peak working set", memory.peakWorkingSetMb);
+    std::printf("%-52s %10.1f KB\n", "size of Veilrunner.exe",
+                static_cast<double>(exe.nFileSizeLow) / 1024.0);
+    if (!latencies.empty()) {
+        std::printf("%-52s %10.1f ms\n", "selection to preview process, beyond 500 ms: median",
+                    latencies[latencies.size() / 2]);
+        std::printf("%-52s %10.1f ms\n", "selection to preview process, beyond 500 ms: worst",
+                    latencies.back());
+    }
+    std::printf("(%zu of %d selections started a preview)\n", latencies.size(), kSelections);
+    std::printf("for comparison, under this system:\n");
+    std::printf("%-52s %10.1f MB\n", "  peak working set of a minimal window program",
+                baseline.memory.peakWorkingSetMb);
+    std::printf("%-52s %10.1f ms\n", "  CreateProcess of a saver, from call to creation",
+                baseline.processCreationMs);
+    PrintBreakdown(memory, baseline.memory);
+    return 0;
 }

@@ -9,8 +9,8 @@ namespace kit {
 enum class Mode { Preview, FullScreen, Configure, Unsupported };
 
 struct SaverCommand {
-  Mode mode = Mode::Configure;
-  std::uintptr_t window = 0;  // "/p <hwnd>" or "/c:<hwnd>"; 0 when none was given
+    Mode mode = Mode::Configure;
+    std::uintptr_t window = 0;  // "/p <hwnd>" or "/c:<hwnd>"; 0 when none was given
 };
 
 // The part of a full command line after the program path, which may be quoted.

@@ -2,6 +2,6 @@
 #include "Saver.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  const auto saver = kit::CreateSaver();
-  return kit::Run(*saver, instance, GetCommandLineW());
+    const auto saver = kit::CreateSaver();
+    return kit::Run(*saver, instance, GetCommandLineW());
 }

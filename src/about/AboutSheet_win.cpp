@@ -24,7 +24,8 @@ constexpr COLORREF kLinkBlue = RGB(0, 0, 255);
 // drawn as a link, so Tab and Space reach it as well.
 const std::array<ControlSpec, 4> kControls{{
     {AboutId::StaticText1, WC_BUTTONA, "", 124, 201, 89, 17, WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW},
-    {AboutId::Memo1, WC_EDITA, "", 6, 71, 323, 193, WS_VISIBLE | WS_CLIPSIBLINGS | ES_MULTILINE | ES_CENTER | ES_READONLY},
+    {AboutId::Memo1, WC_EDITA, "", 6, 71, 323, 193,
+     WS_VISIBLE | WS_CLIPSIBLINGS | ES_MULTILINE | ES_CENTER | ES_READONLY},
     {AboutId::Image10, WC_STATICA, "", 344, 100, 100, 100, WS_VISIBLE | SS_BITMAP | SS_NOTIFY},
     {AboutId::Button1, WC_BUTTONA, "Donate...", 344, 229, 100, 25, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON},
 }};
@@ -56,22 +57,18 @@ void AboutSheet::Create(HWND parent, RECT place) {
     memoSubclass_.Attach(GetDlgItem(Handle(), AboutId::Memo1), MemoPassesTab);
     SetDlgItemTextA(Handle(), AboutId::StaticText1, std::string(kAuthorName).c_str());
     logo_ = ScaledToDpi(LoadLogo(), Dpi());
-    SendDlgItemMessageA(Handle(), AboutId::Image10, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(logo_.Get()));
+    SendDlgItemMessageA(Handle(), AboutId::Image10, STM_SETIMAGE, IMAGE_BITMAP,
+                        reinterpret_cast<LPARAM>(logo_.Get()));
 }
 
 LRESULT AboutSheet::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-    case WM_PAINT:
-        OnPaint();
-        return 0;
-    case WM_COMMAND:
-        OnCommand(LOWORD(wParam), HIWORD(wParam));
-        return 0;
-    case WM_DRAWITEM:
-        OnDrawLink(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-        return TRUE;
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_DRAWITEM: OnDrawLink(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
     case WM_CTLCOLORSTATIC:
-        return reinterpret_cast<LRESULT>(OnStaticColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+        return reinterpret_cast<LRESULT>(
+            OnStaticColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
     case WM_SETCURSOR:
         if (OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
         break;
@@ -131,7 +128,8 @@ void AboutSheet::OnDrawLink(const DRAWITEMSTRUCT& item) {
     SetTextColor(item.hDC, kLinkBlue);
     SetBkMode(item.hDC, TRANSPARENT);
     const std::string text(kAuthorName);
-    DrawTextA(item.hDC, text.c_str(), static_cast<int>(text.size()), &r, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
+    DrawTextA(item.hDC, text.c_str(), static_cast<int>(text.size()), &r,
+              DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(item.hDC, oldFont);
     if (item.itemState & ODS_FOCUS) DrawFocusRect(item.hDC, &r);
 }

@@ -88,12 +88,8 @@ void TfrmConfig::ShowAbout() {
 
 LRESULT TfrmConfig::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-    case WM_COMMAND:
-        OnCommand(LOWORD(wParam), HIWORD(wParam));
-        return 0;
-    case WM_NOTIFY:
-        OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
-        return 0;
+    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_NOTIFY: OnNotify(*reinterpret_cast<const NMHDR*>(lParam)); return 0;
     case DM_GETDEFID:
         // "OK" is the default button: Enter presses it wherever the focus is.
         return MAKELRESULT(AboutId::Button9, DC_HASDEFID);
@@ -130,13 +126,16 @@ void TfrmConfig::PageControl1Change() {
 
 void TfrmConfig::Button9Click() { SendMessageA(Handle(), WM_CLOSE, 0, 0); }
 
-void TfrmConfig::OpenPage(const char* url) { ShellExecuteA(Handle(), "open", url, nullptr, nullptr, SW_SHOW); }
+void TfrmConfig::OpenPage(const char* url) {
+    ShellExecuteA(Handle(), "open", url, nullptr, nullptr, SW_SHOW);
+}
 
 void TfrmConfig::CentreOnScreen() {
     RECT r = WindowRect();
     const int width = r.right - r.left, height = r.bottom - r.top;
     SetWindowPos(Handle(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HWND TfrmConfig::PageControl1() const { return GetDlgItem(Handle(), AboutId::PageControl1); }

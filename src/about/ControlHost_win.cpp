@@ -18,8 +18,7 @@ void ControlHost::CreateChild(HWND parent, const char* className, int id, RECT p
 LRESULT ControlHost::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_COMMAND:
-    case WM_NOTIFY:
-        return SendMessageA(GetParent(Handle()), msg, wParam, lParam);
+    case WM_NOTIFY: return SendMessageA(GetParent(Handle()), msg, wParam, lParam);
     }
     return Default(msg, wParam, lParam);
 }

@@ -32,11 +32,11 @@ void LinksSheet::Create(HWND parent, RECT place) {
     std::vector<ControlSpec> controls;
     for (std::size_t i = 0; i < kProducts.size(); ++i) {
         const PixelRect& area = kProducts[i].place;
-        controls.push_back({kAreaIds[i], WC_BUTTONA, kProducts[i].title.data(), area.left, area.top, area.width,
-                            area.height, WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW});
+        controls.push_back({kAreaIds[i], WC_BUTTONA, kProducts[i].title.data(), area.left, area.top,
+                            area.width, area.height, WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW});
     }
-    controls.push_back({AboutId::Image2, WC_STATICA, "", kPictureLeft, kPictureTop, kPictureWidth, kPictureHeight,
-                        WS_VISIBLE | WS_CLIPSIBLINGS | SS_BITMAP});
+    controls.push_back({AboutId::Image2, WC_STATICA, "", kPictureLeft, kPictureTop, kPictureWidth,
+                        kPictureHeight, WS_VISIBLE | WS_CLIPSIBLINGS | SS_BITMAP});
     CreateControls(Handle(), controls);
     picture_ = ScaledToDpi(LoadLinksPicture(), Dpi());
     if (picture_)
@@ -49,12 +49,8 @@ LRESULT LinksSheet::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SETCURSOR:
         if (OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
         break;
-    case WM_COMMAND:
-        OnCommand(LOWORD(wParam), HIWORD(wParam));
-        return 0;
-    case WM_DRAWITEM:
-        OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-        return TRUE;
+    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_DRAWITEM: OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
     }
     return ControlHost::HandleMessage(msg, wParam, lParam);
 }

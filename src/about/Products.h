@@ -34,8 +34,16 @@ inline constexpr std::array<Product, 6> kProducts{{
     {"Image5", {16, 16, 137, 137}, "Lantern Almanac", "E-book for Windows", VR_MAKER_SITE "lantern-almanac/"},
     {"Image4", {176, 16, 137, 137}, "Tidewater", "Screensaver for Windows", VR_MAKER_SITE "tidewater/"},
     {"Image9", {328, 16, 145, 137}, "Emberfall", "Screensaver for Windows", VR_MAKER_SITE "emberfall/"},
-    {"Image6", {16, 168, 137, 137}, "Paperwind Notes", "Program for Windows", VR_MAKER_SITE "paperwind-notes/"},
-    {"Image7", {176, 168, 137, 129}, "Nightjar Orbit", "Screensaver for Windows", VR_MAKER_SITE "nightjar-orbit/"},
+    {"Image6",
+     {16, 168, 137, 137},
+     "Paperwind Notes",
+     "Program for Windows",
+     VR_MAKER_SITE "paperwind-notes/"},
+    {"Image7",
+     {176, 168, 137, 129},
+     "Nightjar Orbit",
+     "Screensaver for Windows",
+     VR_MAKER_SITE "nightjar-orbit/"},
     {"Image3", {336, 168, 137, 129}, "Mossglass", "Screensaver for Windows", VR_MAKER_SITE "mossglass/"},
 }};
 

@@ -139,7 +139,9 @@ void Program::PaneSizeChosen(int width, int height) {
     host_.SetClientHeight(height);
 }
 
-void Program::SaverTextChanged(const std::string& text) { playlist_.SetSaverButtonsEnabled(OffersSaverCommands(text)); }
+void Program::SaverTextChanged(const std::string& text) {
+    playlist_.SetSaverButtonsEnabled(OffersSaverCommands(text));
+}
 
 // ---- the host window ----
 

@@ -75,7 +75,9 @@ private:
     void PaneSeen(bool seen) override { playlist_.HoldRotation(!seen); }
     void HostDestroyed() override;
     void PreviewStarting() override;
-    void PreviewStarted(int paneWidth, int paneHeight) override { playerBar_.ShowPaneSize(paneWidth, paneHeight); }
+    void PreviewStarted(int paneWidth, int paneHeight) override {
+        playerBar_.ShowPaneSize(paneWidth, paneHeight);
+    }
 
     // PlaylistWindowPeers
     void PlaylistWindowShown(bool shown) override { playerBar_.SetPlaylistButtonVisible(!shown); }
@@ -86,10 +88,10 @@ private:
     void SaveSettingsNow();
     void EndWithoutHost();
 
-    std::string FSaverFile;      // the current screensaver; empty until the first selection
-    const bool FWallpaperMode;   // settled before the host window exists, kept for the whole run
-    bool runEnded_ = false;      // saved and previews ended, by closing or by the session's end
-    DockingState docking_;       // which windows the player bar carries during its move
+    std::string FSaverFile;               // the current screensaver; empty until the first selection
+    const bool FWallpaperMode;            // settled before the host window exists, kept for the whole run
+    bool runEnded_ = false;               // saved and previews ended, by closing or by the session's end
+    DockingState docking_;                // which windows the player bar carries during its move
     std::vector<std::string> linesRead_;  // the settings or wallpaper playlist lines last read
 
     TfrmSVDOptions playerBar_;

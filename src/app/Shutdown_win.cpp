@@ -20,7 +20,8 @@ struct ToolHelp {
     ToolHelp() {
         HMODULE kernel = GetModuleHandleA("kernel32.dll");
         if (!kernel) return;
-        snapshot = reinterpret_cast<Snapshot>(reinterpret_cast<void*>(GetProcAddress(kernel, "CreateToolhelp32Snapshot")));
+        snapshot = reinterpret_cast<Snapshot>(
+            reinterpret_cast<void*>(GetProcAddress(kernel, "CreateToolhelp32Snapshot")));
         first = reinterpret_cast<Walk>(reinterpret_cast<void*>(GetProcAddress(kernel, "Process32First")));
         next = reinterpret_cast<Walk>(reinterpret_cast<void*>(GetProcAddress(kernel, "Process32Next")));
     }

@@ -12,8 +12,7 @@ struct Offset {
 };
 
 Offset OffsetFromBar(const DockRect& bar, const DockRect& window) {
-    return {ToInt32(std::int64_t{window.left} - bar.left),
-            ToInt32(std::int64_t{window.top} - bar.top)};
+    return {ToInt32(std::int64_t{window.left} - bar.left), ToInt32(std::int64_t{window.top} - bar.top)};
 }
 
 DockPoint AtOffset(DockPoint bar, std::int32_t offsetX, std::int32_t offsetY) {

@@ -58,8 +58,8 @@ struct ScreenLayout {
 // A coordinate that only leaves the 32-bit range at its very ends is held there instead of
 // wrapping to the other side of the screen space.
 inline std::int32_t ToInt32(std::int64_t value) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
+                                                              std::numeric_limits<std::int32_t>::max()));
 }
 
 }  // namespace vr

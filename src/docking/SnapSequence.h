@@ -23,9 +23,8 @@ struct PlayerRects {
 // The monitors' edges, then the host window, then the player bar. Unchanged in wallpaper mode
 // and while the bar carries the playlist window.
 DockPoint SnapPlaylistRequest(DockPoint request, DockSize own, const std::optional<DockRect>& host,
-                              const std::optional<DockRect>& playerBar,
-                              const ScreenLayout& screens, const DockingState& state,
-                              bool wallpaperMode);
+                              const std::optional<DockRect>& playerBar, const ScreenLayout& screens,
+                              const DockingState& state, bool wallpaperMode);
 
 // The monitors' edges, then the playlist window, then the player bar. Unchanged in wallpaper
 // mode and while the bar carries the host window.
@@ -36,8 +35,7 @@ DockPoint SnapHostRequest(DockPoint request, DockSize own, const std::optional<D
 // The playlist window, then the host window, then the monitors' edges. A window is skipped while
 // it has a non-zero offset, so the bar does not snap to a window that moves with it. Unchanged
 // in wallpaper mode.
-DockPoint SnapPlayerBarRequest(DockPoint request, DockSize own,
-                               const std::optional<DockRect>& playlist,
+DockPoint SnapPlayerBarRequest(DockPoint request, DockSize own, const std::optional<DockRect>& playlist,
                                const std::optional<DockRect>& host, const ScreenLayout& screens,
                                const DockingState& state, bool wallpaperMode);
 
@@ -49,8 +47,8 @@ DockPoint SnapRequest(DockRole self, DockPoint request, DockSize own, const Play
 // judged by the frames the user sees (`frames` holds the other windows' visible frames) and
 // turned back into a corner of the whole rectangle. A maximised window keeps the place the system
 // gives it, its borders past the screen's edges: the rules are for placing windows.
-DockPoint SnapWindowRequest(DockRole self, DockPoint request, const FramedWindow& own,
-                            bool maximised, const PlayerRects& frames, const ScreenLayout& screens,
-                            const DockingState& state, bool wallpaperMode);
+DockPoint SnapWindowRequest(DockRole self, DockPoint request, const FramedWindow& own, bool maximised,
+                            const PlayerRects& frames, const ScreenLayout& screens, const DockingState& state,
+                            bool wallpaperMode);
 
 }  // namespace vr

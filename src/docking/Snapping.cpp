@@ -38,8 +38,7 @@ using SpanOf = Span (*)(const DockRect&);
 // One axis of SnapToMonitors: `along` is the window's span on the axis it moves on, `across` its
 // span on the other; `alongOf` and `acrossOf` give a monitor's spans on the same axes.
 std::int64_t SnapAxisToMonitors(Span along, Span across, std::int64_t primaryExtent,
-                                const std::vector<DockRect>& others, SpanOf alongOf,
-                                SpanOf acrossOf) {
+                                const std::vector<DockRect>& others, SpanOf alongOf, SpanOf acrossOf) {
     if (const auto pulled = PullOntoScreen(along, {0, primaryExtent})) return *pulled;
     for (const DockRect& monitor : others) {
         if (!SpansOverlap(across, acrossOf(monitor))) continue;
@@ -59,10 +58,10 @@ enum class Edge { Left, Top, Right, Bottom };
 
 std::int64_t EdgeOf(const Box& box, Edge edge) {
     switch (edge) {
-        case Edge::Left: return box.left;
-        case Edge::Top: return box.top;
-        case Edge::Right: return box.right();
-        case Edge::Bottom: return box.bottom();
+    case Edge::Left: return box.left;
+    case Edge::Top: return box.top;
+    case Edge::Right: return box.right();
+    case Edge::Bottom: return box.bottom();
     }
     return 0;
 }
@@ -94,8 +93,8 @@ bool ColumnsMeet(const Box& a, const Box& b) { return a.right() >= b.left && b.r
 std::optional<std::int64_t> PullOf(const EdgeRule& rule, const Box& moving, const Box& neighbour) {
     const std::int64_t d = EdgeOf(moving, rule.own) - EdgeOf(neighbour, rule.neighbour);
     if (!WithinSnap(d)) return std::nullopt;
-    const bool overlap = MovesHorizontally(rule.own) ? RowsMeet(moving, neighbour)
-                                                     : ColumnsMeet(moving, neighbour);
+    const bool overlap =
+        MovesHorizontally(rule.own) ? RowsMeet(moving, neighbour) : ColumnsMeet(moving, neighbour);
     return overlap ? std::optional<std::int64_t>(d) : std::nullopt;
 }
 
@@ -103,25 +102,23 @@ Box BoxOf(const DockRect& rect) { return {rect.left, rect.top, rect.width, rect.
 
 }  // namespace
 
-DockPoint SnapToScreen(std::int32_t x, std::int32_t y, std::int32_t W, std::int32_t H,
-                       std::int32_t SW, std::int32_t SH) {
+DockPoint SnapToScreen(std::int32_t x, std::int32_t y, std::int32_t W, std::int32_t H, std::int32_t SW,
+                       std::int32_t SH) {
     const std::int64_t snappedY = PullOntoScreen({y, H}, {0, SH}).value_or(y);
     const std::int64_t snappedX = PullOntoScreen({x, W}, {0, SW}).value_or(x);
     return {ToInt32(snappedX), ToInt32(snappedY)};
 }
 
 DockPoint SnapToMonitors(DockPoint p, DockSize own, const ScreenLayout& screens) {
-    const std::int64_t y = SnapAxisToMonitors({p.y, own.height}, {p.x, own.width},
-                                              screens.primary.height, screens.otherMonitors, Rows,
-                                              Columns);
-    const std::int64_t x = SnapAxisToMonitors({p.x, own.width}, {y, own.height},
-                                              screens.primary.width, screens.otherMonitors,
-                                              Columns, Rows);
+    const std::int64_t y = SnapAxisToMonitors({p.y, own.height}, {p.x, own.width}, screens.primary.height,
+                                              screens.otherMonitors, Rows, Columns);
+    const std::int64_t x = SnapAxisToMonitors({p.x, own.width}, {y, own.height}, screens.primary.width,
+                                              screens.otherMonitors, Columns, Rows);
     return {ToInt32(x), ToInt32(y)};
 }
 
-DockPoint SnapToWindow(std::int32_t x, std::int32_t y, std::int32_t W, std::int32_t H,
-                       std::int32_t L, std::int32_t T, std::int32_t NW, std::int32_t NH) {
+DockPoint SnapToWindow(std::int32_t x, std::int32_t y, std::int32_t W, std::int32_t H, std::int32_t L,
+                       std::int32_t T, std::int32_t NW, std::int32_t NH) {
     Box moving{x, y, W, H};
     const Box neighbour{L, T, NW, NH};
     for (const EdgeRule& rule : kEdgeRules) {
@@ -135,9 +132,8 @@ DockPoint SnapToWindow(std::int32_t x, std::int32_t y, std::int32_t W, std::int3
 bool AreDocked(const DockRect& a, const DockRect& b) {
     const Box moving = BoxOf(a);
     const Box neighbour = BoxOf(b);
-    return std::any_of(std::begin(kEdgeRules), std::end(kEdgeRules), [&](const EdgeRule& rule) {
-        return PullOf(rule, moving, neighbour).has_value();
-    });
+    return std::any_of(std::begin(kEdgeRules), std::end(kEdgeRules),
+                       [&](const EdgeRule& rule) { return PullOf(rule, moving, neighbour).has_value(); });
 }
 
 }  // namespace vr

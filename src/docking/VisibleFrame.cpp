@@ -17,13 +17,12 @@ FrameInsets InsetsBetween(const DockRect& window, const DockRect& frame) {
         !PlausibleBorder(bottom)) {
         return {};
     }
-    return {static_cast<std::int32_t>(left), static_cast<std::int32_t>(top),
-            static_cast<std::int32_t>(right), static_cast<std::int32_t>(bottom)};
+    return {static_cast<std::int32_t>(left), static_cast<std::int32_t>(top), static_cast<std::int32_t>(right),
+            static_cast<std::int32_t>(bottom)};
 }
 
 DockRect FramedWindow::Frame() const {
-    return {ToInt32(std::int64_t{window.left} + insets.left),
-            ToInt32(std::int64_t{window.top} + insets.top),
+    return {ToInt32(std::int64_t{window.left} + insets.left), ToInt32(std::int64_t{window.top} + insets.top),
             ToInt32(std::int64_t{window.width} - insets.left - insets.right),
             ToInt32(std::int64_t{window.height} - insets.top - insets.bottom)};
 }

@@ -32,8 +32,7 @@ ScreenLayout Screens() {
 // One change of a carried window's position. Its own snapping lets it through unchanged while
 // it is carried.
 bool MoveTo(HWND window, int x, int y) {
-    return SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) !=
-           FALSE;
+    return SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) != FALSE;
 }
 
 // The frame's top-left corner onto `target`: Left first, then Top, each as a change of its own; a
@@ -53,8 +52,7 @@ bool PlaceCarried(HWND window, DockPoint target) {
 void PlaceAll(const PlayerWindows& w) {
     const std::optional<DockRect> bar = FrameOf(w.playerBar);
     if (!bar) return;
-    const CarryTargets targets =
-        CarryTargetsFor({bar->left, bar->top}, *w.state, w.wallpaperMode);
+    const CarryTargets targets = CarryTargetsFor({bar->left, bar->top}, *w.state, w.wallpaperMode);
     if (targets.host && w.host != nullptr && !PlaceCarried(w.host, *targets.host)) return;
     if (targets.playlist && w.playlist != nullptr) PlaceCarried(w.playlist, *targets.playlist);
 }
@@ -77,8 +75,8 @@ void SnapPositionRequest(DockRole self, const PlayerWindows& w, WINDOWPOS& reque
     if (!own) return;
     const PlayerRects frames{FrameOf(w.playerBar), FrameOf(w.host), FrameOf(w.playlist)};
     const DockPoint snapped =
-        SnapWindowRequest(self, {request.x, request.y}, *own, IsZoomed(request.hwnd) != FALSE,
-                          frames, Screens(), *w.state, w.wallpaperMode);
+        SnapWindowRequest(self, {request.x, request.y}, *own, IsZoomed(request.hwnd) != FALSE, frames,
+                          Screens(), *w.state, w.wallpaperMode);
     request.x = snapped.x;
     request.y = snapped.y;
 }

@@ -4,7 +4,10 @@ namespace vr {
 
 std::string OpenErrorText(const std::string& expandedPath, const std::string& systemText) {
     // Text inside the program is UTF-8.
-    return "Datei " + expandedPath + " kann nicht ge\xC3\xB6" "ffnet werden. " + systemText;
+    return "Datei " + expandedPath +
+           " kann nicht ge\xC3\xB6"
+           "ffnet werden. " +
+           systemText;
 }
 
 std::string CreateErrorText(const std::string& expandedPath, const std::string& systemText) {

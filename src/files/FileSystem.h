@@ -6,8 +6,8 @@
 namespace vr {
 
 struct FolderListing {
-    std::string folder;               // the folder's full path as the system reports it
-    std::vector<std::string> names;   // matching ordinary files, in listing order
+    std::string folder;              // the folder's full path as the system reports it
+    std::vector<std::string> names;  // matching ordinary files, in listing order
 };
 
 class FileSystem {

@@ -38,8 +38,8 @@ int CompareWords(std::string_view a, std::string_view b) {
         if (i == a.size() || j == b.size()) {
             return (i == a.size() ? 0 : 1) - (j == b.size() ? 0 : 1);
         }
-        const int difference = SortWeight(static_cast<unsigned char>(a[i])) -
-                                SortWeight(static_cast<unsigned char>(b[j]));
+        const int difference =
+            SortWeight(static_cast<unsigned char>(a[i])) - SortWeight(static_cast<unsigned char>(b[j]));
         if (difference != 0) return difference;
         ++i;
         ++j;
@@ -58,17 +58,14 @@ bool ListBoxLess(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-void SortLikeListBox(std::vector<std::string>& names) {
-    std::sort(names.begin(), names.end(), ListBoxLess);
-}
+void SortLikeListBox(std::vector<std::string>& names) { std::sort(names.begin(), names.end(), ListBoxLess); }
 
 bool MatchesListingPattern(std::string_view name) {
-    return std::any_of(kListingExtensions.begin(), kListingExtensions.end(),
-                       [name](std::string_view extension) {
-                           return name.size() >= extension.size() &&
-                                  EqualsIgnoringAsciiCase(
-                                      name.substr(name.size() - extension.size()), extension);
-                       });
+    return std::any_of(
+        kListingExtensions.begin(), kListingExtensions.end(), [name](std::string_view extension) {
+            return name.size() >= extension.size() &&
+                   EqualsIgnoringAsciiCase(name.substr(name.size() - extension.size()), extension);
+        });
 }
 
 }  // namespace vr

@@ -53,8 +53,8 @@ BOOL CALLBACK PostQuitTo(HWND hwnd, LPARAM) {
 }  // namespace
 
 void TfrmSVDActive::CreateHidden(HWND owner, bool wallpaperMode) {
-    const DWORD normalStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX |
-                              WS_CLIPCHILDREN;
+    const DWORD normalStyle =
+        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX | WS_CLIPCHILDREN;
     HostCreation creation = WallpaperHostCreation(normalStyle, owner, wallpaperMode);
     WindowSpec params;
     params.style = creation.style;
@@ -198,7 +198,8 @@ LRESULT TfrmSVDActive::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
         if (wParam == kStartTimerId) Timer1Timer();
         if (wParam == kCustodyTimerId) CheckCustody();
-        if (wParam == kCoverTimerId) VisibilityChanged(visibility_.CoveredByFullScreen(PaneMonitorCovered(p1_)));
+        if (wParam == kCoverTimerId)
+            VisibilityChanged(visibility_.CoveredByFullScreen(PaneMonitorCovered(p1_)));
         return 0;
     case WM_SIZE: {
         SIZE client{LOWORD(lParam), HIWORD(lParam)};
@@ -222,12 +223,9 @@ LRESULT TfrmSVDActive::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_POWERBROADCAST:
         if (auto change = reports_.OnMessage(visibility_, msg, wParam, lParam)) VisibilityChanged(*change);
         return msg == WM_POWERBROADCAST ? TRUE : 0;
-    case WM_CLOSE:
-        FormClose();
-        return 0;
+    case WM_CLOSE: FormClose(); return 0;
     case WM_WINDOWPOSCHANGING:
-        SnapPositionRequest(DockRole::Host, peers_.DockingWindows(),
-                            *reinterpret_cast<WINDOWPOS*>(lParam));
+        SnapPositionRequest(DockRole::Host, peers_.DockingWindows(), *reinterpret_cast<WINDOWPOS*>(lParam));
         return 0;
     case WM_DESTROY:
         reports_.Unregister();

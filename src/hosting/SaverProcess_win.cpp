@@ -16,7 +16,8 @@ OwnedHandle Start(const std::string& commandLine, DWORD flags, STARTUPINFOW& sta
     std::wstring buffer = Wide(commandLine);
     PROCESS_INFORMATION info{};
     if (job) flags |= CREATE_SUSPENDED;
-    if (!CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &startup, &info))
+    if (!CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &startup,
+                        &info))
         return {};
     const OwnedHandle thread(info.hThread);
     OwnedHandle process(info.hProcess);
@@ -35,7 +36,8 @@ OwnedHandle KillOnCloseJob() {
     if (!job) return {};
     JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
     limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-    if (!SetInformationJobObject(job.Get(), JobObjectExtendedLimitInformation, &limits, sizeof limits)) return {};
+    if (!SetInformationJobObject(job.Get(), JobObjectExtendedLimitInformation, &limits, sizeof limits))
+        return {};
     return job;
 }
 

@@ -5,8 +5,8 @@
 namespace vr {
 
 std::string AutostartLinkName(std::string_view wallpaperListFile) {
-    return std::string(kAutostartDescription) + " - (" +
-           std::string(FileNamePart(wallpaperListFile)) + ").lnk";
+    return std::string(kAutostartDescription) + " - (" + std::string(FileNamePart(wallpaperListFile)) +
+           ").lnk";
 }
 
 std::string AutostartLinkPath(std::string_view startupFolder, std::string_view wallpaperListFile) {

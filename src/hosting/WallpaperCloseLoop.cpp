@@ -10,8 +10,8 @@ namespace {
 
 std::optional<EmbeddedWindowId> FirstNotAsked(const std::vector<EmbeddedWindowId>& windows,
                                               const std::set<EmbeddedWindowId>& asked) {
-    const auto found = std::find_if(windows.begin(), windows.end(),
-                                    [&](EmbeddedWindowId w) { return !asked.contains(w); });
+    const auto found =
+        std::find_if(windows.begin(), windows.end(), [&](EmbeddedWindowId w) { return !asked.contains(w); });
     if (found == windows.end()) return std::nullopt;
     return *found;
 }

@@ -38,9 +38,7 @@ public:
         return found;
     }
     void SetCloseButtonEnabled(bool enabled) override { EnableWindow(closeButton_, enabled); }
-    void RequestClose(EmbeddedWindowId window) override {
-        SendMessageA(ToHandle(window), WM_CLOSE, 0, 0);
-    }
+    void RequestClose(EmbeddedWindowId window) override { SendMessageA(ToHandle(window), WM_CLOSE, 0, 0); }
     void ProcessWaitingMessages() override { Application::ProcessMessages(); }
     void PauseBetweenRounds() override { Sleep(kPauseAfterCloseMs); }
 

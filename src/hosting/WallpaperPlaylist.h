@@ -19,7 +19,6 @@ enum class PlacementChoice {
     WholeWorkarea = 3,     // RadioButton3, "Use whole desktop workarea" (also: none checked)
 };
 
-
 struct ScreenRect {
     int left = 0;
     int top = 0;
@@ -30,12 +29,12 @@ struct ScreenRect {
 // What the placement choices read from the screen at the moment of saving.
 struct PlacementSource {
     PlacementChoice choice = PlacementChoice::WholeWorkarea;
-    int hostClientScreenX = 0;            // the host client area's origin on the screen
+    int hostClientScreenX = 0;  // the host client area's origin on the screen
     int hostClientScreenY = 0;
     int hostClientWidth = 0;
     int hostClientHeight = 0;
-    ScreenRect hostWindow;                // the host window's outer rectangle
-    FrameInsets hostBorders;              // its invisible borders: not part of what the user sees
+    ScreenRect hostWindow;    // the host window's outer rectangle
+    FrameInsets hostBorders;  // its invisible borders: not part of what the user sees
     bool hostMaximized = false;
     std::optional<ScreenRect> programManager;  // window rect of "Progman"; none when absent
 };
@@ -51,8 +50,7 @@ struct PlacementRect {
 PlacementRect WallpaperPlacement(const PlacementSource& source);
 
 // x, y, width, height, the TimeCombo item index, then every entry.
-std::vector<std::string> BuildWallpaperPlaylist(const PlacementRect& placement,
-                                                int intervalItem,
+std::vector<std::string> BuildWallpaperPlaylist(const PlacementRect& placement, int intervalItem,
                                                 const std::vector<std::string>& entries);
 
 }  // namespace vr

@@ -48,8 +48,8 @@ void Application::Initialize() {
     RegisterClassExW(&wc);
     // Visible but of zero size: it shows nothing except the taskbar button.
     g_appWindow = CreateWindowExW(0, wc.lpszClassName, Wide(kTitle).c_str(),
-                                  WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0,
-                                  nullptr, nullptr, wc.hInstance, nullptr);
+                                  WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0, nullptr,
+                                  nullptr, wc.hInstance, nullptr);
     if (!g_appWindow) throw AppError("Cannot create the application window");
     ShowWindow(g_appWindow, SW_SHOWNOACTIVATE);
 }

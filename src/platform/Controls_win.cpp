@@ -13,9 +13,9 @@ void CreateControls(HWND parent, std::span<const ControlSpec> specs) {
     const int dpi = WindowDpi(parent);
     HFONT font = DefaultFont(dpi);
     for (const ControlSpec& c : specs) {
-        HWND hwnd = CreateWindowExW(c.exStyle, Wide(c.className).c_str(), Wide(c.text).c_str(), WS_CHILD | c.style,
-                                    ScaleForDpi(c.x, dpi), ScaleForDpi(c.y, dpi), ScaleForDpi(c.w, dpi),
-                                    ScaleForDpi(c.h, dpi), parent,
+        HWND hwnd = CreateWindowExW(c.exStyle, Wide(c.className).c_str(), Wide(c.text).c_str(),
+                                    WS_CHILD | c.style, ScaleForDpi(c.x, dpi), ScaleForDpi(c.y, dpi),
+                                    ScaleForDpi(c.w, dpi), ScaleForDpi(c.h, dpi), parent,
                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance, nullptr);
         SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
@@ -26,8 +26,8 @@ HFONT DefaultFont(int dpi) {
     HFONT& font = fonts[dpi];
     if (!font)
         font = CreateFontA(-ScaleForDpi(11, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                           "MS Sans Serif");
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                           DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
     return font;
 }
 

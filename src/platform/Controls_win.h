@@ -90,7 +90,8 @@ public:
 // not restart it; a new interval restarts a running countdown, the same interval leaves it alone.
 class EventTimer {
 public:
-    EventTimer(HWND owner, UINT_PTR id, unsigned intervalMs) : owner_(owner), id_(id), interval_(intervalMs) {}
+    EventTimer(HWND owner, UINT_PTR id, unsigned intervalMs)
+        : owner_(owner), id_(id), interval_(intervalMs) {}
     ~EventTimer() { SetEnabled(false); }
     EventTimer(const EventTimer&) = delete;
     EventTimer& operator=(const EventTimer&) = delete;
@@ -114,9 +115,9 @@ private:
     unsigned interval_;
     bool enabled_ = false;
     bool held_ = false;
-    bool shortened_ = false;     // armed with what was left after a hold
+    bool shortened_ = false;  // armed with what was left after a hold
     ULONGLONG countingSince_ = 0;
-    unsigned left_ = 0;          // while held
+    unsigned left_ = 0;  // while held
 };
 
 }  // namespace vr

@@ -23,8 +23,9 @@ std::string TemporaryFor(const std::string& path) { return path + ".tmp~"; }
 
 std::string SystemErrorText(DWORD error) {
     wchar_t* text = nullptr;
-    DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                             nullptr, error, 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
+    DWORD n = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+        error, 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
     std::string result = Utf8(std::wstring_view(text ? text : L"", text ? n : 0));
     LocalFree(text);
     while (!result.empty() && (result.back() == '\n' || result.back() == '\r' || result.back() == ' '))
@@ -73,7 +74,8 @@ DWORD ReplaceWith(const std::string& temporary, const std::string& path) {
     DWORD error = 0;
     RetryWhileBusy(
         [&] {
-            if (MoveFileExW(FilePath(temporary).c_str(), FilePath(path).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            if (MoveFileExW(FilePath(temporary).c_str(), FilePath(path).c_str(),
+                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
                 error = 0;
                 return TryOutcome::Done;
             }
@@ -94,13 +96,15 @@ bool WinFileSystemImpl::FileExists(const std::string& path) {
 }
 
 std::vector<std::string> WinFileSystemImpl::ReadLines(const std::string& path) {
-    const OwnedHandle file(CreateFileW(FilePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const OwnedHandle file(CreateFileW(FilePath(path).c_str(), GENERIC_READ,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) ThrowOpenError(path, GetLastError());
     std::string bytes;
     char buffer[64 * 1024];
     DWORD read = 0;
-    while (ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
+    while (ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr) && read > 0)
+        bytes.append(buffer, read);
     return SplitLines(DecodeStoredText(bytes, SystemAnsiCodePage()));
 }
 
@@ -111,8 +115,8 @@ void WinFileSystemImpl::WriteLines(const std::string& path, const std::vector<st
     const std::string temporary = TemporaryFor(path);
     DWORD error = 0;
     {
-        const OwnedHandle file(CreateFileW(FilePath(temporary).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                           FILE_ATTRIBUTE_NORMAL, nullptr));
+        const OwnedHandle file(CreateFileW(FilePath(temporary).c_str(), GENERIC_WRITE, 0, nullptr,
+                                           CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file) ThrowCreateError(path, GetLastError());
         error = WriteAll(file.Get(), EncodeStoredText(JoinLines(lines), SystemAnsiCodePage()));
     }
@@ -142,7 +146,8 @@ FolderListing WinFileSystemImpl::ListFolder(const std::string& folder) {
         const DWORD skipped = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
         do {
             const std::string name = Utf8(found.cFileName);
-            if (!(found.dwFileAttributes & skipped) && MatchesListingPattern(name)) listing.names.push_back(name);
+            if (!(found.dwFileAttributes & skipped) && MatchesListingPattern(name))
+                listing.names.push_back(name);
         } while (FindNextFileW(search.Get(), &found));
     }
     SortLikeListBox(listing.names);

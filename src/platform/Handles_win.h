@@ -173,7 +173,8 @@ private:
 
     // A subclass must be gone before its control is: on WM_NCDESTROY it is removed first, then
     // the message still goes through `proc` to the control (as comctl32's documentation asks).
-    static LRESULT CALLBACK Forward(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self) {
+    static LRESULT CALLBACK Forward(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                    DWORD_PTR self) {
         WindowSubclass& owner = *reinterpret_cast<WindowSubclass*>(self);
         const SUBCLASSPROC proc = owner.proc_;
         const DWORD_PTR refData = owner.refData_;

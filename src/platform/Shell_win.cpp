@@ -65,12 +65,11 @@ std::string GetSpecialFolder(HWND owner, int csidl) {
     return Utf8(path);
 }
 
-bool CreateShortcut(const std::string& target, const std::string& linkFile,
-                    const std::string& description, const std::string& arguments,
-                    const std::string& iconFile, int iconIndex) {
+bool CreateShortcut(const std::string& target, const std::string& linkFile, const std::string& description,
+                    const std::string& arguments, const std::string& iconFile, int iconIndex) {
     ComPtr<IShellLinkW> link;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IShellLinkW, reinterpret_cast<void**>(link.GetAddressOf()))))
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                reinterpret_cast<void**>(link.GetAddressOf()))))
         return false;
     link->SetPath(Wide(target).c_str());
     link->SetDescription(Wide(description).c_str());

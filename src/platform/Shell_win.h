@@ -19,8 +19,7 @@ std::string SystemFolder();
 std::string GetSpecialFolder(HWND owner, int csidl);
 // Writes a shell link. False when the link object or its file interface cannot be had; true once
 // the save was asked for, whatever it gave. COM must be initialised on the calling thread.
-bool CreateShortcut(const std::string& target, const std::string& linkFile,
-                    const std::string& description, const std::string& arguments,
-                    const std::string& iconFile, int iconIndex);
+bool CreateShortcut(const std::string& target, const std::string& linkFile, const std::string& description,
+                    const std::string& arguments, const std::string& iconFile, int iconIndex);
 
 }  // namespace vr

@@ -8,7 +8,8 @@ std::string FromWide(UINT codePage, std::wstring_view wide, BOOL* usedDefault) {
     if (wide.empty()) return {};
     const int size = static_cast<int>(wide.size());
     const DWORD flags = codePage == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
-    const int length = WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, nullptr, usedDefault);
+    const int length =
+        WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, nullptr, usedDefault);
     std::string out(static_cast<std::size_t>(length), '\0');
     WideCharToMultiByte(codePage, flags, wide.data(), size, out.data(), length, nullptr, usedDefault);
     return out;

@@ -32,8 +32,9 @@ void Window::Create(const WindowClassSpec& cls, const WindowSpec& params) {
         wc.lpszClassName = className.c_str();
         if (!RegisterClassExW(&wc)) throw AppError("Cannot register window class");
     }
-    CreateWindowExW(params.exStyle, className.c_str(), Wide(params.caption).c_str(), params.style, params.left,
-                    params.top, params.width, params.height, params.parent, nullptr, instance, this);
+    CreateWindowExW(params.exStyle, className.c_str(), Wide(params.caption).c_str(), params.style,
+                    params.left, params.top, params.width, params.height, params.parent, nullptr, instance,
+                    this);
     if (!hwnd_) throw AppError(std::string("Cannot create window ") + cls.className);
     // The window's DPI is known only once it exists, on the monitor it was placed on.
     dpi_ = Dpi();
@@ -42,9 +43,7 @@ void Window::Create(const WindowClassSpec& cls, const WindowSpec& params) {
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-LRESULT Window::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-    return Default(msg, wParam, lParam);
-}
+LRESULT Window::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) { return Default(msg, wParam, lParam); }
 
 LRESULT Window::Default(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_ACTIVATE) {
@@ -84,8 +83,8 @@ void Window::MoveToDpi(int dpi, const RECT& suggested) {
         RECT r{};
         GetWindowRect(child, &r);
         MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
-        MoveWindow(child, MulDiv(r.left, dpi, from), MulDiv(r.top, dpi, from), MulDiv(r.right - r.left, dpi, from),
-                   MulDiv(r.bottom - r.top, dpi, from), TRUE);
+        MoveWindow(child, MulDiv(r.left, dpi, from), MulDiv(r.top, dpi, from),
+                   MulDiv(r.right - r.left, dpi, from), MulDiv(r.bottom - r.top, dpi, from), TRUE);
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultFont(dpi)), TRUE);
     }
     SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,

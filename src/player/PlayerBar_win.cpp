@@ -21,8 +21,10 @@ constexpr int kNudgeStep = 5;
 constexpr DWORD kButton = BS_PUSHBUTTON;
 
 const std::array<ControlSpec, 10> kControls{{
-    {PlayerBarId::TimeCombo, WC_COMBOBOXA, "", 101, 11, 133, 300, WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST},
-    {PlayerBarId::ResolutionCombo, WC_COMBOBOXA, "", 237, 11, 93, 300, WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST},
+    {PlayerBarId::TimeCombo, WC_COMBOBOXA, "", 101, 11, 133, 300,
+     WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST},
+    {PlayerBarId::ResolutionCombo, WC_COMBOBOXA, "", 237, 11, 93, 300,
+     WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST},
     {PlayerBarId::Button7, WC_BUTTONA, "Playlist...", 335, 8, 65, 25, WS_VISIBLE | WS_TABSTOP | kButton},
     {PlayerBarId::Button1, WC_BUTTONA, "About...", 406, 8, 65, 25, WS_VISIBLE | WS_TABSTOP | kButton},
     {PlayerBarId::Image12, WC_STATICA, "", 7, 7, 88, 31, WS_VISIBLE | SS_BITMAP | SS_NOTIFY},
@@ -95,7 +97,8 @@ void TfrmSVDOptions::FormEndSession(bool ending) {
 void TfrmSVDOptions::TimeComboChange() { peers_.IntervalChosen(IntervalOfItem(TimeCombo().Selected())); }
 
 void TfrmSVDOptions::ResolutionComboChange() {
-    if (auto size = SizeOfItem(ResolutionCombo().Selected())) peers_.PaneSizeChosen(size->width, size->height);
+    if (auto size = SizeOfItem(ResolutionCombo().Selected()))
+        peers_.PaneSizeChosen(size->width, size->height);
 }
 
 void TfrmSVDOptions::Image12Click() {
@@ -111,10 +114,18 @@ void TfrmSVDOptions::OnDrop(const std::vector<std::string>& paths) { peers_.Drop
 
 void TfrmSVDOptions::OnCommand(int id, int code) {
     switch (id) {
-    case PlayerBarId::TimeCombo: if (code == CBN_SELCHANGE) TimeComboChange(); break;
-    case PlayerBarId::ResolutionCombo: if (code == CBN_SELCHANGE) ResolutionComboChange(); break;
-    case PlayerBarId::Image12: if (code == STN_CLICKED) Image12Click(); break;
-    case PlayerBarId::label2: if (code == EN_CHANGE) label2Change(); break;
+    case PlayerBarId::TimeCombo:
+        if (code == CBN_SELCHANGE) TimeComboChange();
+        break;
+    case PlayerBarId::ResolutionCombo:
+        if (code == CBN_SELCHANGE) ResolutionComboChange();
+        break;
+    case PlayerBarId::Image12:
+        if (code == STN_CLICKED) Image12Click();
+        break;
+    case PlayerBarId::label2:
+        if (code == EN_CHANGE) label2Change();
+        break;
     case PlayerBarId::Button7: peers_.ShowPlaylistWindow(); break;
     case PlayerBarId::Button1: peers_.ShowAboutWindow(); break;
     case PlayerBarId::Button3: peers_.NudgeHost(-kNudgeStep, 0); break;
@@ -132,9 +143,7 @@ LRESULT TfrmSVDOptions::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     if (auto result = drops_.HandleMessage(msg, wParam, lParam)) return *result;
     switch (msg) {
-    case WM_COMMAND:
-        OnCommand(LOWORD(wParam), HIWORD(wParam));
-        return 0;
+    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_SETCURSOR:
         if (reinterpret_cast<HWND>(wParam) == GetDlgItem(Handle(), PlayerBarId::Image12)) {
             SetCursor(LoadCursor(nullptr, IDC_HAND));
@@ -153,15 +162,14 @@ LRESULT TfrmSVDOptions::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         FormClose();
         DestroyWindow(Handle());
         return 0;
-    case WM_ENDSESSION:
-        FormEndSession(wParam != FALSE);
-        return 0;
+    case WM_ENDSESSION: FormEndSession(wParam != FALSE); return 0;
     case WM_DESTROY:
         drops_.Revoke();
         PostQuitMessage(0);
         return 0;
     case WM_WINDOWPOSCHANGING:
-        SnapPositionRequest(DockRole::PlayerBar, peers_.DockingWindows(), *reinterpret_cast<WINDOWPOS*>(lParam));
+        SnapPositionRequest(DockRole::PlayerBar, peers_.DockingWindows(),
+                            *reinterpret_cast<WINDOWPOS*>(lParam));
         return 0;
     case WM_ENTERSIZEMOVE:
         Default(msg, wParam, lParam);

@@ -18,7 +18,7 @@ namespace vr {
 // What the player bar's handlers ask of the rest of the program.
 class PlayerBarPeers : public DockingPeers {
 public:
-    virtual void RunStartup() = 0;     // the first showing
+    virtual void RunStartup() = 0;  // the first showing
     // The bar closes, or the session ends: save, stop the previews. Only the first call counts.
     virtual void ProgramClosing() = 0;
     // A rotation interval was chosen (none for an item that is no interval); the selection

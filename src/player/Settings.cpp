@@ -80,8 +80,8 @@ std::vector<std::string> BuildConfigLines(const ConfigSnapshot& s) {
     };
 }
 
-void SaveSettings(FileSystem& files, const std::string& programFolder,
-                  const ConfigSnapshot& snapshot, const std::vector<std::string>& entries) {
+void SaveSettings(FileSystem& files, const std::string& programFolder, const ConfigSnapshot& snapshot,
+                  const std::vector<std::string>& entries) {
     try {
         files.WriteLines(programFolder + kConfigFileName, BuildConfigLines(snapshot));
         files.WriteLines(programFolder + kSavedPlaylistFileName, entries);

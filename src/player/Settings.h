@@ -35,15 +35,15 @@ struct WindowPlace {
 
 // Every value "config.cfg" stores, read from the windows at the moment of saving.
 struct ConfigSnapshot {
-    std::string saverFile;              // FSaverFile
+    std::string saverFile;  // FSaverFile
     WindowPlace host;
     int playerBarLeft = 0;
     int playerBarTop = 0;
     bool playlistWindowVisible = false;
     WindowPlace playlistWindow;
-    int selectedEntry = -1;             // -1: nothing selected
-    int intervalItem = -1;              // TimeCombo item index, -1: none
-    bool helpTextVisible = false;       // Memo1
+    int selectedEntry = -1;        // -1: nothing selected
+    int intervalItem = -1;         // TimeCombo item index, -1: none
+    bool helpTextVisible = false;  // Memo1
     bool hostMaximized = false;
     PlacementChoice placement = PlacementChoice::WholeWorkarea;
 };
@@ -54,7 +54,7 @@ std::vector<std::string> BuildConfigLines(const ConfigSnapshot& snapshot);
 // Writes programFolder + "config.cfg", then programFolder + "myList.spls" with the entries.
 // Saving happens while the program closes, so every error is dropped; the playlist is not
 // attempted once the settings could not be written.
-void SaveSettings(FileSystem& files, const std::string& programFolder,
-                  const ConfigSnapshot& snapshot, const std::vector<std::string>& entries);
+void SaveSettings(FileSystem& files, const std::string& programFolder, const ConfigSnapshot& snapshot,
+                  const std::vector<std::string>& entries);
 
 }  // namespace vr

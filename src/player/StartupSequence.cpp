@@ -10,11 +10,22 @@ namespace {
 
 // Line numbers of "config.cfg".
 enum ConfigLine : std::size_t {
-    kHostLeft = 2, kHostTop, kHostWidth, kHostHeight,
-    kBarLeft, kBarTop,
+    kHostLeft = 2,
+    kHostTop,
+    kHostWidth,
+    kHostHeight,
+    kBarLeft,
+    kBarTop,
     kPlaylistShown,
-    kPlaylistLeft, kPlaylistTop, kPlaylistWidth, kPlaylistHeight,
-    kSelectedEntry, kIntervalItem, kHelpTextShown, kHostMaximized, kPlacement,
+    kPlaylistLeft,
+    kPlaylistTop,
+    kPlaylistWidth,
+    kPlaylistHeight,
+    kSelectedEntry,
+    kIntervalItem,
+    kHelpTextShown,
+    kHostMaximized,
+    kPlacement,
 };
 
 // Line numbers of a ".scfg" header.
@@ -57,8 +68,8 @@ void ApplyHostState(StartupWorld& world, const std::vector<std::string>& lines) 
 
 }  // namespace
 
-void RunStartupSequence(const StartupInput& input, StartupWorld& world, FileSystem& files,
-                        Playlist& playlist, std::vector<std::string>& linesRead) {
+void RunStartupSequence(const StartupInput& input, StartupWorld& world, FileSystem& files, Playlist& playlist,
+                        std::vector<std::string>& linesRead) {
     // Cleared first, so a settings file that cannot be read leaves no stale lines behind.
     linesRead.clear();
     for (const char* name : {kConfigFileName, kSavedPlaylistFileName})

@@ -12,9 +12,9 @@
 namespace vr {
 
 struct StartupInput {
-    std::string programFolder;  // the executable's folder, ending in a backslash
-    std::string firstArgument;  // quotes removed; empty when there is none
-    bool wallpaperMode = false; // FWallpaperMode
+    std::string programFolder;   // the executable's folder, ending in a backslash
+    std::string firstArgument;   // quotes removed; empty when there is none
+    bool wallpaperMode = false;  // FWallpaperMode
 };
 
 enum class Geometry { Left, Top, ClientWidth, ClientHeight };
@@ -37,9 +37,9 @@ public:
     virtual void ShowPlaylistWindowFocused() = 0;  // shown, its list has the keyboard focus
     virtual void ShowHelpText(bool visible) = 0;   // the playlist window's Memo1
     virtual bool HostVisible() = 0;
-    virtual void ShowHost() = 0;                   // shown and brought to the front
+    virtual void ShowHost() = 0;  // shown and brought to the front
     virtual void SetHostCaption(const std::string& caption) = 0;
-    virtual void HideApplicationWindow() = 0;      // the owner that carries the taskbar button
+    virtual void HideApplicationWindow() = 0;  // the owner that carries the taskbar button
     virtual void MaximizeHost() = 0;
     virtual void SetPlacementChoice(PlacementChoice choice) = 0;
     virtual std::string WindowsFolder() = 0;
@@ -50,7 +50,7 @@ public:
 // lines, or from the wallpaper header on the ".scfg" file's lines. An AppError (a file that
 // exists but cannot be read) leaves the remaining steps undone and reaches the caller, which
 // shows it.
-void RunStartupSequence(const StartupInput& input, StartupWorld& world, FileSystem& files,
-                        Playlist& playlist, std::vector<std::string>& linesRead);
+void RunStartupSequence(const StartupInput& input, StartupWorld& world, FileSystem& files, Playlist& playlist,
+                        std::vector<std::string>& linesRead);
 
 }  // namespace vr

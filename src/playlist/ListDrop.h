@@ -6,10 +6,10 @@ namespace vr {
 
 // What the window reads at the release point.
 struct ListReleasePoint {
-    bool insideList;      // within the list's client area
-    bool onItem;          // LB_ITEMFROMPOINT's high word is 0: the point lies on an item
-    unsigned itemLowWord; // its low word: only the low 16 bits of the item's index
-    int topIndex;         // LB_GETTOPINDEX: the first visible item
+    bool insideList;       // within the list's client area
+    bool onItem;           // LB_ITEMFROMPOINT's high word is 0: the point lies on an item
+    unsigned itemLowWord;  // its low word: only the low 16 bits of the item's index
+    int topIndex;          // LB_GETTOPINDEX: the first visible item
 };
 
 // The drop's target index: -1 below the last entry; nothing for a release outside the list,

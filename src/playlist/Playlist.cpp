@@ -30,8 +30,7 @@ private:
     std::size_t firstNew_;
 };
 
-Playlist::Playlist(FileSystem& files, SaverDisplay& display, RotationTimer& timer,
-                   PlaylistView& view)
+Playlist::Playlist(FileSystem& files, SaverDisplay& display, RotationTimer& timer, PlaylistView& view)
     : files_(files), display_(display), timer_(timer), view_(view) {}
 
 void Playlist::Select(int index) {
@@ -116,8 +115,7 @@ void Playlist::MoveSelectedTo(int targetIndex) {
     if (selected_ < 0) return;
     if (targetIndex >= static_cast<int>(entries_.size())) targetIndex = -1;
     const auto from = static_cast<std::size_t>(selected_);
-    const std::size_t to =
-        targetIndex < 0 ? entries_.size() - 1 : static_cast<std::size_t>(targetIndex);
+    const std::size_t to = targetIndex < 0 ? entries_.size() - 1 : static_cast<std::size_t>(targetIndex);
     if (from != to) {
         const auto first = entries_.begin();
         if (from < to) {
@@ -189,8 +187,7 @@ void Playlist::AddFolder(const std::string& folder) {
     for (const std::string& name : listing.names) ImportDroppedFile(listing.folder + "\\" + name);
 }
 
-void Playlist::AddWindowsAndSystem(const std::string& windowsFolder,
-                                   const std::string& systemFolder) {
+void Playlist::AddWindowsAndSystem(const std::string& windowsFolder, const std::string& systemFolder) {
     // No type or existence test here: whatever the listings yield becomes an entry.
     for (const std::string& folder : {windowsFolder, systemFolder}) {
         const FolderListing listing = files_.ListFolder(folder);

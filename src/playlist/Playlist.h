@@ -19,7 +19,7 @@ public:
     virtual void SetSaverFile(const std::string& path) = 0;  // FSaverFile
     virtual void SetHostCaption(const std::string& caption) = 0;
     virtual void SetConfigureEnabled(bool enabled) = 0;
-    virtual void RequestPreviewStart() = 0;                  // enables the host's start timer
+    virtual void RequestPreviewStart() = 0;  // enables the host's start timer
     virtual bool WallpaperMode() const = 0;
 };
 
@@ -61,7 +61,7 @@ public:
     void Select(int index);
     // The list box changed its selection itself (mouse, arrow keys): record it without echo.
     void NoteUserSelection(int index);
-    void Clear();                                             // "New"
+    void Clear();  // "New"
 
     // Makes the selected entry the current screensaver, drops vanished ones, timer rules.
     void ApplySelection();
@@ -78,13 +78,13 @@ public:
     void ReadPlaylistFile(const std::string& path);
 
     // Ways in, with what each does to the selection.
-    void AddChosenFiles(const std::vector<std::string>& paths);   // "File..."
-    void LoadChosenFile(const std::string& path);                 // "Load..."
-    void AddFolder(const std::string& folder);                    // "Dir..."
+    void AddChosenFiles(const std::vector<std::string>& paths);  // "File..."
+    void LoadChosenFile(const std::string& path);                // "Load..."
+    void AddFolder(const std::string& folder);                   // "Dir..."
     void AddWindowsAndSystem(const std::string& windowsFolder,
-                             const std::string& systemFolder);   // "Win + Sys"
+                             const std::string& systemFolder);  // "Win + Sys"
     void DropOnPlaylistWindow(const std::vector<std::string>& paths);
-    void DropOnPlayer(const std::vector<std::string>& paths);     // player bar or host window
+    void DropOnPlayer(const std::vector<std::string>& paths);  // player bar or host window
 
 private:
     class AppendBatch;

@@ -70,7 +70,8 @@ const char* const kHelpText =
 
 const std::array<PlacedControl, 22> kControls{{
     {{ListBox1, WC_LISTBOXA, "", 0, 0, 622, 358,
-      WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE},
+      WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+      WS_EX_CLIENTEDGE},
      kForm},
     {{GroupBox3, WC_BUTTONA, " Screensaver  ", 6, 4, 227, 61, kGroup}, kPanel},
     {{Button6, WC_BUTTONA, "Configure...", 8, 24, 65, 25, kPush | WS_GROUP | WS_DISABLED}, GroupBox3},
@@ -86,13 +87,15 @@ const std::array<PlacedControl, 22> kControls{{
     {{Button5, WC_BUTTONA, "Load...", 8, 90, 65, 25, kPush}, GroupBox2},
     {{GroupBox4, WC_BUTTONA, " Desktop Wallpaper Mode Playlist  ", 328, 4, 289, 127, kGroup}, kPanel},
     {{Memo1, WC_EDITA, kHelpText, 8, 24, 273, 90,
-      WS_VISIBLE | WS_TABSTOP | WS_GROUP | WS_CLIPSIBLINGS | WS_VSCROLL | ES_MULTILINE | ES_READONLY, WS_EX_CLIENTEDGE},
+      WS_VISIBLE | WS_TABSTOP | WS_GROUP | WS_CLIPSIBLINGS | WS_VSCROLL | ES_MULTILINE | ES_READONLY,
+      WS_EX_CLIENTEDGE},
      GroupBox4},
     {{Button12, WC_BUTTONA, "Run...", 216, 24, 65, 25, kPush | WS_GROUP}, GroupBox4},
     {{Button10, WC_BUTTONA, "Close", 216, 57, 65, 25, kPush}, GroupBox4},
     {{Button11, WC_BUTTONA, "Save...", 216, 89, 65, 25, kPush}, GroupBox4},
     {{Button13, WC_BUTTONA, "Add to autostart folder!", 8, 89, 201, 25, kPush}, GroupBox4},
-    {{RadioButton3, WC_BUTTONA, "Use whole desktop workarea", 16, 25, 249, 17, kRadio | WS_TABSTOP | WS_GROUP},
+    {{RadioButton3, WC_BUTTONA, "Use whole desktop workarea", 16, 25, 249, 17,
+      kRadio | WS_TABSTOP | WS_GROUP},
      GroupBox4},
     {{RadioButton2, WC_BUTTONA, "Use player window", 16, 44, 249, 17, kRadio}, GroupBox4},
     {{RadioButton1, WC_BUTTONA, "Use player window's client area", 16, 63, 249, 17, kRadio}, GroupBox4},
@@ -154,7 +157,8 @@ void TForm1::CreateHidden(HWND owner) {
     for (const PlacedControl& c : kControls) specs.push_back(c.params);
     CreateControls(Handle(), specs);
     for (int id : {GroupBox3, GroupBox1, GroupBox2, GroupBox4})
-        SetWindowPos(GetDlgItem(Handle(), id), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        SetWindowPos(GetDlgItem(Handle(), id), HWND_BOTTOM, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     Layout();
     SendMessageA(ListBox1().Handle(), LB_SETITEMHEIGHT, 0, Scaled(kItemHeight));
     SetPlacement(PlacementChoice::WholeWorkarea);
@@ -171,7 +175,8 @@ void TForm1::Layout() {
     const int dpi = Dpi();
     for (const PlacedControl& c : kControls) {
         RECT r = PlaceOf(c, client, dpi);
-        MoveWindow(GetDlgItem(Handle(), c.params.id), r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+        MoveWindow(GetDlgItem(Handle(), c.params.id), r.left, r.top, r.right - r.left, r.bottom - r.top,
+                   TRUE);
     }
 }
 
@@ -211,7 +216,8 @@ void TForm1::KeepTabStopsOfCoveredControls() {
         if (c.parent != GroupBox4 || c.params.id == Memo1) continue;
         HWND control = GetDlgItem(Handle(), c.params.id);
         const bool radio = (c.params.style & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
-        const bool stop = !covered && (radio ? Button(control).Checked() : (c.params.style & WS_TABSTOP) != 0);
+        const bool stop =
+            !covered && (radio ? Button(control).Checked() : (c.params.style & WS_TABSTOP) != 0);
         const LONG_PTR style = GetWindowLongPtrA(control, GWL_STYLE);
         SetWindowLongPtrA(control, GWL_STYLE, stop ? style | WS_TABSTOP : style & ~WS_TABSTOP);
     }
@@ -226,7 +232,7 @@ PlacementChoice TForm1::Placement() const {
 void TForm1::SetPlacement(PlacementChoice choice) {
     const int id = choice == PlacementChoice::PlayerClientArea ? RadioButton1
                    : choice == PlacementChoice::PlayerWindow   ? RadioButton2
-                                                                : RadioButton3;
+                                                               : RadioButton3;
     CheckRadioButton(Handle(), RadioButton3, RadioButton1, id);
     KeepTabStopsOfCoveredControls();
 }
@@ -267,7 +273,8 @@ void TForm1::Button4Click(int sender) {
         return;
     }
     const PlacementRect placement = WallpaperPlacement(peers_.WallpaperPlacement(Placement()));
-    WinFileSystem().WriteLines(*name, BuildWallpaperPlaylist(placement, peers_.IntervalItem(), playlist_->Entries()));
+    WinFileSystem().WriteLines(
+        *name, BuildWallpaperPlaylist(placement, peers_.IntervalItem(), playlist_->Entries()));
     playlist_->SetWallpaperListFile(*name);
 }
 
@@ -278,9 +285,7 @@ void TForm1::Button6Click() {
 
 void TForm1::Button7Click() { peers_.RunFullScreen(); }
 
-void TForm1::Button8Click() {
-    playlist_->AddWindowsAndSystem(WindowsFolder(), SystemFolder());
-}
+void TForm1::Button8Click() { playlist_->AddWindowsAndSystem(WindowsFolder(), SystemFolder()); }
 
 void TForm1::Button9Click() {
     ShellExecuteW(Application::Handle(), L"open", L"rundll32.exe",
@@ -317,7 +322,8 @@ void TForm1::OnCommand(int id, int code) {
     case Button5: Button1Click(true); break;
     case Button2: Button2Click(); break;
     case Button3: playlist_->Clear(); break;
-    case Button4: case Button11: Button4Click(id); break;
+    case Button4:
+    case Button11: Button4Click(id); break;
     case Button6: Button6Click(); break;
     case Button7: Button7Click(); break;
     case Button8: Button8Click(); break;
@@ -331,18 +337,14 @@ void TForm1::OnCommand(int id, int code) {
 LRESULT TForm1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (auto result = drops_.HandleMessage(msg, wParam, lParam)) return *result;
     switch (msg) {
-    case WM_COMMAND:
-        OnCommand(LOWORD(wParam), HIWORD(wParam));
-        return 0;
+    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_TIMER:
         if (wParam == kRotationTimerId) {
             timer1_->Ticked();
             Timer1Timer();
         }
         return 0;
-    case WM_SIZE:
-        Layout();
-        return 0;
+    case WM_SIZE: Layout(); return 0;
     case WM_SHOWWINDOW:
         // The owner's minimise and restore hide and show it too, but leave it as open as it was,
         // also where the hide by the owner comes round again as a plain hide.
@@ -351,16 +353,12 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (lParam == 0 && !hiddenWithOwner_) open_ = wParam != FALSE;
         if (wParam) FormShow();
         return Default(msg, wParam, lParam);
-    case WM_CLOSE:
-        FormClose();
-        return 0;
+    case WM_CLOSE: FormClose(); return 0;
     case WM_WINDOWPOSCHANGING:
         SnapPositionRequest(DockRole::Playlist, peers_.DockingWindows(),
                             *reinterpret_cast<WINDOWPOS*>(lParam));
         return 0;
-    case WM_DESTROY:
-        drops_.Revoke();
-        return 0;
+    case WM_DESTROY: drops_.Revoke(); return 0;
     }
     return Default(msg, wParam, lParam);
 }
@@ -375,17 +373,15 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 bool TForm1::OnListMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     switch (msg) {
-    case WM_KEYDOWN:
-        ListBox1KeyDown(static_cast<unsigned>(wParam));
-        return false;
+    case WM_KEYDOWN: ListBox1KeyDown(static_cast<unsigned>(wParam)); return false;
     case WM_MOUSEMOVE:
         if (!pressed_ || !(wParam & MK_LBUTTON)) return false;
-        if (!dragging_ && (std::abs(at.x - dragStart_.x) >= kDragThreshold || std::abs(at.y - dragStart_.y) >= kDragThreshold))
+        if (!dragging_ && (std::abs(at.x - dragStart_.x) >= kDragThreshold ||
+                           std::abs(at.y - dragStart_.y) >= kDragThreshold))
             dragging_ = true;
         if (dragging_) SetCursor(LoadCursor(nullptr, IsOverList(at) ? IDC_SIZENS : IDC_NO));
         return dragging_;  // while dragging, the list must not move its selection along
-    case WM_CAPTURECHANGED:
-        return dragging_;
+    case WM_CAPTURECHANGED: return dragging_;
     }
     return false;
 }
@@ -417,7 +413,8 @@ bool TForm1::IsOverList(POINT at) const {
     return PtInRect(&client, at) != FALSE;
 }
 
-LRESULT CALLBACK TForm1::ListProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+LRESULT CALLBACK TForm1::ListProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                  DWORD_PTR self) {
     TForm1& form = *reinterpret_cast<TForm1*>(self);
     const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     switch (msg) {
@@ -437,13 +434,11 @@ LRESULT CALLBACK TForm1::ListProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
     return consumed ? 0 : DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
-LRESULT CALLBACK TForm1::MemoProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+LRESULT CALLBACK TForm1::MemoProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                  DWORD_PTR self) {
     switch (msg) {
-    case WM_LBUTTONDBLCLK:
-        Guarded([&] { reinterpret_cast<TForm1*>(self)->Memo1DblClick(); });
-        return 0;
-    case WM_GETDLGCODE:
-        return WithoutDialogKeys(DefSubclassProc(hwnd, msg, wParam, lParam));
+    case WM_LBUTTONDBLCLK: Guarded([&] { reinterpret_cast<TForm1*>(self)->Memo1DblClick(); }); return 0;
+    case WM_GETDLGCODE: return WithoutDialogKeys(DefSubclassProc(hwnd, msg, wParam, lParam));
     }
     return DefSubclassProc(hwnd, msg, wParam, lParam);
 }

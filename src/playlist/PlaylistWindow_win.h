@@ -24,7 +24,7 @@ public:
     // The window was shown (true) or closed (false): the player bar's "Playlist..." button
     // stands for it while it is closed.
     virtual void PlaylistWindowShown(bool shown) = 0;
-    virtual int IntervalItem() const = 0;             // the player bar's interval choice
+    virtual int IntervalItem() const = 0;  // the player bar's interval choice
     virtual PlacementSource WallpaperPlacement(PlacementChoice choice) = 0;
     // Runs the current screensaver full screen, waits for it, then restarts the preview.
     virtual void RunFullScreen() = 0;
@@ -66,16 +66,16 @@ private:
     void FormShow();
     void FormClose();
 
-    void Button1Click(bool load);  // "File..." and "Load..."
-    void Button2Click();           // "Dir..."
-    void Button4Click(int sender); // both "Save..."
-    void Button6Click();           // "Configure..."
-    void Button7Click();           // "Run..."
-    void Button8Click();           // "Win + Sys"
-    void Button9Click();           // "Install..."
-    void Button10Click();          // "Close"
-    void Button12Click();          // wallpaper "Run..."
-    void Button13Click();          // "Add to autostart folder!"
+    void Button1Click(bool load);   // "File..." and "Load..."
+    void Button2Click();            // "Dir..."
+    void Button4Click(int sender);  // both "Save..."
+    void Button6Click();            // "Configure..."
+    void Button7Click();            // "Run..."
+    void Button8Click();            // "Win + Sys"
+    void Button9Click();            // "Install..."
+    void Button10Click();           // "Close"
+    void Button12Click();           // wallpaper "Run..."
+    void Button13Click();           // "Add to autostart folder!"
     void Memo1DblClick();
     void OnDrop(const std::vector<std::string>& paths);
 

@@ -5,11 +5,11 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
-  ::testing::InitGoogleTest(&argc, argv);
-  const int result = RUN_ALL_TESTS();
-  if (::testing::UnitTest::GetInstance()->test_to_run_count() == 0) {
-    std::fprintf(stderr, "no scenario matched the filter\n");
-    return 1;
-  }
-  return result;
+    ::testing::InitGoogleTest(&argc, argv);
+    const int result = RUN_ALL_TESTS();
+    if (::testing::UnitTest::GetInstance()->test_to_run_count() == 0) {
+        std::fprintf(stderr, "no scenario matched the filter\n");
+        return 1;
+    }
+    return result;
 }

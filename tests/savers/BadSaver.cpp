@@ -39,14 +39,16 @@ namespace {
 enum class Kind { Crash, IgnoreQuit, Hang, TopLevel, Slow, Spawn, Modal, Divide, Wait, Unknown };
 
 struct KindName {
-  Kind kind;
-  const wchar_t* name;
+    Kind kind;
+    const wchar_t* name;
 };
 
 constexpr KindName kKindNames[] = {
-    {Kind::Crash, L"crash"}, {Kind::IgnoreQuit, L"ignore-quit"}, {Kind::Hang, L"hang"},
-    {Kind::TopLevel, L"top-level"}, {Kind::Slow, L"slow"}, {Kind::Spawn, L"spawn"},
-    {Kind::Modal, L"modal"}, {Kind::Divide, L"divide"}, {Kind::Wait, L"wait"},
+    {Kind::Crash, L"crash"}, {Kind::IgnoreQuit, L"ignore-quit"},
+    {Kind::Hang, L"hang"},   {Kind::TopLevel, L"top-level"},
+    {Kind::Slow, L"slow"},   {Kind::Spawn, L"spawn"},
+    {Kind::Modal, L"modal"}, {Kind::Divide, L"divide"},
+    {Kind::Wait, L"wait"},
 };
 
 constexpr wchar_t kWaitSwitch[] = L"/wait";  // the kit ignores it: the copy's whole life is our constructor
@@ -57,143 +59,143 @@ constexpr UINT kLimitExitCode = 3;
 constexpr int kScale = 1000;  // what "divide" shares out over the pane, like a saver's grid
 
 Kind KindNamed(const std::wstring& name) {
-  for (const auto& entry : kKindNames)
-    if (_wcsicmp(entry.name, name.c_str()) == 0) return entry.kind;
-  return Kind::Unknown;
+    for (const auto& entry : kKindNames)
+        if (_wcsicmp(entry.name, name.c_str()) == 0) return entry.kind;
+    return Kind::Unknown;
 }
 
 // Turns the kit's child window into a top-level popup at the same place on the screen.
 void TakeOutOfPane(HWND window) {
-  RECT place{};
-  GetWindowRect(window, &place);
-  SetParent(window, nullptr);
-  SetWindowLongPtrW(window, GWL_STYLE, WS_POPUP | WS_VISIBLE);
-  SetWindowPos(window, HWND_TOP, place.left, place.top, place.right - place.left, place.bottom - place.top,
-               SWP_FRAMECHANGED | SWP_NOACTIVATE);
+    RECT place{};
+    GetWindowRect(window, &place);
+    SetParent(window, nullptr);
+    SetWindowLongPtrW(window, GWL_STYLE, WS_POPUP | WS_VISIBLE);
+    SetWindowPos(window, HWND_TOP, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                 SWP_FRAMECHANGED | SWP_NOACTIVATE);
 }
 
 class BadSaver final : public RecordingSaver {
- public:
-  BadSaver() {
-    const bool copy = kit::ArgumentsAfterProgram(GetCommandLineW()) == kWaitSwitch;
-    const std::wstring name = copy ? L"wait" : TextSetting(L"Misbehaviour");
-    kind_ = KindNamed(name);
-    Log().Write(L"misbehaviour", name);
-    if (kind_ == Kind::Unknown) {
-      Log().Write(L"error", L"unknown misbehaviour");
-      ExitProcess(kUnknownExitCode);
+public:
+    BadSaver() {
+        const bool copy = kit::ArgumentsAfterProgram(GetCommandLineW()) == kWaitSwitch;
+        const std::wstring name = copy ? L"wait" : TextSetting(L"Misbehaviour");
+        kind_ = KindNamed(name);
+        Log().Write(L"misbehaviour", name);
+        if (kind_ == Kind::Unknown) {
+            Log().Write(L"error", L"unknown misbehaviour");
+            ExitProcess(kUnknownExitCode);
+        }
+        limitMs_ = NumberSetting(L"LimitMs", kDefaultLimitMs);
+        CloseHandle(CreateThread(nullptr, 0, &EndAtLimit, this, 0, nullptr));
+        BeforeWindow();
     }
-    limitMs_ = NumberSetting(L"LimitMs", kDefaultLimitMs);
-    CloseHandle(CreateThread(nullptr, 0, &EndAtLimit, this, 0, nullptr));
-    BeforeWindow();
-  }
 
-  void Started(const kit::SaverCommand& command, HWND window) override {
-    if (kind_ == Kind::TopLevel && command.mode == kit::Mode::Preview) TakeOutOfPane(window);
-    RecordingSaver::Started(command, window);
-    if (window) AfterStart(reinterpret_cast<HWND>(command.window), window);
-  }
-
- private:
-  // The watchdog: no misbehaviour outlives the limit, not even a hung UI thread.
-  static DWORD WINAPI EndAtLimit(void* self) {
-    auto& saver = *static_cast<BadSaver*>(self);
-    Sleep(saver.limitMs_);
-    saver.RecordEnd(L"limit");
-    ExitProcess(kLimitExitCode);
-  }
-
-  void BeforeWindow() const {
-    if (kind_ == Kind::Slow) {
-      const unsigned delay = NumberSetting(L"DelayMs", kDefaultDelayMs);
-      Log().Write(L"delay_ms", std::to_wstring(delay));
-      Sleep(delay);
+    void Started(const kit::SaverCommand& command, HWND window) override {
+        if (kind_ == Kind::TopLevel && command.mode == kit::Mode::Preview) TakeOutOfPane(window);
+        RecordingSaver::Started(command, window);
+        if (window) AfterStart(reinterpret_cast<HWND>(command.window), window);
     }
-    if (kind_ == Kind::Wait) Sleep(INFINITE);
-  }
 
-  void AfterStart(HWND parent, HWND window) const {
-    switch (kind_) {
-      case Kind::Crash: Crash(); break;
-      case Kind::IgnoreQuit: PumpIgnoringQuit(); break;
-      case Kind::Hang:
-        Log().Write(L"hang", L"ui thread");
-        Sleep(INFINITE);
-        break;
-      case Kind::TopLevel: Log().Write(L"top_level", GetParent(window) ? L"no" : L"yes"); break;
-      case Kind::Spawn: StartWaitingCopy(); break;
-      case Kind::Modal: ShowModalBox(GetAncestor(parent, GA_ROOT)); break;
-      case Kind::Divide: Divide(window); break;
-      case Kind::Slow:
-      case Kind::Wait:
-      case Kind::Unknown: break;
+private:
+    // The watchdog: no misbehaviour outlives the limit, not even a hung UI thread.
+    static DWORD WINAPI EndAtLimit(void* self) {
+        auto& saver = *static_cast<BadSaver*>(self);
+        Sleep(saver.limitMs_);
+        saver.RecordEnd(L"limit");
+        ExitProcess(kLimitExitCode);
     }
-  }
 
-  void Crash() const {
-    Log().Write(L"crash", L"access violation");
-    // Both volatile: the compiler must load the pointer at run time and may not drop the store.
-    volatile int* volatile nowhere = nullptr;
-    *nowhere = 1;
-  }
-
-  // The kit's loop, minus the end at a WM_QUIT posted to the window, as hosts stop previews. A
-  // WM_QUIT without a window comes from PostQuitMessage in the kit's WM_DESTROY (the window went
-  // with the pane, or a full-screen run ended): it goes back to the queue for the kit's loop, which
-  // then records why the window ended. (Wine still calls the window alive at that point.)
-  void PumpIgnoringQuit() const {
-    int ignored = 0;
-    MSG msg;
-    for (;;) {
-      const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-      if (got == -1) return;
-      if (got == 0 && !msg.hwnd) {
-        PostQuitMessage(static_cast<int>(msg.wParam));
-        return;
-      }
-      if (got == 0) {
-        Log().Write(L"quit_ignored", std::to_wstring(++ignored));
-        continue;
-      }
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
+    void BeforeWindow() const {
+        if (kind_ == Kind::Slow) {
+            const unsigned delay = NumberSetting(L"DelayMs", kDefaultDelayMs);
+            Log().Write(L"delay_ms", std::to_wstring(delay));
+            Sleep(delay);
+        }
+        if (kind_ == Kind::Wait) Sleep(INFINITE);
     }
-  }
 
-  void StartWaitingCopy() const {
-    std::wstring commandLine = L"\"" + Path() + L"\" " + kWaitSwitch;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(Path().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-      Log().Write(L"child_error", std::to_wstring(GetLastError()));
-      return;
+    void AfterStart(HWND parent, HWND window) const {
+        switch (kind_) {
+        case Kind::Crash: Crash(); break;
+        case Kind::IgnoreQuit: PumpIgnoringQuit(); break;
+        case Kind::Hang:
+            Log().Write(L"hang", L"ui thread");
+            Sleep(INFINITE);
+            break;
+        case Kind::TopLevel: Log().Write(L"top_level", GetParent(window) ? L"no" : L"yes"); break;
+        case Kind::Spawn: StartWaitingCopy(); break;
+        case Kind::Modal: ShowModalBox(GetAncestor(parent, GA_ROOT)); break;
+        case Kind::Divide: Divide(window); break;
+        case Kind::Slow:
+        case Kind::Wait:
+        case Kind::Unknown: break;
+        }
     }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    Log().Write(L"child_pid", std::to_wstring(process.dwProcessId));
-  }
 
-  void ShowModalBox(HWND owner) const {
-    Log().Write(L"message_box_owner", HandleText(owner));
-    const int result = MessageBoxW(owner, L"A screensaver asks for attention.", Title(), MB_OK);
-    Log().Write(L"message_box", std::to_wstring(result));
-  }
+    void Crash() const {
+        Log().Write(L"crash", L"access violation");
+        // Both volatile: the compiler must load the pointer at run time and may not drop the store.
+        volatile int* volatile nowhere = nullptr;
+        *nowhere = 1;
+    }
 
-  void Divide(HWND window) const {
-    RECT client{};
-    GetClientRect(window, &client);
-    // Volatile: the divisors are read at run time and after the "divide_by" line, so the compiler
-    // can neither fold the division nor let its trap come before that line.
-    const volatile int width = client.right;
-    const volatile int height = client.bottom;
-    Log().Write(L"divide_by", std::to_wstring(width) + L"x" + std::to_wstring(height));
-    Log().Write(L"divided", std::to_wstring(kScale / width) + L"x" + std::to_wstring(kScale / height));
-  }
+    // The kit's loop, minus the end at a WM_QUIT posted to the window, as hosts stop previews. A
+    // WM_QUIT without a window comes from PostQuitMessage in the kit's WM_DESTROY (the window went
+    // with the pane, or a full-screen run ended): it goes back to the queue for the kit's loop, which
+    // then records why the window ended. (Wine still calls the window alive at that point.)
+    void PumpIgnoringQuit() const {
+        int ignored = 0;
+        MSG msg;
+        for (;;) {
+            const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+            if (got == -1) return;
+            if (got == 0 && !msg.hwnd) {
+                PostQuitMessage(static_cast<int>(msg.wParam));
+                return;
+            }
+            if (got == 0) {
+                Log().Write(L"quit_ignored", std::to_wstring(++ignored));
+                continue;
+            }
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
 
-  Kind kind_ = Kind::Unknown;
-  unsigned limitMs_ = 0;
+    void StartWaitingCopy() const {
+        std::wstring commandLine = L"\"" + Path() + L"\" " + kWaitSwitch;
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        if (!CreateProcessW(Path().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                            &startup, &process)) {
+            Log().Write(L"child_error", std::to_wstring(GetLastError()));
+            return;
+        }
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+        Log().Write(L"child_pid", std::to_wstring(process.dwProcessId));
+    }
+
+    void ShowModalBox(HWND owner) const {
+        Log().Write(L"message_box_owner", HandleText(owner));
+        const int result = MessageBoxW(owner, L"A screensaver asks for attention.", Title(), MB_OK);
+        Log().Write(L"message_box", std::to_wstring(result));
+    }
+
+    void Divide(HWND window) const {
+        RECT client{};
+        GetClientRect(window, &client);
+        // Volatile: the divisors are read at run time and after the "divide_by" line, so the compiler
+        // can neither fold the division nor let its trap come before that line.
+        const volatile int width = client.right;
+        const volatile int height = client.bottom;
+        Log().Write(L"divide_by", std::to_wstring(width) + L"x" + std::to_wstring(height));
+        Log().Write(L"divided", std::to_wstring(kScale / width) + L"x" + std::to_wstring(kScale / height));
+    }
+
+    Kind kind_ = Kind::Unknown;
+    unsigned limitMs_ = 0;
 };
 
 }  // namespace

@@ -6,10 +6,10 @@
 #include <string_view>
 
 class RunLog {
- public:
-  explicit RunLog(std::wstring path) : path_(std::move(path)) {}
-  void Write(std::wstring_view key, std::wstring_view value) const;
+public:
+    explicit RunLog(std::wstring path) : path_(std::move(path)) {}
+    void Write(std::wstring_view key, std::wstring_view value) const;
 
- private:
-  std::wstring path_;
+private:
+    std::wstring path_;
 };

@@ -17,7 +17,7 @@ public:
     std::map<std::string, std::vector<std::string>> files;  // path -> lines
     std::set<std::string> unreadable;                       // exists, but cannot be opened
     std::set<std::string> unwritable;
-    std::map<std::string, FolderListing> folders;           // asked-for folder -> listing
+    std::map<std::string, FolderListing> folders;  // asked-for folder -> listing
     std::map<std::string, std::vector<std::string>> written;
     std::vector<std::string> writeOrder;
     std::vector<std::string> foldersListed;
@@ -102,8 +102,7 @@ public:
     void EntriesAppended(std::size_t firstNew) override {
         appendedAt.push_back(firstNew);
         const auto& entries = playlist->Entries();
-        items.insert(items.end(), entries.begin() + static_cast<std::ptrdiff_t>(firstNew),
-                     entries.end());
+        items.insert(items.end(), entries.begin() + static_cast<std::ptrdiff_t>(firstNew), entries.end());
     }
     void EntriesRemoved(std::size_t first, std::size_t count) override {
         ++removals;

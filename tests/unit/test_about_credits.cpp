@@ -52,7 +52,8 @@ TEST(AboutCredits, TextJoinsTheLinesWithCrLfAndKeepsTheLeadingEmptyLine) {
     const std::string text = CreditText();
     EXPECT_EQ(text.rfind("\r\nQuillion's Veilrunner\r\n\r\nV e r s i o n\r\n3.00\r\n", 0), 0u);
     std::size_t breaks = 0;
-    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2)) ++breaks;
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2))
+        ++breaks;
     EXPECT_EQ(breaks, 13u);
     EXPECT_EQ(text.substr(text.size() - CreditLines()[13].size()), CreditLines()[13]);
 }

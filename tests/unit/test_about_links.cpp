@@ -14,7 +14,8 @@ const std::string kSite = "https://" + std::string(kMakerHost) + "/";
 bool UnderSite(const std::string& url) { return url.rfind(kSite, 0) == 0 && url.size() >= kSite.size(); }
 
 TEST(AboutLinks, EveryPageLiesUnderTheMakersSite) {
-    for (const char* url : {kHomePageUrl, kDonationPageUrl, kBannerPageUrl}) EXPECT_TRUE(UnderSite(url)) << url;
+    for (const char* url : {kHomePageUrl, kDonationPageUrl, kBannerPageUrl})
+        EXPECT_TRUE(UnderSite(url)) << url;
     for (const Product& p : kProducts) EXPECT_TRUE(UnderSite(p.page)) << p.title;
 }
 
@@ -32,7 +33,7 @@ struct AreaCase {
     int left, top, width, height;
 };
 constexpr AreaCase kAreas[] = {
-    {"Image5", 16, 16, 137, 137}, {"Image4", 176, 16, 137, 137}, {"Image9", 328, 16, 145, 137},
+    {"Image5", 16, 16, 137, 137},  {"Image4", 176, 16, 137, 137},  {"Image9", 328, 16, 145, 137},
     {"Image6", 16, 168, 137, 137}, {"Image7", 176, 168, 137, 129}, {"Image3", 336, 168, 137, 129},
 };
 
@@ -49,7 +50,8 @@ TEST(AboutLinks, EachAreaLiesOverItsOwnTileWithoutOverlap) {
         EXPECT_EQ(place.height, a.height);
         for (std::size_t j = 0; j < i; ++j) {
             const PixelRect& other = kProducts[j].place;
-            const bool apart = place.left >= other.left + other.width || other.left >= place.left + place.width ||
+            const bool apart = place.left >= other.left + other.width ||
+                               other.left >= place.left + place.width ||
                                place.top >= other.top + other.height || other.top >= place.top + place.height;
             EXPECT_TRUE(apart) << "overlaps " << kProducts[j].area;
         }
@@ -59,7 +61,8 @@ TEST(AboutLinks, EachAreaLiesOverItsOwnTileWithoutOverlap) {
 TEST(AboutLinks, TilesAreTheEbookThenScreensaversAndTheProgram) {
     EXPECT_NE(kProducts[0].kind.find("E-book"), std::string_view::npos);
     EXPECT_NE(kProducts[3].kind.find("Program"), std::string_view::npos);
-    for (std::size_t i : {1u, 2u, 4u, 5u}) EXPECT_NE(kProducts[i].kind.find("Screensaver"), std::string_view::npos);
+    for (std::size_t i : {1u, 2u, 4u, 5u})
+        EXPECT_NE(kProducts[i].kind.find("Screensaver"), std::string_view::npos);
 }
 
 TEST(AboutLinks, EveryAreaLiesOnThePicture) {

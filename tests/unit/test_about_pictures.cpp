@@ -35,8 +35,8 @@ BmpHeader ReadBmpHeader(const std::vector<std::uint8_t>& b) {
     EXPECT_GE(b.size(), 54u);
     EXPECT_EQ(b.at(0), 'B');
     EXPECT_EQ(b.at(1), 'M');
-    return {static_cast<std::int32_t>(Le(b, 18, 4)), static_cast<std::int32_t>(Le(b, 22, 4)), Le(b, 28, 2), Le(b, 30, 4),
-            Le(b, 10, 4)};
+    return {static_cast<std::int32_t>(Le(b, 18, 4)), static_cast<std::int32_t>(Le(b, 22, 4)), Le(b, 28, 2),
+            Le(b, 30, 4), Le(b, 10, 4)};
 }
 
 TEST(AboutPictures, LinksPictureDecodesAtTheSizeOfItsPlace) {

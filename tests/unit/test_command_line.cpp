@@ -7,7 +7,10 @@ namespace vr {
 namespace {
 
 TEST(FirstArgument, TakesTheItemAfterTheProgramNameWithQuotesRemoved) {
-    struct Case { const char* commandLine; const char* expected; };
+    struct Case {
+        const char* commandLine;
+        const char* expected;
+    };
     const Case cases[] = {
         {"Veilrunner.exe", ""},
         {"\"C:\\Program Files\\Veilrunner.exe\"", ""},
@@ -22,7 +25,10 @@ TEST(FirstArgument, TakesTheItemAfterTheProgramNameWithQuotesRemoved) {
 }
 
 TEST(ClassifyFirstArgument, ShutdownIsExactAndWallpaperGoesByTheNameAlone) {
-    struct Case { const char* argument; RunKind expected; };
+    struct Case {
+        const char* argument;
+        RunKind expected;
+    };
     const Case cases[] = {
         {"shutdown", RunKind::Shutdown},
         {"Shutdown", RunKind::Normal},
@@ -52,7 +58,8 @@ TEST(ProcessNameMatches, ComparesTheFileNamePartOrTheWholeNameIgnoringAsciiCase)
 TEST(SaverCommands, QuoteThePathAndKeepTheSwitchesAsTheSaversExpectThem) {
     const std::string path = "C:\\Program Files\\Savers\\Mystify.scr";
     EXPECT_EQ(PreviewCommandLine(path, 123456), "\"C:\\Program Files\\Savers\\Mystify.scr\" /p 123456");
-    EXPECT_EQ(PreviewCommandLine(path, 0xFFFFFFFFull), "\"C:\\Program Files\\Savers\\Mystify.scr\" /p 4294967295");
+    EXPECT_EQ(PreviewCommandLine(path, 0xFFFFFFFFull),
+              "\"C:\\Program Files\\Savers\\Mystify.scr\" /p 4294967295");
     EXPECT_EQ(FullScreenCommandLine(path), "\"C:\\Program Files\\Savers\\Mystify.scr\" /s ");
     EXPECT_EQ(ConfigureCommandLine(path), "\"C:\\Program Files\\Savers\\Mystify.scr\" /c ");
     EXPECT_EQ(InstallParameters(path), "desk.cpl,InstallScreenSaver C:\\Program Files\\Savers\\Mystify.scr");

@@ -75,8 +75,10 @@ TEST(DecideCarry, WindowsDockedThroughTheOther) {
          Carried(DockPoint{482, 0}, DockPoint{600, 300})},
         {"host 11 below the playlist", DockRect{582, 640, 420, 291}, playlistAtBar,
          Carried(std::nullopt, DockPoint{482, 0})},
-        {"docked to each other, not to the bar", DockRect{1000, 500, 420, 291},
-         DockRect{1000, 791, 630, 529}, {}},
+        {"docked to each other, not to the bar",
+         DockRect{1000, 500, 420, 291},
+         DockRect{1000, 791, 630, 529},
+         {}},
     };
     for (const DecideCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -100,14 +102,16 @@ TEST(CarryTargetsFor, PlacesCarriedWindowsAtTheirOffsets) {
     const DockPoint bar{300, 200};
     const TargetCase cases[] = {
         {"nothing carried", {}, false, {}},
-        {"host only", Carried(DockPoint{482, 71}, std::nullopt), false,
-         {DockPoint{782, 271}, std::nullopt}},
-        {"playlist only", Carried(std::nullopt, DockPoint{-10, -529}), false,
+        {"host only", Carried(DockPoint{482, 71}, std::nullopt), false, {DockPoint{782, 271}, std::nullopt}},
+        {"playlist only",
+         Carried(std::nullopt, DockPoint{-10, -529}),
+         false,
          {std::nullopt, DockPoint{290, -329}}},
-        {"both", Carried(DockPoint{0, 71}, DockPoint{482, 0}), false,
+        {"both",
+         Carried(DockPoint{0, 71}, DockPoint{482, 0}),
+         false,
          {DockPoint{300, 271}, DockPoint{782, 200}}},
-        {"offsets 0", Carried(DockPoint{0, 0}, std::nullopt), false,
-         {DockPoint{300, 200}, std::nullopt}},
+        {"offsets 0", Carried(DockPoint{0, 0}, std::nullopt), false, {DockPoint{300, 200}, std::nullopt}},
         {"wallpaper mode", Carried(DockPoint{0, 71}, DockPoint{482, 0}), true, {}},
     };
     for (const TargetCase& c : cases) {

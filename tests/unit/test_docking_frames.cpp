@@ -17,8 +17,8 @@ constexpr DockRect kFarAway{2000, 2000, 100, 100};
 
 // A window whose visible frame is `frame`, with the borders around it.
 FramedWindow Around(const DockRect& frame, FrameInsets insets = kWindows10) {
-    return {{frame.left - insets.left, frame.top - insets.top,
-             frame.width + insets.left + insets.right, frame.height + insets.top + insets.bottom},
+    return {{frame.left - insets.left, frame.top - insets.top, frame.width + insets.left + insets.right,
+             frame.height + insets.top + insets.bottom},
             insets};
 }
 
@@ -40,7 +40,8 @@ TEST(VisibleFrame, InsetsAreTakenOnlyFromAFrameInsideTheWindowByAFewPixels) {
     const Case cases[] = {
         {"the same rectangle (classic frames, Wine)", window, {}},
         {"Windows 10 borders", {107, 50, 420, 291}, kWindows10},
-        {"border as wide as allowed", {100 + kMaxInvisibleBorder, 50, 434 - kMaxInvisibleBorder, 298},
+        {"border as wide as allowed",
+         {100 + kMaxInvisibleBorder, 50, 434 - kMaxInvisibleBorder, 298},
          {kMaxInvisibleBorder, 0, 0, 0}},
         {"border wider than allowed", {101 + kMaxInvisibleBorder, 50, 433 - kMaxInvisibleBorder, 298}, {}},
         {"frame larger than the window", {99, 50, 436, 298}, {}},
@@ -91,18 +92,19 @@ TEST(VisibleFrame, VisibleEdgesMeetTheEdgesOfASecondMonitor) {
         DockPoint expectedFrame;
     };
     const Case cases[] = {
-        {"host: left edge 5 inside the monitor's, bottom 7 above its", DockRole::Host,
-         {1029, 626}, nothingNear, {1024, 633}},
-        {"host: right edge 8 short of the monitor's", DockRole::Host, {1876, 300}, nothingNear,
-         {1884, 300}},
+        {"host: left edge 5 inside the monitor's, bottom 7 above its",
+         DockRole::Host,
+         {1029, 626},
+         nothingNear,
+         {1024, 633}},
+        {"host: right edge 8 short of the monitor's", DockRole::Host, {1876, 300}, nothingNear, {1884, 300}},
         // For the bar the monitors' edges come last and so win over the playlist window's.
-        {"bar: top edge 6 below the monitor's", DockRole::PlayerBar, {1500, -94}, playlistNear,
-         {1500, -100}},
+        {"bar: top edge 6 below the monitor's", DockRole::PlayerBar, {1500, -94}, playlistNear, {1500, -100}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const DockPoint corner = SnapWindowRequest(c.self, own.WindowCornerFor(c.frameRequest), own,
-                                                   false, c.others, screens, {}, false);
+        const DockPoint corner = SnapWindowRequest(c.self, own.WindowCornerFor(c.frameRequest), own, false,
+                                                   c.others, screens, {}, false);
         EXPECT_EQ(corner, own.WindowCornerFor(c.expectedFrame));
     }
 }
@@ -149,7 +151,8 @@ TEST(VisibleFrame, AMaximisedWindowIsLeftWhereTheSystemPutsIt) {
 TEST(VisibleFrame, WithoutBordersRequestsSnapAsTheRectanglesDo) {
     const PlayerRects others{DockRect{503, 50, 482, 71}, std::nullopt, DockRect{505, 100, 630, 529}};
     const FramedWindow host{{0, 0, 420, 291}, {}};
-    for (DockPoint request : {DockPoint{508, 100}, DockPoint{8, 200}, DockPoint{300, 470}, DockPoint{-5, 3}}) {
+    for (DockPoint request :
+         {DockPoint{508, 100}, DockPoint{8, 200}, DockPoint{300, 470}, DockPoint{-5, 3}}) {
         EXPECT_EQ(SnapWindowRequest(DockRole::Host, request, host, false, others, kScreen, {}, false),
                   SnapRequest(DockRole::Host, request, {420, 291}, others, kScreen, {}, false));
     }

@@ -44,40 +44,66 @@ struct SequenceCase {
 
 DockSize SizeOf(DockRole role) {
     switch (role) {
-        case DockRole::PlayerBar: return kBarSize;
-        case DockRole::Host: return kHostSize;
-        case DockRole::Playlist: return kPlaylistSize;
+    case DockRole::PlayerBar: return kBarSize;
+    case DockRole::Host: return kHostSize;
+    case DockRole::Playlist: return kPlaylistSize;
     }
     return {};
 }
 
 void Check(const SequenceCase& c) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(SnapRequest(c.self, c.request, SizeOf(c.self), c.windows, kScreen, c.state,
-                          c.wallpaperMode),
+    EXPECT_EQ(SnapRequest(c.self, c.request, SizeOf(c.self), c.windows, kScreen, c.state, c.wallpaperMode),
               c.expected);
 }
 
 TEST(SnapSequence, OrderOfSteps) {
     const SequenceCase cases[] = {
         // Playlist window: S2 makes x 0, then N6 against the host window makes it 5.
-        {"playlist: host window beats the screen", DockRole::Playlist, {8, 200},
-         {kFarAway, DockRect{5, 100, 420, 291}, std::nullopt}, {}, false, {5, 200}},
+        {"playlist: host window beats the screen",
+         DockRole::Playlist,
+         {8, 200},
+         {kFarAway, DockRect{5, 100, 420, 291}, std::nullopt},
+         {},
+         false,
+         {5, 200}},
         // Player bar: N6 against the playlist window makes x 5, then S2 makes it 0.
-        {"bar: screen beats the playlist window", DockRole::PlayerBar, {8, 200},
-         {std::nullopt, kFarAway, DockRect{5, 100, 630, 529}}, {}, false, {0, 200}},
-        {"host: playlist window beats the screen", DockRole::Host, {8, 200},
-         {kFarAway, std::nullopt, DockRect{5, 100, 630, 529}}, {}, false, {5, 200}},
+        {"bar: screen beats the playlist window",
+         DockRole::PlayerBar,
+         {8, 200},
+         {std::nullopt, kFarAway, DockRect{5, 100, 630, 529}},
+         {},
+         false,
+         {0, 200}},
+        {"host: playlist window beats the screen",
+         DockRole::Host,
+         {8, 200},
+         {kFarAway, std::nullopt, DockRect{5, 100, 630, 529}},
+         {},
+         false,
+         {5, 200}},
         // Left edges at 505 (other window) and 503 (bar): the bar is the last step.
-        {"playlist: bar beats the host window", DockRole::Playlist, {508, 100},
-         {DockRect{503, 50, 482, 71}, DockRect{505, 100, 420, 291}, std::nullopt}, {}, false,
+        {"playlist: bar beats the host window",
+         DockRole::Playlist,
+         {508, 100},
+         {DockRect{503, 50, 482, 71}, DockRect{505, 100, 420, 291}, std::nullopt},
+         {},
+         false,
          {503, 100}},
-        {"host: bar beats the playlist window", DockRole::Host, {508, 100},
-         {DockRect{503, 50, 482, 71}, std::nullopt, DockRect{505, 100, 630, 529}}, {}, false,
+        {"host: bar beats the playlist window",
+         DockRole::Host,
+         {508, 100},
+         {DockRect{503, 50, 482, 71}, std::nullopt, DockRect{505, 100, 630, 529}},
+         {},
+         false,
          {503, 100}},
         // Left edges at 505 (playlist) and 503 (host): the host window comes after the playlist.
-        {"bar: host window beats the playlist window", DockRole::PlayerBar, {508, 100},
-         {std::nullopt, DockRect{503, 150, 420, 291}, DockRect{505, 150, 630, 529}}, {}, false,
+        {"bar: host window beats the playlist window",
+         DockRole::PlayerBar,
+         {508, 100},
+         {std::nullopt, DockRect{503, 150, 420, 291}, DockRect{505, 150, 630, 529}},
+         {},
+         false,
          {503, 100}},
     };
     for (const SequenceCase& c : cases) Check(c);
@@ -86,37 +112,70 @@ TEST(SnapSequence, OrderOfSteps) {
 TEST(SnapSequence, MissingNeighboursAreSkipped) {
     const DockRect host{5, 100, 420, 291};
     const SequenceCase cases[] = {
-        {"playlist without a host window", DockRole::Playlist, {8, 200},
-         {kFarAway, std::nullopt, std::nullopt}, {}, false, {0, 200}},
-        {"host without a playlist window", DockRole::Host, {8, 200},
-         {kFarAway, std::nullopt, std::nullopt}, {}, false, {0, 200}},
+        {"playlist without a host window",
+         DockRole::Playlist,
+         {8, 200},
+         {kFarAway, std::nullopt, std::nullopt},
+         {},
+         false,
+         {0, 200}},
+        {"host without a playlist window",
+         DockRole::Host,
+         {8, 200},
+         {kFarAway, std::nullopt, std::nullopt},
+         {},
+         false,
+         {0, 200}},
         {"bar alone", DockRole::PlayerBar, {8, 200}, {}, {}, false, {0, 200}},
-        {"playlist before the bar exists", DockRole::Playlist, {8, 200},
-         {std::nullopt, host, std::nullopt}, {}, false, {5, 200}},
+        {"playlist before the bar exists",
+         DockRole::Playlist,
+         {8, 200},
+         {std::nullopt, host, std::nullopt},
+         {},
+         false,
+         {5, 200}},
     };
     for (const SequenceCase& c : cases) Check(c);
 }
 
 TEST(SnapSequence, OwnEntryIsNotANeighbour) {
     // The rectangle given for the moving window itself (its old place) does not attract it.
-    Check({"playlist ignores its old place", DockRole::Playlist, {305, 300},
-           {kFarAway, std::nullopt, DockRect{300, 300, 630, 529}}, {}, false, {305, 300}});
+    Check({"playlist ignores its old place",
+           DockRole::Playlist,
+           {305, 300},
+           {kFarAway, std::nullopt, DockRect{300, 300, 630, 529}},
+           {},
+           false,
+           {305, 300}});
 }
 
 TEST(SnapSequence, CarriedWindowsAndWallpaperModeLeaveRequestsAlone) {
-    const PlayerRects near{DockRect{0, 0, 482, 71}, DockRect{0, 71, 420, 291},
-                           DockRect{0, 362, 630, 300}};
+    const PlayerRects near{DockRect{0, 0, 482, 71}, DockRect{0, 71, 420, 291}, DockRect{0, 362, 630, 300}};
     const SequenceCase cases[] = {
-        {"playlist while carried", DockRole::Playlist, {3, 400}, near, Carrying(false, true),
-         false, {3, 400}},
-        {"host while carried", DockRole::Host, {3, 80}, near, Carrying(true, false), false,
-         {3, 80}},
+        {"playlist while carried",
+         DockRole::Playlist,
+         {3, 400},
+         near,
+         Carrying(false, true),
+         false,
+         {3, 400}},
+        {"host while carried", DockRole::Host, {3, 80}, near, Carrying(true, false), false, {3, 80}},
         // Each window looks at its own flag only.
-        {"playlist while the host is carried", DockRole::Playlist, {3, 400}, near,
-         Carrying(true, false), false, {0, 400}},
+        {"playlist while the host is carried",
+         DockRole::Playlist,
+         {3, 400},
+         near,
+         Carrying(true, false),
+         false,
+         {0, 400}},
         // Snapped to the screen, then N7 puts it on the playlist window's top.
-        {"host while the playlist is carried", DockRole::Host, {3, 80}, near,
-         Carrying(false, true), false, {0, 71}},
+        {"host while the playlist is carried",
+         DockRole::Host,
+         {3, 80},
+         near,
+         Carrying(false, true),
+         false,
+         {0, 71}},
         {"wallpaper: playlist", DockRole::Playlist, {3, 400}, near, {}, true, {3, 400}},
         {"wallpaper: host", DockRole::Host, {3, 80}, near, {}, true, {3, 80}},
         {"wallpaper: bar", DockRole::PlayerBar, {3, 3}, near, {}, true, {3, 3}},
@@ -130,19 +189,43 @@ TEST(SnapSequence, BarSkipsWindowsWithAnOffset) {
     const PlayerRects playlistOnly{std::nullopt, std::nullopt, DockRect{505, 150, 630, 529}};
     const SequenceCase cases[] = {
         {"offsets 0: both attract", DockRole::PlayerBar, {508, 100}, near, {}, false, {503, 100}},
-        {"host offset: only the playlist", DockRole::PlayerBar, {508, 100}, near,
-         WithOffsets(-5, 50, 0, 0), false, {505, 100}},
-        {"host offset Y alone counts", DockRole::PlayerBar, {508, 100}, near,
-         WithOffsets(0, 50, 0, 0), false, {505, 100}},
-        {"playlist alone, offsets 0", DockRole::PlayerBar, {508, 100}, playlistOnly, {}, false,
+        {"host offset: only the playlist",
+         DockRole::PlayerBar,
+         {508, 100},
+         near,
+         WithOffsets(-5, 50, 0, 0),
+         false,
          {505, 100}},
-        {"playlist offset X alone counts", DockRole::PlayerBar, {508, 100}, playlistOnly,
-         WithOffsets(0, 0, -3, 0), false, {508, 100}},
-        {"both with offsets: neither attracts", DockRole::PlayerBar, {508, 100}, near,
-         WithOffsets(-5, 50, -3, 50), false, {508, 100}},
+        {"host offset Y alone counts",
+         DockRole::PlayerBar,
+         {508, 100},
+         near,
+         WithOffsets(0, 50, 0, 0),
+         false,
+         {505, 100}},
+        {"playlist alone, offsets 0", DockRole::PlayerBar, {508, 100}, playlistOnly, {}, false, {505, 100}},
+        {"playlist offset X alone counts",
+         DockRole::PlayerBar,
+         {508, 100},
+         playlistOnly,
+         WithOffsets(0, 0, -3, 0),
+         false,
+         {508, 100}},
+        {"both with offsets: neither attracts",
+         DockRole::PlayerBar,
+         {508, 100},
+         near,
+         WithOffsets(-5, 50, -3, 50),
+         false,
+         {508, 100}},
         // A carried window at the bar's own corner has offsets 0 and still attracts it.
-        {"carried at offsets 0", DockRole::PlayerBar, {508, 100}, near, Carrying(true, true),
-         false, {503, 100}},
+        {"carried at offsets 0",
+         DockRole::PlayerBar,
+         {508, 100},
+         near,
+         Carrying(true, true),
+         false,
+         {503, 100}},
     };
     for (const SequenceCase& c : cases) Check(c);
 }
@@ -156,8 +239,7 @@ TEST(SnapSequence, PerWindowFunctionsJudgeWithTheGivenSize) {
               (DockPoint{390, 300}));
     EXPECT_EQ(SnapHostRequest({390, 300}, {630, 291}, std::nullopt, kFarAway, kScreen, {}, false),
               (DockPoint{394, 300}));
-    EXPECT_EQ(SnapPlayerBarRequest({540, 300}, kBarSize, std::nullopt, std::nullopt, kScreen, {},
-                                   false),
+    EXPECT_EQ(SnapPlayerBarRequest({540, 300}, kBarSize, std::nullopt, std::nullopt, kScreen, {}, false),
               (DockPoint{542, 300}));
 }
 

@@ -72,14 +72,12 @@ TEST(SnapToMonitors, WithThePrimaryAloneTheScreenRulesHoldUnchanged) {
     const ScreenLayout primaryOnly(ScreenSize{kSW, kSH});
     // Left of, on and right of the primary; above, on and below it: wherever another monitor
     // could be.
-    const ScreenLayout withOthers(ScreenSize{kSW, kSH}, {{kSW, -100, 1280, 1024},
-                                                         {-800, kSH, 800, 600},
-                                                         {0, -kSH, kSW, kSH}});
+    const ScreenLayout withOthers(ScreenSize{kSW, kSH},
+                                  {{kSW, -100, 1280, 1024}, {-800, kSH, 800, 600}, {0, -kSH, kSW, kSH}});
     for (const DockSize size : {DockSize{300, 100}, DockSize{kSW, kSH}, DockSize{8, 900}}) {
         for (std::int32_t x = -30; x <= kSW + 30; ++x) {
-            for (std::int32_t y : {-11, -10, 0, 10, 11, 300, kSH - size.height - 10,
-                                   kSH - size.height - 9, kSH - size.height + 9,
-                                   kSH - size.height + 10}) {
+            for (std::int32_t y : {-11, -10, 0, 10, 11, 300, kSH - size.height - 10, kSH - size.height - 9,
+                                   kSH - size.height + 9, kSH - size.height + 10}) {
                 const DockPoint screen = SnapToScreen(x, y, size.width, size.height, kSW, kSH);
                 ASSERT_EQ(SnapToMonitors({x, y}, size, primaryOnly), screen) << x << ", " << y;
                 // Other monitors never overrule an edge of the primary screen that pulls.
@@ -98,8 +96,7 @@ TEST(SnapToMonitors, WithThePrimaryAloneTheScreenRulesHoldUnchanged) {
 TEST(SnapToMonitors, PullsOntoTheEdgesOfAnotherMonitorTheWindowLiesOver) {
     // Right of the primary and 100 higher: 1024..2304 x -100..924. Left of and below it:
     // -800..0 x 768..1368.
-    const ScreenLayout screens(ScreenSize{kSW, kSH},
-                               {{kSW, -100, 1280, 1024}, {-800, kSH, 800, 600}});
+    const ScreenLayout screens(ScreenSize{kSW, kSH}, {{kSW, -100, 1280, 1024}, {-800, kSH, 800, 600}});
     const ScreenCase cases[] = {
         // The right monitor, with a 300 x 100 window on it.
         {"its left edge, from inside", 1030, 300, 300, 100, {1024, 300}},
@@ -132,8 +129,7 @@ TEST(SnapToMonitors, PullsOntoTheEdgesOfAnotherMonitorTheWindowLiesOver) {
 
 TEST(SnapToMonitors, ThePrimaryDecidesFirstThenTheMonitorsInTheirOrder) {
     // Two monitors right of the primary whose top edges are near the primary's and each other's.
-    const ScreenLayout screens(ScreenSize{kSW, kSH},
-                               {{kSW, 6, 1280, 1024}, {kSW, 14, 1280, 1024}});
+    const ScreenLayout screens(ScreenSize{kSW, kSH}, {{kSW, 6, 1280, 1024}, {kSW, 14, 1280, 1024}});
     // Straddling the primary and the monitors: the primary's top edge wins...
     EXPECT_EQ(SnapToMonitors({900, 3}, {300, 100}, screens), (DockPoint{900, 0}));
     // ... and where it does not pull, the first listed monitor that does.

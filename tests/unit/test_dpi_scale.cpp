@@ -6,8 +6,7 @@ namespace vr {
 namespace {
 
 TEST(DpiScale, KeepsFiguresAtTheDesignDpiAndScalesTheCommonSettings) {
-    for (int figure : {0, 1, 13, 25, 65, 249, 630, -7})
-        EXPECT_EQ(ScaleForDpi(figure, 96), figure) << figure;
+    for (int figure : {0, 1, 13, 25, 65, 249, 630, -7}) EXPECT_EQ(ScaleForDpi(figure, 96), figure) << figure;
     // 125 %, 150 %, 200 %: the playlist's row, a button's width, the panel, the window.
     EXPECT_EQ(ScaleForDpi(13, 120), 16);    // 16.25
     EXPECT_EQ(ScaleForDpi(65, 120), 81);    // 81.25
@@ -20,13 +19,13 @@ TEST(DpiScale, KeepsFiguresAtTheDesignDpiAndScalesTheCommonSettings) {
 }
 
 TEST(DpiScale, RoundsHalvesAwayFromZeroOnBothSidesAsMulDivDoes) {
-    EXPECT_EQ(ScaleForDpi(1, 144), 2);     // 1.5
-    EXPECT_EQ(ScaleForDpi(-1, 144), -2);   // -1.5
+    EXPECT_EQ(ScaleForDpi(1, 144), 2);    // 1.5
+    EXPECT_EQ(ScaleForDpi(-1, 144), -2);  // -1.5
     EXPECT_EQ(ScaleForDpi(-13, 144), -20);
-    EXPECT_EQ(ScaleForDpi(-11, 120), -14); // -13.75
-    EXPECT_EQ(ScaleForDpi(-5, 120), -6);   // -6.25
-    EXPECT_EQ(ScaleForDpi(1, 120), 1);     // 1.25
-    EXPECT_EQ(ScaleForDpi(2, 120), 3);     // 2.5
+    EXPECT_EQ(ScaleForDpi(-11, 120), -14);  // -13.75
+    EXPECT_EQ(ScaleForDpi(-5, 120), -6);    // -6.25
+    EXPECT_EQ(ScaleForDpi(1, 120), 1);      // 1.25
+    EXPECT_EQ(ScaleForDpi(2, 120), 3);      // 2.5
     EXPECT_EQ(ScaleForDpi(-2, 120), -3);
 }
 

@@ -32,20 +32,15 @@ INSTANTIATE_TEST_SUITE_P(
         SortCase{"SymbolsBeforeDigitsBeforeLetters",
                  {"a_b.scr", "a1.scr", "aB.scr", "a.scr"},
                  {"a.scr", "a_b.scr", "a1.scr", "aB.scr"}},
-        SortCase{"UnderscoreBeforeLettersWhateverTheirCase",
-                 {"AZ.scr", "A_.scr"},
-                 {"A_.scr", "AZ.scr"}},
-        SortCase{"HyphenOnlyBreaksTies",
-                 {"a-c.scr", "ab.scr", "ac.scr"},
-                 {"ab.scr", "ac.scr", "a-c.scr"}}),
+        SortCase{"UnderscoreBeforeLettersWhateverTheirCase", {"AZ.scr", "A_.scr"}, {"A_.scr", "AZ.scr"}},
+        SortCase{"HyphenOnlyBreaksTies", {"a-c.scr", "ab.scr", "ac.scr"}, {"ab.scr", "ac.scr", "a-c.scr"}}),
     [](const auto& info) { return info.param.label; });
 
 TEST(MatchesListingPatternTest, OnlyTheThreeExtensionsInAnyCase) {
     for (const char* name : {"a.scr", "A.SCR", "list.spls", "L.SpLs", "w.scfg", ".scr"}) {
         EXPECT_TRUE(MatchesListingPattern(name)) << name;
     }
-    for (const char* name : {"a.scrx", "a.scr ", "list.spl", "w.scf", "myspls", "scr", "a.txt",
-                             ""}) {
+    for (const char* name : {"a.scrx", "a.scr ", "list.spl", "w.scf", "myspls", "scr", "a.txt", ""}) {
         EXPECT_FALSE(MatchesListingPattern(name)) << name;
     }
 }

@@ -20,7 +20,8 @@ enum class Kind { Baseline, Progressive, Greyscale };
 
 // Encodes a picture in memory with the same libjpeg the decoder uses, so each test states its
 // pixels instead of carrying binary files around.
-std::vector<std::uint8_t> Encode(int width, int height, Kind kind, const std::function<Rgb(int, int)>& pixel) {
+std::vector<std::uint8_t> Encode(int width, int height, Kind kind,
+                                 const std::function<Rgb(int, int)>& pixel) {
     jpeg_compress_struct cinfo{};
     jpeg_error_mgr err{};
     cinfo.err = jpeg_std_error(&err);
@@ -180,9 +181,7 @@ TEST(JpegDecoder, FileOfAnotherKindGivesNothing) {
     EXPECT_FALSE(DecodeJpeg(bytes).has_value());
 }
 
-TEST(JpegDecoder, EmptyInputGivesNothing) {
-    EXPECT_FALSE(DecodeJpeg({}).has_value());
-}
+TEST(JpegDecoder, EmptyInputGivesNothing) { EXPECT_FALSE(DecodeJpeg({}).has_value()); }
 
 TEST(JpegDecoder, MarkerInsideTheScanDataGivesNothing) {
     auto bytes = TexturedPicture(Kind::Baseline);

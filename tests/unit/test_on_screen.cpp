@@ -23,14 +23,14 @@ TEST_P(OnScreenTest, OnlyAWindowOnNoMonitorMoves) {
 
 INSTANTIATE_TEST_SUITE_P(
     Places, OnScreenTest,
-    ::testing::Values(
-        OnScreenCase{"OnTheSecondMonitorStays", {-1000, 100, 400, 300}, {-1000, 100}},
-        OnScreenCase{"HalfOffTheEdgeStays", {1800, 900, 400, 300}, {1800, 900}},
-        OnScreenCase{"OnePixelOnAMonitorStays", {-399, -299, 400, 300}, {-399, -299}},
-        OnScreenCase{"FarOffComesInAtTheNearestEdge", {-32768, 32767, 484, 80}, {0, 960}},
-        OnScreenCase{"RightOfEverythingComesBackInside", {5000, 200, 400, 300}, {1520, 200}},
-        OnScreenCase{"LargerThanTheAreaShowsItsCaption", {3000, 3000, 2500, 1200}, {0, 0}},
-        OnScreenCase{"ExtremeSizesDoNotWrap", {2147483000, 2147483000, 2147483, 2147483}, {0, 0}}),
+    ::testing::Values(OnScreenCase{"OnTheSecondMonitorStays", {-1000, 100, 400, 300}, {-1000, 100}},
+                      OnScreenCase{"HalfOffTheEdgeStays", {1800, 900, 400, 300}, {1800, 900}},
+                      OnScreenCase{"OnePixelOnAMonitorStays", {-399, -299, 400, 300}, {-399, -299}},
+                      OnScreenCase{"FarOffComesInAtTheNearestEdge", {-32768, 32767, 484, 80}, {0, 960}},
+                      OnScreenCase{"RightOfEverythingComesBackInside", {5000, 200, 400, 300}, {1520, 200}},
+                      OnScreenCase{"LargerThanTheAreaShowsItsCaption", {3000, 3000, 2500, 1200}, {0, 0}},
+                      OnScreenCase{
+                          "ExtremeSizesDoNotWrap", {2147483000, 2147483000, 2147483, 2147483}, {0, 0}}),
     [](const auto& info) { return info.param.label; });
 
 }  // namespace

@@ -126,7 +126,8 @@ TEST_F(PlaylistTest, RelativeNamesBecomeTheFilesTheyFound) {
     files.AddFile(kA);
     playlist.LoadChosenFile("list.spls");
     playlist.DropOnPlayer({"Drop.scr"});
-    EXPECT_EQ(playlist.Entries(), (Lines{"C:\\Work\\Near.scr", "C:\\Work\\Sub\\Far.scr", kA, "C:\\Work\\Drop.scr"}));
+    EXPECT_EQ(playlist.Entries(),
+              (Lines{"C:\\Work\\Near.scr", "C:\\Work\\Sub\\Far.scr", kA, "C:\\Work\\Drop.scr"}));
     EXPECT_EQ(display.saverFile, "C:\\Work\\Drop.scr");
 }
 
@@ -262,12 +263,11 @@ TEST_P(DeleteKeyTest, DeletePlaysTheEntryBefore) {
     EXPECT_EQ(display.previewRequests, 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Entries, DeleteKeyTest,
-    ::testing::Values(DeleteCase{"First", 0, {kB, kC}, 0, kB},
-                      DeleteCase{"Middle", 1, {kA, kC}, 0, kA},
-                      DeleteCase{"Last", 2, {kA, kB}, 1, kB}),
-    [](const auto& info) { return info.param.label; });
+INSTANTIATE_TEST_SUITE_P(Entries, DeleteKeyTest,
+                         ::testing::Values(DeleteCase{"First", 0, {kB, kC}, 0, kB},
+                                           DeleteCase{"Middle", 1, {kA, kC}, 0, kA},
+                                           DeleteCase{"Last", 2, {kA, kB}, 1, kB}),
+                         [](const auto& info) { return info.param.label; });
 
 TEST_F(PlaylistTest, DeleteOfANameThatIsAlreadyCurrentRestartsNothing) {
     Seed({kA, kA, kB});
@@ -308,15 +308,14 @@ TEST_P(DragDropTest, MovesTheSelectedEntryWithoutPlayingIt) {
     EXPECT_FALSE(timer.running);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Moves, DragDropTest,
-    ::testing::Values(DragCase{"Down", 0, 2, {kB, kC, kA, kD}, 2},
-                      DragCase{"Up", 3, 1, {kA, kD, kB, kC}, 1},
-                      DragCase{"OntoItself", 1, 1, {kA, kB, kC, kD}, 1},
-                      DragCase{"BelowTheLast", 1, -1, {kA, kC, kD, kB}, -1},
-                      DragCase{"LastBelowTheLast", 3, -1, {kA, kB, kC, kD}, -1},
-                      DragCase{"NothingSelected", -1, 2, {kA, kB, kC, kD}, -1}),
-    [](const auto& info) { return info.param.label; });
+INSTANTIATE_TEST_SUITE_P(Moves, DragDropTest,
+                         ::testing::Values(DragCase{"Down", 0, 2, {kB, kC, kA, kD}, 2},
+                                           DragCase{"Up", 3, 1, {kA, kD, kB, kC}, 1},
+                                           DragCase{"OntoItself", 1, 1, {kA, kB, kC, kD}, 1},
+                                           DragCase{"BelowTheLast", 1, -1, {kA, kC, kD, kB}, -1},
+                                           DragCase{"LastBelowTheLast", 3, -1, {kA, kB, kC, kD}, -1},
+                                           DragCase{"NothingSelected", -1, 2, {kA, kB, kC, kD}, -1}),
+                         [](const auto& info) { return info.param.label; });
 
 TEST_F(PlaylistTest, AfterDroppingBelowTheLastTheRotationGoesToTheFirst) {
     Seed({kA, kB, kC});
@@ -375,8 +374,8 @@ TEST_F(PlaylistTest, PlaylistFileTakesOnlyLinesNamingExistingScreensavers) {
     files.AddFile("C:\\Savers\\Caps.SCR");
     files.AddFile("C:\\other.spls", {kA});
     files.AddFile("x.scr ");
-    files.AddFile("list.spls", {"", kA, "x.scr ", "C:\\missing.scr", "42", "C:\\other.spls",
-                                "C:\\Savers\\Caps.SCR", kA});
+    files.AddFile("list.spls",
+                  {"", kA, "x.scr ", "C:\\missing.scr", "42", "C:\\other.spls", "C:\\Savers\\Caps.SCR", kA});
     playlist.ReadPlaylistFile("list.spls");
     EXPECT_EQ(playlist.Entries(), (Lines{kA, "C:\\Savers\\Caps.SCR", kA}));
     EXPECT_EQ(view.appendedAt, std::vector<std::size_t>{0});
@@ -396,8 +395,7 @@ struct DropCase {
     bool appendedScreensaver;
 };
 
-class ImportDroppedFileTest : public PlaylistTest,
-                              public ::testing::WithParamInterface<DropCase> {
+class ImportDroppedFileTest : public PlaylistTest, public ::testing::WithParamInterface<DropCase> {
 protected:
     void SetUp() override {
         files.AddFile(kA);
@@ -415,15 +413,15 @@ TEST_P(ImportDroppedFileTest, ImportsScreensaversAndScreensaverPlaylistsOnly) {
     EXPECT_EQ(playlist.WallpaperListFile(), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Paths, ImportDroppedFileTest,
-    ::testing::Values(DropCase{"Screensaver", kA, {kA}, true},
-                      DropCase{"MissingScreensaver", "C:\\gone.scr", {}, false},
-                      DropCase{"PlaylistNamedSpls", "C:\\Drop\\spls", {kA}, false},
-                      DropCase{"ShortPlaylistName", "C:\\Drop\\list.SPL", {kB}, false},
-                      DropCase{"WallpaperPlaylistIgnored", "C:\\Drop\\w.scfg", {}, false},
-                      DropCase{"Folder", "C:\\Drop", {}, false}),
-    [](const auto& info) { return info.param.label; });
+INSTANTIATE_TEST_SUITE_P(Paths, ImportDroppedFileTest,
+                         ::testing::Values(DropCase{"Screensaver", kA, {kA}, true},
+                                           DropCase{"MissingScreensaver", "C:\\gone.scr", {}, false},
+                                           DropCase{"PlaylistNamedSpls", "C:\\Drop\\spls", {kA}, false},
+                                           DropCase{"ShortPlaylistName", "C:\\Drop\\list.SPL", {kB}, false},
+                                           DropCase{
+                                               "WallpaperPlaylistIgnored", "C:\\Drop\\w.scfg", {}, false},
+                                           DropCase{"Folder", "C:\\Drop", {}, false}),
+                         [](const auto& info) { return info.param.label; });
 
 // ---- The ways in ----
 
@@ -497,13 +495,12 @@ protected:
     void SetUp() override {
         files.folders["C:\\WINDOWS"] = {"C:\\WINDOWS", {"a.scr", "list.spls"}};
         files.folders["C:\\WINDOWS\\system32"] = {"C:\\WINDOWS\\system32", {"b.scr"}};
-        for (const char* path : {"C:\\WINDOWS\\a.scr", "C:\\WINDOWS\\list.spls",
-                                 "C:\\WINDOWS\\system32\\b.scr"}) {
+        for (const char* path :
+             {"C:\\WINDOWS\\a.scr", "C:\\WINDOWS\\list.spls", "C:\\WINDOWS\\system32\\b.scr"}) {
             files.AddFile(path);
         }
     }
-    const Lines found{"C:\\WINDOWS\\a.scr", "C:\\WINDOWS\\list.spls",
-                      "C:\\WINDOWS\\system32\\b.scr"};
+    const Lines found{"C:\\WINDOWS\\a.scr", "C:\\WINDOWS\\list.spls", "C:\\WINDOWS\\system32\\b.scr"};
 };
 
 TEST_F(WindowsAndSystemTest, AppendsEveryListedNameAndPlaysTheFirst) {
@@ -569,8 +566,7 @@ struct AbandonCase {
     std::string current;
 };
 
-class UnreadablePlaylistTest : public PlaylistTest,
-                               public ::testing::WithParamInterface<AbandonCase> {
+class UnreadablePlaylistTest : public PlaylistTest, public ::testing::WithParamInterface<AbandonCase> {
 protected:
     void SetUp() override {
         Seed({kB});
@@ -589,17 +585,26 @@ TEST_P(UnreadablePlaylistTest, AbandonsTheRestButKeepsWhatCameBefore) {
 
 INSTANTIATE_TEST_SUITE_P(
     WaysIn, UnreadablePlaylistTest,
-    ::testing::Values(
-        AbandonCase{"File", [](Playlist& p) { p.AddChosenFiles({kInA, kInLocked, kInZ}); },
-                    {kB, kInA}, ""},
-        AbandonCase{"Load", [](Playlist& p) { p.LoadChosenFile(kInLocked); }, {}, ""},
-        AbandonCase{"Dir", [](Playlist& p) { p.AddFolder("C:\\In"); }, {kB, kInA}, ""},
-        AbandonCase{"DropOnPlaylistWindow",
-                    [](Playlist& p) { p.DropOnPlaylistWindow({kInA, kInLocked, kInZ}); },
-                    {kB, kInA}, ""},
-        AbandonCase{"DropOnPlayer",
-                    [](Playlist& p) { p.DropOnPlayer({kInA, kInLocked, kInZ}); },
-                    {kB, kInA}, kInA}),
+    ::testing::Values(AbandonCase{"File",
+                                  [](Playlist& p) {
+                                      p.AddChosenFiles({kInA, kInLocked, kInZ});
+                                  },
+                                  {kB, kInA},
+                                  ""},
+                      AbandonCase{"Load", [](Playlist& p) { p.LoadChosenFile(kInLocked); }, {}, ""},
+                      AbandonCase{"Dir", [](Playlist& p) { p.AddFolder("C:\\In"); }, {kB, kInA}, ""},
+                      AbandonCase{"DropOnPlaylistWindow",
+                                  [](Playlist& p) {
+                                      p.DropOnPlaylistWindow({kInA, kInLocked, kInZ});
+                                  },
+                                  {kB, kInA},
+                                  ""},
+                      AbandonCase{"DropOnPlayer",
+                                  [](Playlist& p) {
+                                      p.DropOnPlayer({kInA, kInLocked, kInZ});
+                                  },
+                                  {kB, kInA},
+                                  kInA}),
     [](const auto& info) { return info.param.label; });
 
 TEST_F(PlaylistTest, NewEmptiesButLeavesTheCurrentScreensaverAndTimer) {

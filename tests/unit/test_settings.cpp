@@ -22,21 +22,19 @@ TEST_P(ParseSettingIntTest, Parses) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ParseSettingIntTest,
-    ::testing::Values(
-        IntCase{"0", 0}, IntCase{"341", 341}, IntCase{"-12", -12}, IntCase{"+7", 7},
-        IntCase{"   1", 1}, IntCase{" -5", -5}, IntCase{"007", 7},
-        IntCase{"$1F", 31}, IntCase{"$ff", 255}, IntCase{"0x10", 16}, IntCase{"0X1a", 26},
-        IntCase{"-$10", -16}, IntCase{" +0x7FFFFFFF", 2147483647},
-        IntCase{"2147483647", 2147483647}, IntCase{"-2147483648", -2147483647 - 1},
-        IntCase{"-0x80000000", -2147483647 - 1},
-        // Everything else falls back to the default.
-        IntCase{"", std::nullopt}, IntCase{"   ", std::nullopt}, IntCase{"1 ", std::nullopt},
-        IntCase{"12a", std::nullopt}, IntCase{"\t1", std::nullopt}, IntCase{"- 1", std::nullopt},
-        IntCase{"-", std::nullopt}, IntCase{"$", std::nullopt}, IntCase{"0x", std::nullopt},
-        IntCase{"1F", std::nullopt}, IntCase{"$-1", std::nullopt}, IntCase{"1.0", std::nullopt},
-        IntCase{"2147483648", std::nullopt}, IntCase{"-2147483649", std::nullopt},
-        IntCase{"$80000000", std::nullopt}, IntCase{"99999999999999999999", std::nullopt},
-        IntCase{"X", std::nullopt}));
+    ::testing::Values(IntCase{"0", 0}, IntCase{"341", 341}, IntCase{"-12", -12}, IntCase{"+7", 7},
+                      IntCase{"   1", 1}, IntCase{" -5", -5}, IntCase{"007", 7}, IntCase{"$1F", 31},
+                      IntCase{"$ff", 255}, IntCase{"0x10", 16}, IntCase{"0X1a", 26}, IntCase{"-$10", -16},
+                      IntCase{" +0x7FFFFFFF", 2147483647}, IntCase{"2147483647", 2147483647},
+                      IntCase{"-2147483648", -2147483647 - 1}, IntCase{"-0x80000000", -2147483647 - 1},
+                      // Everything else falls back to the default.
+                      IntCase{"", std::nullopt}, IntCase{"   ", std::nullopt}, IntCase{"1 ", std::nullopt},
+                      IntCase{"12a", std::nullopt}, IntCase{"\t1", std::nullopt},
+                      IntCase{"- 1", std::nullopt}, IntCase{"-", std::nullopt}, IntCase{"$", std::nullopt},
+                      IntCase{"0x", std::nullopt}, IntCase{"1F", std::nullopt}, IntCase{"$-1", std::nullopt},
+                      IntCase{"1.0", std::nullopt}, IntCase{"2147483648", std::nullopt},
+                      IntCase{"-2147483649", std::nullopt}, IntCase{"$80000000", std::nullopt},
+                      IntCase{"99999999999999999999", std::nullopt}, IntCase{"X", std::nullopt}));
 
 TEST(ReadSettingTest, MissingLinesTakeTheDefault) {
     const Lines lines{"X", "42"};
@@ -75,9 +73,24 @@ ConfigSnapshot SampleSnapshot() {
 }
 
 TEST(BuildConfigLinesTest, EighteenLinesInFileOrder) {
-    const Lines expected{"Veilrunner 2.00 Config File", "C:\\Savers\\Mystify.scr",
-                         "-4", "113", "474", "355", "341", "37", "1", "1", "37", "327", "431",
-                         "-1", "4", "0", "1", "2"};
+    const Lines expected{"Veilrunner 2.00 Config File",
+                         "C:\\Savers\\Mystify.scr",
+                         "-4",
+                         "113",
+                         "474",
+                         "355",
+                         "341",
+                         "37",
+                         "1",
+                         "1",
+                         "37",
+                         "327",
+                         "431",
+                         "-1",
+                         "4",
+                         "0",
+                         "1",
+                         "2"};
     EXPECT_EQ(BuildConfigLines(SampleSnapshot()), expected);
 }
 

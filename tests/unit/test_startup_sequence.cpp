@@ -22,10 +22,10 @@ const std::string kSys = "C:\\WINDOWS\\system32\\s.scr";
 
 const char* GeometryName(Geometry g) {
     switch (g) {
-        case Geometry::Left: return "left";
-        case Geometry::Top: return "top";
-        case Geometry::ClientWidth: return "width";
-        case Geometry::ClientHeight: return "height";
+    case Geometry::Left: return "left";
+    case Geometry::Top: return "top";
+    case Geometry::ClientWidth: return "width";
+    case Geometry::ClientHeight: return "height";
     }
     return "?";
 }
@@ -34,8 +34,7 @@ const char* GeometryName(Geometry g) {
 // rotation timer as the player bar's TimeComboChange does.
 class RecordingWorld : public StartupWorld {
 public:
-    RecordingWorld(test::FakeRotationTimer& timer, Playlist& playlist)
-        : timer_(timer), playlist_(playlist) {}
+    RecordingWorld(test::FakeRotationTimer& timer, Playlist& playlist) : timer_(timer), playlist_(playlist) {}
 
     Lines log;
     bool hostVisible = false;
@@ -73,10 +72,9 @@ private:
     Playlist& playlist_;
 };
 
-const Lines kDefaultPlacement{"host left 341", "host top 113", "host width 474",
-                              "host height 355", "bar left 341", "bar top 37",
-                              "list left 1", "list top 37", "list width 327",
-                              "list height 431"};
+const Lines kDefaultPlacement{"host left 341",  "host top 113",   "host width 474", "host height 355",
+                              "bar left 341",   "bar top 37",     "list left 1",    "list top 37",
+                              "list width 327", "list height 431"};
 
 Lines Concat(Lines a, const Lines& b) {
     a.insert(a.end(), b.begin(), b.end());
@@ -109,8 +107,8 @@ protected:
 
 TEST_F(StartupSequenceTest, FirstRunTakesEveryDefaultAndFillsFromWindowsAndSystem) {
     Run();
-    EXPECT_EQ(world.log, Concat(kDefaultPlacement, {"interval 4", "sync", "show playlist",
-                                                    "help on", "show host"}));
+    EXPECT_EQ(world.log,
+              Concat(kDefaultPlacement, {"interval 4", "sync", "show playlist", "help on", "show host"}));
     EXPECT_EQ(linesRead, Lines{"X"});
     EXPECT_EQ(playlist.Entries(), (Lines{kWin, kSys}));
     EXPECT_EQ(playlist.Selected(), 0);
@@ -137,10 +135,10 @@ TEST_F(StartupSequenceTest, SavedSettingsAreAppliedInOrder) {
     files.AddFile(kSaved, {kA, kB, kC});
     world.hostVisible = true;
     Run();
-    EXPECT_EQ(world.log, (Lines{"host left 10", "host top 20", "host width 640",
-                                "host height 480", "bar left 30", "bar top -40", "list left 50",
-                                "list top 60", "list width 300", "list height 200",
-                                "interval 0", "sync", "help off", "maximize", "placement 2"}));
+    EXPECT_EQ(world.log,
+              (Lines{"host left 10", "host top 20", "host width 640", "host height 480", "bar left 30",
+                     "bar top -40", "list left 50", "list top 60", "list width 300", "list height 200",
+                     "interval 0", "sync", "help off", "maximize", "placement 2"}));
     EXPECT_EQ(playlist.Selected(), 1);
     EXPECT_EQ(display.saverFile, kB);
     EXPECT_TRUE(files.foldersListed.empty());
@@ -154,8 +152,7 @@ struct SavedIndexCase {
     std::string current;
 };
 
-class SavedIndexTest : public StartupSequenceTest,
-                       public ::testing::WithParamInterface<SavedIndexCase> {};
+class SavedIndexTest : public StartupSequenceTest, public ::testing::WithParamInterface<SavedIndexCase> {};
 
 TEST_P(SavedIndexTest, SavedIndexSelectsOrWindowsAndSystemFillsIn) {
     const SavedIndexCase& c = GetParam();
@@ -166,15 +163,14 @@ TEST_P(SavedIndexTest, SavedIndexSelectsOrWindowsAndSystemFillsIn) {
     EXPECT_EQ(display.saverFile, c.current);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Indexes, SavedIndexTest,
-    ::testing::Values(
-        // The vanished middle entry shifts the saved index onto the next one.
-        SavedIndexCase{"VanishedEntryShiftsTheIndex", "1", {kA, kB}, kB},
-        SavedIndexCase{"NotANumberMeansZero", "one", {kA, kB}, kA},
-        SavedIndexCase{"MinusOne", "-1", {kA, kB, kWin, kSys}, kA},
-        SavedIndexCase{"PastTheEnd", "2", {kA, kB, kWin, kSys}, kA}),
-    [](const auto& info) { return info.param.label; });
+INSTANTIATE_TEST_SUITE_P(Indexes, SavedIndexTest,
+                         ::testing::Values(
+                             // The vanished middle entry shifts the saved index onto the next one.
+                             SavedIndexCase{"VanishedEntryShiftsTheIndex", "1", {kA, kB}, kB},
+                             SavedIndexCase{"NotANumberMeansZero", "one", {kA, kB}, kA},
+                             SavedIndexCase{"MinusOne", "-1", {kA, kB, kWin, kSys}, kA},
+                             SavedIndexCase{"PastTheEnd", "2", {kA, kB, kWin, kSys}, kA}),
+                         [](const auto& info) { return info.param.label; });
 
 TEST_F(StartupSequenceTest, ScreensaverArgumentComesFirstAndIsSelected) {
     files.AddFile(kConfig, ConfigWith(13, "1"));
@@ -204,10 +200,9 @@ TEST_F(StartupSequenceTest, WallpaperPlaylistTakesOverPlacementAndInterval) {
     files.AddFile("D:\\walls\\desk.scfg", wallpaper);
     Run("D:\\walls\\desk.scfg", true);
     EXPECT_EQ(world.log,
-              Concat(kDefaultPlacement,
-                     {"interval 4", "sync", "help off", "show host", "host left -1920",
-                      "host top 0", "host width 1920", "host height 1080", "interval 1",
-                      "caption DesktopWallpaperMode", "hide taskbar"}));
+              Concat(kDefaultPlacement, {"interval 4", "sync", "help off", "show host", "host left -1920",
+                                         "host top 0", "host width 1920", "host height 1080", "interval 1",
+                                         "caption DesktopWallpaperMode", "hide taskbar"}));
     EXPECT_EQ(linesRead, wallpaper);
     EXPECT_EQ(playlist.Entries(), (Lines{kB, kC, kA}));
     EXPECT_EQ(playlist.WallpaperListFile(), "D:\\walls\\desk.scfg");
@@ -221,8 +216,8 @@ TEST_F(StartupSequenceTest, ShortWallpaperHeaderTakesItsDefaults) {
     Run("w.scfg", true);
     const Lines& log = world.log;
     const Lines tail(log.end() - 7, log.end());
-    EXPECT_EQ(tail, (Lines{"host left 50", "host top 100", "host width 320", "host height 240",
-                           "interval 2", "caption DesktopWallpaperMode", "hide taskbar"}));
+    EXPECT_EQ(tail, (Lines{"host left 50", "host top 100", "host width 320", "host height 240", "interval 2",
+                           "caption DesktopWallpaperMode", "hide taskbar"}));
 }
 
 TEST_F(StartupSequenceTest, MissingWallpaperPlaylistStopsBeforeTheFirstPreview) {
@@ -289,8 +284,7 @@ struct LineEndCase {
     const char* text;
 };
 
-class ConfigLineEndTest : public StartupSequenceTest,
-                          public ::testing::WithParamInterface<LineEndCase> {};
+class ConfigLineEndTest : public StartupSequenceTest, public ::testing::WithParamInterface<LineEndCase> {};
 
 TEST_P(ConfigLineEndTest, ShortFileReadsTheSameWhateverItsLineEnds) {
     files.AddFile(kConfig, SplitLines(GetParam().text));
@@ -302,12 +296,11 @@ TEST_P(ConfigLineEndTest, ShortFileReadsTheSameWhateverItsLineEnds) {
     EXPECT_EQ(Lines(world.log.begin(), world.log.begin() + 10), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Endings, ConfigLineEndTest,
-    ::testing::Values(LineEndCase{"CrLf", "Old Title\r\n\r\n10\r\n20\r\n$10\r\n"},
-                      LineEndCase{"LfOnly", "Old Title\n\n10\n20\n$10\n"},
-                      LineEndCase{"CrOnly", "Old Title\r\r10\r20\r$10"}),
-    [](const auto& info) { return info.param.label; });
+INSTANTIATE_TEST_SUITE_P(Endings, ConfigLineEndTest,
+                         ::testing::Values(LineEndCase{"CrLf", "Old Title\r\n\r\n10\r\n20\r\n$10\r\n"},
+                                           LineEndCase{"LfOnly", "Old Title\n\n10\n20\n$10\n"},
+                                           LineEndCase{"CrOnly", "Old Title\r\r10\r20\r$10"}),
+                         [](const auto& info) { return info.param.label; });
 
 }  // namespace
 }  // namespace vr

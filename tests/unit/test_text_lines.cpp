@@ -19,18 +19,15 @@ TEST_P(SplitLinesTest, Splits) { EXPECT_EQ(SplitLines(GetParam().bytes), GetPara
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, SplitLinesTest,
-    ::testing::Values(
-        SplitCase{"Empty", "", {}},
-        SplitCase{"CrLf", "a\r\nb\r\n", {"a", "b"}},
-        SplitCase{"LfOnly", "a\nb\n", {"a", "b"}},
-        SplitCase{"CrOnly", "a\rb\r", {"a", "b"}},
-        SplitCase{"Mixed", "a\rb\nc\r\nd", {"a", "b", "c", "d"}},
-        SplitCase{"NoFinalBreak", "a\r\nb", {"a", "b"}},
-        SplitCase{"LfCrIsTwoBreaks", "a\n\rb", {"a", "", "b"}},
-        SplitCase{"EmptyLinesKept", "\r\n\r\nx\r\n", {"", "", "x"}},
-        SplitCase{"BlanksKept", " 1 \r\n\t", {" 1 ", "\t"}},
-        SplitCase{"StopsAtNul", std::string("a\r\nb\0c\r\nd", 9), {"a", "b"}},
-        SplitCase{"NulFirst", std::string("\0a", 2), {}}),
+    ::testing::Values(SplitCase{"Empty", "", {}}, SplitCase{"CrLf", "a\r\nb\r\n", {"a", "b"}},
+                      SplitCase{"LfOnly", "a\nb\n", {"a", "b"}}, SplitCase{"CrOnly", "a\rb\r", {"a", "b"}},
+                      SplitCase{"Mixed", "a\rb\nc\r\nd", {"a", "b", "c", "d"}},
+                      SplitCase{"NoFinalBreak", "a\r\nb", {"a", "b"}},
+                      SplitCase{"LfCrIsTwoBreaks", "a\n\rb", {"a", "", "b"}},
+                      SplitCase{"EmptyLinesKept", "\r\n\r\nx\r\n", {"", "", "x"}},
+                      SplitCase{"BlanksKept", " 1 \r\n\t", {" 1 ", "\t"}},
+                      SplitCase{"StopsAtNul", std::string("a\r\nb\0c\r\nd", 9), {"a", "b"}},
+                      SplitCase{"NulFirst", std::string("\0a", 2), {}}),
     [](const auto& info) { return info.param.label; });
 
 TEST(JoinLinesTest, EveryLineEndsInCrLf) {

@@ -19,24 +19,23 @@ TEST_P(TypeKeyTest, KeyAndKindComeFromTheLastFourCharacters) {
     EXPECT_EQ(KindOf(c.name), c.kind);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, TypeKeyTest,
-    ::testing::Values(KindCase{"A.SCR", ".scr", FileKind::Screensaver},
-                      KindCase{"C:\\Savers\\Mystify.Scr", ".scr", FileKind::Screensaver},
-                      KindCase{"list.spls", "spls", FileKind::Playlist},
-                      KindCase{"list.SPL", ".spl", FileKind::Playlist},
-                      KindCase{"myspls", "spls", FileKind::Playlist},
-                      KindCase{"spls", "spls", FileKind::Playlist},
-                      KindCase{"w.scfg", "scfg", FileKind::WallpaperPlaylist},
-                      KindCase{"W.SCF", ".scf", FileKind::WallpaperPlaylist},
-                      KindCase{"abcscfg", "scfg", FileKind::WallpaperPlaylist},
-                      KindCase{"x.scr ", "scr ", FileKind::Other},
-                      KindCase{"x.scrx", "scrx", FileKind::Other},
-                      KindCase{"w.scfg.txt", ".txt", FileKind::Other},
-                      KindCase{"scr", "scr", FileKind::Other},
-                      KindCase{"", "", FileKind::Other},
-                      // Only A to Z are lowered; other bytes stay as they are.
-                      KindCase{"x.\xC4SCR", "\xC4scr", FileKind::Other}));
+INSTANTIATE_TEST_SUITE_P(Names, TypeKeyTest,
+                         ::testing::Values(KindCase{"A.SCR", ".scr", FileKind::Screensaver},
+                                           KindCase{"C:\\Savers\\Mystify.Scr", ".scr", FileKind::Screensaver},
+                                           KindCase{"list.spls", "spls", FileKind::Playlist},
+                                           KindCase{"list.SPL", ".spl", FileKind::Playlist},
+                                           KindCase{"myspls", "spls", FileKind::Playlist},
+                                           KindCase{"spls", "spls", FileKind::Playlist},
+                                           KindCase{"w.scfg", "scfg", FileKind::WallpaperPlaylist},
+                                           KindCase{"W.SCF", ".scf", FileKind::WallpaperPlaylist},
+                                           KindCase{"abcscfg", "scfg", FileKind::WallpaperPlaylist},
+                                           KindCase{"x.scr ", "scr ", FileKind::Other},
+                                           KindCase{"x.scrx", "scrx", FileKind::Other},
+                                           KindCase{"w.scfg.txt", ".txt", FileKind::Other},
+                                           KindCase{"scr", "scr", FileKind::Other},
+                                           KindCase{"", "", FileKind::Other},
+                                           // Only A to Z are lowered; other bytes stay as they are.
+                                           KindCase{"x.\xC4SCR", "\xC4scr", FileKind::Other}));
 
 struct NameCase {
     const char* path;
@@ -56,10 +55,8 @@ INSTANTIATE_TEST_SUITE_P(
     Paths, FileNameTest,
     ::testing::Values(NameCase{"C:\\Windows\\System32\\Mystify.scr", "Mystify.scr", "Mystify"},
                       NameCase{"D:Bubbles.scr", "Bubbles.scr", "Bubbles"},
-                      NameCase{"relative.scr", "relative.scr", "relative"},
-                      NameCase{"C:\\dir.x\\", "", ""},
-                      NameCase{"C:\\a\\b.s", "b.s", ""},
-                      NameCase{"", "", ""}));
+                      NameCase{"relative.scr", "relative.scr", "relative"}, NameCase{"C:\\dir.x\\", "", ""},
+                      NameCase{"C:\\a\\b.s", "b.s", ""}, NameCase{"", "", ""}));
 
 }  // namespace
 }  // namespace vr

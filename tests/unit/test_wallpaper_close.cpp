@@ -28,9 +28,7 @@ public:
         if (searches > 100) throw std::runtime_error("the close loop does not end");
         return windows;
     }
-    void SetCloseButtonEnabled(bool enabled) override {
-        calls.push_back(enabled ? "enable" : "disable");
-    }
+    void SetCloseButtonEnabled(bool enabled) override { calls.push_back(enabled ? "enable" : "disable"); }
     void RequestClose(EmbeddedWindowId window) override {
         calls.push_back("close " + std::to_string(window));
         if (std::find(survivors.begin(), survivors.end(), window) == survivors.end())

@@ -43,14 +43,11 @@ INSTANTIATE_TEST_SUITE_P(
     Choices, WallpaperPlacementTest,
     ::testing::Values(
         PlacementCase{"ClientArea", PlacementChoice::PlayerClientArea, false, {104, 73, 472, 373}},
-        PlacementCase{"ClientAreaMaximized", PlacementChoice::PlayerClientArea, true,
-                      {104, 73, 472, 373}},
+        PlacementCase{"ClientAreaMaximized", PlacementChoice::PlayerClientArea, true, {104, 73, 472, 373}},
         PlacementCase{"PlayerWindow", PlacementChoice::PlayerWindow, false, {100, 50, 480, 400}},
-        PlacementCase{"PlayerWindowMaximized", PlacementChoice::PlayerWindow, true,
-                      {104, 50, 472, 400}},
+        PlacementCase{"PlayerWindowMaximized", PlacementChoice::PlayerWindow, true, {104, 50, 472, 400}},
         PlacementCase{"WholeWorkarea", PlacementChoice::WholeWorkarea, false, {0, 0, 1920, 1080}},
-        PlacementCase{"WholeWorkareaMaximized", PlacementChoice::WholeWorkarea, true,
-                      {0, 0, 1920, 1080}}),
+        PlacementCase{"WholeWorkareaMaximized", PlacementChoice::WholeWorkarea, true, {0, 0, 1920, 1080}}),
     [](const auto& info) { return info.param.label; });
 
 TEST(WallpaperPlacementTest, PlayerWindowIsTheFrameTheUserSees) {

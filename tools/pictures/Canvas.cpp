@@ -31,7 +31,8 @@ void Canvas::FillRect(int left, int top, int width, int height, Colour c, float 
         for (int x = left; x < left + width; ++x) Blend(x, y, c, opacity);
 }
 
-void Canvas::VerticalGradient(int left, int top, int width, int height, Colour topColour, Colour bottomColour) {
+void Canvas::VerticalGradient(int left, int top, int width, int height, Colour topColour,
+                              Colour bottomColour) {
     for (int y = 0; y < height; ++y) {
         Colour c = Mix(topColour, bottomColour, height > 1 ? float(y) / float(height - 1) : 0.0f);
         for (int x = 0; x < width; ++x) Set(left + x, top + y, c);
@@ -66,7 +67,8 @@ void Canvas::Ring(float cx, float cy, float radius, float thickness, Colour c) {
     for (int y = int(cy - outer - 1); y <= int(cy + outer + 1); ++y)
         for (int x = int(cx - outer - 1); x <= int(cx + outer + 1); ++x) {
             float d = std::hypot(x + 0.5f - cx, y + 0.5f - cy);
-            float cover = std::min(std::clamp(outer - d + 0.5f, 0.0f, 1.0f), std::clamp(d - inner + 0.5f, 0.0f, 1.0f));
+            float cover =
+                std::min(std::clamp(outer - d + 0.5f, 0.0f, 1.0f), std::clamp(d - inner + 0.5f, 0.0f, 1.0f));
             Blend(x, y, c, cover);
         }
 }
@@ -93,7 +95,8 @@ void Canvas::FillPolygon(std::span<const Point> corners, Colour c, float opacity
         }
         std::sort(crossings.begin(), crossings.end());
         for (std::size_t i = 0; i + 1 < crossings.size(); i += 2)
-            for (int x = int(std::ceil(crossings[i] - 0.5f)); x + 0.5f < crossings[i + 1]; ++x) Blend(x, y, c, opacity);
+            for (int x = int(std::ceil(crossings[i] - 0.5f)); x + 0.5f < crossings[i + 1]; ++x)
+                Blend(x, y, c, opacity);
     }
 }
 

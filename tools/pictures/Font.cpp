@@ -19,7 +19,8 @@ FontLibrary::FontLibrary() {
 FontLibrary::~FontLibrary() { FT_Done_FreeType(library_); }
 
 Font::Font(const FontLibrary& library, const char* path, int pixelHeight) {
-    if (FT_New_Face(library.Get(), path, 0, &face_)) throw std::runtime_error(std::string("Cannot read font ") + path);
+    if (FT_New_Face(library.Get(), path, 0, &face_))
+        throw std::runtime_error(std::string("Cannot read font ") + path);
     FT_Set_Pixel_Sizes(face_, 0, static_cast<FT_UInt>(pixelHeight));
 }
 

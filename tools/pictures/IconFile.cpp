@@ -30,7 +30,8 @@ void PngChunk(Bytes& out, const char* type, const Bytes& data) {
     const std::size_t start = out.size();
     out.insert(out.end(), type, type + 4);
     out.insert(out.end(), data.begin(), data.end());
-    PutBE32(out, static_cast<std::uint32_t>(crc32(0, out.data() + start, static_cast<uInt>(out.size() - start))));
+    PutBE32(out,
+            static_cast<std::uint32_t>(crc32(0, out.data() + start, static_cast<uInt>(out.size() - start))));
 }
 
 Bytes Png(const IconImage& image) {
@@ -92,7 +93,8 @@ Bytes Dib(const IconImage& image) {
 
 void WriteIco(const std::vector<IconImage>& images, const std::string& path) {
     std::vector<Bytes> bodies;
-    for (const IconImage& image : images) bodies.push_back(image.colour.Width() >= 256 ? Png(image) : Dib(image));
+    for (const IconImage& image : images)
+        bodies.push_back(image.colour.Width() >= 256 ? Png(image) : Dib(image));
 
     Bytes out;
     PutLE(out, 0, 2);

@@ -7,8 +7,8 @@ namespace pictures {
 namespace {
 
 constexpr float kPi = 3.14159265f;
-constexpr float kGrid = 32;       // the motifs are laid out on a 32 x 32 grid
-constexpr float kInset = 1;       // the tile leaves one grid unit free on each side
+constexpr float kGrid = 32;  // the motifs are laid out on a 32 x 32 grid
+constexpr float kInset = 1;  // the tile leaves one grid unit free on each side
 constexpr float kCornerRadius = 6;
 
 // Paints in grid units on a canvas of any size.
@@ -29,12 +29,14 @@ public:
         canvas_.Line(x0 * unit_, y0 * unit_, x1 * unit_, y1 * unit_, width * unit_, Hex(rgb), opacity);
     }
     // A band across the tile along y = middle + amplitude * sin(waves * 2 pi * x / grid + phase).
-    void Wave(float middle, float amplitude, float waves, float phase, float width, unsigned rgb, float opacity) {
+    void Wave(float middle, float amplitude, float waves, float phase, float width, unsigned rgb,
+              float opacity) {
         Canvas band(canvas_.Width(), canvas_.Height());
         Canvas cover(canvas_.Width(), canvas_.Height());
         auto y = [&](float x) { return middle + amplitude * std::sin(waves * 2 * kPi * x / kGrid + phase); };
         for (float x = -1; x < kGrid + 1; x += 0.5f)
-            cover.Line(x * unit_, y(x) * unit_, (x + 0.5f) * unit_, y(x + 0.5f) * unit_, width * unit_, Hex(0xffffff));
+            cover.Line(x * unit_, y(x) * unit_, (x + 0.5f) * unit_, y(x + 0.5f) * unit_, width * unit_,
+                       Hex(0xffffff));
         // Drawn through a mask so overlapping segments do not pile up their opacity.
         for (int py = 0; py < canvas_.Height(); ++py)
             for (int px = 0; px < canvas_.Width(); ++px)
@@ -74,8 +76,9 @@ void StarfieldMotif(Painter& p) {
     struct Star {
         float x, y, r;
     };
-    static const Star kStars[] = {{7, 7, 1.6f},   {25, 8, 1.9f}, {26, 24, 2.2f}, {6, 25, 1.8f}, {16, 5, 1.1f},
-                                  {27, 16, 1.2f}, {5, 16, 1.0f}, {17, 27, 1.3f}, {12, 12, 0.8f}, {21, 20, 0.9f}};
+    static const Star kStars[] = {{7, 7, 1.6f},   {25, 8, 1.9f},  {26, 24, 2.2f}, {6, 25, 1.8f},
+                                  {16, 5, 1.1f},  {27, 16, 1.2f}, {5, 16, 1.0f},  {17, 27, 1.3f},
+                                  {12, 12, 0.8f}, {21, 20, 0.9f}};
     for (const Star& s : kStars) {  // streaks away from the middle: flying through the stars
         const float dx = s.x - 16, dy = s.y - 16;
         p.Line(16 + dx * 0.6f, 16 + dy * 0.6f, s.x, s.y, s.r, 0x9fc4ff, 0.45f);

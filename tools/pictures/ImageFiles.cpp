@@ -28,7 +28,8 @@ void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
 }
 
 // File header and BITMAPINFOHEADER for a bottom-up picture with the given palette size.
-std::vector<std::uint8_t> BmpHeaders(int width, int height, int bitsPerPixel, int paletteSize, std::uint32_t imageBytes) {
+std::vector<std::uint8_t> BmpHeaders(int width, int height, int bitsPerPixel, int paletteSize,
+                                     std::uint32_t imageBytes) {
     const std::uint32_t offset = 14 + 40 + 4 * paletteSize;
     std::vector<std::uint8_t> out{'B', 'M'};
     Put32(out, offset + imageBytes);
@@ -109,9 +110,9 @@ void WriteBmp24(const Canvas& canvas, const std::string& path) {
 void WriteBmp4Grey(const Canvas& canvas, const std::string& path) {
     // The 16-colour system palette, blue-green-red-reserved.
     static const std::uint8_t kPalette[16][3] = {
-        {0, 0, 0},     {128, 0, 0},   {0, 128, 0},   {128, 128, 0}, {0, 0, 128},   {128, 0, 128},
-        {0, 128, 128}, {192, 192, 192}, {128, 128, 128}, {255, 0, 0}, {0, 255, 0},   {255, 255, 0},
-        {0, 0, 255},   {255, 0, 255}, {0, 255, 255}, {255, 255, 255}};
+        {0, 0, 0},     {128, 0, 0},     {0, 128, 0},     {128, 128, 0},  {0, 0, 128}, {128, 0, 128},
+        {0, 128, 128}, {192, 192, 192}, {128, 128, 128}, {255, 0, 0},    {0, 255, 0}, {255, 255, 0},
+        {0, 0, 255},   {255, 0, 255},   {0, 255, 255},   {255, 255, 255}};
     struct Grey {
         float level;
         std::uint8_t index;

@@ -23,7 +23,8 @@ void Card(Canvas& canvas, const Fonts& fonts, std::size_t index, int left, int t
 
     const int thumbWidth = kCardWidth - 2 * kThumbMargin;
     canvas.Paste(Thumbnail(index, thumbWidth, kThumbHeight), left + kThumbMargin, top + kThumbMargin);
-    canvas.FrameRect(left + kThumbMargin - 1, top + kThumbMargin - 1, thumbWidth + 2, kThumbHeight + 2, Hex(0x55606e));
+    canvas.FrameRect(left + kThumbMargin - 1, top + kThumbMargin - 1, thumbWidth + 2, kThumbHeight + 2,
+                     Hex(0x55606e));
 
     const int centre = left + kCardWidth / 2;
     const int titleBaseline = top + kThumbMargin + kThumbHeight + 16;
@@ -40,10 +41,11 @@ Canvas LinksPicture(const Fonts& fonts) {
     canvas.VerticalGradient(0, 0, canvas.Width(), canvas.Height(), Hex(0xf4f6f9), Hex(0xe2e8ef));
     for (std::size_t i = 0; i < vr::kProducts.size(); ++i) {
         const vr::PixelRect& area = vr::kProducts[i].place;
-        Card(canvas, fonts, i, area.left + area.width - kCardWidth - vr::kPictureLeft, area.top - vr::kPictureTop);
+        Card(canvas, fonts, i, area.left + area.width - kCardWidth - vr::kPictureLeft,
+             area.top - vr::kPictureTop);
     }
-    fonts.small.DrawCentred(canvas, canvas.Width() / 2, canvas.Height() - 8, "All titles are freeware by Quillion",
-                            Hex(0x8a95a3));
+    fonts.small.DrawCentred(canvas, canvas.Width() / 2, canvas.Height() - 8,
+                            "All titles are freeware by Quillion", Hex(0x8a95a3));
     return canvas;
 }
 

@@ -42,8 +42,8 @@ Canvas Logo(const Fonts& fonts) {
     big.FillPolygon(Vane(tip, nib, 8 * s, 0), black);
     big.Line(tip.x, tip.y, nib.x, nib.y, 1.8f * s, black);
     // The shaft shows white through the vane; a few cuts give the barbs.
-    big.Line(tip.x + (nib.x - tip.x) * 0.05f, tip.y + (nib.y - tip.y) * 0.05f, tip.x + (nib.x - tip.x) * 0.76f,
-             tip.y + (nib.y - tip.y) * 0.76f, 1.0f * s, white);
+    big.Line(tip.x + (nib.x - tip.x) * 0.05f, tip.y + (nib.y - tip.y) * 0.05f,
+             tip.x + (nib.x - tip.x) * 0.76f, tip.y + (nib.y - tip.y) * 0.76f, 1.0f * s, white);
     for (float t : {0.28f, 0.45f, 0.6f}) {
         const Point on{tip.x + (nib.x - tip.x) * t, tip.y + (nib.y - tip.y) * t};
         big.Line(on.x - 7 * s, on.y - 2 * s, on.x - 2 * s, on.y + 1 * s, 1.0f * s, white);

@@ -6,10 +6,10 @@
 namespace pictures {
 
 struct Fonts {
-    const Font& title;  // underlined product titles, the banner's name
-    const Font& small;  // kind lines
-    const Font& narrow; // the banner's second line
-    const Font& logo;   // the letter of the logo, for drawing four times the logo's size
+    const Font& title;   // underlined product titles, the banner's name
+    const Font& small;   // kind lines
+    const Font& narrow;  // the banner's second line
+    const Font& logo;    // the letter of the logo, for drawing four times the logo's size
 };
 
 // 486 x 313: six product tiles under the About window's click areas.

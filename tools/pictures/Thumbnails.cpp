@@ -38,7 +38,8 @@ void EbookScene(Canvas& c) {
     c.Ring(gx, gy - bh * 0.22f, bh * 0.045f, kScale * 1.2f, gold);
     c.Line(gx - bw * 0.16f, gy - bh * 0.15f, gx + bw * 0.16f, gy - bh * 0.15f, kScale * 2.2f, gold);
     c.Line(gx - bw * 0.16f, gy + bh * 0.15f, gx + bw * 0.16f, gy + bh * 0.15f, kScale * 2.2f, gold);
-    for (float dx : {-0.13f, 0.13f}) c.Line(gx + bw * dx, gy - bh * 0.15f, gx + bw * dx, gy + bh * 0.15f, kScale, gold);
+    for (float dx : {-0.13f, 0.13f})
+        c.Line(gx + bw * dx, gy - bh * 0.15f, gx + bw * dx, gy + bh * 0.15f, kScale, gold);
     c.Disc(gx, gy + bh * 0.02f, bh * 0.06f, Hex(0xfff4c2));
     c.Disc(gx, gy - bh * 0.03f, bh * 0.035f, Hex(0xffffff));
     // Gold rules for the title and the frame.
@@ -103,15 +104,18 @@ void NotesScene(Canvas& c) {
     }
     // A paper plane gliding out of the window, with its wind.
     const float px = w * 0.84f, py = h * 0.24f, s = h * 0.14f;
-    const Point wing[] = {{px - s * 1.6f, py + s * 0.2f}, {px + s * 0.9f, py - s * 0.6f}, {px - s * 0.5f, py + s * 0.9f}};
-    const Point fold[] = {{px - s * 0.5f, py + s * 0.9f}, {px + s * 0.9f, py - s * 0.6f}, {px - s * 0.2f, py + s * 0.5f}};
+    const Point wing[] = {
+        {px - s * 1.6f, py + s * 0.2f}, {px + s * 0.9f, py - s * 0.6f}, {px - s * 0.5f, py + s * 0.9f}};
+    const Point fold[] = {
+        {px - s * 0.5f, py + s * 0.9f}, {px + s * 0.9f, py - s * 0.6f}, {px - s * 0.2f, py + s * 0.5f}};
     c.FillPolygon(wing, Hex(0xffffff));
     c.FillPolygon(fold, Hex(0xc9d6e4));
     c.Line(wing[0].x, wing[0].y, wing[1].x, wing[1].y, kScale * 0.8f, Hex(0x2a4a6b));
     c.Line(wing[1].x, wing[1].y, wing[2].x, wing[2].y, kScale * 0.8f, Hex(0x2a4a6b));
     for (int i = 0; i < 3; ++i) {
         const float y = py + s * (1.4f + 0.4f * i);
-        c.Line(px - s * (0.6f - 0.3f * i), y, px + s * (0.9f - 0.2f * i), y - s * 0.3f, kScale * 0.8f, Hex(0x5a7fa6), 0.6f);
+        c.Line(px - s * (0.6f - 0.3f * i), y, px + s * (0.9f - 0.2f * i), y - s * 0.3f, kScale * 0.8f,
+               Hex(0x5a7fa6), 0.6f);
     }
 }
 
@@ -133,7 +137,8 @@ void OrbitScene(Canvas& c) {
     for (int i = 0; i <= 120; ++i) {
         const float t = 2 * kPi * i / 120;
         const float ex = ax * std::cos(t), ey = ay * std::sin(t);
-        const Point p{cx + ex * std::cos(tilt) - ey * std::sin(tilt), cy + ex * std::sin(tilt) + ey * std::cos(tilt)};
+        const Point p{cx + ex * std::cos(tilt) - ey * std::sin(tilt),
+                      cy + ex * std::sin(tilt) + ey * std::cos(tilt)};
         const bool behind = std::sin(t) < 0 && std::hypot(p.x - cx, p.y - cy) < r;
         if (i > 0 && !behind) c.Line(previous.x, previous.y, p.x, p.y, kScale * 0.8f, Hex(0xcfe0ff), 0.8f);
         previous = p;
@@ -151,7 +156,8 @@ void GlassScene(Canvas& c) {
         Point at;
         Colour colour;
     };
-    const Colour greens[] = {Hex(0x2f6b3a), Hex(0x4f8f46), Hex(0x86b35a), Hex(0xa9c97a), Hex(0x3c7d5c), Hex(0x6f9e3f)};
+    const Colour greens[] = {Hex(0x2f6b3a), Hex(0x4f8f46), Hex(0x86b35a),
+                             Hex(0xa9c97a), Hex(0x3c7d5c), Hex(0x6f9e3f)};
     Random random(5);
     std::vector<Seed> seeds;
     for (int i = 0; i < 22; ++i)

@@ -7,8 +7,8 @@
 namespace e2e::bad {
 
 struct Kind {
-  const wchar_t* misbehaviour;  // its "[saver] Misbehaviour=", also the name of its copy
-  const char* playingKey;       // the log key that shows the misbehaviour; nullptr: the run's start
+    const wchar_t* misbehaviour;  // its "[saver] Misbehaviour=", also the name of its copy
+    const char* playingKey;       // the log key that shows the misbehaviour; nullptr: the run's start
 };
 
 // Whose own process outlives the WM_QUIT that stops a preview: it carries on, never pumps it,
@@ -27,7 +27,7 @@ inline constexpr Kind kDivide{L"divide", "divided"};
 inline constexpr Kind kAllKinds[] = {kIgnoreQuit, kHang, kTopLevel, kSlow, kSpawn, kModal, kCrash, kDivide};
 
 inline bool Misbehaving(const SaverRun& run, const Kind& kind) {
-  return kind.playingKey ? run.Logged(kind.playingKey) : run.Started();
+    return kind.playingKey ? run.Logged(kind.playingKey) : run.Started();
 }
 
 }  // namespace e2e::bad

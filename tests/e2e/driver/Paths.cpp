@@ -6,11 +6,11 @@
 namespace e2e {
 
 std::wstring ToWindowsPath(std::string_view buildPath) {
-  std::wstring path = FromUtf8(buildPath);
-  for (wchar_t& c : path)
-    if (c == L'/') c = L'\\';
-  if (!path.empty() && path.front() == L'\\') path.insert(0, L"Z:");
-  return path;
+    std::wstring path = FromUtf8(buildPath);
+    for (wchar_t& c : path)
+        if (c == L'/') c = L'\\';
+    if (!path.empty() && path.front() == L'\\') path.insert(0, L"Z:");
+    return path;
 }
 
 std::wstring ProgramBinary() { return ToWindowsPath(VR_E2E_PROGRAM); }
@@ -18,11 +18,11 @@ std::wstring LogSaverBinary() { return ToWindowsPath(VR_E2E_LOG_SAVER); }
 std::wstring BadSaverBinary() { return ToWindowsPath(VR_E2E_BAD_SAVER); }
 std::wstring FakeDesktopBinary() { return ToWindowsPath(VR_E2E_FAKE_DESKTOP); }
 std::wstring InstallerBinary() {
-  return *VR_E2E_INSTALLER ? ToWindowsPath(VR_E2E_INSTALLER) : std::wstring();
+    return *VR_E2E_INSTALLER ? ToWindowsPath(VR_E2E_INSTALLER) : std::wstring();
 }
 std::wstring BuiltVersion() { return FromUtf8(VR_E2E_VERSION); }
 std::wstring DemoSaverBinary(std::wstring_view name) {
-  return ToWindowsPath(VR_E2E_DEMO_SAVERS_DIR) + L"\\" + std::wstring(name) + L".scr";
+    return ToWindowsPath(VR_E2E_DEMO_SAVERS_DIR) + L"\\" + std::wstring(name) + L".scr";
 }
 
 }  // namespace e2e

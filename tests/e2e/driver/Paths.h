@@ -5,11 +5,11 @@
 
 namespace e2e {
 
-std::wstring ProgramBinary();                            // Veilrunner.exe
-std::wstring LogSaverBinary();                           // the logging test screensaver
-std::wstring BadSaverBinary();                           // the misbehaving test screensaver
-std::wstring DemoSaverBinary(std::wstring_view name);    // e.g. L"Starfield"
-std::wstring FakeDesktopBinary();                        // stands in for the shell's desktop
+std::wstring ProgramBinary();                          // Veilrunner.exe
+std::wstring LogSaverBinary();                         // the logging test screensaver
+std::wstring BadSaverBinary();                         // the misbehaving test screensaver
+std::wstring DemoSaverBinary(std::wstring_view name);  // e.g. L"Starfield"
+std::wstring FakeDesktopBinary();                      // stands in for the shell's desktop
 std::wstring InstallerBinary();  // Veilrunner-<version>-setup.exe; empty when NSIS was not found
 std::wstring BuiltVersion();     // the version the build gave every file, e.g. L"3.0.0"
 

@@ -15,41 +15,43 @@ std::string Flag(bool value) { return value ? "1\r\n" : "0\r\n"; }
 }  // namespace
 
 std::string ConfigText(const Settings& s, const std::wstring& saverFile) {
-  return "Veilrunner 2.00 Config File\r\n" + e2e::ToAnsi(saverFile) + "\r\n" + Line(s.host.x) + Line(s.host.y) +
-         Line(s.hostClient.cx) + Line(s.hostClient.cy) + Line(s.bar.x) + Line(s.bar.y) + Flag(s.playlistShown) +
-         Line(s.playlist.x) + Line(s.playlist.y) + Line(s.playlistClient.cx) + Line(s.playlistClient.cy) +
-         Line(s.selected) + Line(s.interval) + Flag(s.helpText) + Flag(s.hostMaximized) + Line(s.placement);
+    return "Veilrunner 2.00 Config File\r\n" + e2e::ToAnsi(saverFile) + "\r\n" + Line(s.host.x) +
+           Line(s.host.y) + Line(s.hostClient.cx) + Line(s.hostClient.cy) + Line(s.bar.x) + Line(s.bar.y) +
+           Flag(s.playlistShown) + Line(s.playlist.x) + Line(s.playlist.y) + Line(s.playlistClient.cx) +
+           Line(s.playlistClient.cy) + Line(s.selected) + Line(s.interval) + Flag(s.helpText) +
+           Flag(s.hostMaximized) + Line(s.placement);
 }
 
 Windows WaitForPlayer(DWORD processId) {
-  Windows w;
-  w.processId = processId;
-  w.bar = e2e::WaitForTopWindow(processId, L"TfrmSVDOptions");
-  w.host = e2e::WaitForTopWindow(processId, L"TfrmSVDActive");
-  w.playlist = e2e::WaitForTopWindow(processId, L"TForm1");
-  if (!w.bar || !w.host || !w.playlist) throw std::runtime_error("the player's windows did not appear");
-  if (!e2e::WaitUntil([&] { return e2e::IsShown(w.bar) && e2e::IsShown(w.host); }))
-    throw std::runtime_error("the player bar and the host window were not shown");
-  w.pane = e2e::FindControl(w.host, vr::HostWindowId::p1);
-  w.list = e2e::FindControl(w.playlist, vr::PlaylistWindowId::ListBox1);
-  w.timeCombo = e2e::FindControl(w.bar, vr::PlayerBarId::TimeCombo);
-  w.sizeCombo = e2e::FindControl(w.bar, vr::PlayerBarId::ResolutionCombo);
-  return w;
+    Windows w;
+    w.processId = processId;
+    w.bar = e2e::WaitForTopWindow(processId, L"TfrmSVDOptions");
+    w.host = e2e::WaitForTopWindow(processId, L"TfrmSVDActive");
+    w.playlist = e2e::WaitForTopWindow(processId, L"TForm1");
+    if (!w.bar || !w.host || !w.playlist) throw std::runtime_error("the player's windows did not appear");
+    if (!e2e::WaitUntil([&] { return e2e::IsShown(w.bar) && e2e::IsShown(w.host); }))
+        throw std::runtime_error("the player bar and the host window were not shown");
+    w.pane = e2e::FindControl(w.host, vr::HostWindowId::p1);
+    w.list = e2e::FindControl(w.playlist, vr::PlaylistWindowId::ListBox1);
+    w.timeCombo = e2e::FindControl(w.bar, vr::PlayerBarId::TimeCombo);
+    w.sizeCombo = e2e::FindControl(w.bar, vr::PlayerBarId::ResolutionCombo);
+    return w;
 }
 
 Windows StartPlayer(e2e::Sandbox& sandbox, const Settings& settings, const std::vector<std::wstring>& entries,
                     const std::wstring& arguments) {
-  std::string playlist;
-  for (const std::wstring& entry : entries) playlist += e2e::ToAnsi(entry) + "\r\n";
-  e2e::WriteFileBytes(sandbox.PathOf(L"config.cfg"), ConfigText(settings));
-  e2e::WriteFileBytes(sandbox.PathOf(L"myList.spls"), playlist);
-  return WaitForPlayer(sandbox.StartProgram(arguments).Id());
+    std::string playlist;
+    for (const std::wstring& entry : entries) playlist += e2e::ToAnsi(entry) + "\r\n";
+    e2e::WriteFileBytes(sandbox.PathOf(L"config.cfg"), ConfigText(settings));
+    e2e::WriteFileBytes(sandbox.PathOf(L"myList.spls"), playlist);
+    return WaitForPlayer(sandbox.StartProgram(arguments).Id());
 }
 
 e2e::SaverRun WaitForPreviewRun(e2e::Sandbox& sandbox, const std::wstring& saver, std::size_t count) {
-  auto runs = e2e::WaitForSaverRuns(sandbox.LogOf(saver), count);
-  if (runs.size() < count) throw std::runtime_error("the saver did not start " + std::to_string(count) + " time(s)");
-  return runs[count - 1];
+    auto runs = e2e::WaitForSaverRuns(sandbox.LogOf(saver), count);
+    if (runs.size() < count)
+        throw std::runtime_error("the saver did not start " + std::to_string(count) + " time(s)");
+    return runs[count - 1];
 }
 
 }  // namespace player

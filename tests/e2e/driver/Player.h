@@ -12,30 +12,30 @@ namespace player {
 
 // What "config.cfg" holds, line by line; the defaults are a first run's values.
 struct Settings {
-  POINT host{341, 113};
-  SIZE hostClient{474, 355};
-  POINT bar{341, 37};
-  bool playlistShown = true;
-  POINT playlist{1, 37};
-  SIZE playlistClient{327, 431};
-  int selected = 0;
-  int interval = 0;  // "Change manually": scenarios rotate only when they ask to
-  bool helpText = true;
-  bool hostMaximized = false;
-  int placement = 3;
+    POINT host{341, 113};
+    SIZE hostClient{474, 355};
+    POINT bar{341, 37};
+    bool playlistShown = true;
+    POINT playlist{1, 37};
+    SIZE playlistClient{327, 431};
+    int selected = 0;
+    int interval = 0;  // "Change manually": scenarios rotate only when they ask to
+    bool helpText = true;
+    bool hostMaximized = false;
+    int placement = 3;
 };
 
 std::string ConfigText(const Settings& settings, const std::wstring& saverFile = {});
 
 struct Windows {
-  DWORD processId = 0;
-  HWND bar = nullptr;
-  HWND host = nullptr;
-  HWND pane = nullptr;
-  HWND playlist = nullptr;
-  HWND list = nullptr;
-  HWND timeCombo = nullptr;
-  HWND sizeCombo = nullptr;
+    DWORD processId = 0;
+    HWND bar = nullptr;
+    HWND host = nullptr;
+    HWND pane = nullptr;
+    HWND playlist = nullptr;
+    HWND list = nullptr;
+    HWND timeCombo = nullptr;
+    HWND sizeCombo = nullptr;
 };
 
 // The windows of a started player, once the bar and the host window are shown.

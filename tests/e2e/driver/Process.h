@@ -14,34 +14,34 @@ namespace e2e {
 // A started process. The handle is kept for the process's whole life; destroying the object
 // ends the process (if it still runs) and waits for it, so no scenario leaves one behind.
 class Process {
- public:
-  Process(HANDLE handle, DWORD id) : handle_(handle), id_(id) {}
-  Process(const Process&) = delete;
-  Process& operator=(const Process&) = delete;
-  Process(Process&& other) noexcept;
-  Process& operator=(Process&& other) noexcept;
-  ~Process();
+public:
+    Process(HANDLE handle, DWORD id) : handle_(handle), id_(id) {}
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+    Process(Process&& other) noexcept;
+    Process& operator=(Process&& other) noexcept;
+    ~Process();
 
-  DWORD Id() const { return id_; }
-  HANDLE Handle() const { return handle_; }
-  bool Running() const;
-  // The exit code once the process has ended by itself within the deadline; empty otherwise.
-  std::optional<DWORD> WaitForExit(std::chrono::milliseconds deadline = kDeadline) const;
-  void Kill();
+    DWORD Id() const { return id_; }
+    HANDLE Handle() const { return handle_; }
+    bool Running() const;
+    // The exit code once the process has ended by itself within the deadline; empty otherwise.
+    std::optional<DWORD> WaitForExit(std::chrono::milliseconds deadline = kDeadline) const;
+    void Kill();
 
- private:
-  HANDLE handle_ = nullptr;
-  DWORD id_ = 0;
+private:
+    HANDLE handle_ = nullptr;
+    DWORD id_ = 0;
 };
 
 // Starts `commandLine` (program path quoted by the caller where needed) in `folder`.
 Process StartProcess(const std::wstring& commandLine, const std::wstring& folder = {});
 
 struct ProcessInfo {
-  DWORD id = 0;
-  DWORD parentId = 0;
-  std::wstring exeName;    // as the process snapshot gives it
-  std::wstring imagePath;  // full path of the executable; empty when it cannot be asked
+    DWORD id = 0;
+    DWORD parentId = 0;
+    std::wstring exeName;    // as the process snapshot gives it
+    std::wstring imagePath;  // full path of the executable; empty when it cannot be asked
 };
 
 std::vector<ProcessInfo> ListProcesses();

@@ -14,7 +14,8 @@ namespace e2e {
 std::vector<HWND> TopWindows(DWORD processId);
 // The first top-level window of the process with this class; nullptr when there is none.
 HWND FindTopWindow(DWORD processId, std::wstring_view className);
-HWND WaitForTopWindow(DWORD processId, std::wstring_view className, std::chrono::milliseconds deadline = kDeadline);
+HWND WaitForTopWindow(DWORD processId, std::wstring_view className,
+                      std::chrono::milliseconds deadline = kDeadline);
 
 std::vector<HWND> Children(HWND parent);     // direct children only
 std::vector<HWND> Descendants(HWND parent);  // children, their children, and so on
@@ -27,9 +28,9 @@ std::wstring Text(HWND window);  // caption or control text, through WM_GETTEXT
 RECT WindowRect(HWND window);    // outer rectangle, screen coordinates
 SIZE ClientSize(HWND window);
 bool Exists(HWND window);
-bool IsShown(HWND window);       // the window and all its ancestors are visible
+bool IsShown(HWND window);  // the window and all its ancestors are visible
 bool IsEnabled(HWND window);
-HWND Parent(HWND window);        // nullptr for a top-level window
+HWND Parent(HWND window);  // nullptr for a top-level window
 DWORD OwnerProcess(HWND window);
 bool IsDescendant(HWND window, HWND ancestor);
 

@@ -17,12 +17,12 @@ namespace {
 
 // The click areas as the design places them on the "Links" tab, in the order of the tiles.
 struct Area {
-  const char* name;
-  RECT place;
+    const char* name;
+    RECT place;
 };
 constexpr Area kAreas[] = {
-    {"Image5", {16, 16, 16 + 137, 16 + 137}},   {"Image4", {176, 16, 176 + 137, 16 + 137}},
-    {"Image9", {328, 16, 328 + 145, 16 + 137}}, {"Image6", {16, 168, 16 + 137, 168 + 137}},
+    {"Image5", {16, 16, 16 + 137, 16 + 137}},     {"Image4", {176, 16, 176 + 137, 16 + 137}},
+    {"Image9", {328, 16, 328 + 145, 16 + 137}},   {"Image6", {16, 168, 16 + 137, 168 + 137}},
     {"Image7", {176, 168, 176 + 137, 168 + 129}}, {"Image3", {336, 168, 336 + 137, 168 + 129}},
 };
 
@@ -31,84 +31,85 @@ POINT Centre(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom)
 }  // namespace
 
 TEST(AboutWindowLinks, EachTileOpensItsProductPage) {
-  Sandbox sandbox;
-  about::BrowserStandIn browser(sandbox);
-  const AboutHandles about = about::StartPlayer(sandbox);
-  about::OpenAbout(about);
+    Sandbox sandbox;
+    about::BrowserStandIn browser(sandbox);
+    const AboutHandles about = about::StartPlayer(sandbox);
+    about::OpenAbout(about);
 
-  for (std::size_t i = 0; i < std::size(kAreas); ++i) {
-    SCOPED_TRACE(kAreas[i].name);
-    e2e::ClickInClient(about.linksSheet, Centre(kAreas[i].place));
-    const auto opened = browser.WaitForOpened(i + 1);
-    ASSERT_EQ(opened.size(), i + 1) << "the click opened nothing";
-    EXPECT_EQ(opened[i], vr::kProducts[i].page);
-  }
+    for (std::size_t i = 0; i < std::size(kAreas); ++i) {
+        SCOPED_TRACE(kAreas[i].name);
+        e2e::ClickInClient(about.linksSheet, Centre(kAreas[i].place));
+        const auto opened = browser.WaitForOpened(i + 1);
+        ASSERT_EQ(opened.size(), i + 1) << "the click opened nothing";
+        EXPECT_EQ(opened[i], vr::kProducts[i].page);
+    }
 }
 
 TEST(AboutWindowLinks, TileCornersOpenAndGapsBetweenTilesDoNot) {
-  Sandbox sandbox;
-  about::BrowserStandIn browser(sandbox);
-  const AboutHandles about = about::StartPlayer(sandbox);
-  about::OpenAbout(about);
+    Sandbox sandbox;
+    about::BrowserStandIn browser(sandbox);
+    const AboutHandles about = about::StartPlayer(sandbox);
+    about::OpenAbout(about);
 
-  // Between the first two tiles, between the rows, and on the picture's margin: nothing.
-  for (POINT gap : {POINT{164, 80}, POINT{80, 160}, POINT{8, 12}}) e2e::ClickInClient(about.linksSheet, gap);
-  // The last pixel of the e-book's area still belongs to it.
-  e2e::ClickInClient(about.linksSheet, {kAreas[0].place.right - 1, kAreas[0].place.bottom - 1});
+    // Between the first two tiles, between the rows, and on the picture's margin: nothing.
+    for (POINT gap : {POINT{164, 80}, POINT{80, 160}, POINT{8, 12}})
+        e2e::ClickInClient(about.linksSheet, gap);
+    // The last pixel of the e-book's area still belongs to it.
+    e2e::ClickInClient(about.linksSheet, {kAreas[0].place.right - 1, kAreas[0].place.bottom - 1});
 
-  const auto opened = browser.WaitForOpened(1);
-  ASSERT_EQ(opened.size(), 1u);
-  EXPECT_EQ(opened[0], vr::kProducts[0].page);
+    const auto opened = browser.WaitForOpened(1);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], vr::kProducts[0].page);
 }
 
 TEST(AboutWindowLinks, AuthorLogoAndDonateOpenHomeAndDonationPages) {
-  Sandbox sandbox;
-  about::BrowserStandIn browser(sandbox);
-  const AboutHandles about = about::StartPlayer(sandbox);
-  about::OpenAbout(about);
-  about::StepTab(about, VK_RIGHT);
-  HWND author = FindControl(about.aboutSheet, vr::AboutId::StaticText1);
-  HWND logo = FindControl(about.aboutSheet, vr::AboutId::Image10);
-  HWND donate = FindControl(about.aboutSheet, vr::AboutId::Button1);
-  ASSERT_TRUE(author && logo && donate);
+    Sandbox sandbox;
+    about::BrowserStandIn browser(sandbox);
+    const AboutHandles about = about::StartPlayer(sandbox);
+    about::OpenAbout(about);
+    about::StepTab(about, VK_RIGHT);
+    HWND author = FindControl(about.aboutSheet, vr::AboutId::StaticText1);
+    HWND logo = FindControl(about.aboutSheet, vr::AboutId::Image10);
+    HWND donate = FindControl(about.aboutSheet, vr::AboutId::Button1);
+    ASSERT_TRUE(author && logo && donate);
 
-  e2e::ClickInClient(author, about::ClientCentre(author));
-  ASSERT_EQ(browser.WaitForOpened(1).size(), 1u) << "the author's name opened nothing";
-  e2e::ClickInClient(logo, about::ClientCentre(logo));
-  ASSERT_EQ(browser.WaitForOpened(2).size(), 2u) << "the logo opened nothing";
-  e2e::ClickInClient(donate, about::ClientCentre(donate));
-  const auto opened = browser.WaitForOpened(3);
-  ASSERT_EQ(opened.size(), 3u) << "\"Donate...\" opened nothing";
+    e2e::ClickInClient(author, about::ClientCentre(author));
+    ASSERT_EQ(browser.WaitForOpened(1).size(), 1u) << "the author's name opened nothing";
+    e2e::ClickInClient(logo, about::ClientCentre(logo));
+    ASSERT_EQ(browser.WaitForOpened(2).size(), 2u) << "the logo opened nothing";
+    e2e::ClickInClient(donate, about::ClientCentre(donate));
+    const auto opened = browser.WaitForOpened(3);
+    ASSERT_EQ(opened.size(), 3u) << "\"Donate...\" opened nothing";
 
-  EXPECT_EQ(opened[0], vr::kHomePageUrl);
-  EXPECT_EQ(opened[1], vr::kHomePageUrl);
-  EXPECT_EQ(opened[2], vr::kDonationPageUrl);
+    EXPECT_EQ(opened[0], vr::kHomePageUrl);
+    EXPECT_EQ(opened[1], vr::kHomePageUrl);
+    EXPECT_EQ(opened[2], vr::kDonationPageUrl);
 }
 
 // From the keyboard, Tab reaches each link and Space opens it, as a click does.
 TEST(AboutWindowLinks, SpaceOnEachLinkReachedByTabOpensItsPage) {
-  Sandbox sandbox;
-  about::BrowserStandIn browser(sandbox);
-  const AboutHandles about = about::StartPlayer(sandbox);
-  about::OpenAbout(about);
+    Sandbox sandbox;
+    about::BrowserStandIn browser(sandbox);
+    const AboutHandles about = about::StartPlayer(sandbox);
+    about::OpenAbout(about);
 
-  std::vector<std::string> expected;
-  const auto tabAndOpen = [&](const char* page) {
-    HWND before = about::FocusedControl(about.window);
-    PressKey(before, VK_TAB);
-    ASSERT_TRUE(WaitUntil([&] { return about::FocusedControl(about.window) != before; }));
-    PressKey(about::FocusedControl(about.window), VK_SPACE);
-    expected.push_back(page);
-    EXPECT_EQ(browser.WaitForOpened(expected.size()), expected);
-  };
-  for (const vr::Product& product : vr::kProducts) tabAndOpen(product.page);
+    std::vector<std::string> expected;
+    const auto tabAndOpen = [&](const char* page) {
+        HWND before = about::FocusedControl(about.window);
+        PressKey(before, VK_TAB);
+        ASSERT_TRUE(WaitUntil([&] { return about::FocusedControl(about.window) != before; }));
+        PressKey(about::FocusedControl(about.window), VK_SPACE);
+        expected.push_back(page);
+        EXPECT_EQ(browser.WaitForOpened(expected.size()), expected);
+    };
+    for (const vr::Product& product : vr::kProducts) tabAndOpen(product.page);
 
-  // Reopened on the "About" tab, the focus starts on the tabs again.
-  about::StepTab(about, VK_RIGHT);
-  Click(about.ok);
-  ASSERT_TRUE(about::WaitUntilClosed(about));
-  about::OpenAbout(about);
-  ASSERT_EQ(about::SelectedTab(about), 1);
-  tabAndOpen(vr::kHomePageUrl);
-  EXPECT_EQ(GetDlgCtrlID(about::FocusedControl(about.window)), vr::AboutId::StaticText1);
+    // Reopened on the "About" tab, the focus starts on the tabs again.
+    about::StepTab(about, VK_RIGHT);
+    Click(about.ok);
+    ASSERT_TRUE(about::WaitUntilClosed(about));
+    about::OpenAbout(about);
+    ASSERT_EQ(about::SelectedTab(about), 1);
+    tabAndOpen(vr::kHomePageUrl);
+    EXPECT_EQ(GetDlgCtrlID(about::FocusedControl(about.window)), vr::AboutId::StaticText1);
 }

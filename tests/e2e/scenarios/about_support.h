@@ -11,13 +11,13 @@
 namespace about {
 
 struct AboutHandles {
-  HWND bar = nullptr;
-  HWND aboutButton = nullptr;  // the bar's "About..."
-  HWND window = nullptr;       // TfrmConfig
-  HWND tabs = nullptr;         // PageControl1
-  HWND linksSheet = nullptr;   // t3
-  HWND aboutSheet = nullptr;   // t1
-  HWND ok = nullptr;           // Button9
+    HWND bar = nullptr;
+    HWND aboutButton = nullptr;  // the bar's "About..."
+    HWND window = nullptr;       // TfrmConfig
+    HWND tabs = nullptr;         // PageControl1
+    HWND linksSheet = nullptr;   // t3
+    HWND aboutSheet = nullptr;   // t1
+    HWND ok = nullptr;           // Button9
 };
 
 // Starts the player and finds the About window and its parts; the window is not opened yet.
@@ -39,24 +39,24 @@ POINT ClientCentre(HWND window);
 // Registers the browser stand-in (copied into the sandbox) as the program that opens http and
 // https addresses, and puts the previous registration back when it goes.
 class BrowserStandIn {
- public:
-  explicit BrowserStandIn(e2e::Sandbox& sandbox);
-  ~BrowserStandIn();
-  BrowserStandIn(const BrowserStandIn&) = delete;
-  BrowserStandIn& operator=(const BrowserStandIn&) = delete;
+public:
+    explicit BrowserStandIn(e2e::Sandbox& sandbox);
+    ~BrowserStandIn();
+    BrowserStandIn(const BrowserStandIn&) = delete;
+    BrowserStandIn& operator=(const BrowserStandIn&) = delete;
 
-  // The addresses opened so far, in order, once there are at least `count` of them (fewer when
-  // the deadline passes first).
-  std::vector<std::string> WaitForOpened(std::size_t count) const;
+    // The addresses opened so far, in order, once there are at least `count` of them (fewer when
+    // the deadline passes first).
+    std::vector<std::string> WaitForOpened(std::size_t count) const;
 
- private:
-  struct Previous {
-    std::wstring key;
-    bool existed = false;
-    std::wstring command;
-  };
-  std::wstring log_;
-  std::vector<Previous> previous_;
+private:
+    struct Previous {
+        std::wstring key;
+        bool existed = false;
+        std::wstring command;
+    };
+    std::wstring log_;
+    std::vector<Previous> previous_;
 };
 
 }  // namespace about

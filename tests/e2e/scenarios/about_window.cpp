@@ -17,201 +17,201 @@ namespace {
 
 // A control's place within its parent's client area.
 RECT PlaceInParent(HWND control) {
-  RECT r = WindowRect(control);
-  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
-  return r;
+    RECT r = WindowRect(control);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+    return r;
 }
 
 void ExpectPlace(HWND control, int left, int top, int width, int height) {
-  const RECT r = PlaceInParent(control);
-  EXPECT_EQ(r.left, left);
-  EXPECT_EQ(r.top, top);
-  EXPECT_EQ(r.right - r.left, width);
-  EXPECT_EQ(r.bottom - r.top, height);
+    const RECT r = PlaceInParent(control);
+    EXPECT_EQ(r.left, left);
+    EXPECT_EQ(r.top, top);
+    EXPECT_EQ(r.right - r.left, width);
+    EXPECT_EQ(r.bottom - r.top, height);
 }
 
 HWND Control(HWND parent, int id) {
-  HWND control = FindControl(parent, id);
-  EXPECT_NE(control, nullptr) << "no control " << id;
-  return control;
+    HWND control = FindControl(parent, id);
+    EXPECT_NE(control, nullptr) << "no control " << id;
+    return control;
 }
 
 }  // namespace
 
 TEST(AboutWindow, AboutButtonShowsItCentredOnTopAndHidesItself) {
-  Sandbox sandbox;
-  const AboutHandles about = about::StartPlayer(sandbox);
-  EXPECT_FALSE(IsShown(about.window)) << "the About window is created hidden";
-  ASSERT_TRUE(IsShown(about.aboutButton));
+    Sandbox sandbox;
+    const AboutHandles about = about::StartPlayer(sandbox);
+    EXPECT_FALSE(IsShown(about.window)) << "the About window is created hidden";
+    ASSERT_TRUE(IsShown(about.aboutButton));
 
-  about::OpenAbout(about);
+    about::OpenAbout(about);
 
-  EXPECT_TRUE(WaitUntil([&] { return !IsShown(about.aboutButton); })) << "\"About...\" stayed visible";
-  EXPECT_EQ(Text(about.window), L"Quillion's Veilrunner - About");
-  const SIZE client = ClientSize(about.window);
-  EXPECT_EQ(client.cx, 513);
-  EXPECT_EQ(client.cy, 401);
-  const LONG_PTR style = GetWindowLongPtrW(about.window, GWL_STYLE);
-  const LONG_PTR exStyle = GetWindowLongPtrW(about.window, GWL_EXSTYLE);
-  EXPECT_TRUE(style & WS_CAPTION);
-  EXPECT_FALSE(style & WS_SYSMENU) << "no system menu and no caption buttons";
-  EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
-  EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
-  const RECT outer = WindowRect(about.window);
-  EXPECT_NEAR((outer.left + outer.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
-  EXPECT_NEAR((outer.top + outer.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+    EXPECT_TRUE(WaitUntil([&] { return !IsShown(about.aboutButton); })) << "\"About...\" stayed visible";
+    EXPECT_EQ(Text(about.window), L"Quillion's Veilrunner - About");
+    const SIZE client = ClientSize(about.window);
+    EXPECT_EQ(client.cx, 513);
+    EXPECT_EQ(client.cy, 401);
+    const LONG_PTR style = GetWindowLongPtrW(about.window, GWL_STYLE);
+    const LONG_PTR exStyle = GetWindowLongPtrW(about.window, GWL_EXSTYLE);
+    EXPECT_TRUE(style & WS_CAPTION);
+    EXPECT_FALSE(style & WS_SYSMENU) << "no system menu and no caption buttons";
+    EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+    EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
+    const RECT outer = WindowRect(about.window);
+    EXPECT_NEAR((outer.left + outer.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+    EXPECT_NEAR((outer.top + outer.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
 }
 
 TEST(AboutWindow, LinksTabComesFirstWithThePicture) {
-  Sandbox sandbox;
-  const AboutHandles about = about::StartPlayer(sandbox);
-  about::OpenAbout(about);
+    Sandbox sandbox;
+    const AboutHandles about = about::StartPlayer(sandbox);
+    about::OpenAbout(about);
 
-  EXPECT_EQ(Send(about.tabs, TCM_GETITEMCOUNT), 2);
-  EXPECT_EQ(about::SelectedTab(about), 0);
-  EXPECT_TRUE(IsShown(about.linksSheet));
-  EXPECT_FALSE(IsShown(about.aboutSheet));
-  ExpectPlace(about.tabs, 5, 5, 502, 354);
-  HWND picture = Control(about.linksSheet, vr::AboutId::Image2);
-  ASSERT_NE(picture, nullptr);
-  ExpectPlace(picture, 4, 8, 486, 313);
-  EXPECT_NE(Send(picture, STM_GETIMAGE, IMAGE_BITMAP), 0) << "the tile picture did not decode";
+    EXPECT_EQ(Send(about.tabs, TCM_GETITEMCOUNT), 2);
+    EXPECT_EQ(about::SelectedTab(about), 0);
+    EXPECT_TRUE(IsShown(about.linksSheet));
+    EXPECT_FALSE(IsShown(about.aboutSheet));
+    ExpectPlace(about.tabs, 5, 5, 502, 354);
+    HWND picture = Control(about.linksSheet, vr::AboutId::Image2);
+    ASSERT_NE(picture, nullptr);
+    ExpectPlace(picture, 4, 8, 486, 313);
+    EXPECT_NE(Send(picture, STM_GETIMAGE, IMAGE_BITMAP), 0) << "the tile picture did not decode";
 }
 
 TEST(AboutWindow, AboutTabHoldsTheCreditsLinkLogoAndDonate) {
-  Sandbox sandbox;
-  const AboutHandles about = about::StartPlayer(sandbox);
-  about::OpenAbout(about);
-  about::StepTab(about, VK_RIGHT);
-  ASSERT_TRUE(WaitUntil([&] { return IsShown(about.aboutSheet) && !IsShown(about.linksSheet); }));
+    Sandbox sandbox;
+    const AboutHandles about = about::StartPlayer(sandbox);
+    about::OpenAbout(about);
+    about::StepTab(about, VK_RIGHT);
+    ASSERT_TRUE(WaitUntil([&] { return IsShown(about.aboutSheet) && !IsShown(about.linksSheet); }));
 
-  HWND memo = Control(about.aboutSheet, vr::AboutId::Memo1);
-  HWND author = Control(about.aboutSheet, vr::AboutId::StaticText1);
-  HWND logo = Control(about.aboutSheet, vr::AboutId::Image10);
-  HWND donate = Control(about.aboutSheet, vr::AboutId::Button1);
-  ASSERT_TRUE(memo && author && logo && donate);
+    HWND memo = Control(about.aboutSheet, vr::AboutId::Memo1);
+    HWND author = Control(about.aboutSheet, vr::AboutId::StaticText1);
+    HWND logo = Control(about.aboutSheet, vr::AboutId::Image10);
+    HWND donate = Control(about.aboutSheet, vr::AboutId::Button1);
+    ASSERT_TRUE(memo && author && logo && donate);
 
-  const std::vector<std::string> lines = SplitLines(ToAnsi(Text(memo)));
-  ASSERT_EQ(lines.size(), 14u);
-  EXPECT_EQ(lines[0], "");
-  EXPECT_EQ(lines[1], "Quillion's Veilrunner");
-  EXPECT_EQ(lines[3], "V e r s i o n");
-  EXPECT_EQ(lines[4], "3.00");
-  EXPECT_EQ(lines[6], "T y p e");
-  EXPECT_EQ(lines[7], "Freeware");
-  EXPECT_EQ(lines[9], "C o d i n g ,  D e s i g n");
-  EXPECT_EQ(ToAnsi(Text(author)), lines[10]) << "the link names the author of the memo's eleventh line";
-  EXPECT_TRUE(GetWindowLongPtrW(memo, GWL_STYLE) & ES_READONLY);
-  EXPECT_FALSE(GetWindowLongPtrW(memo, GWL_STYLE) & WS_TABSTOP);
+    const std::vector<std::string> lines = SplitLines(ToAnsi(Text(memo)));
+    ASSERT_EQ(lines.size(), 14u);
+    EXPECT_EQ(lines[0], "");
+    EXPECT_EQ(lines[1], "Quillion's Veilrunner");
+    EXPECT_EQ(lines[3], "V e r s i o n");
+    EXPECT_EQ(lines[4], "3.00");
+    EXPECT_EQ(lines[6], "T y p e");
+    EXPECT_EQ(lines[7], "Freeware");
+    EXPECT_EQ(lines[9], "C o d i n g ,  D e s i g n");
+    EXPECT_EQ(ToAnsi(Text(author)), lines[10]) << "the link names the author of the memo's eleventh line";
+    EXPECT_TRUE(GetWindowLongPtrW(memo, GWL_STYLE) & ES_READONLY);
+    EXPECT_FALSE(GetWindowLongPtrW(memo, GWL_STYLE) & WS_TABSTOP);
 
-  ExpectPlace(memo, 6, 71, 323, 193);
-  ExpectPlace(author, 124, 201, 89, 17);
-  ExpectPlace(logo, 344, 100, 100, 100);
-  ExpectPlace(donate, 344, 229, 100, 25);
-  EXPECT_NE(Send(logo, STM_GETIMAGE, IMAGE_BITMAP), 0) << "no logo";
-  EXPECT_EQ(Text(donate), L"Donate...");
-  ExpectPlace(Control(about.window, vr::AboutId::Panel1), 0, 360, 513, 41);
-  ExpectPlace(about.ok, 424, 8, 83, 25);
-  EXPECT_EQ(Text(about.ok), L"OK");
+    ExpectPlace(memo, 6, 71, 323, 193);
+    ExpectPlace(author, 124, 201, 89, 17);
+    ExpectPlace(logo, 344, 100, 100, 100);
+    ExpectPlace(donate, 344, 229, 100, 25);
+    EXPECT_NE(Send(logo, STM_GETIMAGE, IMAGE_BITMAP), 0) << "no logo";
+    EXPECT_EQ(Text(donate), L"Donate...");
+    ExpectPlace(Control(about.window, vr::AboutId::Panel1), 0, 360, 513, 41);
+    ExpectPlace(about.ok, 424, 8, 83, 25);
+    EXPECT_EQ(Text(about.ok), L"OK");
 }
 
 TEST(AboutWindow, OkHidesItAndBringsBackAboutButton) {
-  Sandbox sandbox;
-  const AboutHandles about = about::StartPlayer(sandbox);
-  about::OpenAbout(about);
+    Sandbox sandbox;
+    const AboutHandles about = about::StartPlayer(sandbox);
+    about::OpenAbout(about);
 
-  Click(about.ok);
+    Click(about.ok);
 
-  EXPECT_TRUE(about::WaitUntilClosed(about));
-  EXPECT_TRUE(Exists(about.window)) << "closing only hides the window";
-  EXPECT_TRUE(IsShown(about.bar));
+    EXPECT_TRUE(about::WaitUntilClosed(about));
+    EXPECT_TRUE(Exists(about.window)) << "closing only hides the window";
+    EXPECT_TRUE(IsShown(about.bar));
 }
 
 TEST(AboutWindow, CloseMessageOnlyHidesIt) {
-  Sandbox sandbox;
-  const AboutHandles about = about::StartPlayer(sandbox);
-  about::OpenAbout(about);
+    Sandbox sandbox;
+    const AboutHandles about = about::StartPlayer(sandbox);
+    about::OpenAbout(about);
 
-  Post(about.window, WM_CLOSE);
+    Post(about.window, WM_CLOSE);
 
-  EXPECT_TRUE(about::WaitUntilClosed(about));
-  EXPECT_TRUE(Exists(about.window));
-  EXPECT_TRUE(IsShown(about.bar)) << "the program goes on";
+    EXPECT_TRUE(about::WaitUntilClosed(about));
+    EXPECT_TRUE(Exists(about.window));
+    EXPECT_TRUE(IsShown(about.bar)) << "the program goes on";
 }
 
 TEST(AboutWindow, AltF4OnlyHidesIt) {
-  Sandbox sandbox;
-  const AboutHandles about = about::StartPlayer(sandbox);
-  about::OpenAbout(about);
-  HWND focused = about::FocusedControl(about.window);
-  ASSERT_NE(focused, nullptr);
+    Sandbox sandbox;
+    const AboutHandles about = about::StartPlayer(sandbox);
+    about::OpenAbout(about);
+    HWND focused = about::FocusedControl(about.window);
+    ASSERT_NE(focused, nullptr);
 
-  // Alt+F4 as the keyboard delivers it: a system key with the Alt flag, to the focused control.
-  Post(focused, WM_SYSKEYDOWN, VK_F4, 1 | (1 << 29));
+    // Alt+F4 as the keyboard delivers it: a system key with the Alt flag, to the focused control.
+    Post(focused, WM_SYSKEYDOWN, VK_F4, 1 | (1 << 29));
 
-  EXPECT_TRUE(about::WaitUntilClosed(about));
-  EXPECT_TRUE(Exists(about.window));
-  EXPECT_TRUE(IsShown(about.bar)) << "Alt+F4 closed more than the About window";
+    EXPECT_TRUE(about::WaitUntilClosed(about));
+    EXPECT_TRUE(Exists(about.window));
+    EXPECT_TRUE(IsShown(about.bar)) << "Alt+F4 closed more than the About window";
 }
 
 TEST(AboutWindow, ReopensOnTheTabItWasClosedOn) {
-  Sandbox sandbox;
-  const AboutHandles about = about::StartPlayer(sandbox);
-  about::OpenAbout(about);
-  about::StepTab(about, VK_RIGHT);
-  Click(about.ok);
-  ASSERT_TRUE(about::WaitUntilClosed(about));
+    Sandbox sandbox;
+    const AboutHandles about = about::StartPlayer(sandbox);
+    about::OpenAbout(about);
+    about::StepTab(about, VK_RIGHT);
+    Click(about.ok);
+    ASSERT_TRUE(about::WaitUntilClosed(about));
 
-  about::OpenAbout(about);
-  EXPECT_EQ(about::SelectedTab(about), 1);
-  EXPECT_TRUE(IsShown(about.aboutSheet));
-  EXPECT_FALSE(IsShown(about.linksSheet));
+    about::OpenAbout(about);
+    EXPECT_EQ(about::SelectedTab(about), 1);
+    EXPECT_TRUE(IsShown(about.aboutSheet));
+    EXPECT_FALSE(IsShown(about.linksSheet));
 
-  about::StepTab(about, VK_LEFT);
-  Click(about.ok);
-  ASSERT_TRUE(about::WaitUntilClosed(about));
-  about::OpenAbout(about);
-  EXPECT_EQ(about::SelectedTab(about), 0);
-  EXPECT_TRUE(IsShown(about.linksSheet));
+    about::StepTab(about, VK_LEFT);
+    Click(about.ok);
+    ASSERT_TRUE(about::WaitUntilClosed(about));
+    about::OpenAbout(about);
+    EXPECT_EQ(about::SelectedTab(about), 0);
+    EXPECT_TRUE(IsShown(about.linksSheet));
 }
 
 // Tab walks the tabs, the links of the shown sheet, "Donate..." and "OK"; the memo and the
 // logo (the author link's twin) take no focus by tabbing.
 TEST(AboutWindow, TabKeyWalksTabsLinksDonateAndOk) {
-  Sandbox sandbox;
-  const AboutHandles about = about::StartPlayer(sandbox);
-  about::OpenAbout(about);
-  ASSERT_EQ(about::FocusedControl(about.window), about.tabs);
-  const auto walk = [&](const std::vector<HWND>& stops) {
-    for (HWND next : stops) {
-      PressKey(about::FocusedControl(about.window), VK_TAB);
-      EXPECT_TRUE(WaitUntil([&] { return about::FocusedControl(about.window) == next; }))
-          << "Tab did not reach control " << GetDlgCtrlID(next);
-    }
-  };
-  std::vector<HWND> links;
-  for (int id : {vr::AboutId::Image5, vr::AboutId::Image4, vr::AboutId::Image9, vr::AboutId::Image6,
-                 vr::AboutId::Image7, vr::AboutId::Image3})
-    links.push_back(Control(about.linksSheet, id));
-  links.insert(links.end(), {about.ok, about.tabs});
-  walk(links);
+    Sandbox sandbox;
+    const AboutHandles about = about::StartPlayer(sandbox);
+    about::OpenAbout(about);
+    ASSERT_EQ(about::FocusedControl(about.window), about.tabs);
+    const auto walk = [&](const std::vector<HWND>& stops) {
+        for (HWND next : stops) {
+            PressKey(about::FocusedControl(about.window), VK_TAB);
+            EXPECT_TRUE(WaitUntil([&] { return about::FocusedControl(about.window) == next; }))
+                << "Tab did not reach control " << GetDlgCtrlID(next);
+        }
+    };
+    std::vector<HWND> links;
+    for (int id : {vr::AboutId::Image5, vr::AboutId::Image4, vr::AboutId::Image9, vr::AboutId::Image6,
+                   vr::AboutId::Image7, vr::AboutId::Image3})
+        links.push_back(Control(about.linksSheet, id));
+    links.insert(links.end(), {about.ok, about.tabs});
+    walk(links);
 
-  about::StepTab(about, VK_RIGHT);
-  walk({Control(about.aboutSheet, vr::AboutId::StaticText1), Control(about.aboutSheet, vr::AboutId::Button1),
-        about.ok, about.tabs});
+    about::StepTab(about, VK_RIGHT);
+    walk({Control(about.aboutSheet, vr::AboutId::StaticText1),
+          Control(about.aboutSheet, vr::AboutId::Button1), about.ok, about.tabs});
 }
 
 // "OK" is the default button: Enter closes the window from any control, Esc as well.
 TEST(AboutWindow, EnterAndEscCloseItThroughOk) {
-  Sandbox sandbox;
-  const AboutHandles about = about::StartPlayer(sandbox);
-  EXPECT_EQ(GetWindowLongPtrW(about.ok, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
-  for (UINT key : {VK_RETURN, VK_ESCAPE}) {
-    about::OpenAbout(about);
-    PressKey(about::FocusedControl(about.window), VK_TAB);  // onto the first tile
-    ASSERT_TRUE(WaitUntil([&] { return about::FocusedControl(about.window) != about.tabs; }));
-    PressKey(about::FocusedControl(about.window), key);
-    EXPECT_TRUE(about::WaitUntilClosed(about)) << "key " << key;
-    EXPECT_TRUE(IsShown(about.bar));
-  }
+    Sandbox sandbox;
+    const AboutHandles about = about::StartPlayer(sandbox);
+    EXPECT_EQ(GetWindowLongPtrW(about.ok, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+    for (UINT key : {VK_RETURN, VK_ESCAPE}) {
+        about::OpenAbout(about);
+        PressKey(about::FocusedControl(about.window), VK_TAB);  // onto the first tile
+        ASSERT_TRUE(WaitUntil([&] { return about::FocusedControl(about.window) != about.tabs; }));
+        PressKey(about::FocusedControl(about.window), key);
+        EXPECT_TRUE(about::WaitUntilClosed(about)) << "key " << key;
+        EXPECT_TRUE(IsShown(about.bar));
+    }
 }

@@ -26,7 +26,8 @@ inline constexpr std::chrono::milliseconds kSaversGoneWithin = 3s;
 
 // Copies the misbehaving saver of this kind into the sandbox as "<kind>.scr"; "slow" waits
 // `slowDelayMs` before it makes its window (the saver's own 5 s when not given).
-std::wstring CopySaver(e2e::Sandbox& sandbox, const e2e::bad::Kind& kind, std::optional<unsigned> slowDelayMs = {});
+std::wstring CopySaver(e2e::Sandbox& sandbox, const e2e::bad::Kind& kind,
+                       std::optional<unsigned> slowDelayMs = {});
 // Waits until the first run of the kind's saver is up to its misbehaviour; returns it (empty and
 // a failure when it never got there).
 std::optional<e2e::SaverRun> WaitUntilPlaying(const e2e::Sandbox& sandbox, const e2e::bad::Kind& kind);

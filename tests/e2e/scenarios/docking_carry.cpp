@@ -15,81 +15,81 @@ using docking::Shifted;
 // docked to the playlist window's right, 40 pixels lower: away from the bar, so it goes with the
 // bar only through the playlist window.
 void ChainBelowTheBar(const docking::PlayerHandles& player) {
-  const RECT bar = e2e::WindowRect(player.bar);
-  MoveWindowTo(player.playlist, bar.left + 20, bar.bottom);
-  const RECT playlist = e2e::WindowRect(player.playlist);
-  ASSERT_EQ(TopLeft(player.playlist), (Place{bar.left + 20, bar.bottom}));
-  MoveWindowTo(player.host, playlist.right, playlist.top + 40);
-  ASSERT_EQ(TopLeft(player.host), (Place{playlist.right, playlist.top + 40}));
+    const RECT bar = e2e::WindowRect(player.bar);
+    MoveWindowTo(player.playlist, bar.left + 20, bar.bottom);
+    const RECT playlist = e2e::WindowRect(player.playlist);
+    ASSERT_EQ(TopLeft(player.playlist), (Place{bar.left + 20, bar.bottom}));
+    MoveWindowTo(player.host, playlist.right, playlist.top + 40);
+    ASSERT_EQ(TopLeft(player.host), (Place{playlist.right, playlist.top + 40}));
 }
 
 TEST(DockingCarry, BarDragCarriesDockedWindowsAtTheirOffsets) {
-  e2e::Sandbox sandbox;
-  const docking::PlayerHandles player = docking::StartPlayer(sandbox);
-  ChainBelowTheBar(player);
-  const Place bar = TopLeft(player.bar);
-  const Place playlist = TopLeft(player.playlist);
-  const Place host = TopLeft(player.host);
+    e2e::Sandbox sandbox;
+    const docking::PlayerHandles player = docking::StartPlayer(sandbox);
+    ChainBelowTheBar(player);
+    const Place bar = TopLeft(player.bar);
+    const Place playlist = TopLeft(player.playlist);
+    const Place host = TopLeft(player.host);
 
-  docking::DragCaption(player.bar, 60, 40);
+    docking::DragCaption(player.bar, 60, 40);
 
-  EXPECT_EQ(TopLeft(player.bar), Shifted(bar, 60, 40));
-  EXPECT_EQ(TopLeft(player.playlist), Shifted(playlist, 60, 40));
-  EXPECT_EQ(TopLeft(player.host), Shifted(host, 60, 40));
+    EXPECT_EQ(TopLeft(player.bar), Shifted(bar, 60, 40));
+    EXPECT_EQ(TopLeft(player.playlist), Shifted(playlist, 60, 40));
+    EXPECT_EQ(TopLeft(player.host), Shifted(host, 60, 40));
 }
 
 TEST(DockingCarry, HiddenDockedWindowIsCarriedAndStaysHidden) {
-  e2e::Sandbox sandbox;
-  const docking::PlayerHandles player = docking::StartPlayer(sandbox);
-  ChainBelowTheBar(player);
-  // Closing the playlist window only hides it; hidden, it still links the host window to the bar.
-  e2e::Send(player.playlist, WM_CLOSE);
-  ASSERT_TRUE(e2e::WaitUntil([&] { return !e2e::IsShown(player.playlist); }));
-  const Place playlist = TopLeft(player.playlist);
-  const Place host = TopLeft(player.host);
+    e2e::Sandbox sandbox;
+    const docking::PlayerHandles player = docking::StartPlayer(sandbox);
+    ChainBelowTheBar(player);
+    // Closing the playlist window only hides it; hidden, it still links the host window to the bar.
+    e2e::Send(player.playlist, WM_CLOSE);
+    ASSERT_TRUE(e2e::WaitUntil([&] { return !e2e::IsShown(player.playlist); }));
+    const Place playlist = TopLeft(player.playlist);
+    const Place host = TopLeft(player.host);
 
-  docking::DragCaption(player.bar, 60, 40);
+    docking::DragCaption(player.bar, 60, 40);
 
-  EXPECT_EQ(TopLeft(player.playlist), Shifted(playlist, 60, 40));
-  EXPECT_FALSE(e2e::IsShown(player.playlist));
-  EXPECT_EQ(TopLeft(player.host), Shifted(host, 60, 40));
+    EXPECT_EQ(TopLeft(player.playlist), Shifted(playlist, 60, 40));
+    EXPECT_FALSE(e2e::IsShown(player.playlist));
+    EXPECT_EQ(TopLeft(player.host), Shifted(host, 60, 40));
 }
 
 TEST(DockingCarry, WindowElevenPixelsAwayStaysBehind) {
-  e2e::Sandbox sandbox;
-  const docking::PlayerHandles player = docking::StartPlayer(sandbox);
-  const RECT bar = e2e::WindowRect(player.bar);
-  // The host window docked below the bar; the playlist window 11 pixels right of it, rows overlapping.
-  MoveWindowTo(player.host, bar.left + 30, bar.bottom);
-  MoveWindowTo(player.playlist, bar.right + 11, bar.top + 10);
-  const Place host = TopLeft(player.host);
-  const Place playlist = TopLeft(player.playlist);
-  ASSERT_EQ(host, (Place{bar.left + 30, bar.bottom}));
-  ASSERT_EQ(playlist, (Place{bar.right + 11, bar.top + 10}));
+    e2e::Sandbox sandbox;
+    const docking::PlayerHandles player = docking::StartPlayer(sandbox);
+    const RECT bar = e2e::WindowRect(player.bar);
+    // The host window docked below the bar; the playlist window 11 pixels right of it, rows overlapping.
+    MoveWindowTo(player.host, bar.left + 30, bar.bottom);
+    MoveWindowTo(player.playlist, bar.right + 11, bar.top + 10);
+    const Place host = TopLeft(player.host);
+    const Place playlist = TopLeft(player.playlist);
+    ASSERT_EQ(host, (Place{bar.left + 30, bar.bottom}));
+    ASSERT_EQ(playlist, (Place{bar.right + 11, bar.top + 10}));
 
-  // Away from the playlist window, so the bar meets no edge on its way.
-  docking::DragCaption(player.bar, -50, 30);
+    // Away from the playlist window, so the bar meets no edge on its way.
+    docking::DragCaption(player.bar, -50, 30);
 
-  EXPECT_EQ(TopLeft(player.bar), (Place{bar.left - 50, bar.top + 30}));
-  EXPECT_EQ(TopLeft(player.host), Shifted(host, -50, 30));
-  EXPECT_EQ(TopLeft(player.playlist), playlist);
+    EXPECT_EQ(TopLeft(player.bar), (Place{bar.left - 50, bar.top + 30}));
+    EXPECT_EQ(TopLeft(player.host), Shifted(host, -50, 30));
+    EXPECT_EQ(TopLeft(player.playlist), playlist);
 }
 
 TEST(DockingCarry, PlaylistDragMovesNoOtherWindow) {
-  e2e::Sandbox sandbox;
-  const docking::PlayerHandles player = docking::StartPlayer(sandbox);
-  ChainBelowTheBar(player);
-  const Place bar = TopLeft(player.bar);
-  const Place playlist = TopLeft(player.playlist);
-  const Place host = TopLeft(player.host);
+    e2e::Sandbox sandbox;
+    const docking::PlayerHandles player = docking::StartPlayer(sandbox);
+    ChainBelowTheBar(player);
+    const Place bar = TopLeft(player.bar);
+    const Place playlist = TopLeft(player.playlist);
+    const Place host = TopLeft(player.host);
 
-  // On its way the playlist window snaps back onto the bar's bottom for a while, so only the end
-  // of the drag, clear of every edge, is a known place.
-  docking::DragCaption(player.playlist, 40, 60, 4, false);
+    // On its way the playlist window snaps back onto the bar's bottom for a while, so only the end
+    // of the drag, clear of every edge, is a known place.
+    docking::DragCaption(player.playlist, 40, 60, 4, false);
 
-  EXPECT_EQ(TopLeft(player.playlist), Shifted(playlist, 40, 60));
-  EXPECT_EQ(TopLeft(player.bar), bar);
-  EXPECT_EQ(TopLeft(player.host), host);
+    EXPECT_EQ(TopLeft(player.playlist), Shifted(playlist, 40, 60));
+    EXPECT_EQ(TopLeft(player.bar), bar);
+    EXPECT_EQ(TopLeft(player.host), host);
 }
 
 }  // namespace

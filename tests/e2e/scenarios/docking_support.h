@@ -13,21 +13,22 @@ namespace docking {
 // Outer places and client sizes written into "config.cfg" before the start. The defaults keep
 // every window more than the snap distance away from the others and from the screen's edges.
 struct StartLayout {
-  POINT host{400, 320};
-  SIZE hostClient{160, 120};
-  POINT bar{100, 100};
-  POINT playlist{620, 100};
-  SIZE playlistClient{250, 200};
+    POINT host{400, 320};
+    SIZE hostClient{160, 120};
+    POINT bar{100, 100};
+    POINT playlist{620, 100};
+    SIZE playlistClient{250, 200};
 };
 
 struct PlayerHandles {
-  HWND bar = nullptr;
-  HWND host = nullptr;
-  HWND playlist = nullptr;
+    HWND bar = nullptr;
+    HWND host = nullptr;
+    HWND playlist = nullptr;
 };
 
 // Writes "config.cfg" (playlist window shown, help text hidden, interval "Change manually") and
-// a "myList.spls" of one logging saver, starts the player and waits until its host and playlist windows are shown.
+// a "myList.spls" of one logging saver, starts the player and waits until its host and playlist windows are
+// shown.
 PlayerHandles StartPlayer(e2e::Sandbox& sandbox, const StartLayout& layout = {});
 
 // Asks the window to put its top-left corner at (left, top), as SetWindowPos from any program
@@ -36,9 +37,9 @@ void MoveWindowTo(HWND window, int left, int top);
 
 // A window's top-left corner on the screen, comparable and printable in expectations.
 struct Place {
-  long x = 0;
-  long y = 0;
-  bool operator==(const Place&) const = default;
+    long x = 0;
+    long y = 0;
+    bool operator==(const Place&) const = default;
 };
 inline void PrintTo(const Place& p, std::ostream* out) { *out << "(" << p.x << ", " << p.y << ")"; }
 inline Place Shifted(Place p, long dx, long dy) { return {p.x + dx, p.y + dy}; }

@@ -19,31 +19,32 @@ namespace files {
 // it was. Declare it before the Sandbox: the program must be gone before it is removed. Another
 // extension than ".scr" makes it a file that only a folder listing cares about.
 class SharedFolderSaver {
- public:
-  SharedFolderSaver(const std::wstring& folder, std::wstring_view stem, std::wstring_view extension = L".scr");
-  SharedFolderSaver(const SharedFolderSaver&) = delete;
-  SharedFolderSaver& operator=(const SharedFolderSaver&) = delete;
-  ~SharedFolderSaver();
+public:
+    SharedFolderSaver(const std::wstring& folder, std::wstring_view stem,
+                      std::wstring_view extension = L".scr");
+    SharedFolderSaver(const SharedFolderSaver&) = delete;
+    SharedFolderSaver& operator=(const SharedFolderSaver&) = delete;
+    ~SharedFolderSaver();
 
-  const std::wstring& Path() const { return path_; }
-  std::wstring Name() const;  // the file name without its extension: the host's caption for it
-  std::wstring LogPath() const;
+    const std::wstring& Path() const { return path_; }
+    std::wstring Name() const;  // the file name without its extension: the host's caption for it
+    std::wstring LogPath() const;
 
- private:
-  std::wstring path_;
+private:
+    std::wstring path_;
 };
 
 // Holds a file open without sharing, so the player's own open of it is refused.
 class LockedFile {
- public:
-  explicit LockedFile(const std::wstring& path);
-  LockedFile(const LockedFile&) = delete;
-  LockedFile& operator=(const LockedFile&) = delete;
-  ~LockedFile();
-  bool Locked() const { return handle_ != INVALID_HANDLE_VALUE; }
+public:
+    explicit LockedFile(const std::wstring& path);
+    LockedFile(const LockedFile&) = delete;
+    LockedFile& operator=(const LockedFile&) = delete;
+    ~LockedFile();
+    bool Locked() const { return handle_ != INVALID_HANDLE_VALUE; }
 
- private:
-  HANDLE handle_;
+private:
+    HANDLE handle_;
 };
 
 // The player's thread answers at once; a message box runs a message loop of its own.

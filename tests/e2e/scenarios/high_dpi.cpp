@@ -21,119 +21,122 @@ namespace {
 // Sets the DPI that programs started from now on take, and puts back what was there.
 class LogPixels {
 public:
-  explicit LogPixels(DWORD dpi) {
-    RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_,
-                    nullptr);
-    DWORD size = sizeof previous_;
-    hadValue_ = RegQueryValueExW(key_, L"LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&previous_),
-                                 &size) == ERROR_SUCCESS;
-    RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
-  }
-  ~LogPixels() {
-    if (hadValue_)
-      RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&previous_), sizeof previous_);
-    else
-      RegDeleteValueW(key_, L"LogPixels");
-    RegCloseKey(key_);
-  }
-  LogPixels(const LogPixels&) = delete;
-  LogPixels& operator=(const LogPixels&) = delete;
+    explicit LogPixels(DWORD dpi) {
+        RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                        &key_, nullptr);
+        DWORD size = sizeof previous_;
+        hadValue_ = RegQueryValueExW(key_, L"LogPixels", nullptr, nullptr,
+                                     reinterpret_cast<BYTE*>(&previous_), &size) == ERROR_SUCCESS;
+        RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
+    }
+    ~LogPixels() {
+        if (hadValue_)
+            RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&previous_),
+                           sizeof previous_);
+        else
+            RegDeleteValueW(key_, L"LogPixels");
+        RegCloseKey(key_);
+    }
+    LogPixels(const LogPixels&) = delete;
+    LogPixels& operator=(const LogPixels&) = delete;
 
 private:
-  HKEY key_ = nullptr;
-  DWORD previous_ = 0;
-  bool hadValue_ = false;
+    HKEY key_ = nullptr;
+    DWORD previous_ = 0;
+    bool hadValue_ = false;
 };
 
 // The control's rectangle in its parent's client coordinates.
 RECT InClient(HWND window, int id) {
-  const HWND control = FindControl(window, id);
-  EXPECT_NE(control, nullptr) << "control " << id;
-  RECT r = WindowRect(control);
-  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
-  return r;
+    const HWND control = FindControl(window, id);
+    EXPECT_NE(control, nullptr) << "control " << id;
+    RECT r = WindowRect(control);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+    return r;
 }
 
 struct Figures {
-  int x, y, w, h;
+    int x, y, w, h;
 };
 
 void ExpectPlaced(HWND window, int id, int dpi, Figures at96, int top = 0) {
-  auto s = [dpi](int figure) { return MulDiv(figure, dpi, 96); };
-  const RECT r = InClient(window, id);
-  EXPECT_EQ(r.left, s(at96.x)) << "control " << id << " at " << dpi << " DPI";
-  EXPECT_EQ(r.top, top + s(at96.y)) << "control " << id << " at " << dpi << " DPI";
-  EXPECT_EQ(r.right - r.left, s(at96.w)) << "control " << id << " at " << dpi << " DPI";
-  EXPECT_EQ(r.bottom - r.top, s(at96.h)) << "control " << id << " at " << dpi << " DPI";
+    auto s = [dpi](int figure) { return MulDiv(figure, dpi, 96); };
+    const RECT r = InClient(window, id);
+    EXPECT_EQ(r.left, s(at96.x)) << "control " << id << " at " << dpi << " DPI";
+    EXPECT_EQ(r.top, top + s(at96.y)) << "control " << id << " at " << dpi << " DPI";
+    EXPECT_EQ(r.right - r.left, s(at96.w)) << "control " << id << " at " << dpi << " DPI";
+    EXPECT_EQ(r.bottom - r.top, s(at96.h)) << "control " << id << " at " << dpi << " DPI";
 }
 
 }  // namespace
 
 TEST(HighDpi, WindowsScaleTheirFiguresFrom96To144Dpi) {
-  for (int dpi : {96, 144}) {
-    SCOPED_TRACE(dpi);
-    auto s = [dpi](int figure) { return MulDiv(figure, dpi, 96); };
-    LogPixels logPixels(static_cast<DWORD>(dpi));
-    Sandbox sandbox;
-    player::Settings settings;
-    settings.playlistClient = {622, 495};
-    player::Windows w = player::StartPlayer(sandbox, settings, {sandbox.CopyLogSaver(L"Calm"), sandbox.CopyLogSaver(L"Deep")});
-    ASSERT_TRUE(WaitUntil([&] { return IsShown(w.playlist); }));
+    for (int dpi : {96, 144}) {
+        SCOPED_TRACE(dpi);
+        auto s = [dpi](int figure) { return MulDiv(figure, dpi, 96); };
+        LogPixels logPixels(static_cast<DWORD>(dpi));
+        Sandbox sandbox;
+        player::Settings settings;
+        settings.playlistClient = {622, 495};
+        player::Windows w = player::StartPlayer(
+            sandbox, settings, {sandbox.CopyLogSaver(L"Calm"), sandbox.CopyLogSaver(L"Deep")});
+        ASSERT_TRUE(WaitUntil([&] { return IsShown(w.playlist); }));
 
-    // The bar: its client area, a combo and a button.
-    const SIZE bar = ClientSize(w.bar);
-    EXPECT_EQ(bar.cx, s(476));
-    EXPECT_EQ(bar.cy, s(44));
-    ExpectPlaced(w.bar, vr::PlayerBarId::Button1, dpi, {406, 8, 65, 25});
-    EXPECT_EQ(InClient(w.bar, vr::PlayerBarId::TimeCombo).left, s(101));
+        // The bar: its client area, a combo and a button.
+        const SIZE bar = ClientSize(w.bar);
+        EXPECT_EQ(bar.cx, s(476));
+        EXPECT_EQ(bar.cy, s(44));
+        ExpectPlaced(w.bar, vr::PlayerBarId::Button1, dpi, {406, 8, 65, 25});
+        EXPECT_EQ(InClient(w.bar, vr::PlayerBarId::TimeCombo).left, s(101));
 
-    // The playlist window keeps its stored client size; the panel, its groups and the rows grow.
-    const SIZE client = ClientSize(w.playlist);
-    const int panelTop = client.cy - s(137);
-    const RECT list = InClient(w.playlist, ListBox1);
-    EXPECT_EQ(list.left, 0);
-    EXPECT_EQ(list.top, 0);
-    EXPECT_EQ(list.right, client.cx);
-    EXPECT_EQ(list.bottom, panelTop);
-    ExpectPlaced(w.playlist, GroupBox4, dpi, {328, 4, 289, 127}, panelTop);
-    ExpectPlaced(w.playlist, Button12, dpi, {328 + 216, 4 + 24, 65, 25}, panelTop);
-    ExpectPlaced(w.playlist, RadioButton1, dpi, {328 + 16, 4 + 63, 249, 17}, panelTop);
-    ExpectPlaced(w.playlist, Button9, dpi, {6 + 152, 4 + 24, 65, 25}, panelTop);
-    EXPECT_EQ(Send(w.list, LB_GETITEMHEIGHT, 0), s(13));
-  }
+        // The playlist window keeps its stored client size; the panel, its groups and the rows grow.
+        const SIZE client = ClientSize(w.playlist);
+        const int panelTop = client.cy - s(137);
+        const RECT list = InClient(w.playlist, ListBox1);
+        EXPECT_EQ(list.left, 0);
+        EXPECT_EQ(list.top, 0);
+        EXPECT_EQ(list.right, client.cx);
+        EXPECT_EQ(list.bottom, panelTop);
+        ExpectPlaced(w.playlist, GroupBox4, dpi, {328, 4, 289, 127}, panelTop);
+        ExpectPlaced(w.playlist, Button12, dpi, {328 + 216, 4 + 24, 65, 25}, panelTop);
+        ExpectPlaced(w.playlist, RadioButton1, dpi, {328 + 16, 4 + 63, 249, 17}, panelTop);
+        ExpectPlaced(w.playlist, Button9, dpi, {6 + 152, 4 + 24, 65, 25}, panelTop);
+        EXPECT_EQ(Send(w.list, LB_GETITEMHEIGHT, 0), s(13));
+    }
 }
 
 // The pictures grow with their click areas: a picture control takes its picture's size, so its
 // rectangle tells the picture's too.
 TEST(HighDpi, AboutWindowScalesItsPicturesAndClickAreas) {
-  for (int dpi : {96, 144}) {
-    SCOPED_TRACE(dpi);
-    auto s = [dpi](int figure) { return MulDiv(figure, dpi, 96); };
-    LogPixels logPixels(static_cast<DWORD>(dpi));
-    Sandbox sandbox;
-    about::AboutHandles about = about::StartPlayer(sandbox);
-    about::OpenAbout(about);
+    for (int dpi : {96, 144}) {
+        SCOPED_TRACE(dpi);
+        auto s = [dpi](int figure) { return MulDiv(figure, dpi, 96); };
+        LogPixels logPixels(static_cast<DWORD>(dpi));
+        Sandbox sandbox;
+        about::AboutHandles about = about::StartPlayer(sandbox);
+        about::OpenAbout(about);
 
-    const SIZE client = ClientSize(about.window);
-    EXPECT_EQ(client.cx, s(513));
-    EXPECT_EQ(client.cy, s(401));
-    ExpectPlaced(about.linksSheet, vr::AboutId::Image2, dpi,
-                 {vr::kPictureLeft, vr::kPictureTop, vr::kPictureWidth, vr::kPictureHeight});
-    // The first and the last tile's click areas.
-    const std::pair<int, std::size_t> areas[] = {{vr::AboutId::Image5, 0}, {vr::AboutId::Image3, 5}};
-    for (const auto& [id, product] : areas) {
-      const vr::PixelRect& area = vr::kProducts[product].place;
-      ExpectPlaced(about.linksSheet, id, dpi, {area.left, area.top, area.width, area.height});
+        const SIZE client = ClientSize(about.window);
+        EXPECT_EQ(client.cx, s(513));
+        EXPECT_EQ(client.cy, s(401));
+        ExpectPlaced(about.linksSheet, vr::AboutId::Image2, dpi,
+                     {vr::kPictureLeft, vr::kPictureTop, vr::kPictureWidth, vr::kPictureHeight});
+        // The first and the last tile's click areas.
+        const std::pair<int, std::size_t> areas[] = {{vr::AboutId::Image5, 0}, {vr::AboutId::Image3, 5}};
+        for (const auto& [id, product] : areas) {
+            const vr::PixelRect& area = vr::kProducts[product].place;
+            ExpectPlaced(about.linksSheet, id, dpi, {area.left, area.top, area.width, area.height});
+        }
+        ExpectPlaced(about.aboutSheet, vr::AboutId::Image10, dpi, {344, 100, 100, 100});
+        ExpectPlaced(about.aboutSheet, vr::AboutId::Memo1, dpi, {6, 71, 323, 193});
+        // The author link covers the memo's author line, whatever height the font gives its lines.
+        const HWND memo = FindControl(about.aboutSheet, vr::AboutId::Memo1);
+        const LRESULT authorLine = Send(memo, EM_POSFROMCHAR, Send(memo, EM_LINEINDEX, vr::kAuthorLineIndex));
+        const RECT link = InClient(about.aboutSheet, vr::AboutId::StaticText1);
+        EXPECT_EQ(link.top, InClient(about.aboutSheet, vr::AboutId::Memo1).top +
+                                static_cast<short>(HIWORD(authorLine)));
+        EXPECT_EQ(link.left, s(124));
+        EXPECT_EQ(link.right - link.left, s(89));
+        EXPECT_EQ(link.bottom - link.top, s(17));
     }
-    ExpectPlaced(about.aboutSheet, vr::AboutId::Image10, dpi, {344, 100, 100, 100});
-    ExpectPlaced(about.aboutSheet, vr::AboutId::Memo1, dpi, {6, 71, 323, 193});
-    // The author link covers the memo's author line, whatever height the font gives its lines.
-    const HWND memo = FindControl(about.aboutSheet, vr::AboutId::Memo1);
-    const LRESULT authorLine = Send(memo, EM_POSFROMCHAR, Send(memo, EM_LINEINDEX, vr::kAuthorLineIndex));
-    const RECT link = InClient(about.aboutSheet, vr::AboutId::StaticText1);
-    EXPECT_EQ(link.top, InClient(about.aboutSheet, vr::AboutId::Memo1).top + static_cast<short>(HIWORD(authorLine)));
-    EXPECT_EQ(link.left, s(124));
-    EXPECT_EQ(link.right - link.left, s(89));
-    EXPECT_EQ(link.bottom - link.top, s(17));
-  }
 }

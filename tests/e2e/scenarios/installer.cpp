@@ -19,126 +19,129 @@ std::size_t FileSize(const std::wstring& path) { return ReadFileBytes(path).valu
 
 // Starts the installed player with no argument and waits for its bar.
 Process& StartInstalledPlayer(Sandbox& sandbox) {
-  Process& player = sandbox.Start(InstalledProgram());
-  EXPECT_NE(WaitForTopWindow(player.Id(), L"TfrmSVDOptions"), nullptr);
-  return player;
+    Process& player = sandbox.Start(InstalledProgram());
+    EXPECT_NE(WaitForTopWindow(player.Id(), L"TfrmSVDOptions"), nullptr);
+    return player;
 }
 
 }  // namespace
 
 TEST(Installer, InstallsForTheUserAndItsFileTypesOpenThePlayer) {
-  if (InstallerBinary().empty()) GTEST_SKIP() << "built without NSIS: no installer";
-  const installer::CleanPrefix clean;
-  const std::wstring folder = installer::InstallFolder();
-  ASSERT_FALSE(installer::FolderExists(folder)) << "an earlier installation is left in the prefix";
-  ASSERT_EQ(installer::RunSetup(), std::optional<DWORD>(0));
+    if (InstallerBinary().empty()) GTEST_SKIP() << "built without NSIS: no installer";
+    const installer::CleanPrefix clean;
+    const std::wstring folder = installer::InstallFolder();
+    ASSERT_FALSE(installer::FolderExists(folder)) << "an earlier installation is left in the prefix";
+    ASSERT_EQ(installer::RunSetup(), std::optional<DWORD>(0));
 
-  // The program and the demo savers as built, and a first playlist naming the savers.
-  const std::wstring program = InstalledProgram();
-  EXPECT_EQ(ReadFileBytes(program), ReadFileBytes(ProgramBinary()));
-  std::size_t bytes = FileSize(program);
-  std::vector<std::string> firstPlaylist;
-  for (const wchar_t* saver : kDemoSavers) {
-    const std::wstring installed = folder + L"\\" + saver + L".scr";
-    EXPECT_EQ(ReadFileBytes(installed), ReadFileBytes(DemoSaverBinary(saver))) << ToUtf8(saver);
-    firstPlaylist.push_back(ToAnsi(installed));
-    bytes += FileSize(installed);
-  }
-  EXPECT_EQ(ReadLines(folder + L"\\myList.spls"), firstPlaylist);
-  EXPECT_TRUE(FileExists(folder + L"\\uninstall.exe"));
+    // The program and the demo savers as built, and a first playlist naming the savers.
+    const std::wstring program = InstalledProgram();
+    EXPECT_EQ(ReadFileBytes(program), ReadFileBytes(ProgramBinary()));
+    std::size_t bytes = FileSize(program);
+    std::vector<std::string> firstPlaylist;
+    for (const wchar_t* saver : kDemoSavers) {
+        const std::wstring installed = folder + L"\\" + saver + L".scr";
+        EXPECT_EQ(ReadFileBytes(installed), ReadFileBytes(DemoSaverBinary(saver))) << ToUtf8(saver);
+        firstPlaylist.push_back(ToAnsi(installed));
+        bytes += FileSize(installed);
+    }
+    EXPECT_EQ(ReadLines(folder + L"\\myList.spls"), firstPlaylist);
+    EXPECT_TRUE(FileExists(folder + L"\\uninstall.exe"));
 
-  const auto shortcut = wallpaper::ReadShortcut(installer::StartMenuShortcut());
-  ASSERT_TRUE(shortcut.has_value()) << "no Start-menu shortcut";
-  EXPECT_EQ(shortcut->target, program);
+    const auto shortcut = wallpaper::ReadShortcut(installer::StartMenuShortcut());
+    ASSERT_TRUE(shortcut.has_value()) << "no Start-menu shortcut";
+    EXPECT_EQ(shortcut->target, program);
 
-  // The entry under "Apps & features".
-  const std::wstring key = installer::kUninstallKey;
-  EXPECT_EQ(installer::ReadString(key, L"DisplayName"), L"Quillion's Veilrunner");
-  EXPECT_EQ(installer::ReadString(key, L"DisplayVersion"), BuiltVersion());
-  EXPECT_EQ(installer::ReadString(key, L"Publisher"), L"Quillion");
-  EXPECT_EQ(installer::ReadString(key, L"DisplayIcon"), program + L",0");
-  EXPECT_EQ(installer::ReadString(key, L"UninstallString"), L"\"" + folder + L"\\uninstall.exe\"");
-  EXPECT_GE(installer::ReadNumber(key, L"EstimatedSize").value_or(0), bytes / 1024) << "size in KB";
+    // The entry under "Apps & features".
+    const std::wstring key = installer::kUninstallKey;
+    EXPECT_EQ(installer::ReadString(key, L"DisplayName"), L"Quillion's Veilrunner");
+    EXPECT_EQ(installer::ReadString(key, L"DisplayVersion"), BuiltVersion());
+    EXPECT_EQ(installer::ReadString(key, L"Publisher"), L"Quillion");
+    EXPECT_EQ(installer::ReadString(key, L"DisplayIcon"), program + L",0");
+    EXPECT_EQ(installer::ReadString(key, L"UninstallString"), L"\"" + folder + L"\\uninstall.exe\"");
+    EXPECT_GE(installer::ReadNumber(key, L"EstimatedSize").value_or(0), bytes / 1024) << "size in KB";
 
-  // Each type has a description and our icon; the two playlist spellings share one class.
-  for (const wchar_t* extension : installer::kFileTypes) {
-    SCOPED_TRACE(ToUtf8(extension));
-    const std::wstring progId = installer::ReadString(installer::ClassesKey(extension)).value_or(L"");
-    ASSERT_FALSE(progId.empty());
-    EXPECT_FALSE(installer::ReadString(installer::ClassesKey(progId)).value_or(L"").empty());
-    EXPECT_EQ(installer::ReadString(installer::ClassesKey(progId + L"\\DefaultIcon")), program + L",0");
-  }
-  EXPECT_EQ(installer::ReadString(installer::ClassesKey(L".spl")), installer::ReadString(installer::ClassesKey(L".spls")));
+    // Each type has a description and our icon; the two playlist spellings share one class.
+    for (const wchar_t* extension : installer::kFileTypes) {
+        SCOPED_TRACE(ToUtf8(extension));
+        const std::wstring progId = installer::ReadString(installer::ClassesKey(extension)).value_or(L"");
+        ASSERT_FALSE(progId.empty());
+        EXPECT_FALSE(installer::ReadString(installer::ClassesKey(progId)).value_or(L"").empty());
+        EXPECT_EQ(installer::ReadString(installer::ClassesKey(progId + L"\\DefaultIcon")), program + L",0");
+    }
+    EXPECT_EQ(installer::ReadString(installer::ClassesKey(L".spl")),
+              installer::ReadString(installer::ClassesKey(L".spls")));
 
-  Sandbox sandbox;
-  // A ".scfg" opened through its association plays in desktop wallpaper mode...
-  HWND iconView = wallpaper::StartDesktop(sandbox);
-  const std::wstring wallSaver = sandbox.CopyLogSaver(L"Wall");
-  const std::wstring scfg = sandbox.PathOf(L"desk.scfg");
-  WriteFileBytes(scfg, wallpaper::ScfgText({40, 30, 300, 200, 3}, {wallSaver}));
-  Process& wall = sandbox.StartCommandLine(installer::OpenCommand(L".scfg", scfg));
-  EXPECT_NE(wallpaper::WaitForEmbeddedHost(iconView, wall.Id()), nullptr) << "no embedded host window";
-  EXPECT_EQ(player::WaitForPreviewRun(sandbox, L"Wall", 1).mode, L"preview");
+    Sandbox sandbox;
+    // A ".scfg" opened through its association plays in desktop wallpaper mode...
+    HWND iconView = wallpaper::StartDesktop(sandbox);
+    const std::wstring wallSaver = sandbox.CopyLogSaver(L"Wall");
+    const std::wstring scfg = sandbox.PathOf(L"desk.scfg");
+    WriteFileBytes(scfg, wallpaper::ScfgText({40, 30, 300, 200, 3}, {wallSaver}));
+    Process& wall = sandbox.StartCommandLine(installer::OpenCommand(L".scfg", scfg));
+    EXPECT_NE(wallpaper::WaitForEmbeddedHost(iconView, wall.Id()), nullptr) << "no embedded host window";
+    EXPECT_EQ(player::WaitForPreviewRun(sandbox, L"Wall", 1).mode, L"preview");
 
-  // ...and a playlist in the player, first, before the demo savers of the first playlist,
-  // which the installed player reads from beside itself.
-  const std::wstring listed = sandbox.CopyLogSaver(L"Listed");
-  const std::wstring spls = sandbox.PathOf(L"mine.spls");
-  WriteFileBytes(spls, ToAnsi(listed) + "\r\n");
-  Process& opened = sandbox.StartCommandLine(installer::OpenCommand(L".spls", spls));
-  const player::Windows w = player::WaitForPlayer(opened.Id());
-  std::vector<std::wstring> expected{listed};
-  for (const wchar_t* saver : kDemoSavers) expected.push_back(folder + L"\\" + saver + L".scr");
-  EXPECT_TRUE(WaitUntil([&] { return ListItems(w.list) == expected; }));
-  EXPECT_EQ(player::WaitForPreviewRun(sandbox, L"Listed", 1).mode, L"preview");
+    // ...and a playlist in the player, first, before the demo savers of the first playlist,
+    // which the installed player reads from beside itself.
+    const std::wstring listed = sandbox.CopyLogSaver(L"Listed");
+    const std::wstring spls = sandbox.PathOf(L"mine.spls");
+    WriteFileBytes(spls, ToAnsi(listed) + "\r\n");
+    Process& opened = sandbox.StartCommandLine(installer::OpenCommand(L".spls", spls));
+    const player::Windows w = player::WaitForPlayer(opened.Id());
+    std::vector<std::wstring> expected{listed};
+    for (const wchar_t* saver : kDemoSavers) expected.push_back(folder + L"\\" + saver + L".scr");
+    EXPECT_TRUE(WaitUntil([&] { return ListItems(w.list) == expected; }));
+    EXPECT_EQ(player::WaitForPreviewRun(sandbox, L"Listed", 1).mode, L"preview");
 }
 
 TEST(Installer, UpgradeKeepsTheUsersFilesAndUninstallRemovesAllItAdded) {
-  if (InstallerBinary().empty()) GTEST_SKIP() << "built without NSIS: no installer";
-  const installer::CleanPrefix clean;
-  const std::wstring folder = installer::InstallFolder();
-  ASSERT_FALSE(installer::FolderExists(folder)) << "an earlier installation is left in the prefix";
-  ASSERT_EQ(installer::RunSetup(), std::optional<DWORD>(0));
-  Sandbox sandbox;
+    if (InstallerBinary().empty()) GTEST_SKIP() << "built without NSIS: no installer";
+    const installer::CleanPrefix clean;
+    const std::wstring folder = installer::InstallFolder();
+    ASSERT_FALSE(installer::FolderExists(folder)) << "an earlier installation is left in the prefix";
+    ASSERT_EQ(installer::RunSetup(), std::optional<DWORD>(0));
+    Sandbox sandbox;
 
-  // The user's own settings and playlist, and a running player: an upgrade ends the player
-  // (its files would be in use on Windows) and writes neither file.
-  const std::string settings = player::ConfigText({});
-  const std::string playlist = "C:\\Savers\\Mine.scr\r\nC:\\Savers\\Other.scr\r\n";
-  WriteFileBytes(folder + L"\\config.cfg", settings);
-  WriteFileBytes(folder + L"\\myList.spls", playlist);
-  Process& before = StartInstalledPlayer(sandbox);
-  ASSERT_EQ(installer::RunSetup(), std::optional<DWORD>(0));
-  EXPECT_TRUE(before.WaitForExit().has_value()) << "the upgrade left the player running";
-  EXPECT_EQ(ReadFileBytes(folder + L"\\config.cfg"), settings);
-  EXPECT_EQ(ReadFileBytes(folder + L"\\myList.spls"), playlist);
-  EXPECT_EQ(ReadFileBytes(InstalledProgram()), ReadFileBytes(ProgramBinary()));
+    // The user's own settings and playlist, and a running player: an upgrade ends the player
+    // (its files would be in use on Windows) and writes neither file.
+    const std::string settings = player::ConfigText({});
+    const std::string playlist = "C:\\Savers\\Mine.scr\r\nC:\\Savers\\Other.scr\r\n";
+    WriteFileBytes(folder + L"\\config.cfg", settings);
+    WriteFileBytes(folder + L"\\myList.spls", playlist);
+    Process& before = StartInstalledPlayer(sandbox);
+    ASSERT_EQ(installer::RunSetup(), std::optional<DWORD>(0));
+    EXPECT_TRUE(before.WaitForExit().has_value()) << "the upgrade left the player running";
+    EXPECT_EQ(ReadFileBytes(folder + L"\\config.cfg"), settings);
+    EXPECT_EQ(ReadFileBytes(folder + L"\\myList.spls"), playlist);
+    EXPECT_EQ(ReadFileBytes(InstalledProgram()), ReadFileBytes(ProgramBinary()));
 
-  // What "Add to autostart folder!" made, beside a shortcut of someone else's; a playlist the
-  // user saved elsewhere.
-  const std::wstring startup = wallpaper::StartupFolder();
-  const installer::OutsideFile autostart1(startup + L"\\" + installer::kAutostartPrefix + L"desk.scfg).lnk");
-  const installer::OutsideFile autostart2(startup + L"\\" + installer::kAutostartPrefix + L"night.scfg).lnk");
-  const installer::OutsideFile foreign(startup + L"\\Someone else's.lnk");
-  for (const auto* file : {&autostart1, &autostart2, &foreign}) WriteFileBytes(file->path, "");
-  const std::wstring mine = sandbox.PathOf(L"mine.spls");
-  WriteFileBytes(mine, playlist);
-  std::vector<std::wstring> classes;
-  for (const wchar_t* extension : installer::kFileTypes)
-    classes.push_back(installer::ReadString(installer::ClassesKey(extension)).value_or(L""));
+    // What "Add to autostart folder!" made, beside a shortcut of someone else's; a playlist the
+    // user saved elsewhere.
+    const std::wstring startup = wallpaper::StartupFolder();
+    const installer::OutsideFile autostart1(startup + L"\\" + installer::kAutostartPrefix +
+                                            L"desk.scfg).lnk");
+    const installer::OutsideFile autostart2(startup + L"\\" + installer::kAutostartPrefix +
+                                            L"night.scfg).lnk");
+    const installer::OutsideFile foreign(startup + L"\\Someone else's.lnk");
+    for (const auto* file : {&autostart1, &autostart2, &foreign}) WriteFileBytes(file->path, "");
+    const std::wstring mine = sandbox.PathOf(L"mine.spls");
+    WriteFileBytes(mine, playlist);
+    std::vector<std::wstring> classes;
+    for (const wchar_t* extension : installer::kFileTypes)
+        classes.push_back(installer::ReadString(installer::ClassesKey(extension)).value_or(L""));
 
-  Process& running = StartInstalledPlayer(sandbox);
-  ASSERT_TRUE(installer::RunUninstall()) << "the uninstall entry or the folder stayed";
-  EXPECT_TRUE(running.WaitForExit().has_value()) << "the uninstaller left the player running";
-  EXPECT_FALSE(FileExists(installer::StartMenuShortcut()));
-  EXPECT_FALSE(FileExists(autostart1.path));
-  EXPECT_FALSE(FileExists(autostart2.path));
-  EXPECT_TRUE(FileExists(foreign.path));
-  EXPECT_EQ(ReadFileBytes(mine), playlist);
-  for (const wchar_t* extension : installer::kFileTypes)
-    EXPECT_FALSE(installer::KeyExists(installer::ClassesKey(extension))) << ToUtf8(extension);
-  for (const std::wstring& progId : classes) {
-    EXPECT_FALSE(progId.empty());
-    EXPECT_FALSE(installer::KeyExists(installer::ClassesKey(progId))) << ToUtf8(progId);
-  }
+    Process& running = StartInstalledPlayer(sandbox);
+    ASSERT_TRUE(installer::RunUninstall()) << "the uninstall entry or the folder stayed";
+    EXPECT_TRUE(running.WaitForExit().has_value()) << "the uninstaller left the player running";
+    EXPECT_FALSE(FileExists(installer::StartMenuShortcut()));
+    EXPECT_FALSE(FileExists(autostart1.path));
+    EXPECT_FALSE(FileExists(autostart2.path));
+    EXPECT_TRUE(FileExists(foreign.path));
+    EXPECT_EQ(ReadFileBytes(mine), playlist);
+    for (const wchar_t* extension : installer::kFileTypes)
+        EXPECT_FALSE(installer::KeyExists(installer::ClassesKey(extension))) << ToUtf8(extension);
+    for (const std::wstring& progId : classes) {
+        EXPECT_FALSE(progId.empty());
+        EXPECT_FALSE(installer::KeyExists(installer::ClassesKey(progId))) << ToUtf8(progId);
+    }
 }

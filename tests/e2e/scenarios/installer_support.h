@@ -10,7 +10,8 @@
 
 namespace installer {
 
-inline constexpr wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Veilrunner";
+inline constexpr wchar_t kUninstallKey[] =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Veilrunner";
 inline constexpr const wchar_t* kFileTypes[] = {L".scfg", L".spls", L".spl"};
 inline constexpr wchar_t kAutostartPrefix[] = L"Desktop Wallpaper Mode Playlist - (";
 
@@ -40,20 +41,20 @@ std::wstring OpenCommand(const std::wstring& extension, const std::wstring& file
 // then any file, shortcut or key of ours that remains goes, so a failed scenario leaves no
 // state behind for the next.
 class CleanPrefix {
- public:
-  CleanPrefix() = default;
-  CleanPrefix(const CleanPrefix&) = delete;
-  CleanPrefix& operator=(const CleanPrefix&) = delete;
-  ~CleanPrefix();
+public:
+    CleanPrefix() = default;
+    CleanPrefix(const CleanPrefix&) = delete;
+    CleanPrefix& operator=(const CleanPrefix&) = delete;
+    ~CleanPrefix();
 };
 
 // A file a scenario puts outside its sandbox, removed at the end whatever happened.
 struct OutsideFile {
-  OutsideFile(std::wstring path);
-  OutsideFile(const OutsideFile&) = delete;
-  OutsideFile& operator=(const OutsideFile&) = delete;
-  ~OutsideFile();
-  const std::wstring path;
+    OutsideFile(std::wstring path);
+    OutsideFile(const OutsideFile&) = delete;
+    OutsideFile& operator=(const OutsideFile&) = delete;
+    ~OutsideFile();
+    const std::wstring path;
 };
 
 }  // namespace installer

@@ -13,100 +13,100 @@ constexpr int kChangeManually = 0;
 
 // The player is busy (its one thread waits) when it does not answer a message quickly.
 bool Answers(HWND window) {
-  DWORD_PTR result = 0;
-  return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 300, &result) != 0;
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 300, &result) != 0;
 }
 
 }  // namespace
 
 TEST(Rotation, WrapsFromTheLastEntryToTheFirstAndStopsForChangeManually) {
-  Sandbox sandbox;
-  const std::wstring a = sandbox.CopyLogSaver(L"A");
-  const std::wstring b = sandbox.CopyLogSaver(L"B");
-  player::Settings settings;
-  settings.interval = kEvery3Seconds;
-  player::Windows w = player::StartPlayer(sandbox, settings, {a, b});
-  player::WaitForPreviewRun(sandbox, L"A", 1);
+    Sandbox sandbox;
+    const std::wstring a = sandbox.CopyLogSaver(L"A");
+    const std::wstring b = sandbox.CopyLogSaver(L"B");
+    player::Settings settings;
+    settings.interval = kEvery3Seconds;
+    player::Windows w = player::StartPlayer(sandbox, settings, {a, b});
+    player::WaitForPreviewRun(sandbox, L"A", 1);
 
-  player::WaitForPreviewRun(sandbox, L"B", 1);
-  EXPECT_EQ(ListSelection(w.list), 1);
-  player::WaitForPreviewRun(sandbox, L"A", 2);
-  EXPECT_EQ(ListSelection(w.list), 0);
+    player::WaitForPreviewRun(sandbox, L"B", 1);
+    EXPECT_EQ(ListSelection(w.list), 1);
+    player::WaitForPreviewRun(sandbox, L"A", 2);
+    EXPECT_EQ(ListSelection(w.list), 0);
 
-  SelectComboItem(w.timeCombo, kChangeManually);
-  const std::size_t runsSoFar = sandbox.SaverRuns(L"A").size() + sandbox.SaverRuns(L"B").size();
-  // Two whole intervals without a change show the rotation has stopped.
-  Sleep(6500);
-  EXPECT_EQ(sandbox.SaverRuns(L"A").size() + sandbox.SaverRuns(L"B").size(), runsSoFar);
+    SelectComboItem(w.timeCombo, kChangeManually);
+    const std::size_t runsSoFar = sandbox.SaverRuns(L"A").size() + sandbox.SaverRuns(L"B").size();
+    // Two whole intervals without a change show the rotation has stopped.
+    Sleep(6500);
+    EXPECT_EQ(sandbox.SaverRuns(L"A").size() + sandbox.SaverRuns(L"B").size(), runsSoFar);
 }
 
 TEST(Selection, AnEntryWhoseFileVanishedIsRemovedWhenSelected) {
-  Sandbox sandbox;
-  const std::wstring a = sandbox.CopyLogSaver(L"A");
-  const std::wstring b = sandbox.CopyLogSaver(L"B");
-  player::Windows w = player::StartPlayer(sandbox, {}, {a, b});
-  player::WaitForPreviewRun(sandbox, L"A", 1);
-  ASSERT_TRUE(DeleteFileW(b.c_str()));
+    Sandbox sandbox;
+    const std::wstring a = sandbox.CopyLogSaver(L"A");
+    const std::wstring b = sandbox.CopyLogSaver(L"B");
+    player::Windows w = player::StartPlayer(sandbox, {}, {a, b});
+    player::WaitForPreviewRun(sandbox, L"A", 1);
+    ASSERT_TRUE(DeleteFileW(b.c_str()));
 
-  SelectListItem(w.list, 1);
-  EXPECT_TRUE(WaitUntil([&] { return ListItems(w.list).size() == 1; }));
-  EXPECT_EQ(ListItems(w.list), std::vector<std::wstring>{a});
-  EXPECT_EQ(ListSelection(w.list), 0);
-  EXPECT_EQ(Text(w.host), L"A");
+    SelectListItem(w.list, 1);
+    EXPECT_TRUE(WaitUntil([&] { return ListItems(w.list).size() == 1; }));
+    EXPECT_EQ(ListItems(w.list), std::vector<std::wstring>{a});
+    EXPECT_EQ(ListSelection(w.list), 0);
+    EXPECT_EQ(Text(w.host), L"A");
 }
 
 TEST(Selection, DeleteRemovesTheEntryAndPlaysTheOneBefore) {
-  Sandbox sandbox;
-  const std::wstring a = sandbox.CopyLogSaver(L"A");
-  const std::wstring b = sandbox.CopyLogSaver(L"B");
-  player::Settings settings;
-  settings.selected = 1;
-  player::Windows w = player::StartPlayer(sandbox, settings, {a, b});
-  player::WaitForPreviewRun(sandbox, L"B", 1);
+    Sandbox sandbox;
+    const std::wstring a = sandbox.CopyLogSaver(L"A");
+    const std::wstring b = sandbox.CopyLogSaver(L"B");
+    player::Settings settings;
+    settings.selected = 1;
+    player::Windows w = player::StartPlayer(sandbox, settings, {a, b});
+    player::WaitForPreviewRun(sandbox, L"B", 1);
 
-  PressKey(w.list, VK_DELETE);
-  EXPECT_TRUE(WaitUntil([&] { return ListItems(w.list).size() == 1; }));
-  EXPECT_EQ(ListSelection(w.list), 0);
-  player::WaitForPreviewRun(sandbox, L"A", 1);
-  EXPECT_TRUE(FileExists(b)) << "Delete only removes the entry";
+    PressKey(w.list, VK_DELETE);
+    EXPECT_TRUE(WaitUntil([&] { return ListItems(w.list).size() == 1; }));
+    EXPECT_EQ(ListSelection(w.list), 0);
+    player::WaitForPreviewRun(sandbox, L"A", 1);
+    EXPECT_TRUE(FileExists(b)) << "Delete only removes the entry";
 }
 
 TEST(FullScreen, RunWaitsForTheSaverAndThePreviewReturns) {
-  Sandbox sandbox;
-  const std::wstring saver = sandbox.CopyLogSaver(L"Calm", 2000);
-  player::Windows w = player::StartPlayer(sandbox, {}, {saver});
-  player::WaitForPreviewRun(sandbox, L"Calm", 1);
-  const SIZE paneBefore = ClientSize(w.pane);
+    Sandbox sandbox;
+    const std::wstring saver = sandbox.CopyLogSaver(L"Calm", 2000);
+    player::Windows w = player::StartPlayer(sandbox, {}, {saver});
+    player::WaitForPreviewRun(sandbox, L"Calm", 1);
+    const SIZE paneBefore = ClientSize(w.pane);
 
-  PostClick(FindControl(w.playlist, vr::PlaylistWindowId::Button7));
-  const SaverRun fullScreen = player::WaitForPreviewRun(sandbox, L"Calm", 2);
-  EXPECT_EQ(fullScreen.mode, L"fullscreen");
-  EXPECT_EQ(fullScreen.commandLine, L"\"" + saver + L"\" /s ");
-  EXPECT_EQ(WaitForEndedSaverRuns(sandbox.LogOf(L"Calm"), 1)[0].end, L"quit message");
-  EXPECT_FALSE(Answers(w.bar)) << "the player must wait for the full-screen run";
+    PostClick(FindControl(w.playlist, vr::PlaylistWindowId::Button7));
+    const SaverRun fullScreen = player::WaitForPreviewRun(sandbox, L"Calm", 2);
+    EXPECT_EQ(fullScreen.mode, L"fullscreen");
+    EXPECT_EQ(fullScreen.commandLine, L"\"" + saver + L"\" /s ");
+    EXPECT_EQ(WaitForEndedSaverRuns(sandbox.LogOf(L"Calm"), 1)[0].end, L"quit message");
+    EXPECT_FALSE(Answers(w.bar)) << "the player must wait for the full-screen run";
 
-  const SaverRun preview = player::WaitForPreviewRun(sandbox, L"Calm", 3);
-  EXPECT_EQ(preview.mode, L"preview");
-  EXPECT_EQ(preview.Parent(), w.pane);
-  EXPECT_EQ(WaitForEndedSaverRuns(sandbox.LogOf(L"Calm"), 2)[1].end, L"timeout");
-  EXPECT_TRUE(Answers(w.bar));
-  EXPECT_EQ(ClientSize(w.pane).cx, paneBefore.cx);
-  EXPECT_EQ(ClientSize(w.pane).cy, paneBefore.cy);
+    const SaverRun preview = player::WaitForPreviewRun(sandbox, L"Calm", 3);
+    EXPECT_EQ(preview.mode, L"preview");
+    EXPECT_EQ(preview.Parent(), w.pane);
+    EXPECT_EQ(WaitForEndedSaverRuns(sandbox.LogOf(L"Calm"), 2)[1].end, L"timeout");
+    EXPECT_TRUE(Answers(w.bar));
+    EXPECT_EQ(ClientSize(w.pane).cx, paneBefore.cx);
+    EXPECT_EQ(ClientSize(w.pane).cy, paneBefore.cy);
 }
 
 TEST(Configure, StartsTheCurrentSaverWithItsSettingsSwitchAndLeavesThePreviewAlone) {
-  Sandbox sandbox;
-  const std::wstring saver = sandbox.CopyLogSaver(L"Calm");
-  player::Windows w = player::StartPlayer(sandbox, {}, {saver});
-  player::WaitForPreviewRun(sandbox, L"Calm", 1);
-  HWND configure = FindControl(w.playlist, vr::PlaylistWindowId::Button6);
-  ASSERT_TRUE(WaitUntil([&] { return IsEnabled(configure); }));
+    Sandbox sandbox;
+    const std::wstring saver = sandbox.CopyLogSaver(L"Calm");
+    player::Windows w = player::StartPlayer(sandbox, {}, {saver});
+    player::WaitForPreviewRun(sandbox, L"Calm", 1);
+    HWND configure = FindControl(w.playlist, vr::PlaylistWindowId::Button6);
+    ASSERT_TRUE(WaitUntil([&] { return IsEnabled(configure); }));
 
-  Click(configure);
-  const SaverRun settings = player::WaitForPreviewRun(sandbox, L"Calm", 2);
-  EXPECT_EQ(settings.mode, L"configure");
-  EXPECT_EQ(settings.commandLine, L"\"" + saver + L"\" /c ");
-  EXPECT_FALSE(sandbox.SaverRuns(L"Calm")[0].Ended()) << "the preview keeps playing";
+    Click(configure);
+    const SaverRun settings = player::WaitForPreviewRun(sandbox, L"Calm", 2);
+    EXPECT_EQ(settings.mode, L"configure");
+    EXPECT_EQ(settings.commandLine, L"\"" + saver + L"\" /c ");
+    EXPECT_FALSE(sandbox.SaverRuns(L"Calm")[0].Ended()) << "the preview keeps playing";
 }
 
 namespace {
@@ -117,10 +117,10 @@ POINT OnItem(int index) { return {30, index * kItem + kItem / 2}; }
 // Presses on one point of the list and lets go at another, moving well past the drag threshold
 // on the way; `released` is in the list's client coordinates, and may lie outside it.
 void DragInList(HWND list, POINT pressed, POINT released) {
-  PressInClient(list, pressed);
-  MoveInClient(list, {pressed.x, pressed.y + 8});
-  MoveInClient(list, released);
-  ReleaseInClient(list, released);
+    PressInClient(list, pressed);
+    MoveInClient(list, {pressed.x, pressed.y + 8});
+    MoveInClient(list, released);
+    ReleaseInClient(list, released);
 }
 
 }  // namespace
@@ -129,49 +129,50 @@ void DragInList(HWND list, POINT pressed, POINT released) {
 // entry, to the entry it is released on or below the last one, and a release anywhere off the
 // list moves nothing.
 TEST(Selection, PressingAnEntryPlaysItAndDraggingMovesItOnlyWithinTheList) {
-  Sandbox sandbox;
-  const std::wstring a = sandbox.CopyLogSaver(L"A");
-  const std::wstring b = sandbox.CopyLogSaver(L"B");
-  const std::wstring c = sandbox.CopyLogSaver(L"C");
-  const std::wstring d = sandbox.CopyLogSaver(L"D");
-  player::Settings settings;
-  settings.playlist = {20, 500};  // clear of the other windows, so the pointer reaches the list
-  player::Windows w = player::StartPlayer(sandbox, settings, {a, b, c, d});
-  player::WaitForPreviewRun(sandbox, L"A", 1);
-  ASSERT_TRUE(WaitUntil([&] { return IsShown(w.playlist); }));
-  SetForegroundWindow(w.playlist);
+    Sandbox sandbox;
+    const std::wstring a = sandbox.CopyLogSaver(L"A");
+    const std::wstring b = sandbox.CopyLogSaver(L"B");
+    const std::wstring c = sandbox.CopyLogSaver(L"C");
+    const std::wstring d = sandbox.CopyLogSaver(L"D");
+    player::Settings settings;
+    settings.playlist = {20, 500};  // clear of the other windows, so the pointer reaches the list
+    player::Windows w = player::StartPlayer(sandbox, settings, {a, b, c, d});
+    player::WaitForPreviewRun(sandbox, L"A", 1);
+    ASSERT_TRUE(WaitUntil([&] { return IsShown(w.playlist); }));
+    SetForegroundWindow(w.playlist);
 
-  // Pressing entry 2 plays it before any release.
-  PressInClient(w.list, OnItem(2));
-  EXPECT_TRUE(WaitUntil([&] { return ListSelection(w.list) == 2 && Text(w.host) == L"C"; }));
-  player::WaitForPreviewRun(sandbox, L"C", 1);
-  // Dragged onto entry 0, it is that entry which moves, and it stays the one playing.
-  MoveInClient(w.list, {OnItem(2).x, OnItem(2).y + 8});
-  MoveInClient(w.list, OnItem(0));
-  ReleaseInClient(w.list, OnItem(0));
-  EXPECT_TRUE(WaitUntil([&] { return ListItems(w.list) == std::vector<std::wstring>{c, a, b, d}; }));
-  EXPECT_EQ(ListSelection(w.list), 0);
-  EXPECT_EQ(Text(w.host), L"C");
+    // Pressing entry 2 plays it before any release.
+    PressInClient(w.list, OnItem(2));
+    EXPECT_TRUE(WaitUntil([&] { return ListSelection(w.list) == 2 && Text(w.host) == L"C"; }));
+    player::WaitForPreviewRun(sandbox, L"C", 1);
+    // Dragged onto entry 0, it is that entry which moves, and it stays the one playing.
+    MoveInClient(w.list, {OnItem(2).x, OnItem(2).y + 8});
+    MoveInClient(w.list, OnItem(0));
+    ReleaseInClient(w.list, OnItem(0));
+    EXPECT_TRUE(WaitUntil([&] { return ListItems(w.list) == std::vector<std::wstring>{c, a, b, d}; }));
+    EXPECT_EQ(ListSelection(w.list), 0);
+    EXPECT_EQ(Text(w.host), L"C");
 
-  // Released over the panel, beside the window and above the list: the pressed entry plays,
-  // nothing moves and it stays selected.
-  const RECT list = WindowRect(w.list);
-  const int height = list.bottom - list.top;
-  const int width = list.right - list.left;
-  DragInList(w.list, OnItem(3), {30, height + 40});
-  EXPECT_TRUE(WaitUntil([&] { return Text(w.host) == L"D"; }));
-  DragInList(w.list, OnItem(1), {width + 30, kItem});
-  EXPECT_TRUE(WaitUntil([&] { return Text(w.host) == L"A"; }));
-  DragInList(w.list, OnItem(2), {30, -12});
-  EXPECT_TRUE(WaitUntil([&] { return Text(w.host) == L"B"; }));
-  EXPECT_EQ(ListItems(w.list), (std::vector<std::wstring>{c, a, b, d}));
-  EXPECT_EQ(ListSelection(w.list), 2);
+    // Released over the panel, beside the window and above the list: the pressed entry plays,
+    // nothing moves and it stays selected.
+    const RECT list = WindowRect(w.list);
+    const int height = list.bottom - list.top;
+    const int width = list.right - list.left;
+    DragInList(w.list, OnItem(3), {30, height + 40});
+    EXPECT_TRUE(WaitUntil([&] { return Text(w.host) == L"D"; }));
+    DragInList(w.list, OnItem(1), {width + 30, kItem});
+    EXPECT_TRUE(WaitUntil([&] { return Text(w.host) == L"A"; }));
+    DragInList(w.list, OnItem(2), {30, -12});
+    EXPECT_TRUE(WaitUntil([&] { return Text(w.host) == L"B"; }));
+    EXPECT_EQ(ListItems(w.list), (std::vector<std::wstring>{c, a, b, d}));
+    EXPECT_EQ(ListSelection(w.list), 2);
 
-  // Released on the list below its last entry, the entry goes to the end and nothing stays
-  // selected; the entry that plays does not change.
-  DragInList(w.list, OnItem(0), {30, 4 * kItem + 40});
-  EXPECT_TRUE(WaitUntil([&] { return ListItems(w.list) == std::vector<std::wstring>{a, b, d, c}; }));
-  EXPECT_EQ(ListSelection(w.list), -1);
-  EXPECT_EQ(Text(w.host), L"C");
-  EXPECT_TRUE(WaitUntil([&] { return sandbox.SaverRuns(L"C").size() == 2; })) << "pressed while not current, it plays";
+    // Released on the list below its last entry, the entry goes to the end and nothing stays
+    // selected; the entry that plays does not change.
+    DragInList(w.list, OnItem(0), {30, 4 * kItem + 40});
+    EXPECT_TRUE(WaitUntil([&] { return ListItems(w.list) == std::vector<std::wstring>{a, b, d, c}; }));
+    EXPECT_EQ(ListSelection(w.list), -1);
+    EXPECT_EQ(Text(w.host), L"C");
+    EXPECT_TRUE(WaitUntil([&] { return sandbox.SaverRuns(L"C").size() == 2; }))
+        << "pressed while not current, it plays";
 }

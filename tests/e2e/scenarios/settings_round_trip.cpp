@@ -23,12 +23,12 @@ constexpr SIZE kPlaylistOuter{530, 430};
 constexpr POINT kHostAt{760, 420};
 
 POINT TopLeft(HWND window) {
-  const RECT r = WindowRect(window);
-  return {r.left, r.top};
+    const RECT r = WindowRect(window);
+    return {r.left, r.top};
 }
 
 void MoveTo(HWND window, POINT at) {
-  SetWindowPos(window, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool Checked(HWND button) { return Send(button, BM_GETCHECK) == BST_CHECKED; }
@@ -36,77 +36,78 @@ bool Checked(HWND button) { return Send(button, BM_GETCHECK) == BST_CHECKED; }
 }  // namespace
 
 TEST(Settings, ClosingWritesBothFilesAndTheNextStartRestoresWindowsIntervalSelectionAndHelpText) {
-  Sandbox sandbox;
-  const std::wstring a = sandbox.CopyLogSaver(L"A");
-  const std::wstring b = sandbox.CopyLogSaver(L"B");
-  const std::wstring c = sandbox.CopyLogSaver(L"C");
-  // No "config.cfg": the first run takes the defaults, then the user rearranges everything.
-  WriteFileBytes(sandbox.PathOf(L"myList.spls"), ToAnsi(a) + "\r\n" + ToAnsi(b) + "\r\n" + ToAnsi(c) + "\r\n");
-  player::Windows w = player::WaitForPlayer(sandbox.StartProgram().Id());
-  player::WaitForPreviewRun(sandbox, L"A", 1);
+    Sandbox sandbox;
+    const std::wstring a = sandbox.CopyLogSaver(L"A");
+    const std::wstring b = sandbox.CopyLogSaver(L"B");
+    const std::wstring c = sandbox.CopyLogSaver(L"C");
+    // No "config.cfg": the first run takes the defaults, then the user rearranges everything.
+    WriteFileBytes(sandbox.PathOf(L"myList.spls"),
+                   ToAnsi(a) + "\r\n" + ToAnsi(b) + "\r\n" + ToAnsi(c) + "\r\n");
+    player::Windows w = player::WaitForPlayer(sandbox.StartProgram().Id());
+    player::WaitForPreviewRun(sandbox, L"A", 1);
 
-  SelectComboItem(w.sizeCombo, kSize320x240);
-  MoveTo(w.host, kHostAt);
-  MoveTo(w.bar, kBarAt);
-  SetWindowPos(w.playlist, nullptr, kPlaylistAt.x, kPlaylistAt.y, kPlaylistOuter.cx, kPlaylistOuter.cy,
-               SWP_NOZORDER | SWP_NOACTIVATE);
-  SelectComboItem(w.timeCombo, kEvery3Minutes);
-  SelectListItem(w.list, 2);
-  HWND memo = FindControl(w.playlist, ids::Memo1);
-  Post(memo, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, 20));
-  Click(FindControl(w.playlist, ids::RadioButton2));
-  player::WaitForPreviewRun(sandbox, L"C", 1);
-  ASSERT_TRUE(WaitUntil([&] { return !IsShown(memo); }));
+    SelectComboItem(w.sizeCombo, kSize320x240);
+    MoveTo(w.host, kHostAt);
+    MoveTo(w.bar, kBarAt);
+    SetWindowPos(w.playlist, nullptr, kPlaylistAt.x, kPlaylistAt.y, kPlaylistOuter.cx, kPlaylistOuter.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SelectComboItem(w.timeCombo, kEvery3Minutes);
+    SelectListItem(w.list, 2);
+    HWND memo = FindControl(w.playlist, ids::Memo1);
+    Post(memo, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, 20));
+    Click(FindControl(w.playlist, ids::RadioButton2));
+    player::WaitForPreviewRun(sandbox, L"C", 1);
+    ASSERT_TRUE(WaitUntil([&] { return !IsShown(memo); }));
 
-  player::Settings expected;
-  expected.host = kHostAt;
-  expected.hostClient = {320, 240};
-  expected.bar = kBarAt;
-  expected.playlistShown = true;
-  expected.playlist = kPlaylistAt;
-  expected.playlistClient = ClientSize(w.playlist);
-  expected.selected = 2;
-  expected.interval = kEvery3Minutes;
-  expected.helpText = false;
-  expected.hostMaximized = false;
-  expected.placement = kUsePlayerWindow;
-  ASSERT_EQ(TopLeft(w.host).x, kHostAt.x);
-  ASSERT_EQ(TopLeft(w.host).y, kHostAt.y);
-  ASSERT_EQ(TopLeft(w.bar).x, kBarAt.x);
-  ASSERT_EQ(TopLeft(w.bar).y, kBarAt.y);
-  ASSERT_EQ(TopLeft(w.playlist).x, kPlaylistAt.x);
-  ASSERT_EQ(TopLeft(w.playlist).y, kPlaylistAt.y);
-  ASSERT_EQ(ClientSize(w.host).cx, 320);
-  ASSERT_EQ(ClientSize(w.host).cy, 240);
+    player::Settings expected;
+    expected.host = kHostAt;
+    expected.hostClient = {320, 240};
+    expected.bar = kBarAt;
+    expected.playlistShown = true;
+    expected.playlist = kPlaylistAt;
+    expected.playlistClient = ClientSize(w.playlist);
+    expected.selected = 2;
+    expected.interval = kEvery3Minutes;
+    expected.helpText = false;
+    expected.hostMaximized = false;
+    expected.placement = kUsePlayerWindow;
+    ASSERT_EQ(TopLeft(w.host).x, kHostAt.x);
+    ASSERT_EQ(TopLeft(w.host).y, kHostAt.y);
+    ASSERT_EQ(TopLeft(w.bar).x, kBarAt.x);
+    ASSERT_EQ(TopLeft(w.bar).y, kBarAt.y);
+    ASSERT_EQ(TopLeft(w.playlist).x, kPlaylistAt.x);
+    ASSERT_EQ(TopLeft(w.playlist).y, kPlaylistAt.y);
+    ASSERT_EQ(ClientSize(w.host).cx, 320);
+    ASSERT_EQ(ClientSize(w.host).cy, 240);
 
-  ASSERT_TRUE(files::Closed(w));
-  const std::string config = player::ConfigText(expected, c);
-  EXPECT_EQ(ReadFileBytes(sandbox.PathOf(L"config.cfg")), config);
-  EXPECT_EQ(ReadFileBytes(sandbox.PathOf(L"myList.spls")),
-            ToAnsi(a) + "\r\n" + ToAnsi(b) + "\r\n" + ToAnsi(c) + "\r\n");
+    ASSERT_TRUE(files::Closed(w));
+    const std::string config = player::ConfigText(expected, c);
+    EXPECT_EQ(ReadFileBytes(sandbox.PathOf(L"config.cfg")), config);
+    EXPECT_EQ(ReadFileBytes(sandbox.PathOf(L"myList.spls")),
+              ToAnsi(a) + "\r\n" + ToAnsi(b) + "\r\n" + ToAnsi(c) + "\r\n");
 
-  w = player::WaitForPlayer(sandbox.StartProgram().Id());
-  player::WaitForPreviewRun(sandbox, L"C", 2);
-  EXPECT_EQ(TopLeft(w.host).x, kHostAt.x);
-  EXPECT_EQ(TopLeft(w.host).y, kHostAt.y);
-  EXPECT_EQ(ClientSize(w.host).cx, 320);
-  EXPECT_EQ(ClientSize(w.host).cy, 240);
-  EXPECT_EQ(TopLeft(w.bar).x, kBarAt.x);
-  EXPECT_EQ(TopLeft(w.bar).y, kBarAt.y);
-  EXPECT_EQ(TopLeft(w.playlist).x, kPlaylistAt.x);
-  EXPECT_EQ(TopLeft(w.playlist).y, kPlaylistAt.y);
-  EXPECT_EQ(ClientSize(w.playlist).cx, expected.playlistClient.cx);
-  EXPECT_EQ(ClientSize(w.playlist).cy, expected.playlistClient.cy);
-  EXPECT_TRUE(IsShown(w.playlist));
-  EXPECT_EQ(ComboSelection(w.timeCombo), kEvery3Minutes);
-  EXPECT_EQ(ListSelection(w.list), 2);
-  EXPECT_EQ(Text(w.host), L"C");
-  EXPECT_FALSE(IsShown(FindControl(w.playlist, ids::Memo1)));
-  EXPECT_TRUE(Checked(FindControl(w.playlist, ids::RadioButton2)));
-  EXPECT_FALSE(Checked(FindControl(w.playlist, ids::RadioButton3)));
+    w = player::WaitForPlayer(sandbox.StartProgram().Id());
+    player::WaitForPreviewRun(sandbox, L"C", 2);
+    EXPECT_EQ(TopLeft(w.host).x, kHostAt.x);
+    EXPECT_EQ(TopLeft(w.host).y, kHostAt.y);
+    EXPECT_EQ(ClientSize(w.host).cx, 320);
+    EXPECT_EQ(ClientSize(w.host).cy, 240);
+    EXPECT_EQ(TopLeft(w.bar).x, kBarAt.x);
+    EXPECT_EQ(TopLeft(w.bar).y, kBarAt.y);
+    EXPECT_EQ(TopLeft(w.playlist).x, kPlaylistAt.x);
+    EXPECT_EQ(TopLeft(w.playlist).y, kPlaylistAt.y);
+    EXPECT_EQ(ClientSize(w.playlist).cx, expected.playlistClient.cx);
+    EXPECT_EQ(ClientSize(w.playlist).cy, expected.playlistClient.cy);
+    EXPECT_TRUE(IsShown(w.playlist));
+    EXPECT_EQ(ComboSelection(w.timeCombo), kEvery3Minutes);
+    EXPECT_EQ(ListSelection(w.list), 2);
+    EXPECT_EQ(Text(w.host), L"C");
+    EXPECT_FALSE(IsShown(FindControl(w.playlist, ids::Memo1)));
+    EXPECT_TRUE(Checked(FindControl(w.playlist, ids::RadioButton2)));
+    EXPECT_FALSE(Checked(FindControl(w.playlist, ids::RadioButton3)));
 
-  // Nothing changed in between, so the second close writes the same bytes again.
-  ASSERT_TRUE(files::Closed(w));
-  EXPECT_EQ(ReadFileBytes(sandbox.PathOf(L"config.cfg")), config);
-  EXPECT_EQ(sandbox.SaverRuns(L"C").size(), 2u);
+    // Nothing changed in between, so the second close writes the same bytes again.
+    ASSERT_TRUE(files::Closed(w));
+    EXPECT_EQ(ReadFileBytes(sandbox.PathOf(L"config.cfg")), config);
+    EXPECT_EQ(sandbox.SaverRuns(L"C").size(), 2u);
 }

@@ -14,11 +14,11 @@ namespace wallpaper {
 
 // The header lines of a ".scfg" file.
 struct Header {
-  int x = 100;
-  int y = 100;
-  int width = 320;
-  int height = 240;
-  int interval = 2;
+    int x = 100;
+    int y = 100;
+    int width = 320;
+    int height = 240;
+    int interval = 2;
 };
 
 std::string ScfgText(const Header& header, const std::vector<std::wstring>& entries);
@@ -40,22 +40,22 @@ POINT ClientOrigin(HWND window);
 // ".scfg" files opened through the shell start `program` with the file as first argument, for
 // as long as the object lives.
 class ScfgAssociation {
- public:
-  explicit ScfgAssociation(const std::wstring& program);
-  ScfgAssociation(const ScfgAssociation&) = delete;
-  ScfgAssociation& operator=(const ScfgAssociation&) = delete;
-  ~ScfgAssociation();
+public:
+    explicit ScfgAssociation(const std::wstring& program);
+    ScfgAssociation(const ScfgAssociation&) = delete;
+    ScfgAssociation& operator=(const ScfgAssociation&) = delete;
+    ~ScfgAssociation();
 };
 
 // The current user's Startup folder.
 std::wstring StartupFolder();
 
 struct Shortcut {
-  std::wstring target;
-  std::wstring description;
-  std::wstring arguments;
-  std::wstring iconFile;
-  int iconIndex = -1;
+    std::wstring target;
+    std::wstring description;
+    std::wstring arguments;
+    std::wstring iconFile;
+    int iconIndex = -1;
 };
 // What a shell link file says; nothing when it cannot be loaded as one.
 std::optional<Shortcut> ReadShortcut(const std::wstring& linkFile);
