@@ -2,15 +2,11 @@
 
 #include <vector>
 
+#include "docking/DockRect_win.h"
 #include "docking/OnScreen.h"
 #include "platform/Monitors_win.h"
 
 namespace vr {
-namespace {
-
-DockRect ToDockRect(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
-
-}  // namespace
 
 void BringOnScreen(HWND window) {
     RECT rect{};

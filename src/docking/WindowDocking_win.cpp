@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "docking/DockRect_win.h"
 #include "docking/Carrying.h"
 #include "platform/FrameBounds_win.h"
 #include "platform/Monitors_win.h"
@@ -10,8 +11,6 @@
 namespace vr {
 
 namespace {
-
-DockRect ToDockRect(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
 
 // What the user sees of the window: what the rules judge.
 std::optional<DockRect> FrameOf(HWND window) {

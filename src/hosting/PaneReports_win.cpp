@@ -6,6 +6,7 @@
 #include <cstring>
 #include <cwchar>
 
+#include "docking/DockRect_win.h"
 namespace vr {
 namespace {
 
@@ -24,8 +25,6 @@ bool IsShellWindow(HWND window) {
         if (std::wcscmp(name, shell) == 0) return true;
     return false;
 }
-
-DockRect ToDockRect(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
 
 }  // namespace
 
