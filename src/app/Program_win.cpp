@@ -19,9 +19,10 @@ Program::Program(bool wallpaperMode)
       host_(static_cast<HostWindowPeers&>(*this)),
       about_([this](bool visible) { playerBar_.SetAboutButtonVisible(visible); }),
       playlist_(static_cast<PlaylistWindowPeers&>(*this), static_cast<SaverDisplay&>(*this)) {
-    // The bar is created first and is the main window. The host window decides at its creation
-    // whether it joins the desktop, so the mode is settled before.
-    playerBar_.CreateHidden(Application::Handle());
+    // The bar is created first and is the main window; it carries the taskbar button, except in
+    // desktop wallpaper mode, where only the embedded host is seen. The host window decides at its
+    // creation whether it joins the desktop, so the mode is settled before.
+    playerBar_.CreateHidden(Application::Handle(), !FWallpaperMode);
     Application::SetMainWindow(playerBar_.Handle());
     host_.CreateHidden(Application::Handle(), FWallpaperMode);
     about_.CreateHidden(Application::Handle());
@@ -119,9 +120,6 @@ void Program::SyncSaverDisplay() {
     host_.SetCaption(SaverTitle(shown));
     FSaverFile = shown;
 }
-
-// The hidden owner of all four windows carries the taskbar button.
-void Program::HideApplicationWindow() { ShowWindow(Application::Handle(), SW_HIDE); }
 
 std::string Program::WindowsFolder() { return vr::WindowsFolder(); }
 

@@ -53,7 +53,6 @@ private:
     void ShowHelpText(bool visible) override { playlist_.SetHelpTextVisible(visible); }
     bool HostVisible() override { return host_.IsVisible(); }
     void ShowHost() override { host_.ShowInFront(); }
-    void HideApplicationWindow() override;
     void MaximizeHost() override { ShowWindow(host_.Handle(), SW_MAXIMIZE); }
     void SetPlacementChoice(PlacementChoice choice) override { playlist_.SetPlacement(choice); }
     std::string WindowsFolder() override;

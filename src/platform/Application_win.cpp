@@ -15,16 +15,15 @@ bool g_quitSeen = false;
 LRESULT CALLBACK AppWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_ACTIVATE:
-        // Clicking the taskbar button activates this invisible window: hand focus to the bar.
+        // The system activates the owner when a message box it owns closes: hand focus to the bar.
         if (LOWORD(wParam) != WA_INACTIVE && g_mainWindow && IsWindowVisible(g_mainWindow))
             SetActiveWindow(g_mainWindow);
         return 0;
-    case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) == SC_CLOSE) {
-            if (g_mainWindow) PostMessageW(g_mainWindow, WM_CLOSE, 0, 0);
-            return 0;
-        }
-        break;
+    case WM_CLOSE:
+        // "End task" and taskkill ask every top-level window to close. Destroying this one would
+        // take the owned windows with it unsaved; the bar closes the program as its own close does.
+        if (g_mainWindow) PostMessageW(g_mainWindow, WM_CLOSE, 0, 0);
+        return 0;
     }
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
@@ -46,17 +45,16 @@ void Application::Initialize() {
     wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(1));
     wc.lpszClassName = L"TApplication";
     RegisterClassExW(&wc);
-    // Visible but of zero size: it shows nothing except the taskbar button.
-    g_appWindow = CreateWindowExW(0, wc.lpszClassName, Wide(kTitle).c_str(),
-                                  WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0, nullptr,
+    g_appWindow = CreateWindowExW(0, wc.lpszClassName, Wide(kTitle).c_str(), WS_POPUP, 0, 0, 0, 0, nullptr,
                                   nullptr, wc.hInstance, nullptr);
     if (!g_appWindow) throw AppError("Cannot create the application window");
-    ShowWindow(g_appWindow, SW_SHOWNOACTIVATE);
 }
 
 HWND Application::Handle() { return g_appWindow; }
 
 void Application::SetMainWindow(HWND hwnd) { g_mainWindow = hwnd; }
+
+void Application::ShowOwnedWindows(bool show) { ShowOwnedPopups(g_appWindow, show); }
 
 int Application::Run() {
     MSG msg;

@@ -1,7 +1,8 @@
 #pragma once
-// The hidden application window: owner of the four windows and carrier of the program's single
-// taskbar button, as the window toolkit the program grew up with arranged it. Hiding it removes
-// the button.
+// The hidden application window: owner of the four windows, so they stay free to lie above or
+// below one another, and the owner of the program's message boxes and shell requests. It is
+// never shown: the taskbar button, with its thumbnail and its Alt+Tab tile, is the player bar's
+// own, and the windows the application owns hide and return with the bar's minimising.
 #include <windows.h>
 
 namespace vr {
@@ -18,6 +19,9 @@ public:
     static int Run();
     // Handles every message waiting in the queue, then returns.
     static void ProcessMessages();
+    // Hides the visible windows the application owns, as the system hides those of a minimised
+    // owner (each is told SW_PARENTCLOSING), or shows again the ones hidden so (SW_PARENTOPENING).
+    static void ShowOwnedWindows(bool show);
 };
 
 }  // namespace vr

@@ -38,10 +38,11 @@ const std::array<ControlSpec, 10> kControls{{
 
 }  // namespace
 
-void TfrmSVDOptions::CreateHidden(HWND applicationWindow) {
+void TfrmSVDOptions::CreateHidden(HWND applicationWindow, bool taskbarButton) {
     WindowSpec params;
     params.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    params.exStyle = WS_EX_CONTROLPARENT;
+    // An owned window has a taskbar button only when it asks for one.
+    params.exStyle = WS_EX_CONTROLPARENT | (taskbarButton ? WS_EX_APPWINDOW : 0);
     params.caption = kProgramName;
     params.parent = applicationWindow;
     RECT outer{0, 0, kClientWidth, kClientHeight};
@@ -150,13 +151,15 @@ LRESULT TfrmSVDOptions::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         }
         break;
-    case WM_SYSCOMMAND:
-        // Minimising goes through the application window, whose own minimise hides all the windows
-        // it owns (a plain ShowWindow of it would not).
-        if ((wParam & 0xFFF0) == SC_MINIMIZE) {
-            SendMessageW(Application::Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-            return 0;
-        }
+    case WM_SIZE:
+        // The other windows go with the bar into its taskbar button and come back with it, however
+        // it was minimised or restored (its button, its menu, the system's "minimise all").
+        if (wParam == SIZE_MINIMIZED) Application::ShowOwnedWindows(false);
+        if (wParam == SIZE_RESTORED) Application::ShowOwnedWindows(true);
+        break;
+    case WM_SHOWWINDOW:
+        // Shares its owner with the windows it hides: it stays, minimised on the taskbar.
+        if (lParam == SW_PARENTCLOSING || lParam == SW_PARENTOPENING) return 0;
         break;
     case WM_CLOSE:
         FormClose();

@@ -41,7 +41,8 @@ protected:
 class TfrmSVDOptions : public Window {
 public:
     explicit TfrmSVDOptions(PlayerBarPeers& peers) : peers_(peers) {}
-    void CreateHidden(HWND applicationWindow);
+    // Without its taskbar button the program shows none (desktop wallpaper mode).
+    void CreateHidden(HWND applicationWindow, bool taskbarButton);
     // Makes the bar visible, brings it to the front and runs the start-up sequence.
     void ShowAndStart();
 

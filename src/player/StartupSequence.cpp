@@ -54,7 +54,6 @@ void ApplyWallpaperHeader(const StartupInput& input, StartupWorld& world, FileSy
     world.SetHost(Geometry::ClientHeight, ReadSettingInt(lines, kPlaceHeight, 240));
     world.SelectInterval(ReadSettingInt(lines, kPlaceInterval, 2));
     world.SetHostCaption(kWallpaperHostCaption);
-    world.HideApplicationWindow();
 }
 
 void ApplyHostState(StartupWorld& world, const std::vector<std::string>& lines) {

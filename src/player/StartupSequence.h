@@ -39,7 +39,6 @@ public:
     virtual bool HostVisible() = 0;
     virtual void ShowHost() = 0;  // shown and brought to the front
     virtual void SetHostCaption(const std::string& caption) = 0;
-    virtual void HideApplicationWindow() = 0;  // the owner that carries the taskbar button
     virtual void MaximizeHost() = 0;
     virtual void SetPlacementChoice(PlacementChoice choice) = 0;
     virtual std::string WindowsFolder() = 0;

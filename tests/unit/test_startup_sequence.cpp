@@ -56,7 +56,6 @@ public:
         log.push_back("show host");
     }
     void SetHostCaption(const std::string& caption) override { log.push_back("caption " + caption); }
-    void HideApplicationWindow() override { log.push_back("hide taskbar"); }
     void MaximizeHost() override { log.push_back("maximize"); }
     void SetPlacementChoice(PlacementChoice c) override {
         log.push_back("placement " + std::to_string(static_cast<int>(c)));
@@ -200,9 +199,9 @@ TEST_F(StartupSequenceTest, WallpaperPlaylistTakesOverPlacementAndInterval) {
     files.AddFile("D:\\walls\\desk.scfg", wallpaper);
     Run("D:\\walls\\desk.scfg", true);
     EXPECT_EQ(world.log,
-              Concat(kDefaultPlacement, {"interval 4", "sync", "help off", "show host", "host left -1920",
-                                         "host top 0", "host width 1920", "host height 1080", "interval 1",
-                                         "caption DesktopWallpaperMode", "hide taskbar"}));
+              Concat(kDefaultPlacement,
+                     {"interval 4", "sync", "help off", "show host", "host left -1920", "host top 0",
+                      "host width 1920", "host height 1080", "interval 1", "caption DesktopWallpaperMode"}));
     EXPECT_EQ(linesRead, wallpaper);
     EXPECT_EQ(playlist.Entries(), (Lines{kB, kC, kA}));
     EXPECT_EQ(playlist.WallpaperListFile(), "D:\\walls\\desk.scfg");
@@ -215,9 +214,9 @@ TEST_F(StartupSequenceTest, ShortWallpaperHeaderTakesItsDefaults) {
     files.AddFile("w.scfg", {"50"});
     Run("w.scfg", true);
     const Lines& log = world.log;
-    const Lines tail(log.end() - 7, log.end());
+    const Lines tail(log.end() - 6, log.end());
     EXPECT_EQ(tail, (Lines{"host left 50", "host top 100", "host width 320", "host height 240", "interval 2",
-                           "caption DesktopWallpaperMode", "hide taskbar"}));
+                           "caption DesktopWallpaperMode"}));
 }
 
 TEST_F(StartupSequenceTest, MissingWallpaperPlaylistStopsBeforeTheFirstPreview) {

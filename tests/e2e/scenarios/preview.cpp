@@ -35,11 +35,17 @@ TEST(Startup, CreatesItsWindowsUnderTheApplicationWindowWithTheBarAsMain) {
     EXPECT_FALSE(IsShown(about));
     // The selected entry's name without ".scr" becomes the host window's caption.
     EXPECT_TRUE(WaitUntil([&] { return Text(w.host) == L"Calm"; })) << Text(w.host);
-    // One hidden application window owns all four and carries the title.
+    // One application window owns all four and carries the title. It is never shown: the taskbar
+    // button (an owned window has one only when it asks) is the bar's, and no other window asks.
     HWND application = GetWindow(w.bar, GW_OWNER);
     ASSERT_NE(application, nullptr);
     EXPECT_EQ(Text(application), L"Veilrunner");
-    for (HWND window : {w.host, about, w.playlist}) EXPECT_EQ(GetWindow(window, GW_OWNER), application);
+    EXPECT_FALSE(IsWindowVisible(application));
+    for (HWND window : {w.host, about, w.playlist}) {
+        EXPECT_EQ(GetWindow(window, GW_OWNER), application);
+        EXPECT_FALSE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+    }
+    EXPECT_TRUE(GetWindowLongPtrW(w.bar, GWL_EXSTYLE) & WS_EX_APPWINDOW);
 
     // The player bar is the main window: closing the host window closes it and ends the program.
     Post(w.host, WM_CLOSE);

@@ -52,10 +52,11 @@ void ExpectEmbeddedForName(const std::wstring& fileName,
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(ComboSelection(FindControl(bar, vr::PlayerBarId::TimeCombo)), 3);
     // Only the embedded window remains: the bar hides before the preview starts, the playlist
-    // window is never shown, and the taskbar button's window is hidden.
+    // window is never shown, and the program has no taskbar button even while the bar shows.
+    EXPECT_FALSE(GetWindowLongPtrW(bar, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+    EXPECT_FALSE(IsWindowVisible(GetWindow(bar, GW_OWNER)));
     EXPECT_TRUE(WaitUntil([&] { return !IsShown(bar); }));
     EXPECT_FALSE(IsShown(FindTopWindow(program.Id(), L"TForm1")));
-    EXPECT_FALSE(IsWindowVisible(GetWindow(bar, GW_OWNER)));
 }
 
 }  // namespace
