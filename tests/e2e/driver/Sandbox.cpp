@@ -13,6 +13,8 @@
 #include "Files.h"
 #include "Paths.h"
 #include "Text.h"
+#include "Wait.h"
+#include "WindowTree.h"
 
 namespace e2e {
 namespace {
@@ -136,6 +138,13 @@ Process& Sandbox::StartFakeDesktop(POINT origin, DesktopLayout layout) {
     std::wstring arguments = std::to_wstring(origin.x) + L" " + std::to_wstring(origin.y);
     if (layout == DesktopLayout::IconViewInWorkerW) arguments += L" workerw";
     return Start(FakeDesktopBinary(), arguments);
+}
+
+HWND Sandbox::StartPreviewParent() {
+    HWND progman = WaitForTopWindow(StartFakeDesktop().Id(), L"Progman");
+    // The icon view is created after its parent: wait for it too.
+    return progman ? WaitFor([&] { return FindWindowExW(progman, nullptr, L"SHELLDLL_DefView", nullptr); })
+                   : nullptr;
 }
 
 }  // namespace e2e

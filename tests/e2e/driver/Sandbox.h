@@ -55,6 +55,9 @@ public:
     // Starts the stand-in for the shell's desktop ("Progman" and a "SHELLDLL_DefView" icon view),
     // with its top-left corner at `origin` on the screen.
     Process& StartFakeDesktop(POINT origin = {0, 0}, DesktopLayout layout = DesktopLayout::IconViewInProgman);
+    // Starts the stand-in desktop and waits for its icon view, a window of another process to
+    // preview in; nullptr if it does not come.
+    HWND StartPreviewParent();
 
 private:
     void ReportProcesses() const;

@@ -16,10 +16,7 @@ const wchar_t* const kDemoSavers[] = {L"Starfield", L"Plasma", L"Ribbons"};
 
 TEST(DemoSavers, PreviewPlaysInsideTheGivenWindowUntilQuitIsPosted) {
     Sandbox sandbox;
-    Process& desktop = sandbox.StartFakeDesktop();
-    HWND progman = WaitForTopWindow(desktop.Id(), L"Progman");
-    ASSERT_NE(progman, nullptr);
-    HWND pane = FindWindowExW(progman, nullptr, L"SHELLDLL_DefView", nullptr);
+    HWND pane = sandbox.StartPreviewParent();
     ASSERT_NE(pane, nullptr);
 
     for (const wchar_t* name : kDemoSavers) {

@@ -12,14 +12,6 @@ namespace {
 
 std::wstring SizeText(SIZE size) { return std::to_wstring(size.cx) + L"x" + std::to_wstring(size.cy); }
 
-// The icon view of a fake desktop: a window of another process to preview in.
-HWND StartPreviewParent(Sandbox& sandbox) {
-    Process& desktop = sandbox.StartFakeDesktop();
-    HWND progman = WaitForTopWindow(desktop.Id(), L"Progman");
-    return progman ? WaitFor([&] { return FindWindowExW(progman, nullptr, L"SHELLDLL_DefView", nullptr); })
-                   : nullptr;
-}
-
 std::wstring Handle(HWND window) { return std::to_wstring(reinterpret_cast<std::uintptr_t>(window)); }
 
 }  // namespace
@@ -56,7 +48,7 @@ TEST(SaverKit, FullScreenEndsOnAKey) {
 
 TEST(SaverKit, PreviewIsAChildFillingTheGivenWindowUntilQuitIsPosted) {
     Sandbox sandbox;
-    HWND pane = StartPreviewParent(sandbox);
+    HWND pane = sandbox.StartPreviewParent();
     ASSERT_NE(pane, nullptr);
     Process& saver = sandbox.Start(sandbox.CopyLogSaver(L"alpha"), L"/p " + Handle(pane));
 
@@ -78,7 +70,7 @@ TEST(SaverKit, PreviewIsAChildFillingTheGivenWindowUntilQuitIsPosted) {
 
 TEST(SaverKit, ReadsEverySpellingOfThePreviewSwitch) {
     Sandbox sandbox;
-    HWND pane = StartPreviewParent(sandbox);
+    HWND pane = sandbox.StartPreviewParent();
     ASSERT_NE(pane, nullptr);
     const std::wstring saverPath = sandbox.CopyLogSaver(L"alpha");
     const std::wstring spellings[] = {L"/p:" + Handle(pane), L"-P " + Handle(pane), L"/L " + Handle(pane),
