@@ -96,7 +96,8 @@ BrowserStandIn::BrowserStandIn(e2e::Sandbox& sandbox) {
         sandbox.CopyIn(e2e::ToWindowsPath(VR_E2E_URL_RECORDER), L"url_recorder.exe");
     log_ = sandbox.PathOf(L"opened-urls.txt");
     for (const wchar_t* scheme : kSchemes) {
-        Previous previous{CommandKey(scheme)};
+        Previous previous;
+        previous.key = CommandKey(scheme);
         previous.existed = ReadDefault(previous.key, previous.command);
         previous_.push_back(previous);
         if (!WriteDefault(previous.key, L"\"" + recorder + L"\" \"%1\""))

@@ -69,7 +69,9 @@ HWND ExpectErrorBox(DWORD processId, const std::wstring& textStart, HWND previou
     EXPECT_EQ(e2e::Text(box), L"Veilrunner");
     const std::vector<std::wstring> texts = e2e::StaticTexts(box);
     EXPECT_EQ(texts.size(), 1u);
-    if (!texts.empty()) EXPECT_EQ(texts[0].rfind(textStart, 0), 0u) << e2e::ToUtf8(texts[0]);
+    if (!texts.empty()) {
+        EXPECT_EQ(texts[0].rfind(textStart, 0), 0u) << e2e::ToUtf8(texts[0]);
+    }
     return box;
 }
 

@@ -45,7 +45,9 @@ protected:
         settings.interval = kInterval;
         w_ = player::StartPlayer(sandbox_, settings, entries_);
         // The start-up sequence maximises the host window after showing it.
-        if (hostMaximized) ASSERT_TRUE(WaitUntil([&] { return IsZoomed(w_.host) != FALSE; }));
+        if (hostMaximized) {
+            ASSERT_TRUE(WaitUntil([&] { return IsZoomed(w_.host) != FALSE; }));
+        }
     }
 
     // Checks the radio button, saves through the group's "Save..." and returns the file's lines.
