@@ -8,6 +8,7 @@
 #include "about/AboutWindowIds.h"
 #include "about/Credits.h"
 #include "platform/Controls_win.h"
+#include "platform/LateBound_win.h"
 
 namespace vr {
 namespace {
@@ -127,7 +128,7 @@ void TfrmConfig::PageControl1Change() {
 void TfrmConfig::Button9Click() { SendMessageA(Handle(), WM_CLOSE, 0, 0); }
 
 void TfrmConfig::OpenPage(const char* url) {
-    ShellExecuteA(Handle(), "open", url, nullptr, nullptr, SW_SHOW);
+    VR_LATE_BOUND(Shell, ShellExecuteA)(Handle(), "open", url, nullptr, nullptr, SW_SHOW);
 }
 
 void TfrmConfig::CentreOnScreen() {
