@@ -80,6 +80,7 @@ void TfrmConfig::CreateHidden(HWND owner) {
 }
 
 void TfrmConfig::ShowAbout() {
+    t3_.ShowPicture();
     CentreOnScreen();
     ShowWindow(Handle(), SW_SHOW);
     SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
