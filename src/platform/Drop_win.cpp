@@ -48,7 +48,7 @@ FORMATETC FileListFormat() { return {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TY
 
 }  // namespace
 
-// The OLE side: offers to copy whatever carries a shell file list, and queues the list.
+// The OLE side: offers to copy whatever carries a shell file list, and queues its data unread.
 class FileDrops::Target final : public IDropTarget {
 public:
     explicit Target(FileDrops& owner) : owner_(&owner) {}
