@@ -8,6 +8,7 @@
 #include "about/AboutWindowIds.h"
 #include "about/Credits.h"
 #include "platform/Controls_win.h"
+#include "platform/LateBound_win.h"
 
 namespace vr {
 namespace {
@@ -79,6 +80,7 @@ void TfrmConfig::CreateHidden(HWND owner) {
 }
 
 void TfrmConfig::ShowAbout() {
+    t3_.ShowPicture();
     CentreOnScreen();
     ShowWindow(Handle(), SW_SHOW);
     SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -127,7 +129,7 @@ void TfrmConfig::PageControl1Change() {
 void TfrmConfig::Button9Click() { SendMessageA(Handle(), WM_CLOSE, 0, 0); }
 
 void TfrmConfig::OpenPage(const char* url) {
-    ShellExecuteA(Handle(), "open", url, nullptr, nullptr, SW_SHOW);
+    VR_LATE_BOUND(Shell, ShellExecuteA)(Handle(), "open", url, nullptr, nullptr, SW_SHOW);
 }
 
 void TfrmConfig::CentreOnScreen() {

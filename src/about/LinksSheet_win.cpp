@@ -38,6 +38,10 @@ void LinksSheet::Create(HWND parent, RECT place) {
     controls.push_back({AboutId::Image2, WC_STATICA, "", kPictureLeft, kPictureTop, kPictureWidth,
                         kPictureHeight, WS_VISIBLE | WS_CLIPSIBLINGS | SS_BITMAP});
     CreateControls(Handle(), controls);
+}
+
+void LinksSheet::ShowPicture() {
+    if (picture_) return;
     picture_ = ScaledToDpi(LoadLinksPicture(), Dpi());
     if (picture_)
         SendDlgItemMessageA(Handle(), AboutId::Image2, STM_SETIMAGE, IMAGE_BITMAP,

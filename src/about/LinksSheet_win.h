@@ -11,6 +11,10 @@ class LinksSheet : public ControlHost {
 public:
     explicit LinksSheet(std::function<void(const char* url)> openPage) : openPage_(std::move(openPage)) {}
     void Create(HWND parent, RECT place);
+    // Decodes the picture and shows it, unless it already is: called before the sheet can first be
+    // seen, so a player whose About window is never opened never holds it (over a megabyte while
+    // decoding).
+    void ShowPicture();
 
 private:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;

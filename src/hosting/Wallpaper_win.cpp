@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "platform/Application_win.h"
+#include "platform/LateBound_win.h"
 #include "platform/Unicode_win.h"
 
 namespace vr {
@@ -49,7 +50,8 @@ HostCreation WallpaperHostCreation(DWORD normalStyle, HWND normalParent, bool wa
 }
 
 void OpenWallpaperFile(const std::string& path) {
-    ShellExecuteW(Application::Handle(), L"open", Wide(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    VR_LATE_BOUND(Shell, ShellExecuteW)(Application::Handle(), L"open", Wide(path).c_str(), nullptr, nullptr,
+                                        SW_SHOWNORMAL);
 }
 
 }  // namespace vr

@@ -3,6 +3,7 @@
 #include <ole2.h>
 #include <shellapi.h>
 
+#include "platform/LateBound_win.h"
 #include "platform/Unicode_win.h"
 
 namespace vr {
@@ -11,45 +12,43 @@ namespace {
 // Posted to the window when a drop came by OLE; carries nothing, so a stray one does nothing.
 const UINT kDropArrivedMessage = RegisterWindowMessageA("Veilrunner.FilesDropped");
 
+// The shell's drop, given back with DragFinish (looked up before the drop is taken on).
 class DropRelease {
 public:
-    explicit DropRelease(HDROP drop) : drop_(drop) {}
-    ~DropRelease() { DragFinish(drop_); }
+    explicit DropRelease(HDROP drop) : finish_(VR_LATE_BOUND(Shell, DragFinish)), drop_(drop) {}
+    ~DropRelease() { finish_(drop_); }
     DropRelease(const DropRelease&) = delete;
     DropRelease& operator=(const DropRelease&) = delete;
 
 private:
+    decltype(::DragFinish)* finish_;
     HDROP drop_;
 };
 
-class MediumRelease {
-public:
-    explicit MediumRelease(STGMEDIUM& medium) : medium_(medium) {}
-    ~MediumRelease() { ReleaseStgMedium(&medium_); }
-    MediumRelease(const MediumRelease&) = delete;
-    MediumRelease& operator=(const MediumRelease&) = delete;
-
-private:
-    STGMEDIUM& medium_;
-};
-
 std::vector<std::string> DroppedPaths(HDROP drop) {
+    const auto query = VR_LATE_BOUND(Shell, DragQueryFileW);
     std::vector<std::string> paths;
-    UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    UINT count = query(drop, 0xFFFFFFFF, nullptr, 0);
     for (UINT i = 0; i < count; ++i) {
-        UINT length = DragQueryFileW(drop, i, nullptr, 0);
+        UINT length = query(drop, i, nullptr, 0);
         std::wstring path(length + 1, L'\0');
-        path.resize(DragQueryFileW(drop, i, path.data(), length + 1));
+        path.resize(query(drop, i, path.data(), length + 1));
         paths.push_back(Utf8(path));
     }
     return paths;
+}
+
+// What DragAcceptFiles does; setting the style here keeps the shell unloaded until a drop.
+void AcceptFiles(HWND window, bool accept) {
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_EXSTYLE);
+    SetWindowLongPtrW(window, GWL_EXSTYLE, accept ? style | WS_EX_ACCEPTFILES : style & ~WS_EX_ACCEPTFILES);
 }
 
 FORMATETC FileListFormat() { return {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL}; }
 
 }  // namespace
 
-// The OLE side: offers to copy whatever carries a shell file list, and queues the list.
+// The OLE side: offers to copy whatever carries a shell file list, and queues its data unread.
 class FileDrops::Target final : public IDropTarget {
 public:
     explicit Target(FileDrops& owner) : owner_(&owner) {}
@@ -86,8 +85,7 @@ public:
         FORMATETC format = FileListFormat();
         STGMEDIUM medium{};
         if (!owner_ || !accepts_ || data->GetData(&format, &medium) != S_OK) return S_OK;
-        const MediumRelease release(medium);
-        owner_->pending_.push_back(DroppedPaths(static_cast<HDROP>(medium.hGlobal)));
+        owner_->pending_.emplace_back(medium);
         PostMessageA(owner_->window_, kDropArrivedMessage, 0, 0);
         *effect = DROPEFFECT_COPY;
         return S_OK;
@@ -107,7 +105,7 @@ void FileDrops::Register(HWND window, DropHandler onDrop) {
     Revoke();
     window_ = window;
     onDrop_ = std::move(onDrop);
-    DragAcceptFiles(window_, TRUE);
+    AcceptFiles(window_, true);
     target_ = new Target(*this);
     // Without OLE on this thread only the shell's own road remains.
     if (FAILED(RegisterDragDrop(window_, target_))) ReleaseTarget();
@@ -117,7 +115,7 @@ void FileDrops::Revoke() {
     if (!window_) return;
     if (target_) RevokeDragDrop(window_);
     ReleaseTarget();
-    DragAcceptFiles(window_, FALSE);
+    AcceptFiles(window_, false);
     window_ = nullptr;
 }
 
@@ -133,15 +131,15 @@ std::optional<LRESULT> FileDrops::HandleMessage(UINT msg, WPARAM wParam, LPARAM 
     if (msg == WM_DROPFILES) {
         DefWindowProcW(window_, msg, wParam, lParam);
         const auto drop = reinterpret_cast<HDROP>(wParam);
-        DropRelease release(drop);
+        const DropRelease release(drop);
         onDrop_(DroppedPaths(drop));
         return 0;
     }
     if (msg == kDropArrivedMessage) {
         if (pending_.empty()) return 0;
-        const std::vector<std::string> paths = std::move(pending_.front());
+        const OwnedMedium medium = std::move(pending_.front());
         pending_.pop_front();
-        onDrop_(paths);
+        onDrop_(DroppedPaths(static_cast<HDROP>(medium.Get().hGlobal)));
         return 0;
     }
     return std::nullopt;

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Handles_win.h"
+
 namespace vr {
 
 using DropHandler = std::function<void(const std::vector<std::string>& paths)>;
@@ -28,8 +30,8 @@ public:
     // Takes none any more (before the window goes).
     void Revoke();
     // WM_DROPFILES, and the drops that came by OLE: the default processing first, then the
-    // paths, and the drop released however the handling ends (an error included). Nothing for
-    // any other message.
+    // paths, and the drop released however the handling ends (an error included, unless the
+    // shell itself cannot be loaded to read it). Nothing for any other message.
     std::optional<LRESULT> HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
 
 private:
@@ -38,8 +40,8 @@ private:
     HWND window_ = nullptr;
     DropHandler onDrop_;
     // Drops taken by OLE wait here until the window's own message for them: the source waits
-    // while the drop is handled, and handling may show a message box.
-    std::deque<std::vector<std::string>> pending_;
+    // while the drop is handled, and reading or handling it may show a message box.
+    std::deque<OwnedMedium> pending_;
     Target* target_ = nullptr;  // registered with OLE, which holds it by reference count
 };
 

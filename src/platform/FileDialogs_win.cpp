@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/Handles_win.h"
+#include "platform/LateBound_win.h"
 #include "platform/Unicode_win.h"
 
 namespace vr {
@@ -52,7 +53,7 @@ std::vector<std::string> OpenDialog::Execute(HWND owner, DWORD options) {
     ofn.nMaxFile = static_cast<DWORD>(names.size());
     ofn.lpstrDefExt = defaultExtension_.c_str();
     ofn.Flags = options | OFN_EXPLORER | OFN_ENABLESIZING;
-    if (!GetOpenFileNameW(&ofn)) return {};
+    if (!VR_LATE_BOUND(CommonDialogs, GetOpenFileNameW)(&ofn)) return {};
     filterIndex_ = ofn.nFilterIndex;
     return SplitChosenNames(names.data());
 }
@@ -71,7 +72,7 @@ std::optional<std::string> ChooseSaveName(HWND owner, const std::string& filter,
     ofn.nMaxFile = MAX_PATH * 4;
     ofn.lpstrDefExt = extension.c_str();
     ofn.Flags = options | OFN_EXPLORER | OFN_ENABLESIZING;
-    if (!GetSaveFileNameW(&ofn)) return std::nullopt;
+    if (!VR_LATE_BOUND(CommonDialogs, GetSaveFileNameW)(&ofn)) return std::nullopt;
     return Utf8(name);
 }
 
@@ -82,10 +83,10 @@ std::optional<std::string> BrowseForFolder(const char* title) {
     info.pszDisplayName = displayName;
     info.lpszTitle = wideTitle.c_str();
     info.ulFlags = BIF_RETURNONLYFSDIRS;
-    const TaskMemory<ITEMIDLIST> item(SHBrowseForFolderW(&info));
+    const TaskMemory<ITEMIDLIST> item(VR_LATE_BOUND(Shell, SHBrowseForFolderW)(&info));
     if (!item) return std::nullopt;
     wchar_t path[MAX_PATH]{};
-    if (!SHGetPathFromIDListW(item.get(), path)) return std::nullopt;
+    if (!VR_LATE_BOUND(Shell, SHGetPathFromIDListW)(item.get(), path)) return std::nullopt;
     return Utf8(path);
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // Owners for everything Win32 hands out that must be given back: kernel and find handles, GDI
-// objects, paint DCs, COM task memory, the COM apartment and window subclasses. This is the one
-// place that releases them; nothing else calls CloseHandle, FindClose or CoTaskMemFree.
+// objects, paint DCs, COM task memory and storage media, loaded libraries, the COM apartment and
+// window subclasses.
+// This is the one place that releases them; nothing else calls CloseHandle, FindClose,
+// CoTaskMemFree or FreeLibrary.
 //
 // Handles and memory move (ownership can be returned from a function); the paint DC, the
 // apartment and the subclass are bound to the scope or object that made them and do not.
@@ -61,10 +63,18 @@ struct GdiTraits {
     static void Release(GdiHandle handle) { DeleteObject(handle); }
 };
 
+struct ModuleTraits {
+    using Handle = HMODULE;
+    static bool IsEmpty(HMODULE module) { return module == nullptr; }
+    static void Release(HMODULE module) { FreeLibrary(module); }
+};
+
 // A process, thread, file or snapshot handle.
 using OwnedHandle = Owned<KernelHandleTraits>;
 // A search begun with FindFirstFile.
 using OwnedFind = Owned<FindHandleTraits>;
+// A library loaded with LoadLibrary.
+using OwnedModule = Owned<ModuleTraits>;
 
 // A bitmap, font or brush.
 template <class GdiHandle>
@@ -80,6 +90,14 @@ struct TaskMemoryFree {
 };
 template <class T>
 using TaskMemory = std::unique_ptr<T, TaskMemoryFree>;
+
+// Data a data object handed over (IDataObject::GetData); empty while it holds TYMED_NULL.
+struct StorageMediumTraits {
+    using Handle = STGMEDIUM;
+    static bool IsEmpty(const STGMEDIUM& medium) { return medium.tymed == TYMED_NULL; }
+    static void Release(STGMEDIUM medium) { ReleaseStgMedium(&medium); }
+};
+using OwnedMedium = Owned<StorageMediumTraits>;
 
 // The painting of one WM_PAINT: BeginPaint on construction, EndPaint when it goes.
 class PaintDc {

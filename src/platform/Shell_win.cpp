@@ -4,6 +4,7 @@
 #include <wrl/client.h>
 
 #include "platform/Handles_win.h"
+#include "platform/LateBound_win.h"
 #include "platform/Unicode_win.h"
 
 namespace vr {
@@ -52,16 +53,16 @@ std::string SystemFolder() { return FolderFrom(GetSystemDirectoryW); }
 // the allocator is still asked for, because a shell that cannot hand it out is reported.
 std::string GetSpecialFolder(HWND owner, int csidl) {
     ComPtr<IMalloc> allocator;
-    if (FAILED(SHGetMalloc(allocator.GetAddressOf()))) {
+    if (FAILED(VR_LATE_BOUND(Shell, SHGetMalloc)(allocator.GetAddressOf()))) {
         MessageBoxW(owner, L"Couldn't get pointer to IMalloc interface.", L"SHGetMalloc(pMalloc)",
                     MB_ICONERROR | MB_OK);
         return {};
     }
     ITEMIDLIST* rawItems = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(owner, csidl, &rawItems)) || !rawItems) return {};
+    if (FAILED(VR_LATE_BOUND(Shell, SHGetSpecialFolderLocation)(owner, csidl, &rawItems)) || !rawItems) return {};
     const TaskMemory<ITEMIDLIST> items(rawItems);
     wchar_t path[MAX_PATH] = {};
-    if (!SHGetPathFromIDListW(items.get(), path)) return {};
+    if (!VR_LATE_BOUND(Shell, SHGetPathFromIDListW)(items.get(), path)) return {};
     return Utf8(path);
 }
 

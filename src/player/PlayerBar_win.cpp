@@ -8,6 +8,7 @@
 #include "about/ResourcePictures_win.h"
 #include "platform/Application_win.h"
 #include "platform/Drop_win.h"
+#include "platform/LateBound_win.h"
 #include "platform/ProgramName.h"
 #include "player/Choices.h"
 #include "player/PlayerBarIds.h"
@@ -103,7 +104,7 @@ void TfrmSVDOptions::ResolutionComboChange() {
 }
 
 void TfrmSVDOptions::Image12Click() {
-    ShellExecuteA(Handle(), "open", kBannerPageUrl, nullptr, nullptr, SW_SHOW);
+    VR_LATE_BOUND(Shell, ShellExecuteA)(Handle(), "open", kBannerPageUrl, nullptr, nullptr, SW_SHOW);
     Control(Handle(), PlayerBarId::Image12).Show(false);
     for (int id : {PlayerBarId::Button3, PlayerBarId::Button4, PlayerBarId::Button5, PlayerBarId::Button2})
         Control(Handle(), id).Show(true);

@@ -16,6 +16,7 @@
 #include "platform/Drop_win.h"
 #include "platform/FileDialogs_win.h"
 #include "platform/FileSystem_win.h"
+#include "platform/LateBound_win.h"
 #include "platform/Shell_win.h"
 #include "platform/Unicode_win.h"
 #include "playlist/ListDrop.h"
@@ -288,8 +289,9 @@ void TForm1::Button7Click() { peers_.RunFullScreen(); }
 void TForm1::Button8Click() { playlist_->AddWindowsAndSystem(WindowsFolder(), SystemFolder()); }
 
 void TForm1::Button9Click() {
-    ShellExecuteW(Application::Handle(), L"open", L"rundll32.exe",
-                  Wide(InstallParameters(peers_.DisplayedSaver())).c_str(), nullptr, SW_SHOWNORMAL);
+    VR_LATE_BOUND(Shell, ShellExecuteW)(Application::Handle(), L"open", L"rundll32.exe",
+                                        Wide(InstallParameters(peers_.DisplayedSaver())).c_str(), nullptr,
+                                        SW_SHOWNORMAL);
 }
 
 void TForm1::Button10Click() { CloseEmbeddedPlayers(GetDlgItem(Handle(), Button10)); }

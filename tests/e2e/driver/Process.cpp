@@ -1,5 +1,6 @@
 #include "Process.h"
 
+#include <psapi.h>
 #include <tlhelp32.h>
 
 #include <algorithm>
@@ -137,6 +138,25 @@ bool ProcessRunning(DWORD id) {
     const bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
     CloseHandle(process);
     return running;
+}
+
+std::map<std::wstring, std::size_t> LoadedLibraries(HANDLE process) {
+    std::vector<HMODULE> modules(512);
+    DWORD bytes = 0;
+    std::map<std::wstring, std::size_t> libraries;
+    if (!EnumProcessModulesEx(process, modules.data(), static_cast<DWORD>(modules.size() * sizeof(HMODULE)),
+                              &bytes, LIST_MODULES_ALL))
+        return libraries;
+    modules.resize(std::min<std::size_t>(bytes / sizeof(HMODULE), modules.size()));
+    for (HMODULE module : modules) {
+        wchar_t name[MAX_PATH]{};
+        MODULEINFO info{};
+        if (!GetModuleBaseNameW(process, module, name, MAX_PATH)) continue;
+        GetModuleInformation(process, module, &info, sizeof info);
+        CharUpperW(name);
+        libraries[name] = info.SizeOfImage;
+    }
+    return libraries;
 }
 
 bool KillProcess(DWORD id) {

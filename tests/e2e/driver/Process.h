@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <chrono>
+#include <cstddef>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -51,6 +53,10 @@ std::vector<ProcessInfo> ProcessesRunningFrom(const std::wstring& folder);
 // parents still run: a dead process's id may be given to a new, unrelated one.
 std::vector<DWORD> ProcessDescendants(const std::vector<DWORD>& parents);
 bool ProcessRunning(DWORD id);
+// The libraries the process has loaded, by name in capitals (the loader keeps the spelling of
+// whoever asked first), with the size of each image in bytes. The handle needs
+// PROCESS_QUERY_INFORMATION and PROCESS_VM_READ; empty when they cannot be listed.
+std::map<std::wstring, std::size_t> LoadedLibraries(HANDLE process);
 // Ends the process with this id and waits for it; false when it could not be opened.
 bool KillProcess(DWORD id);
 
