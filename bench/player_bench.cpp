@@ -38,18 +38,28 @@ double NowMs() {
     return Ms(now);
 }
 
-// Creation time of the newest process started from the sandbox, other than the player.
-double NewestSaverCreation(const Sandbox& sandbox, DWORD playerId) {
-    double newest = 0;
+// Creation times of the processes started from the sandbox, other than the player, by id.
+std::map<DWORD, double> SaverCreations(const Sandbox& sandbox, DWORD playerId) {
+    std::map<DWORD, double> creations;
     for (const ProcessInfo& p : ProcessesRunningFrom(sandbox.Folder())) {
         if (p.id == playerId) continue;
         HANDLE h = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, p.id);
         if (!h) continue;
         FILETIME created, exited, kernel, user;
-        if (GetProcessTimes(h, &created, &exited, &kernel, &user)) newest = std::max(newest, Ms(created));
+        if (GetProcessTimes(h, &created, &exited, &kernel, &user)) creations[p.id] = Ms(created);
         CloseHandle(h);
     }
-    return newest;
+    return creations;
+}
+
+// The creation time of a process that was not there before, 0 while there is none. A process on
+// its way out can report a creation time that is no time at all: only one after the selection
+// and within a minute of it counts.
+double NewSaverCreation(const std::map<DWORD, double>& before, const std::map<DWORD, double>& now,
+                        double selected) {
+    for (const auto& [id, created] : now)
+        if (!before.contains(id) && created >= selected && created < selected + 60000) return created;
+    return 0;
 }
 
 double Mb(SIZE_T bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
@@ -57,6 +67,7 @@ double Mb(SIZE_T bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0);
 // Where a process's memory goes: the libraries it has loaded, with the size of each image.
 struct MemoryBreakdown {
     double peakWorkingSetMb = 0;
+    double workingSetMb = 0;  // when measured: a peak far above it was a passing need
     std::map<std::wstring, double> librariesMb;
 };
 
@@ -66,6 +77,7 @@ MemoryBreakdown BreakdownOf(HANDLE process) {
     memory.cb = sizeof memory;
     GetProcessMemoryInfo(process, &memory, sizeof memory);
     breakdown.peakWorkingSetMb = Mb(memory.PeakWorkingSetSize);
+    breakdown.workingSetMb = Mb(memory.WorkingSetSize);
     for (const auto& [name, bytes] : LoadedLibraries(process)) breakdown.librariesMb[name] = Mb(bytes);
     return breakdown;
 }
@@ -128,12 +140,14 @@ int main() {
     // Selections alternate between the two entries; each must start exactly one preview.
     std::vector<double> latencies;
     for (int i = 0; i < kSelections; ++i) {
-        const double before = NewestSaverCreation(sandbox, w.processId);
+        const std::map<DWORD, double> before = SaverCreations(sandbox, w.processId);
         const double selected = NowMs();
         SelectListItem(w.list, (i + 1) % 2);
         double created = 0;
-        WaitUntil([&] { return (created = NewestSaverCreation(sandbox, w.processId)) > before; });
-        if (created > before) latencies.push_back(created - selected - kDesignedDelayMs);
+        WaitUntil([&] {
+            return (created = NewSaverCreation(before, SaverCreations(sandbox, w.processId), selected)) > 0;
+        });
+        if (created > 0) latencies.push_back(created - selected - kDesignedDelayMs);
     }
     std::sort(latencies.begin(), latencies.end());
 
@@ -145,6 +159,7 @@ int main() {
 
     std::printf("%-52s %10.1f ms\n", "CPU time while idle for 30 s with a preview", idleCpu);
     std::printf("%-52s %10.1f MB\n", "peak working set", memory.peakWorkingSetMb);
+    std::printf("%-52s %10.1f MB\n", "working set at the end", memory.workingSetMb);
     std::printf("%-52s %10.1f KB\n", "size of Veilrunner.exe",
                 static_cast<double>(exe.nFileSizeLow) / 1024.0);
     if (!latencies.empty()) {
@@ -157,6 +172,8 @@ int main() {
     std::printf("for comparison, under this system:\n");
     std::printf("%-52s %10.1f MB\n", "  peak working set of a minimal window program",
                 baseline.memory.peakWorkingSetMb);
+    std::printf("%-52s %10.1f MB\n", "  working set of a minimal window program, once idle",
+                baseline.memory.workingSetMb);
     std::printf("%-52s %10.1f ms\n", "  CreateProcess of a saver, from call to creation",
                 baseline.processCreationMs);
     PrintBreakdown(memory, baseline.memory);
