@@ -8,6 +8,7 @@
 #include "files/BusyRetry.h"
 #include "platform/Application_win.h"
 #include "files/FolderListing.h"
+#include "files/PlainPath.h"
 #include "files/TextEncoding.h"
 #include "files/TextLines.h"
 #include "platform/Handles_win.h"
@@ -34,6 +35,7 @@ std::string SystemErrorText(DWORD error) {
 }
 
 std::string FullPathOf(const std::string& path) {
+    if (IsPlainAbsolutePath(path)) return path;  // spares two calls per line of a long playlist
     const std::wstring wide = Wide(path);
     const DWORD needed = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
     if (needed == 0) return path;
@@ -89,6 +91,23 @@ DWORD ReplaceWith(const std::string& temporary, const std::string& path) {
 }  // namespace
 
 std::string WinFileSystemImpl::FullPath(const std::string& path) { return FullPathOf(path); }
+
+std::optional<std::vector<std::string>> WinFileSystemImpl::FileNamesIn(const std::string& folder,
+                                                                       std::size_t limit) {
+    WIN32_FIND_DATAW found;
+    // No short names asked for: the basic information is all a name test needs, and cheaper.
+    const OwnedFind search(FindFirstFileExW(FilePath(folder + "\\*").c_str(), FindExInfoBasic, &found,
+                                            FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
+    if (!search) return std::nullopt;
+    std::vector<std::string> names;
+    std::size_t listed = 0;
+    do {
+        if (++listed > limit) return std::nullopt;
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(Utf8(found.cFileName));
+    } while (FindNextFileW(search.Get(), &found));
+    if (GetLastError() != ERROR_NO_MORE_FILES) return std::nullopt;
+    return names;
+}
 
 bool WinFileSystemImpl::FileExists(const std::string& path) {
     DWORD attributes = GetFileAttributesW(FilePath(path).c_str());
