@@ -22,7 +22,7 @@ public:
     virtual std::optional<std::vector<std::string>> FileNamesIn(const std::string& folder,
                                                                 std::size_t limit) = 0;
     // The path made absolute from the current folder; unchanged when the system cannot.
-    virtual std::string FullPath(const std::string& path) = 0;
+    virtual std::string FullPath(std::string path) = 0;
     // The file's lines (SplitLines of DecodeStoredText); throws AppError with OpenErrorText when it
     // cannot be read.
     virtual std::vector<std::string> ReadLines(const std::string& path) = 0;

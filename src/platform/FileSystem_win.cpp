@@ -35,7 +35,6 @@ std::string SystemErrorText(DWORD error) {
 }
 
 std::string FullPathOf(const std::string& path) {
-    if (IsPlainAbsolutePath(path)) return path;  // spares two calls per line of a long playlist
     const std::wstring wide = Wide(path);
     const DWORD needed = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
     if (needed == 0) return path;
@@ -90,7 +89,10 @@ DWORD ReplaceWith(const std::string& temporary, const std::string& path) {
 
 }  // namespace
 
-std::string WinFileSystemImpl::FullPath(const std::string& path) { return FullPathOf(path); }
+// A plain absolute path is its own full path: a long playlist of them costs no calls (nor copies).
+std::string WinFileSystemImpl::FullPath(std::string path) {
+    return IsPlainAbsolutePath(path) ? path : FullPathOf(path);
+}
 
 std::optional<std::vector<std::string>> WinFileSystemImpl::FileNamesIn(const std::string& folder,
                                                                        std::size_t limit) {

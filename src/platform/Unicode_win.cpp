@@ -15,12 +15,12 @@ std::string FromWide(UINT codePage, std::wstring_view wide, BOOL* usedDefault) {
     return out;
 }
 
+// One call, not a measuring one first: no code page makes more UTF-16 units than it has bytes.
 std::wstring ToWide(UINT codePage, std::string_view text) {
     if (text.empty()) return {};
     const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
-    std::wstring out(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(codePage, 0, text.data(), size, out.data(), length);
+    std::wstring out(text.size(), L'\0');
+    out.resize(static_cast<std::size_t>(MultiByteToWideChar(codePage, 0, text.data(), size, out.data(), size)));
     return out;
 }
 

@@ -160,8 +160,8 @@ bool Playlist::ImportDroppedFile(const std::string& name) {
 void Playlist::ReadPlaylistFile(const std::string& path) {
     // Playlists do not nest: only lines naming existing screensavers are taken.
     std::vector<std::string> named;
-    for (const std::string& line : files_.ReadLines(path))
-        if (KindOf(line) == FileKind::Screensaver) named.push_back(files_.FullPath(line));
+    for (std::string& line : files_.ReadLines(path))
+        if (KindOf(line) == FileKind::Screensaver) named.push_back(files_.FullPath(std::move(line)));
     const std::vector<bool> exists = FilesExist(files_, named);
     std::vector<std::string> kept;
     kept.reserve(named.size());

@@ -48,7 +48,7 @@ public:
         }
         return names;
     }
-    std::string FullPath(const std::string& path) override {
+    std::string FullPath(std::string path) override {
         const bool absolute = (path.size() > 1 && path[1] == ':') || path.starts_with("\\");
         return absolute ? path : currentFolder + path;
     }
