@@ -9,11 +9,13 @@
 namespace vr {
 namespace {
 
-// A folder named fewer times is cheaper to ask about path by path. A listing costs about a
-// fifth of a query per name it yields, so one that would yield more names than several per
-// path asked about is cut short and the paths are asked about one by one.
+// A folder named fewer times is cheaper to ask about path by path. Each name a listing yields
+// costs about as much as a query (Wine looks at every file it lists), so a listing pays only
+// where the folder holds fewer files than the paths that ask about it, as in a long playlist
+// that names each of its screensavers many times. One that would yield more than half as many
+// names as there are paths is cut short there, and the paths are asked about one by one: at
+// worst half as much again as the queries alone.
 constexpr std::size_t kPathsWorthListing = 16;
-constexpr std::size_t kListedPerPath = 4;
 
 struct Folder {
     std::string_view path;
@@ -45,7 +47,7 @@ std::vector<bool> FilesExist(FileSystem& files, const std::vector<std::string>& 
     for (const Folder& folder : GroupByFolder(paths, alone)) {
         std::optional<std::vector<std::string>> names;
         if (folder.members.size() >= kPathsWorthListing)
-            names = files.FileNamesIn(std::string(folder.path), folder.members.size() * kListedPerPath);
+            names = files.FileNamesIn(std::string(folder.path), folder.members.size() / 2);
         if (!names) {
             alone.insert(alone.end(), folder.members.begin(), folder.members.end());
             continue;

@@ -54,9 +54,8 @@ TEST(FilesExistTest, AnswersAsFileExistsAskingOnlyWhatOneListingCannotConfirm) {
     files.AddFile("C:\\Many\\Sub\\s1.scr");
     files.AddFile("C:\\Few\\a.scr");
     files.AddFile("rel.scr");
-    std::vector<std::string> paths;
-    for (int i = 0; i < 40; ++i) paths.push_back(Saver("C:\\Many", 39 - i));
-    paths.push_back(Saver("C:\\Many", 7));       // twice
+    std::vector<std::string> paths;  // each of the folder's files three times, as long playlists do
+    for (int i = 0; i < 120; ++i) paths.push_back(Saver("C:\\Many", (i * 7) % 40));
     const std::vector<std::string> asked{
         "C:\\Many\\s40.scr",                     // missing
         "C:\\Many\\S3.SCR",                      // stored in other case
