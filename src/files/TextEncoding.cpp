@@ -76,7 +76,8 @@ std::size_t SequenceLength(std::string_view bytes, std::size_t i) {
 
 // Plain ASCII reads the same in every ANSI code page and in UTF-8, so it needs no conversion.
 bool IsAscii(std::string_view bytes) {
-    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 }  // namespace

@@ -71,8 +71,11 @@ void ListBox::AddMany(const std::vector<std::string>& items, std::size_t first) 
     const auto listBoxProc = reinterpret_cast<WNDPROC>(GetClassLongPtrW(hwnd_, GCLP_WNDPROC));
     SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
     SendMessageW(hwnd_, LB_INITSTORAGE, items.size() - first, bytes);
-    for (std::size_t i = first; i < items.size(); ++i)
-        CallWindowProcW(listBoxProc, hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(items[i]).c_str()));
+    std::wstring item;
+    for (std::size_t i = first; i < items.size(); ++i) {
+        WideInto(item, items[i]);
+        CallWindowProcW(listBoxProc, hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    }
     SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(hwnd_, nullptr, TRUE);
 }

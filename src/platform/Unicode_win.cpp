@@ -16,11 +16,17 @@ std::string FromWide(UINT codePage, std::wstring_view wide, BOOL* usedDefault) {
 }
 
 // One call, not a measuring one first: no code page makes more UTF-16 units than it has bytes.
-std::wstring ToWide(UINT codePage, std::string_view text) {
-    if (text.empty()) return {};
+void ToWideInto(std::wstring& out, UINT codePage, std::string_view text) {
     const int size = static_cast<int>(text.size());
-    std::wstring out(text.size(), L'\0');
-    out.resize(static_cast<std::size_t>(MultiByteToWideChar(codePage, 0, text.data(), size, out.data(), size)));
+    out.resize(text.size());
+    if (size)
+        out.resize(
+            static_cast<std::size_t>(MultiByteToWideChar(codePage, 0, text.data(), size, out.data(), size)));
+}
+
+std::wstring ToWide(UINT codePage, std::string_view text) {
+    std::wstring out;
+    ToWideInto(out, codePage, text);
     return out;
 }
 
@@ -38,6 +44,8 @@ public:
 }  // namespace
 
 std::wstring Wide(std::string_view utf8) { return ToWide(CP_UTF8, utf8); }
+
+void WideInto(std::wstring& out, std::string_view utf8) { ToWideInto(out, CP_UTF8, utf8); }
 
 std::string Utf8(std::wstring_view wide) { return FromWide(CP_UTF8, wide, nullptr); }
 

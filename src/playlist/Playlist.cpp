@@ -159,8 +159,10 @@ bool Playlist::ImportDroppedFile(const std::string& name) {
 
 void Playlist::ReadPlaylistFile(const std::string& path) {
     // Playlists do not nest: only lines naming existing screensavers are taken.
+    std::vector<std::string> lines = files_.ReadLines(path);
     std::vector<std::string> named;
-    for (std::string& line : files_.ReadLines(path))
+    named.reserve(lines.size());
+    for (std::string& line : lines)
         if (KindOf(line) == FileKind::Screensaver) named.push_back(files_.FullPath(std::move(line)));
     const std::vector<bool> exists = FilesExist(files_, named);
     std::vector<std::string> kept;

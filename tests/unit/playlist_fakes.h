@@ -37,7 +37,8 @@ public:
         return files.count(path) != 0;
     }
     // The files directly in folder, compared as written: the fake's names have one case only.
-    std::optional<std::vector<std::string>> FileNamesIn(const std::string& folder, std::size_t limit) override {
+    std::optional<std::vector<std::string>> FileNamesIn(const std::string& folder,
+                                                        std::size_t limit) override {
         namesListed.push_back(folder);
         std::vector<std::string> names;
         const std::string prefix = folder + "\\";

@@ -12,17 +12,26 @@ namespace {
 
 // Only paths that making them full leaves unchanged, and whose folder listing shows their name.
 TEST(PlainPathTest, OnlyDrivePathsTheSystemTakesAsWritten) {
-    for (const char* plain : {"C:\\Savers\\Mystify.scr", "C:\\x.scr", "Z:\\a b\\c~1\\\xC3\x89" "cran.scr",
+    for (const char* plain : {"C:\\Savers\\Mystify.scr", "C:\\x.scr",
+                              "Z:\\a b\\c~1\\\xC3\x89"
+                              "cran.scr",
                               "C:\\CONSOLE\\COM10.scr", "C:\\my.con\\nul-ish.scr", "C:\\COM\\LPT.scr"}) {
         EXPECT_TRUE(IsPlainAbsolutePath(plain)) << plain;
     }
-    for (const char* rewritten :
-         {"c:\\x.scr", "Savers\\x.scr", "C:x.scr", "C:\\", "\\\\server\\share\\x.scr", "\\\\?\\C:\\x.scr",
-          "\\Savers\\x.scr", "C:\\a\\\\x.scr", "C:\\a\\", "C:\\a\\..\\x.scr", "C:\\a\\.\\x.scr", "C:\\a.\\x.scr",
-          "C:\\a \\x.scr", "C:\\a\\x.scr.", "C:\\a\\x.scr ", "C:\\a/b\\x.scr", "C:\\a\\x.scr:stream",
-          "C:\\a\\*.scr", "C:\\a\\x?.scr", "C:\\a\\x\t.scr", "C:\\a\\CON.scr", "C:\\a\\nul .scr",
-          "C:\\aux\\x.scr", "C:\\a\\com1.scr", "C:\\a\\LPT9", "C:\\a\\com\xC2\xB9.scr", "C:\\a\\CONOUT$.scr"}) {
-        EXPECT_FALSE(IsPlainAbsolutePath(rewritten)) << rewritten;
+    const std::vector<std::string> rewritten{
+        // not on a drive, or a drive letter that might come back otherwise
+        "c:\\x.scr", "Savers\\x.scr", "C:x.scr", "\\\\server\\share\\x.scr", "\\\\?\\C:\\x.scr",
+        "\\Savers\\x.scr",
+        // components that are missing, resolved or trimmed
+        "C:\\", "C:\\a\\\\x.scr", "C:\\a\\", "C:\\a\\..\\x.scr", "C:\\a\\.\\x.scr", "C:\\a.\\x.scr",
+        "C:\\a \\x.scr", "C:\\a\\x.scr.", "C:\\a\\x.scr ",
+        // characters no name holds
+        "C:\\a/b\\x.scr", "C:\\a\\x.scr:stream", "C:\\a\\*.scr", "C:\\a\\x?.scr", "C:\\a\\x\t.scr",
+        // devices, with or without an extension
+        "C:\\a\\CON.scr", "C:\\a\\nul .scr", "C:\\aux\\x.scr", "C:\\a\\com1.scr", "C:\\a\\LPT9",
+        "C:\\a\\com\xC2\xB9.scr", "C:\\a\\CONOUT$.scr"};
+    for (const std::string& path : rewritten) {
+        EXPECT_FALSE(IsPlainAbsolutePath(path)) << path;
     }
 }
 
@@ -57,11 +66,13 @@ TEST(FilesExistTest, AnswersAsFileExistsAskingOnlyWhatOneListingCannotConfirm) {
     std::vector<std::string> paths;  // each of the folder's files three times, as long playlists do
     for (int i = 0; i < 120; ++i) paths.push_back(Saver("C:\\Many", (i * 7) % 40));
     const std::vector<std::string> asked{
-        "C:\\Many\\s40.scr",                     // missing
-        "C:\\Many\\S3.SCR",                      // stored in other case
-        "C:\\Many\\Sub\\s1.scr",                 // in a folder of its own, named once
-        "C:\\Many\\..\\Many\\s2.scr",            // not taken as written
-        "rel.scr", "C:\\Few\\a.scr", "C:\\Few\\b.scr",
+        "C:\\Many\\s40.scr",           // missing
+        "C:\\Many\\S3.SCR",            // stored in other case
+        "C:\\Many\\Sub\\s1.scr",       // in a folder of its own, named once
+        "C:\\Many\\..\\Many\\s2.scr",  // not taken as written
+        "rel.scr",
+        "C:\\Few\\a.scr",
+        "C:\\Few\\b.scr",
     };
     paths.insert(paths.end(), asked.begin(), asked.end());
 

@@ -67,7 +67,8 @@ TEST(Drop, APlaylistNamingAFoldersScreensaversManyTimesTakesExactlyTheLinesWhose
 
     DropFiles(w.playlist, {sandbox.PathOf(L"long.spls")});
     expected.insert(expected.begin(), a);
-    EXPECT_TRUE(WaitUntil([&] { return ListItems(w.list).size() == expected.size(); })) << ListItems(w.list).size();
+    EXPECT_TRUE(WaitUntil([&] { return ListItems(w.list).size() == expected.size(); }))
+        << ListItems(w.list).size();
     EXPECT_EQ(ListItems(w.list), expected);
 }
 
