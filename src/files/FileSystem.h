@@ -1,5 +1,7 @@
 #pragma once
 // The file system as the playlist rules see it; Win32 implements it, unit tests fake it.
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,8 +17,12 @@ public:
     virtual ~FileSystem() = default;
     // A file, not a folder, of that name exists now (relative names from the current folder).
     virtual bool FileExists(const std::string& path) = 0;
+    // The names of the files (not folders) in folder, as stored, in any order; nothing when the
+    // folder cannot be listed or holds more than `limit` entries. Leaves the current folder alone.
+    virtual std::optional<std::vector<std::string>> FileNamesIn(const std::string& folder,
+                                                                std::size_t limit) = 0;
     // The path made absolute from the current folder; unchanged when the system cannot.
-    virtual std::string FullPath(const std::string& path) = 0;
+    virtual std::string FullPath(std::string path) = 0;
     // The file's lines (SplitLines of DecodeStoredText); throws AppError with OpenErrorText when it
     // cannot be read.
     virtual std::vector<std::string> ReadLines(const std::string& path) = 0;

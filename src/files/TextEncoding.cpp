@@ -1,5 +1,6 @@
 #include "files/TextEncoding.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace vr {
@@ -73,6 +74,12 @@ std::size_t SequenceLength(std::string_view bytes, std::size_t i) {
     return length;
 }
 
+// Plain ASCII reads the same in every ANSI code page and in UTF-8, so it needs no conversion.
+bool IsAscii(std::string_view bytes) {
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 }  // namespace
 
 bool IsNonAsciiUtf8(std::string_view bytes) {
@@ -90,11 +97,12 @@ std::string DecodeStoredText(std::string_view bytes, const AnsiCodePage& ansi) {
     if (bytes.starts_with(kUtf8Bom)) return std::string(bytes.substr(kUtf8Bom.size()));
     if (bytes.starts_with("\xFF\xFE")) return Utf16ToUtf8(bytes.substr(2), false);
     if (bytes.starts_with("\xFE\xFF")) return Utf16ToUtf8(bytes.substr(2), true);
-    if (IsNonAsciiUtf8(bytes)) return std::string(bytes);
+    if (IsAscii(bytes) || IsNonAsciiUtf8(bytes)) return std::string(bytes);
     return ansi.ToUtf8(bytes);
 }
 
 std::string EncodeStoredText(std::string_view utf8, const AnsiCodePage& ansi) {
+    if (IsAscii(utf8)) return std::string(utf8);
     if (std::optional<std::string> bytes = ansi.FromUtf8(utf8)) return *bytes;
     return std::string(kUtf8Bom) + std::string(utf8);
 }

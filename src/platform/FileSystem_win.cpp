@@ -8,6 +8,7 @@
 #include "files/BusyRetry.h"
 #include "platform/Application_win.h"
 #include "files/FolderListing.h"
+#include "files/PlainPath.h"
 #include "files/TextEncoding.h"
 #include "files/TextLines.h"
 #include "platform/Handles_win.h"
@@ -88,7 +89,27 @@ DWORD ReplaceWith(const std::string& temporary, const std::string& path) {
 
 }  // namespace
 
-std::string WinFileSystemImpl::FullPath(const std::string& path) { return FullPathOf(path); }
+// A plain absolute path is its own full path: a long playlist of them costs no calls (nor copies).
+std::string WinFileSystemImpl::FullPath(std::string path) {
+    return IsPlainAbsolutePath(path) ? path : FullPathOf(path);
+}
+
+std::optional<std::vector<std::string>> WinFileSystemImpl::FileNamesIn(const std::string& folder,
+                                                                       std::size_t limit) {
+    WIN32_FIND_DATAW found;
+    // No short names asked for: the basic information is all a name test needs, and cheaper.
+    const OwnedFind search(FindFirstFileExW(FilePath(folder + "\\*").c_str(), FindExInfoBasic, &found,
+                                            FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
+    if (!search) return std::nullopt;
+    std::vector<std::string> names;
+    std::size_t listed = 0;
+    do {
+        if (++listed > limit) return std::nullopt;
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(Utf8(found.cFileName));
+    } while (FindNextFileW(search.Get(), &found));
+    if (GetLastError() != ERROR_NO_MORE_FILES) return std::nullopt;
+    return names;
+}
 
 bool WinFileSystemImpl::FileExists(const std::string& path) {
     DWORD attributes = GetFileAttributesW(FilePath(path).c_str());

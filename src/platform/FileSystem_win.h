@@ -7,7 +7,9 @@ namespace vr {
 class WinFileSystemImpl : public FileSystem {
 public:
     bool FileExists(const std::string& path) override;
-    std::string FullPath(const std::string& path) override;
+    std::optional<std::vector<std::string>> FileNamesIn(const std::string& folder,
+                                                        std::size_t limit) override;
+    std::string FullPath(std::string path) override;
     std::vector<std::string> ReadLines(const std::string& path) override;
     void WriteLines(const std::string& path, const std::vector<std::string>& lines) override;
     void DiscardUnfinishedWrite(const std::string& path) override;

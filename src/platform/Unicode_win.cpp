@@ -15,12 +15,18 @@ std::string FromWide(UINT codePage, std::wstring_view wide, BOOL* usedDefault) {
     return out;
 }
 
-std::wstring ToWide(UINT codePage, std::string_view text) {
-    if (text.empty()) return {};
+// One call, not a measuring one first: no code page makes more UTF-16 units than it has bytes.
+void ToWideInto(std::wstring& out, UINT codePage, std::string_view text) {
     const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
-    std::wstring out(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(codePage, 0, text.data(), size, out.data(), length);
+    out.resize(text.size());
+    if (size)
+        out.resize(
+            static_cast<std::size_t>(MultiByteToWideChar(codePage, 0, text.data(), size, out.data(), size)));
+}
+
+std::wstring ToWide(UINT codePage, std::string_view text) {
+    std::wstring out;
+    ToWideInto(out, codePage, text);
     return out;
 }
 
@@ -38,6 +44,8 @@ public:
 }  // namespace
 
 std::wstring Wide(std::string_view utf8) { return ToWide(CP_UTF8, utf8); }
+
+void WideInto(std::wstring& out, std::string_view utf8) { ToWideInto(out, CP_UTF8, utf8); }
 
 std::string Utf8(std::wstring_view wide) { return FromWide(CP_UTF8, wide, nullptr); }
 

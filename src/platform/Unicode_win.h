@@ -11,6 +11,8 @@
 namespace vr {
 
 std::wstring Wide(std::string_view utf8);
+// Wide into a buffer kept for many strings, which then grows only for the longest.
+void WideInto(std::wstring& out, std::string_view utf8);
 std::string Utf8(std::wstring_view wide);
 std::string Utf8(const wchar_t* wide);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "files/ExistenceChecks.h"
 #include "files/TypeKey.h"
 #include "hosting/SaverCommand.h"
 #include "hosting/WallpaperPlaylist.h"
@@ -158,12 +159,16 @@ bool Playlist::ImportDroppedFile(const std::string& name) {
 
 void Playlist::ReadPlaylistFile(const std::string& path) {
     // Playlists do not nest: only lines naming existing screensavers are taken.
+    std::vector<std::string> lines = files_.ReadLines(path);
+    std::vector<std::string> named;
+    named.reserve(lines.size());
+    for (std::string& line : lines)
+        if (KindOf(line) == FileKind::Screensaver) named.push_back(files_.FullPath(std::move(line)));
+    const std::vector<bool> exists = FilesExist(files_, named);
     std::vector<std::string> kept;
-    for (const std::string& line : files_.ReadLines(path)) {
-        if (KindOf(line) != FileKind::Screensaver) continue;
-        std::string entry = files_.FullPath(line);
-        if (files_.FileExists(entry)) kept.push_back(std::move(entry));
-    }
+    kept.reserve(named.size());
+    for (std::size_t i = 0; i < named.size(); ++i)
+        if (exists[i]) kept.push_back(std::move(named[i]));
     Append(std::move(kept));
 }
 

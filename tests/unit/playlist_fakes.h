@@ -2,6 +2,7 @@
 // In-memory stand-ins for the file system and the windows the playlist talks to.
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -22,6 +23,7 @@ public:
     std::vector<std::string> writeOrder;
     std::vector<std::string> foldersListed;
     int existsQueries = 0;
+    std::vector<std::string> namesListed;  // folders whose file names were asked for
     std::vector<std::string> discarded;
     std::string currentFolder;  // with a final backslash; empty: paths are taken as they come
 
@@ -34,7 +36,20 @@ public:
         ++existsQueries;
         return files.count(path) != 0;
     }
-    std::string FullPath(const std::string& path) override {
+    // The files directly in folder, compared as written: the fake's names have one case only.
+    std::optional<std::vector<std::string>> FileNamesIn(const std::string& folder,
+                                                        std::size_t limit) override {
+        namesListed.push_back(folder);
+        std::vector<std::string> names;
+        const std::string prefix = folder + "\\";
+        for (const auto& [path, lines] : files) {
+            if (!path.starts_with(prefix) || path.find('\\', prefix.size()) != std::string::npos) continue;
+            if (names.size() == limit) return std::nullopt;
+            names.push_back(path.substr(prefix.size()));
+        }
+        return names;
+    }
+    std::string FullPath(std::string path) override {
         const bool absolute = (path.size() > 1 && path[1] == ':') || path.starts_with("\\");
         return absolute ? path : currentFolder + path;
     }

@@ -97,5 +97,19 @@ TEST(EncodeTest, AnsiWhereItFitsElseUtf8WithBomAndEveryFormReadsBackUnchanged) {
     }
 }
 
+// A big playlist is mostly plain ASCII, which reads the same in every code page: it must pass
+// through as it stands, without a round of conversions through the system's code page.
+TEST(EncodeTest, AsciiPassesWithoutTheCodePage) {
+    class Marking : public AnsiCodePage {
+    public:
+        std::string ToUtf8(std::string_view) const override { return "converted"; }
+        std::optional<std::string> FromUtf8(std::string_view) const override { return "converted"; }
+    } marking;
+    const std::string ascii = "C:\\Savers\\Mystify.scr\r\n~ !$&'()+,;=@[]^_`{}\r\n";
+    EXPECT_EQ(DecodeStoredText(ascii, marking), ascii);
+    EXPECT_EQ(EncodeStoredText(ascii, marking), ascii);
+    EXPECT_EQ(DecodeStoredText("C:\\\xC9.scr", marking), "converted");
+}
+
 }  // namespace
 }  // namespace vr

@@ -33,6 +33,45 @@ TEST(Drop, OnThePlaylistWindowAppendsByTheDropRuleAndKeepsTheSelection) {
     EXPECT_EQ(Text(w.host), L"A");
 }
 
+// A long playlist names the screensavers of a folder many times over, and the player confirms
+// them by one listing of that folder: the entries must still be exactly the lines whose files
+// exist, in their order and spelling, whatever case, folder or name outside the code page.
+TEST(Drop, APlaylistNamingAFoldersScreensaversManyTimesTakesExactlyTheLinesWhoseFilesExist) {
+    Sandbox sandbox;
+    const std::wstring a = sandbox.CopyLogSaver(L"A");
+    const std::wstring many = sandbox.PathOf(L"many");
+    CreateDirectoryW(many.c_str(), nullptr);
+    CreateDirectoryW((many + L"\\dir.scr").c_str(), nullptr);
+    CreateDirectoryW((many + L"\\sub").c_str(), nullptr);
+    std::vector<std::wstring> savers;
+    for (int i = 0; i < 10; ++i) {
+        savers.push_back(many + L"\\s" + std::to_wstring(i) + (i == 7 ? L"\u5C4F.scr" : L".scr"));
+        WriteFileBytes(savers.back(), "");
+    }
+    WriteFileBytes(many + L"\\sub\\t.scr", "");
+    std::vector<std::wstring> lines, expected;
+    for (int i = 0; i < 40; ++i) lines.push_back(savers[static_cast<std::size_t>(i * 3 % 10)]);
+    expected = lines;
+    for (const std::wstring& line : {many + L"\\S3.SCR", many + L"\\sub\\t.scr"}) {
+        lines.push_back(line);
+        expected.push_back(line);
+    }
+    lines.push_back(many + L"\\sub\\..\\s1.scr");
+    expected.push_back(savers[1]);
+    lines.insert(lines.begin() + 5, {many + L"\\s10.scr", many + L"\\dir.scr", many + L"\\s1.scr "});
+    std::string text = "\xEF\xBB\xBF";  // UTF-8, for the name outside the code page
+    for (const std::wstring& line : lines) text += ToUtf8(line) + "\r\n";
+    WriteFileBytes(sandbox.PathOf(L"long.spls"), text);
+    player::Windows w = player::StartPlayer(sandbox, {}, {a});
+    player::WaitForPreviewRun(sandbox, L"A", 1);
+
+    DropFiles(w.playlist, {sandbox.PathOf(L"long.spls")});
+    expected.insert(expected.begin(), a);
+    EXPECT_TRUE(WaitUntil([&] { return ListItems(w.list).size() == expected.size(); }))
+        << ListItems(w.list).size();
+    EXPECT_EQ(ListItems(w.list), expected);
+}
+
 TEST(Drop, OnTheHostWindowSelectsTheLastDroppedScreensaverAndPlaysIt) {
     Sandbox sandbox;
     const std::wstring a = sandbox.CopyLogSaver(L"A");
