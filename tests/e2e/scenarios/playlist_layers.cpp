@@ -62,8 +62,14 @@ TEST(PlaylistLayers, HelpTextLiesOverItsGroupAndButtonsTakeThePointerOverTheRadi
     HWND memo = FindControl(w.playlist, Memo1);
     const POINT memoCentre = CentreInParent(memo);
     MoveInClient(w.playlist, memoCentre);
-    Xdotool(L"click --repeat 2 --delay 50 1");
-    ASSERT_TRUE(WaitUntil([&] { return !IsShown(memo); })) << "the double click did not hide the help text";
+    // Two clicks make a double click only within the system's double-click time; on a busy machine
+    // xdotool can be held between them longer than that, so such a pair is tried again.
+    bool hidden = false;
+    for (int attempt = 0; attempt < 3 && !hidden; ++attempt) {
+        Xdotool(L"click --repeat 2 --delay 50 1");
+        hidden = WaitUntil([&] { return !IsShown(memo); }, 2s);
+    }
+    ASSERT_TRUE(hidden) << "the double click did not hide the help text";
     HWND wholeDesktop = FindControl(w.playlist, RadioButton3);
     ASSERT_TRUE(Checked(wholeDesktop));
     for (int id : buttons) {
