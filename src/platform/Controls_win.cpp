@@ -40,44 +40,12 @@ std::string Control::Text() const {
     return Utf8(s);
 }
 
-std::string ListBox::Item(int index) const {
-    LRESULT n = SendMessageW(hwnd_, LB_GETTEXTLEN, index, 0);
-    if (n == LB_ERR) return {};
-    std::wstring s(static_cast<std::size_t>(n) + 1, L'\0');
-    n = SendMessageW(hwnd_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(s.data()));
-    s.resize(n == LB_ERR ? 0 : static_cast<std::size_t>(n));
-    return Utf8(s);
-}
-
-void ListBox::Insert(int index, const std::string& s) const {
-    SendMessageW(hwnd_, LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(Wide(s).c_str()));
-}
-
 void ComboBox::Add(const std::string& s) const {
     SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(s).c_str()));
 }
 
 void ComboBox::Insert(int index, const std::string& s) const {
     SendMessageW(hwnd_, CB_INSERTSTRING, index, reinterpret_cast<LPARAM>(Wide(s).c_str()));
-}
-
-// The strings go straight to the list box's own procedure, past any subclass of the control:
-// comctl32 finds its subclasses through a window property, which Wine fetches from its server on
-// every message, and that made each string cost ten times the list box's own work.
-void ListBox::AddMany(const std::vector<std::string>& items, std::size_t first) const {
-    if (first >= items.size()) return;
-    std::size_t bytes = 0;
-    for (std::size_t i = first; i < items.size(); ++i) bytes += (items[i].size() + 1) * sizeof(wchar_t);
-    const auto listBoxProc = reinterpret_cast<WNDPROC>(GetClassLongPtrW(hwnd_, GCLP_WNDPROC));
-    SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
-    SendMessageW(hwnd_, LB_INITSTORAGE, items.size() - first, bytes);
-    std::wstring item;
-    for (std::size_t i = first; i < items.size(); ++i) {
-        WideInto(item, items[i]);
-        CallWindowProcW(listBoxProc, hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-    }
-    SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void EventTimer::Arm(unsigned ms) {

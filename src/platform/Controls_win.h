@@ -53,18 +53,19 @@ public:
     int Count() const { return static_cast<int>(SendMessageW(hwnd_, LB_GETCOUNT, 0, 0)); }
     int Selected() const { return static_cast<int>(SendMessageW(hwnd_, LB_GETCURSEL, 0, 0)); }
     void Select(int index) const { SendMessageW(hwnd_, LB_SETCURSEL, index, 0); }
-    void Insert(int index, const std::string& s) const;
+    // For a list that draws rows the program holds (LBS_NODATA): the number of rows, set at once
+    // however many; and one more row at index.
+    void SetCount(std::size_t count) const { SendMessageW(hwnd_, LB_SETCOUNT, count, 0); }
+    void InsertRow(int index) const { SendMessageW(hwnd_, LB_INSERTSTRING, index, 0); }
     void Remove(int index) const { SendMessageW(hwnd_, LB_DELETESTRING, index, 0); }
     void Clear() const { SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0); }
-    std::string Item(int index) const;
+    int Caret() const { return static_cast<int>(SendMessageW(hwnd_, LB_GETCARETINDEX, 0, 0)); }
     // LB_ITEMFROMPOINT's answer: the item's index in the low word (its low 16 bits only), and
     // in the high word 0 when the point lies on that item.
     DWORD ItemFromPoint(POINT client) const {
         return static_cast<DWORD>(SendMessageA(hwnd_, LB_ITEMFROMPOINT, 0, MAKELPARAM(client.x, client.y)));
     }
     int TopIndex() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0)); }
-    // Adds many strings with redraw off and storage reserved, so large lists fill in linear time.
-    void AddMany(const std::vector<std::string>& items, std::size_t first) const;
 };
 
 class ComboBox : public Control {

@@ -1,7 +1,7 @@
 #pragma once
 // Owners for everything Win32 hands out that must be given back: kernel and find handles, GDI
-// objects, paint DCs, COM task memory and storage media, loaded libraries, the COM apartment and
-// window subclasses.
+// objects, paint DCs, COM task memory, storage media and strings, loaded libraries, the COM
+// apartment and window subclasses.
 // This is the one place that releases them; nothing else calls CloseHandle, FindClose,
 // CoTaskMemFree or FreeLibrary.
 //
@@ -98,6 +98,14 @@ struct StorageMediumTraits {
     static void Release(STGMEDIUM medium) { ReleaseStgMedium(&medium); }
 };
 using OwnedMedium = Owned<StorageMediumTraits>;
+
+// A string an automation call handed back (an accessible object's name, say).
+struct BstrTraits {
+    using Handle = BSTR;
+    static bool IsEmpty(BSTR text) { return text == nullptr; }
+    static void Release(BSTR text) { SysFreeString(text); }
+};
+using OwnedBstr = Owned<BstrTraits>;
 
 // The painting of one WM_PAINT: BeginPaint on construction, EndPaint when it goes.
 class PaintDc {

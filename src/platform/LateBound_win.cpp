@@ -9,8 +9,8 @@
 namespace vr {
 namespace {
 
-// Both are known DLLs: the loader takes the system's copy whatever lies beside the program.
-constexpr const char* kFileNames[] = {"shell32.dll", "comdlg32.dll"};
+// All are known DLLs: the loader takes the system's copy whatever lies beside the program.
+constexpr const char* kFileNames[] = {"shell32.dll", "comdlg32.dll", "oleacc.dll"};
 
 const char* NameOf(LateLibrary library) { return kFileNames[static_cast<int>(library)]; }
 

@@ -1,7 +1,8 @@
 #pragma once
-// The shell and the common dialogs, loaded when first needed instead of at start. A player that
-// only plays never calls them, and under Wine the two with what they pull in (printing, the
-// shell's helpers) made up most of the memory the player used beyond a bare window program.
+// The shell, the common dialogs and the accessibility library, loaded when first needed instead
+// of at start. A player that only plays never calls them, and under Wine the first two with what
+// they pull in (printing, the shell's helpers) made up most of the memory the player used beyond
+// a bare window program; the third only a screen reader or a test asking for the list needs.
 //
 //     VR_LATE_BOUND(Shell, ShellExecuteW)(owner, L"open", file, nullptr, nullptr, SW_SHOW);
 //
@@ -10,7 +11,7 @@
 
 namespace vr {
 
-enum class LateLibrary { Shell, CommonDialogs };
+enum class LateLibrary { Shell, CommonDialogs, Accessibility };
 
 // The address of `function` in `library`, which is loaded on the first call and stays until the
 // program ends. Raises AppError naming both when either cannot be had: the handler that needed

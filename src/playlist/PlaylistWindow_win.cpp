@@ -17,10 +17,12 @@
 #include "platform/FileDialogs_win.h"
 #include "platform/FileSystem_win.h"
 #include "platform/LateBound_win.h"
+#include "platform/ListRows_win.h"
 #include "platform/Shell_win.h"
 #include "platform/Unicode_win.h"
 #include "playlist/ListDrop.h"
 #include "playlist/PlaylistWindowIds.h"
+#include "playlist/TypeAhead.h"
 
 namespace vr {
 namespace {
@@ -71,7 +73,8 @@ const char* const kHelpText =
 
 const std::array<PlacedControl, 22> kControls{{
     {{ListBox1, WC_LISTBOXA, "", 0, 0, 622, 358,
-      WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+      WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
+          kRowsFromProgram,
       WS_EX_CLIENTEDGE},
      kForm},
     {{GroupBox3, WC_BUTTONA, " Screensaver  ", 6, 4, 227, 61, kGroup}, kPanel},
@@ -122,6 +125,13 @@ RECT PlaceOf(const PlacedControl& c, SIZE client, int dpi) {
     return {left, top, left + ScaleForDpi(c.params.w, dpi), top + ScaleForDpi(c.params.h, dpi)};
 }
 
+// Whether a text starts with a typed character, case folded as the list box folds it.
+bool StartsWithTyped(const std::string& text, wchar_t typed) {
+    // The first character takes at most four bytes of UTF-8.
+    const std::wstring start = Wide(std::string_view(text).substr(0, 4));
+    return !start.empty() && CompareStringOrdinal(start.c_str(), 1, &typed, 1, TRUE) == CSTR_EQUAL;
+}
+
 const char* const kOpenFilter =
     "Screensaver or Playlist|*.scr; *.spls; *.scfg|Screensaver |*.scr|Screensaver Playlist|*.spls|"
     "Desktop Wallpaper Mode Playlist|*.scfg";
@@ -138,7 +148,8 @@ OpenDialog& OpenDialog2() {
 TForm1::TForm1(PlaylistWindowPeers& peers, SaverDisplay& display)
     : peers_(peers),
       playlist_(std::make_unique<Playlist>(WinFileSystem(), display, static_cast<RotationTimer&>(*this),
-                                           static_cast<PlaylistView&>(*this))) {}
+                                           static_cast<PlaylistView&>(*this))),
+      listAccessibility_([this](int row) { return Wide(playlist_->Entries().at(static_cast<std::size_t>(row))); }) {}
 
 void TForm1::CreateHidden(HWND owner) {
     WindowSpec params;
@@ -347,6 +358,10 @@ LRESULT TForm1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_SIZE: Layout(); return 0;
+    case WM_DRAWITEM:
+        if (wParam != PlaylistWindowId::ListBox1) break;
+        DrawEntry(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
     case WM_SHOWWINDOW:
         // The owner's minimise and restore hide and show it too, but leave it as open as it was,
         // also where the hide by the owner comes round again as a plain hide.
@@ -409,6 +424,23 @@ void TForm1::ListBox1MouseUp(POINT at) {
     if (target) ListBox1DragDrop(*target);
 }
 
+// The list draws no text of its own: each row shows its entry of the playlist.
+void TForm1::DrawEntry(const DRAWITEMSTRUCT& row) const {
+    const auto& entries = playlist_->Entries();
+    const std::wstring text = row.itemID < entries.size() ? Wide(entries[row.itemID]) : std::wstring();
+    DrawListRow(row, text);
+}
+
+// A typed character moves to the next entry starting with it, as in a list that holds strings.
+void TForm1::ListBox1Char(wchar_t typed) {
+    const auto& entries = playlist_->Entries();
+    const int row = RowForTypedCharacter(entries.size(), ListBox1().Caret(),
+                                         [&](std::size_t i) { return StartsWithTyped(entries[i], typed); });
+    if (row < 0) return;
+    ListBox1().Select(row);
+    OnCommand(PlaylistWindowId::ListBox1, LBN_SELCHANGE);
+}
+
 bool TForm1::IsOverList(POINT at) const {
     RECT client{};
     GetClientRect(ListBox1().Handle(), &client);
@@ -430,6 +462,14 @@ LRESULT CALLBACK TForm1::ListProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
         Guarded([&] { msg == WM_LBUTTONDOWN ? form.ListBox1MouseDown(at) : form.ListBox1MouseUp(at); });
         return result;
     }
+    case WM_CHAR: Guarded([&] { form.ListBox1Char(static_cast<wchar_t>(wParam)); }); return 0;
+    case WM_GETOBJECT: {
+        std::optional<LRESULT> answer;
+        GuardedQuietly("answering an accessibility client",
+                       [&] { answer = form.listAccessibility_.Answer(hwnd, wParam, lParam); });
+        if (answer) return *answer;
+        break;
+    }
     }
     bool consumed = false;
     Guarded([&] { consumed = form.OnListMessage(msg, wParam, lParam); });
@@ -447,20 +487,20 @@ LRESULT CALLBACK TForm1::MemoProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
 
 // ---- the list box follows the playlist ----
 
-void TForm1::EntriesAppended(std::size_t firstNew) { ListBox1().AddMany(playlist_->Entries(), firstNew); }
-// One entry goes by itself; a run of them is cheaper as a refill than as deletions that each
-// shift every item after them.
+void TForm1::EntriesAppended(std::size_t) { ListBox1().SetCount(playlist_->Count()); }
+// One entry goes by itself; a run of them is a refill, which starts the list afresh at its top
+// with nothing selected, as shrinking a list's count does on Windows.
 void TForm1::EntriesRemoved(std::size_t first, std::size_t count) {
     if (count == 1) {
         ListBox1().Remove(static_cast<int>(first));
         return;
     }
     ListBox1().Clear();
-    ListBox1().AddMany(playlist_->Entries(), 0);
+    ListBox1().SetCount(playlist_->Count());
 }
 void TForm1::EntryMoved(std::size_t from, std::size_t to) {
     ListBox1().Remove(static_cast<int>(from));
-    ListBox1().Insert(static_cast<int>(to), playlist_->Entries()[to]);
+    ListBox1().InsertRow(static_cast<int>(to));
 }
 void TForm1::EntriesCleared() { ListBox1().Clear(); }
 void TForm1::SelectionChanged(int index) { ListBox1().Select(index); }

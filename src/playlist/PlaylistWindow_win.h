@@ -10,6 +10,7 @@
 #include "hosting/WallpaperPlaylist.h"
 #include "platform/Controls_win.h"
 #include "platform/Handles_win.h"
+#include "platform/ListAccessibility_win.h"
 #include "platform/Drop_win.h"
 #include "platform/Window_win.h"
 #include "playlist/Playlist.h"
@@ -86,6 +87,8 @@ private:
     void ListBox1MouseDown(POINT at);
     void ListBox1MouseUp(POINT at);
     bool IsOverList(POINT at) const;
+    void DrawEntry(const DRAWITEMSTRUCT& row) const;
+    void ListBox1Char(wchar_t typed);
     void ListBox1KeyDown(unsigned virtualKey) { playlist_->PressKey(virtualKey); }
     void ListBox1DragDrop(int targetIndex) { playlist_->MoveSelectedTo(targetIndex); }
 
@@ -106,6 +109,7 @@ private:
     PlaylistWindowPeers& peers_;
     std::unique_ptr<Playlist> playlist_;
     std::unique_ptr<EventTimer> timer1_;
+    ListAccessibility listAccessibility_;
     WindowSubclass listSubclass_;
     WindowSubclass memoSubclass_;
     POINT dragStart_{};

@@ -1,6 +1,11 @@
 #include "Controls.h"
 
+#include <oleacc.h>
+#include <wrl/client.h>
+
 #include <stdexcept>
+
+#include "platform/Handles_win.h"
 
 #include "Messages.h"
 
@@ -40,7 +45,28 @@ void SelectComboItem(HWND combo, int index) {
     Notify(combo, CBN_SELCHANGE);
 }
 
-std::vector<std::wstring> ListItems(HWND list) { return Items(list, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT); }
+// Read as a screen reader reads them: the rows of an owner-drawn list are no strings the list box
+// could give out.
+std::vector<std::wstring> ListItems(HWND list) {
+    static const vr::ComApartment com;  // for the driver's thread, as long as it runs
+    Microsoft::WRL::ComPtr<IAccessible> rows;
+    if (FAILED(AccessibleObjectFromWindow(list, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(rows.GetAddressOf()))))
+        throw std::runtime_error("the list offers no accessible object");
+    long count = 0;
+    if (FAILED(rows->get_accChildCount(&count))) throw std::runtime_error("the list tells no row count");
+    std::vector<std::wstring> items;
+    for (long child = 1; child <= count; ++child) {
+        VARIANT id{};
+        id.vt = VT_I4;
+        id.lVal = child;
+        BSTR name = nullptr;
+        if (FAILED(rows->get_accName(id, &name))) throw std::runtime_error("a row of the list has no name");
+        const vr::OwnedBstr owned(name);
+        items.emplace_back(name ? name : L"");
+    }
+    return items;
+}
 int ListSelection(HWND list) { return static_cast<int>(Send(list, LB_GETCURSEL)); }
 
 void SelectListItem(HWND list, int index) {

@@ -1,7 +1,7 @@
 #pragma once
-// Working the program's controls the way a user's actions reach them. Item texts are read with
-// the W messages: cross-process LB_GETTEXT/CB_GETLBTEXT through the A functions return UTF-16
-// and overrun the buffer in Wine 8.
+// Working the program's controls the way a user's actions reach them. Combo box items are read
+// with the W messages: cross-process CB_GETLBTEXT through the A functions returns UTF-16 and
+// overruns the buffer in Wine 8.
 #include <windows.h>
 
 #include <initializer_list>
@@ -22,6 +22,7 @@ int ComboSelection(HWND combo);  // -1 for none
 // Selects an item and tells the owner with CBN_SELCHANGE, as a choice in the drop-down does.
 void SelectComboItem(HWND combo, int index);
 
+// The rows' names, through the list's accessible object (one call into the program a row).
 std::vector<std::wstring> ListItems(HWND list);
 int ListSelection(HWND list);  // -1 for none
 // Selects an item and tells the owner with LBN_SELCHANGE, as a click on the item does.

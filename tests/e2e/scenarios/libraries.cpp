@@ -1,6 +1,7 @@
 // A player that only plays leaves the shell and the common dialogs unloaded (with what they pull
 // in, most of the memory it would otherwise use beyond a bare window program); the first drop and
-// the first dialog load them and work as before.
+// the first dialog load them and work as before. The accessibility library waits likewise for the
+// first client that asks for the playlist's rows.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -10,7 +11,7 @@
 
 using namespace e2e;
 
-TEST(Libraries, TheShellAndTheCommonDialogsLoadOnlyWhenFirstUsed) {
+TEST(Libraries, TheShellTheCommonDialogsAndAccessibilityLoadOnlyWhenFirstUsed) {
     Sandbox sandbox;
     const std::wstring a = sandbox.CopyLogSaver(L"A");
     const std::wstring b = sandbox.CopyLogSaver(L"B");
@@ -24,11 +25,13 @@ TEST(Libraries, TheShellAndTheCommonDialogsLoadOnlyWhenFirstUsed) {
     ASSERT_TRUE(loaded(L"VEILRUNNER.EXE"));
     EXPECT_FALSE(loaded(L"SHELL32.DLL"));
     EXPECT_FALSE(loaded(L"COMDLG32.DLL"));
+    EXPECT_FALSE(loaded(L"OLEACC.DLL"));
 
     // Dragged in by OLE, the drop is read through the shell once the window handles it.
     DropFiles(w.playlist, {b});
     EXPECT_TRUE(WaitUntil([&] { return ListItems(w.list) == std::vector<std::wstring>{a, b}; }));
     EXPECT_TRUE(loaded(L"SHELL32.DLL"));
+    EXPECT_TRUE(loaded(L"OLEACC.DLL"));
 
     HWND dialog = files::OpenDialogWith(w, vr::PlaylistWindowId::Button5);
     EXPECT_TRUE(loaded(L"COMDLG32.DLL"));

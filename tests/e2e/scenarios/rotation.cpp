@@ -71,6 +71,32 @@ TEST(Selection, DeleteRemovesTheEntryAndPlaysTheOneBefore) {
     EXPECT_TRUE(FileExists(b)) << "Delete only removes the entry";
 }
 
+// A typed character goes to the next entry starting with it, round past the end, as in any list
+// box; entries are whole paths, so here all start with the sandbox's drive letter.
+TEST(Selection, ATypedCharacterGoesToTheNextEntryStartingWithItAndPlaysIt) {
+    Sandbox sandbox;
+    const std::wstring a = sandbox.CopyLogSaver(L"A");
+    const std::wstring b = sandbox.CopyLogSaver(L"B");
+    const std::wstring c = sandbox.CopyLogSaver(L"C");
+    player::Windows w = player::StartPlayer(sandbox, {}, {a, b, c});
+    player::WaitForPreviewRun(sandbox, L"A", 1);
+    const auto drive = static_cast<UINT>(towupper(a.front()));  // typed without Shift: lower case
+
+    PressKey(w.list, drive);
+    player::WaitForPreviewRun(sandbox, L"B", 1);
+    EXPECT_EQ(ListSelection(w.list), 1);
+    PressKey(w.list, drive);
+    player::WaitForPreviewRun(sandbox, L"C", 1);
+    PressKey(w.list, drive);
+    player::WaitForPreviewRun(sandbox, L"A", 2);
+    EXPECT_EQ(ListSelection(w.list), 0);
+    // A character no entry starts with leaves the selection where it was.
+    PressKey(w.list, drive == 'Q' ? 'R' : 'Q');
+    PressKey(w.list, drive);
+    player::WaitForPreviewRun(sandbox, L"B", 2);
+    EXPECT_EQ(ListSelection(w.list), 1);
+}
+
 TEST(FullScreen, RunWaitsForTheSaverAndThePreviewReturns) {
     Sandbox sandbox;
     const std::wstring saver = sandbox.CopyLogSaver(L"Calm", 2000);
