@@ -48,6 +48,16 @@ void ComboBox::Insert(int index, const std::string& s) const {
     SendMessageW(hwnd_, CB_INSERTSTRING, index, reinterpret_cast<LPARAM>(Wide(s).c_str()));
 }
 
+void ListBox::SetCount(std::size_t count) const {
+    // On Windows LB_SETCOUNT drops the selection and scrolls back to the top (Wine's list keeps
+    // both); a list that grows by a drop must keep what was selected and what was in view.
+    const int selected = Selected();
+    const int top = TopIndex();
+    SendMessageW(hwnd_, LB_SETCOUNT, count, 0);
+    if (selected != LB_ERR && static_cast<std::size_t>(selected) < count) Select(selected);
+    SendMessageW(hwnd_, LB_SETTOPINDEX, top, 0);
+}
+
 void EventTimer::Arm(unsigned ms) {
     SetTimer(owner_, id_, ms, nullptr);  // replaces a running countdown
     countingSince_ = GetTickCount64() - (interval_ - ms);

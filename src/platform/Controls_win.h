@@ -54,8 +54,8 @@ public:
     int Selected() const { return static_cast<int>(SendMessageW(hwnd_, LB_GETCURSEL, 0, 0)); }
     void Select(int index) const { SendMessageW(hwnd_, LB_SETCURSEL, index, 0); }
     // For a list that draws rows the program holds (LBS_NODATA): the number of rows, set at once
-    // however many; and one more row at index.
-    void SetCount(std::size_t count) const { SendMessageW(hwnd_, LB_SETCOUNT, count, 0); }
+    // however many, keeping the selected row and the scroll position; and one more row at index.
+    void SetCount(std::size_t count) const;
     void InsertRow(int index) const { SendMessageW(hwnd_, LB_INSERTSTRING, index, 0); }
     void Remove(int index) const { SendMessageW(hwnd_, LB_DELETESTRING, index, 0); }
     void Clear() const { SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0); }
