@@ -51,6 +51,9 @@ e2e::SaverRun WaitForPreviewRun(e2e::Sandbox& sandbox, const std::wstring& saver
     auto runs = e2e::WaitForSaverRuns(sandbox.LogOf(saver), count);
     if (runs.size() < count)
         throw std::runtime_error("the saver did not start " + std::to_string(count) + " time(s)");
+    // A run that logged its arguments but never its start died while starting.
+    if (!runs[count - 1].Started())
+        throw std::runtime_error("the saver's run " + std::to_string(count) + " never finished starting");
     return runs[count - 1];
 }
 
