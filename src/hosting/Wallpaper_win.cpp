@@ -50,8 +50,8 @@ HostCreation WallpaperHostCreation(DWORD normalStyle, HWND normalParent, bool wa
 }
 
 void OpenWallpaperFile(const std::string& path) {
-    VR_LATE_BOUND(Shell, ShellExecuteW)(Application::Handle(), L"open", Wide(path).c_str(), nullptr, nullptr,
-                                        SW_SHOWNORMAL);
+    VR_LATE_BOUND(Shell, ShellExecuteW)
+    (Application::Handle(), L"open", Wide(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 }  // namespace vr

@@ -105,7 +105,8 @@ public:
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
         if (!out) return E_POINTER;
         *out = nullptr;
-        return Row(child, [&](int) { return S_FALSE; }, [] { return E_INVALIDARG; });
+        return Row(
+            child, [&](int) { return S_FALSE; }, [] { return E_INVALIDARG; });
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
         if (!name) return E_POINTER;
@@ -119,12 +120,14 @@ public:
             [&] { return Self([&](IAccessible& s) { return s.get_accName(child, name); }); });
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-        return Row(child, [&](int) { return NoText(value); },
-                   [&] { return Self([&](IAccessible& s) { return s.get_accValue(child, value); }); });
+        return Row(
+            child, [&](int) { return NoText(value); },
+            [&] { return Self([&](IAccessible& s) { return s.get_accValue(child, value); }); });
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
-        return Row(child, [&](int) { return NoText(text); },
-                   [&] { return Self([&](IAccessible& s) { return s.get_accDescription(child, text); }); });
+        return Row(
+            child, [&](int) { return NoText(text); },
+            [&] { return Self([&](IAccessible& s) { return s.get_accDescription(child, text); }); });
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
         if (!role) return E_POINTER;
@@ -150,17 +153,19 @@ public:
             [&] { return Self([&](IAccessible& s) { return s.get_accState(child, state); }); });
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
-        return Row(child, [&](int) { return NoText(help); },
-                   [&] { return Self([&](IAccessible& s) { return s.get_accHelp(child, help); }); });
+        return Row(
+            child, [&](int) { return NoText(help); },
+            [&] { return Self([&](IAccessible& s) { return s.get_accHelp(child, help); }); });
     }
     HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override {
-        return Row(child, [&](int) { return NoText(file); },
-                   [&] { return Self([&](IAccessible& s) { return s.get_accHelpTopic(file, child, topic); }); });
+        return Row(
+            child, [&](int) { return NoText(file); },
+            [&] { return Self([&](IAccessible& s) { return s.get_accHelpTopic(file, child, topic); }); });
     }
     HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* keys) override {
-        return Row(child, [&](int) { return NoText(keys); }, [&] {
-            return Self([&](IAccessible& s) { return s.get_accKeyboardShortcut(child, keys); });
-        });
+        return Row(
+            child, [&](int) { return NoText(keys); },
+            [&] { return Self([&](IAccessible& s) { return s.get_accKeyboardShortcut(child, keys); }); });
     }
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
         if (!focus) return E_POINTER;
@@ -181,9 +186,9 @@ public:
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-        return Row(child, [&](int) { return NoText(action); }, [&] {
-            return Self([&](IAccessible& s) { return s.get_accDefaultAction(child, action); });
-        });
+        return Row(
+            child, [&](int) { return NoText(action); },
+            [&] { return Self([&](IAccessible& s) { return s.get_accDefaultAction(child, action); }); });
     }
     // Selecting a row does what a click on it does: the list selects it and tells its owner.
     HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override {
@@ -193,8 +198,8 @@ public:
                 if (flags & SELFLAG_TAKEFOCUS) SetFocus(list_);
                 if (flags & (SELFLAG_TAKESELECTION | SELFLAG_ADDSELECTION)) {
                     Send(list_, LB_SETCURSEL, static_cast<WPARAM>(row));
-                    Send(GetParent(list_), WM_COMMAND,
-                         MAKEWPARAM(GetDlgCtrlID(list_), LBN_SELCHANGE), reinterpret_cast<LPARAM>(list_));
+                    Send(GetParent(list_), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list_), LBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(list_));
                 }
                 return S_OK;
             },
@@ -207,7 +212,8 @@ public:
             child,
             [&](int row) {
                 RECT r{};
-                if (Send(list_, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r)) == LB_ERR)
+                if (Send(list_, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r)) ==
+                    LB_ERR)
                     return E_FAIL;
                 MapWindowPoints(list_, nullptr, reinterpret_cast<POINT*>(&r), 2);
                 *left = r.left;
@@ -216,7 +222,9 @@ public:
                 *height = r.bottom - r.top;
                 return S_OK;
             },
-            [&] { return Self([&](IAccessible& s) { return s.accLocation(left, top, width, height, child); }); });
+            [&] {
+                return Self([&](IAccessible& s) { return s.accLocation(left, top, width, height, child); });
+            });
     }
     HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override {
         if (!end) return E_POINTER;
@@ -254,13 +262,15 @@ public:
         if (!PtInRect(&client, at)) return Self([&](IAccessible& s) { return s.accHitTest(x, y, hit); });
         // Computed from the top row, as LB_ITEMFROMPOINT answers only the low 16 bits of an index.
         const auto rowHeight = static_cast<int>(Send(list_, LB_GETITEMHEIGHT));
-        const int row = static_cast<int>(Send(list_, LB_GETTOPINDEX)) + (rowHeight > 0 ? at.y / rowHeight : 0);
+        const int row =
+            static_cast<int>(Send(list_, LB_GETTOPINDEX)) + (rowHeight > 0 ? at.y / rowHeight : 0);
         SetI4(hit, row < RowCount() ? row + 1 : CHILDID_SELF);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
-        return Row(child, [](int) { return DISP_E_MEMBERNOTFOUND; },
-                   [&] { return Self([&](IAccessible& s) { return s.accDoDefaultAction(child); }); });
+        return Row(
+            child, [](int) { return DISP_E_MEMBERNOTFOUND; },
+            [&] { return Self([&](IAccessible& s) { return s.accDoDefaultAction(child); }); });
     }
     HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
@@ -310,7 +320,8 @@ private:
     ComPtr<IAccessible> standard_;
 };
 
-ListAccessibility::ListAccessibility(std::function<std::wstring(int)> rowText) : rowText_(std::move(rowText)) {}
+ListAccessibility::ListAccessibility(std::function<std::wstring(int)> rowText)
+    : rowText_(std::move(rowText)) {}
 
 ListAccessibility::~ListAccessibility() {
     if (object_) object_->Disconnect();
@@ -320,7 +331,7 @@ std::optional<LRESULT> ListAccessibility::Answer(HWND list, WPARAM wParam, LPARA
     if (static_cast<LONG>(lParam) != OBJID_CLIENT) return std::nullopt;
     if (!object_) object_.Attach(new ListAccessible(list, rowText_));
     return VR_LATE_BOUND(Accessibility, LresultFromObject)(__uuidof(IAccessible), wParam,
-                                                          static_cast<IAccessible*>(object_.Get()));
+                                                           static_cast<IAccessible*>(object_.Get()));
 }
 
 }  // namespace vr

@@ -13,7 +13,7 @@ void DrawListRow(const DRAWITEMSTRUCT& item, std::wstring_view text) {
     }
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
     const COLORREF oldBack = selected ? SetBkColor(dc, GetSysColor(COLOR_HIGHLIGHT)) : CLR_INVALID;
-    const COLORREF oldText = selected                          ? SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT))
+    const COLORREF oldText = selected ? SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT))
                              : (item.itemState & ODS_DISABLED) ? SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT))
                                                                : CLR_INVALID;
     // One pixel in from the left edge, as the list box sets its own strings.

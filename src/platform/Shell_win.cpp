@@ -59,7 +59,8 @@ std::string GetSpecialFolder(HWND owner, int csidl) {
         return {};
     }
     ITEMIDLIST* rawItems = nullptr;
-    if (FAILED(VR_LATE_BOUND(Shell, SHGetSpecialFolderLocation)(owner, csidl, &rawItems)) || !rawItems) return {};
+    if (FAILED(VR_LATE_BOUND(Shell, SHGetSpecialFolderLocation)(owner, csidl, &rawItems)) || !rawItems)
+        return {};
     const TaskMemory<ITEMIDLIST> items(rawItems);
     wchar_t path[MAX_PATH] = {};
     if (!VR_LATE_BOUND(Shell, SHGetPathFromIDListW)(items.get(), path)) return {};

@@ -149,7 +149,8 @@ TForm1::TForm1(PlaylistWindowPeers& peers, SaverDisplay& display)
     : peers_(peers),
       playlist_(std::make_unique<Playlist>(WinFileSystem(), display, static_cast<RotationTimer&>(*this),
                                            static_cast<PlaylistView&>(*this))),
-      listAccessibility_([this](int row) { return Wide(playlist_->Entries().at(static_cast<std::size_t>(row))); }) {}
+      listAccessibility_(
+          [this](int row) { return Wide(playlist_->Entries().at(static_cast<std::size_t>(row))); }) {}
 
 void TForm1::CreateHidden(HWND owner) {
     WindowSpec params;
@@ -300,9 +301,9 @@ void TForm1::Button7Click() { peers_.RunFullScreen(); }
 void TForm1::Button8Click() { playlist_->AddWindowsAndSystem(WindowsFolder(), SystemFolder()); }
 
 void TForm1::Button9Click() {
-    VR_LATE_BOUND(Shell, ShellExecuteW)(Application::Handle(), L"open", L"rundll32.exe",
-                                        Wide(InstallParameters(peers_.DisplayedSaver())).c_str(), nullptr,
-                                        SW_SHOWNORMAL);
+    VR_LATE_BOUND(Shell, ShellExecuteW)
+    (Application::Handle(), L"open", L"rundll32.exe",
+     Wide(InstallParameters(peers_.DisplayedSaver())).c_str(), nullptr, SW_SHOWNORMAL);
 }
 
 void TForm1::Button10Click() { CloseEmbeddedPlayers(GetDlgItem(Handle(), Button10)); }

@@ -2,7 +2,8 @@
 
 namespace vr {
 
-int RowForTypedCharacter(std::size_t rowCount, int focused, const std::function<bool(std::size_t)>& startsWithTyped) {
+int RowForTypedCharacter(std::size_t rowCount, int focused,
+                         const std::function<bool(std::size_t)>& startsWithTyped) {
     if (rowCount == 0) return -1;
     std::size_t row = focused < 0 ? 0 : static_cast<std::size_t>(focused) + 1;
     for (std::size_t tried = 0; tried < rowCount; ++tried, ++row) {

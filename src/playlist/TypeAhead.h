@@ -10,6 +10,7 @@ namespace vr {
 // startsWithTyped(row) says whether that row's text starts with the typed character (the caller
 // knows how the system folds case). focused may be -1 (no row has the focus). -1 when no row
 // starts with it.
-int RowForTypedCharacter(std::size_t rowCount, int focused, const std::function<bool(std::size_t)>& startsWithTyped);
+int RowForTypedCharacter(std::size_t rowCount, int focused,
+                         const std::function<bool(std::size_t)>& startsWithTyped);
 
 }  // namespace vr

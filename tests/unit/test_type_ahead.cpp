@@ -15,9 +15,9 @@ int Typed(const std::string& rows, int focused, char typed) {
 
 TEST(TypeAheadTest, GoesToTheNextRowAfterTheFocusAndRoundPastTheEnd) {
     const std::string rows = "abcab";
-    EXPECT_EQ(Typed(rows, 0, 'a'), 3);   // the focused row itself comes last
-    EXPECT_EQ(Typed(rows, 3, 'a'), 0);   // round past the end
-    EXPECT_EQ(Typed(rows, 4, 'b'), 1);   // from the last row, on at the top
+    EXPECT_EQ(Typed(rows, 0, 'a'), 3);  // the focused row itself comes last
+    EXPECT_EQ(Typed(rows, 3, 'a'), 0);  // round past the end
+    EXPECT_EQ(Typed(rows, 4, 'b'), 1);  // from the last row, on at the top
     EXPECT_EQ(Typed(rows, 1, 'c'), 2);
     EXPECT_EQ(Typed(rows, 2, 'c'), 2);   // the only match is the focused row
     EXPECT_EQ(Typed(rows, -1, 'a'), 0);  // no focus: from the top

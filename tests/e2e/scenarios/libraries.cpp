@@ -20,7 +20,9 @@ TEST(Libraries, TheShellTheCommonDialogsAndAccessibilityLoadOnlyWhenFirstUsed) {
     const std::unique_ptr<void, decltype(&CloseHandle)> program(
         OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, w.processId), &CloseHandle);
     ASSERT_NE(program, nullptr);
-    const auto loaded = [&](const wchar_t* library) { return LoadedLibraries(program.get()).count(library) == 1; };
+    const auto loaded = [&](const wchar_t* library) {
+        return LoadedLibraries(program.get()).count(library) == 1;
+    };
     // The list is read at all: the program itself is in it.
     ASSERT_TRUE(loaded(L"VEILRUNNER.EXE"));
     EXPECT_FALSE(loaded(L"SHELL32.DLL"));
