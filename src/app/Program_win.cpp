@@ -18,7 +18,10 @@ Program::Program(bool wallpaperMode)
       playerBar_(static_cast<PlayerBarPeers&>(*this)),
       host_(static_cast<HostWindowPeers&>(*this)),
       about_([this](bool visible) { playerBar_.SetAboutButtonVisible(visible); }),
-      playlist_(static_cast<PlaylistWindowPeers&>(*this), static_cast<SaverDisplay&>(*this)) {
+      playlist_(static_cast<PlaylistWindowPeers&>(*this), static_cast<SaverDisplay&>(*this),
+                playlistReader_) {
+    // The start-up reads the saved playlist once the windows exist; a long one is read meanwhile.
+    playlistReader_.ReadAhead(WinFileSystem().FullPath(ProgramFolder() + kSavedPlaylistFileName));
     // The bar is created first and is the main window; it carries the taskbar button, except in
     // desktop wallpaper mode, where only the embedded host is seen. The host window decides at its
     // creation whether it joins the desktop, so the mode is settled before.
@@ -48,8 +51,10 @@ void Program::ProgramClosing() {
     if (runEnded_) return;
     runEnded_ = true;
     // Closing always succeeds: nothing that goes wrong while saving may keep the program open.
+    // A session that ends while the start-up still reads the playlist leaves the saved files as
+    // they are: what the windows hold then is not the whole of it yet.
     GuardedQuietly("saving the settings", [&] {
-        if (!FWallpaperMode) SaveSettingsNow();
+        if (!FWallpaperMode && started_) SaveSettingsNow();
     });
     // Whatever the previews do, closing ends them: a hung one would otherwise hold the host
     // window's destruction, which waits on the windows inside its pane.
@@ -83,8 +88,14 @@ void Program::SaveSettingsNow() {
 void Program::RunStartup() {
     Guarded([&] {
         const StartupInput input{ProgramFolder(), FirstArgument(Utf8(GetCommandLineW())), FWallpaperMode};
+        // Started once the sequence ends, also by an error, before the error box shows it.
+        struct EndOfSequence {
+            bool& started;
+            ~EndOfSequence() { started = true; }
+        } endOfSequence{started_};
         RunStartupSequence(input, *this, WinFileSystem(), playlist_.Model(), linesRead_);
     });
+    playlistReader_.ForgetReadAhead();
     // Saved positions may name a monitor that is gone; the embedded host counts from the desktop.
     for (HWND window : {playerBar_.Handle(), playlist_.Handle()}) BringOnScreen(window);
     if (!(GetWindowLongPtrW(host_.Handle(), GWL_STYLE) & WS_CHILD)) BringOnScreen(host_.Handle());

@@ -10,6 +10,7 @@
 #include "hosting/HostWindow_win.h"
 #include "player/PlayerBar_win.h"
 #include "player/StartupSequence.h"
+#include "playlist/AsidePlaylistReader_win.h"
 #include "playlist/PlaylistWindow_win.h"
 
 namespace vr {
@@ -90,8 +91,10 @@ private:
     std::string FSaverFile;               // the current screensaver; empty until the first selection
     const bool FWallpaperMode;            // settled before the host window exists, kept for the whole run
     bool runEnded_ = false;               // saved and previews ended, by closing or by the session's end
+    bool started_ = false;                // the start-up sequence has ended
     DockingState docking_;                // which windows the player bar carries during its move
     std::vector<std::string> linesRead_;  // the settings or wallpaper playlist lines last read
+    AsidePlaylistReader playlistReader_;
 
     TfrmSVDOptions playerBar_;
     TfrmSVDActive host_;

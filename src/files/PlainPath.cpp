@@ -8,11 +8,17 @@
 namespace vr {
 namespace {
 
+// Long playlists test every line, so the characters no name may hold are looked up in a table.
+constexpr std::array<bool, 256> kNotInNames = [] {
+    std::array<bool, 256> table{};
+    for (int c = 0; c < 0x20; ++c) table[c] = true;
+    for (unsigned char c : std::string_view("<>:\"/|?*")) table[c] = true;
+    return table;
+}();
+
 bool HoldsOnlyNameCharacters(std::string_view component) {
-    constexpr std::string_view kNotInNames = "<>:\"/|?*";
-    return std::none_of(component.begin(), component.end(), [&](char c) {
-        return static_cast<unsigned char>(c) < 0x20 || kNotInNames.find(c) != std::string_view::npos;
-    });
+    return std::none_of(component.begin(), component.end(),
+                        [](char c) { return kNotInNames[static_cast<unsigned char>(c)]; });
 }
 
 // The system reaches a device instead of a file under these names, whatever extension follows
@@ -20,6 +26,8 @@ bool HoldsOnlyNameCharacters(std::string_view component) {
 bool NamesDevice(std::string_view component) {
     std::string_view base = component.substr(0, component.find('.'));
     while (!base.empty() && base.back() == ' ') base.remove_suffix(1);
+    // The longest device name, "CONOUT$", has seven characters; "COM" with a superscript six bytes.
+    if (base.size() < 3 || base.size() > 7) return false;
     constexpr std::array<std::string_view, 6> kDevices{"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
     for (std::string_view device : kDevices)
         if (EqualsIgnoringAsciiCase(base, device)) return true;

@@ -1,5 +1,7 @@
 #include "files/TextLines.h"
 
+#include <algorithm>
+
 namespace vr {
 
 std::vector<std::string> SplitLines(std::string_view bytes) {
@@ -7,11 +9,13 @@ std::vector<std::string> SplitLines(std::string_view bytes) {
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < bytes.size()) {
-        const std::size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
+        const auto at = std::find_if(bytes.begin() + static_cast<std::ptrdiff_t>(start), bytes.end(),
+                                     [](char c) { return c == '\r' || c == '\n'; });
+        if (at == bytes.end()) {
             lines.emplace_back(bytes.substr(start));
             break;
         }
+        const auto end = static_cast<std::size_t>(at - bytes.begin());
         lines.emplace_back(bytes.substr(start, end - start));
         start = end + 1;
         if (bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n') ++start;

@@ -10,7 +10,7 @@ namespace vr {
 namespace {
 
 // All are known DLLs: the loader takes the system's copy whatever lies beside the program.
-constexpr const char* kFileNames[] = {"shell32.dll", "comdlg32.dll", "oleacc.dll"};
+constexpr const char* kFileNames[] = {"shell32.dll", "comdlg32.dll", "oleacc.dll", "oleaut32.dll"};
 
 const char* NameOf(LateLibrary library) { return kFileNames[static_cast<int>(library)]; }
 

@@ -1,8 +1,9 @@
 #pragma once
-// The shell, the common dialogs and the accessibility library, loaded when first needed instead
-// of at start. A player that only plays never calls them, and under Wine the first two with what
-// they pull in (printing, the shell's helpers) made up most of the memory the player used beyond
-// a bare window program; the third only a screen reader or a test asking for the list needs.
+// The shell, the common dialogs, the accessibility library and the automation types it answers
+// in, loaded when first needed instead of at start. A player that only plays never calls them,
+// and under Wine the first two with what they pull in (printing, the shell's helpers) made up
+// most of the memory the player used beyond a bare window program; the last two only a screen
+// reader or a test asking for the list needs.
 //
 //     VR_LATE_BOUND(Shell, ShellExecuteW)(owner, L"open", file, nullptr, nullptr, SW_SHOW);
 //
@@ -11,7 +12,7 @@
 
 namespace vr {
 
-enum class LateLibrary { Shell, CommonDialogs, Accessibility };
+enum class LateLibrary { Shell, CommonDialogs, Accessibility, Automation };
 
 // The address of `function` in `library`, which is loaded on the first call and stays until the
 // program ends. Raises AppError naming both when either cannot be had: the handler that needed

@@ -29,7 +29,7 @@ LRESULT Send(HWND list, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) {
 }
 
 void SetI4(VARIANT* out, long value) {
-    VariantInit(out);
+    VR_LATE_BOUND(Automation, VariantInit)(out);
     out->vt = VT_I4;
     out->lVal = value;
 }
@@ -114,7 +114,7 @@ public:
         return Row(
             child,
             [&](int row) {
-                *name = SysAllocString((*rowText_)(row).c_str());
+                *name = VR_LATE_BOUND(Automation, SysAllocString)((*rowText_)(row).c_str());
                 return *name ? S_OK : E_OUTOFMEMORY;
             },
             [&] { return Self([&](IAccessible& s) { return s.get_accName(child, name); }); });
@@ -169,7 +169,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
         if (!focus) return E_POINTER;
-        VariantInit(focus);
+        VR_LATE_BOUND(Automation, VariantInit)(focus);
         if (!Connected()) return CO_E_OBJNOTCONNECTED;
         if (GetFocus() != list_) return S_FALSE;
         const int caret = Caret();
@@ -178,7 +178,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
         if (!selection) return E_POINTER;
-        VariantInit(selection);
+        VR_LATE_BOUND(Automation, VariantInit)(selection);
         if (!Connected()) return CO_E_OBJNOTCONNECTED;
         const int selected = Selected();
         if (selected < 0) return S_FALSE;
@@ -228,7 +228,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override {
         if (!end) return E_POINTER;
-        VariantInit(end);
+        VR_LATE_BOUND(Automation, VariantInit)(end);
         const auto to = [&](int row) {
             if (row < 0 || row >= RowCount()) return S_FALSE;
             SetI4(end, row + 1);
@@ -253,7 +253,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* hit) override {
         if (!hit) return E_POINTER;
-        VariantInit(hit);
+        VR_LATE_BOUND(Automation, VariantInit)(hit);
         if (!Connected()) return CO_E_OBJNOTCONNECTED;
         POINT at{x, y};
         ScreenToClient(list_, &at);

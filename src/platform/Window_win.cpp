@@ -2,6 +2,7 @@
 
 #include "files/AppError.h"
 #include "platform/Application_win.h"
+#include "platform/AsideTask_win.h"
 #include "platform/Controls_win.h"
 #include "platform/Dpi_win.h"
 #include "platform/DpiScale.h"
@@ -99,6 +100,11 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    if (msg == WM_CLOSE && AsideTask::Waiting()) {
+        // Closing now would pull the windows from under the handler that waits: close afterwards.
+        PostMessageW(hwnd, WM_CLOSE, wParam, lParam);
+        return 0;
+    }
     LRESULT result = 0;
     bool handled = false;
     Guarded([&] {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <iterator>
 
-#include "files/ExistenceChecks.h"
 #include "files/TypeKey.h"
 #include "hosting/SaverCommand.h"
 #include "hosting/WallpaperPlaylist.h"
@@ -31,8 +30,9 @@ private:
     std::size_t firstNew_;
 };
 
-Playlist::Playlist(FileSystem& files, SaverDisplay& display, RotationTimer& timer, PlaylistView& view)
-    : files_(files), display_(display), timer_(timer), view_(view) {}
+Playlist::Playlist(FileSystem& files, PlaylistFileReader& reader, SaverDisplay& display, RotationTimer& timer,
+                   PlaylistView& view)
+    : files_(files), reader_(reader), display_(display), timer_(timer), view_(view) {}
 
 void Playlist::Select(int index) {
     NoteUserSelection(index);
@@ -157,20 +157,7 @@ bool Playlist::ImportDroppedFile(const std::string& name) {
     return true;
 }
 
-void Playlist::ReadPlaylistFile(const std::string& path) {
-    // Playlists do not nest: only lines naming existing screensavers are taken.
-    std::vector<std::string> lines = files_.ReadLines(path);
-    std::vector<std::string> named;
-    named.reserve(lines.size());
-    for (std::string& line : lines)
-        if (KindOf(line) == FileKind::Screensaver) named.push_back(files_.FullPath(std::move(line)));
-    const std::vector<bool> exists = FilesExist(files_, named);
-    std::vector<std::string> kept;
-    kept.reserve(named.size());
-    for (std::size_t i = 0; i < named.size(); ++i)
-        if (exists[i]) kept.push_back(std::move(named[i]));
-    Append(std::move(kept));
-}
+void Playlist::ReadPlaylistFile(const std::string& path) { Append(reader_.SaverLines(path)); }
 
 void Playlist::AddChosenFiles(const std::vector<std::string>& paths) {
     {

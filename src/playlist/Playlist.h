@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "files/FileSystem.h"
+#include "playlist/PlaylistFileReader.h"
 
 namespace vr {
 
@@ -49,7 +50,8 @@ inline constexpr unsigned kVkDelete = 46;
 
 class Playlist {
 public:
-    Playlist(FileSystem& files, SaverDisplay& display, RotationTimer& timer, PlaylistView& view);
+    Playlist(FileSystem& files, PlaylistFileReader& reader, SaverDisplay& display, RotationTimer& timer,
+             PlaylistView& view);
 
     const std::vector<std::string>& Entries() const { return entries_; }
     std::size_t Count() const { return entries_.size(); }
@@ -95,6 +97,7 @@ private:
     void ApplyTimerRules();
 
     FileSystem& files_;
+    PlaylistFileReader& reader_;
     SaverDisplay& display_;
     RotationTimer& timer_;
     PlaylistView& view_;

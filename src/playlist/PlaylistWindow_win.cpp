@@ -145,9 +145,10 @@ OpenDialog& OpenDialog2() {
 
 }  // namespace
 
-TForm1::TForm1(PlaylistWindowPeers& peers, SaverDisplay& display)
+TForm1::TForm1(PlaylistWindowPeers& peers, SaverDisplay& display, PlaylistFileReader& reader)
     : peers_(peers),
-      playlist_(std::make_unique<Playlist>(WinFileSystem(), display, static_cast<RotationTimer&>(*this),
+      playlist_(std::make_unique<Playlist>(WinFileSystem(), reader, display,
+                                           static_cast<RotationTimer&>(*this),
                                            static_cast<PlaylistView&>(*this))),
       listAccessibility_(
           [this](int row) { return Wide(playlist_->Entries().at(static_cast<std::size_t>(row))); }) {}

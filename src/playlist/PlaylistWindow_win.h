@@ -37,7 +37,7 @@ protected:
 class TForm1 : public Window, private RotationTimer, private PlaylistView {
 public:
     // display: what making an entry current changes outside this window.
-    TForm1(PlaylistWindowPeers& peers, SaverDisplay& display);
+    TForm1(PlaylistWindowPeers& peers, SaverDisplay& display, PlaylistFileReader& reader);
     void CreateHidden(HWND owner);
 
     Playlist& Model() { return *playlist_; }

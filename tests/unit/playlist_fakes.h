@@ -136,13 +136,23 @@ public:
     void SelectionChanged(int index) override { selection = index; }
 };
 
+// Reads where it is asked, as the program does on its worker thread.
+struct InPlaceReader : PlaylistFileReader {
+    FileSystem& files;
+    explicit InPlaceReader(FileSystem& fs) : files(fs) {}
+    std::vector<std::string> SaverLines(const std::string& path) override {
+        return SaverLinesOf(files, path);
+    }
+};
+
 // A playlist wired to fakes, with helpers to fill it without going through the rules.
 struct PlaylistRig {
     FakeFileSystem files;
+    InPlaceReader reader{files};
     FakeSaverDisplay display;
     FakeRotationTimer timer;
     MirrorView view;
-    Playlist playlist{files, display, timer, view};
+    Playlist playlist{files, reader, display, timer, view};
 
     PlaylistRig() { view.playlist = &playlist; }
 

@@ -1,7 +1,8 @@
 // A player that only plays leaves the shell and the common dialogs unloaded (with what they pull
 // in, most of the memory it would otherwise use beyond a bare window program); the first drop and
-// the first dialog load them and work as before. The accessibility library waits likewise for the
-// first client that asks for the playlist's rows.
+// the first dialog load them and work as before. The accessibility library, and the automation
+// library its answers are made with, wait likewise for the first client that asks for the
+// playlist's rows.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -28,12 +29,14 @@ TEST(Libraries, TheShellTheCommonDialogsAndAccessibilityLoadOnlyWhenFirstUsed) {
     EXPECT_FALSE(loaded(L"SHELL32.DLL"));
     EXPECT_FALSE(loaded(L"COMDLG32.DLL"));
     EXPECT_FALSE(loaded(L"OLEACC.DLL"));
+    EXPECT_FALSE(loaded(L"OLEAUT32.DLL"));
 
     // Dragged in by OLE, the drop is read through the shell once the window handles it.
     DropFiles(w.playlist, {b});
     EXPECT_TRUE(WaitUntil([&] { return ListItems(w.list) == std::vector<std::wstring>{a, b}; }));
     EXPECT_TRUE(loaded(L"SHELL32.DLL"));
     EXPECT_TRUE(loaded(L"OLEACC.DLL"));
+    EXPECT_TRUE(loaded(L"OLEAUT32.DLL"));
 
     HWND dialog = files::OpenDialogWith(w, vr::PlaylistWindowId::Button5);
     EXPECT_TRUE(loaded(L"COMDLG32.DLL"));

@@ -1,9 +1,10 @@
 // The settings on their way out when the program is not simply closed: the session ends (logoff,
-// shutdown, an update's restart), or another program holds "config.cfg" open while the player
-// closes.
+// shutdown, an update's restart), another program holds "config.cfg" open while the player
+// closes, or either comes while a long playlist is still being read.
 #include <gtest/gtest.h>
 
 #include "files_support.h"
+#include "playlist/PlaylistWindowIds.h"
 
 using namespace e2e;
 
@@ -27,7 +28,58 @@ std::string IntervalSaved(const Sandbox& sandbox) {
                                         : "(no line " + std::to_string(kIntervalLine) + ")";
 }
 
+// Lines naming screensavers of a folder that is gone, as an old playlist may: each is asked about
+// by itself, so reading them takes the player a second or more. The last lines are kept.
+std::string PlaylistOfAGoneFolder(const Sandbox& sandbox, const std::vector<std::wstring>& kept) {
+    constexpr int kGoneLines = 60000;
+    const std::string gone = ToAnsi(sandbox.PathOf(L"gone")) + "\\saver";
+    std::string text;
+    for (int i = 0; i < kGoneLines; ++i) text += gone + std::to_string(i) + ".scr\r\n";
+    return text + files::CrLfLines(kept);
+}
+
+// The player started on a long saved playlist, still reading it: its bar has answered at least
+// once while the list was empty.
+struct Reading {
+    DWORD processId = 0;
+    HWND bar = nullptr;
+};
+
+Reading StartReading(Sandbox& sandbox) {
+    const DWORD id = sandbox.StartProgram().Id();
+    const HWND bar = WaitForTopWindow(id, L"TfrmSVDOptions");
+    const HWND list = WaitForControl(WaitForTopWindow(id, L"TForm1"), vr::PlaylistWindowId::ListBox1);
+    for (int answered = 0; answered < 3; ++answered) {
+        if (!files::Answers(bar)) ADD_FAILURE() << "the bar did not answer while the playlist was read";
+        if (SendMessageW(list, LB_GETCOUNT, 0, 0) != 0)
+            ADD_FAILURE() << "the reading ended before it was seen";
+    }
+    return {id, bar};
+}
+
 }  // namespace
+
+TEST(Settings, ALongPlaylistIsReadWithTheWindowsAnsweringAndNoEndMeanwhileSavesItHalfRead) {
+    Sandbox sandbox;
+    const std::vector<std::wstring> kept{sandbox.CopyLogSaver(L"A"), sandbox.CopyLogSaver(L"B")};
+    const std::wstring saved = sandbox.PathOf(L"myList.spls");
+    const std::string text = PlaylistOfAGoneFolder(sandbox, kept);
+    WriteFileBytes(sandbox.PathOf(L"config.cfg"), player::ConfigText({}));
+
+    // Asked to close while reading, the player closes once the list is whole, and saves all of it.
+    WriteFileBytes(saved, text);
+    Reading reading = StartReading(sandbox);
+    DWORD_PTR result = 0;
+    EXPECT_TRUE(SendMessageTimeoutW(reading.bar, WM_CLOSE, 0, 0, SMTO_NORMAL, 1000, &result));
+    ASSERT_TRUE(WaitUntil([&] { return !ProcessRunning(reading.processId); }, std::chrono::seconds(60)));
+    EXPECT_EQ(ReadFileBytes(saved), files::CrLfLines(kept));
+
+    // The session ends while reading: the saved playlist stays as it was, not cut to what was read.
+    WriteFileBytes(saved, text);
+    reading = StartReading(sandbox);
+    EndSession(reading.processId);
+    EXPECT_EQ(ReadFileBytes(saved), text);
+}
 
 TEST(Settings, TheSessionsEndSavesWhatClosingSavesAndEndsThePreview) {
     Sandbox sandbox;

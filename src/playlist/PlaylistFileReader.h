@@ -1,0 +1,22 @@
+#pragma once
+// Reading a playlist file for its entries. Long playlists take a while, so the program reads
+// them off its UI thread; the rule of what a file gives is the same wherever it runs.
+#include <string>
+#include <vector>
+
+#include "files/FileSystem.h"
+
+namespace vr {
+
+// The lines of the playlist file at `path` that name existing screensavers, made full paths, in
+// file order. Playlists do not nest. Throws AppError when the file cannot be read.
+std::vector<std::string> SaverLinesOf(FileSystem& files, const std::string& path);
+
+class PlaylistFileReader {
+public:
+    virtual ~PlaylistFileReader() = default;
+    // SaverLinesOf the file as it is now.
+    virtual std::vector<std::string> SaverLines(const std::string& path) = 0;
+};
+
+}  // namespace vr
