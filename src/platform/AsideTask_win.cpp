@@ -1,6 +1,6 @@
 #include "platform/AsideTask_win.h"
 
-#include "files/AppError.h"
+#include <system_error>
 
 namespace vr {
 namespace {
@@ -19,15 +19,26 @@ void PaintAndAnswer() {
 
 AsideTask::AsideTask(std::function<void()> work)
     : work_(std::move(work)), done_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
-    if (!done_) throw AppError("Cannot create an event for work aside");
-    thread_ = std::thread([this] {
+    if (done_) {
         try {
-            work_();
-        } catch (...) {
-            error_ = std::current_exception();
+            thread_ = std::thread([this] {
+                RunWork();
+                SetEvent(done_.Get());
+            });
+            return;
+        } catch (const std::system_error&) {
         }
-        SetEvent(done_.Get());
-    });
+    }
+    // No thread to be had: the work runs here and now, as it would have without one.
+    RunWork();
+}
+
+void AsideTask::RunWork() {
+    try {
+        work_();
+    } catch (...) {
+        error_ = std::current_exception();
+    }
 }
 
 AsideTask::~AsideTask() {

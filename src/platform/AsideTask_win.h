@@ -15,7 +15,8 @@ namespace vr {
 
 class AsideTask {
 public:
-    // Starts `work` at once. It must touch nothing the UI thread uses meanwhile.
+    // Starts `work` at once. It must touch nothing the UI thread uses meanwhile. Where no thread
+    // can be had, it runs to its end before the constructor returns.
     explicit AsideTask(std::function<void()> work);
     // Waits for a task nobody waited for, and drops its error.
     ~AsideTask();
@@ -31,6 +32,7 @@ public:
     static bool Waiting();
 
 private:
+    void RunWork();
     void Join();
 
     std::function<void()> work_;

@@ -37,9 +37,9 @@ Stamp StampOf(const std::string& path) {
     return stamp;
 }
 
-bool Small(const Stamp& stamp) {
+bool WorthAThread(const Stamp& stamp) {
     const ULONGLONG size = (ULONGLONG{stamp.file.nFileSizeHigh} << 32) | stamp.file.nFileSizeLow;
-    return stamp.found && size < kSmallFileBytes;
+    return stamp.found && size >= kSmallFileBytes;
 }
 
 }  // namespace
@@ -59,24 +59,25 @@ AsidePlaylistReader::~AsidePlaylistReader() = default;
 
 void AsidePlaylistReader::ReadAhead(const std::string& path) {
     const Stamp stamp = StampOf(path);
-    // Nothing to gain from a file that is small or not there.
-    ahead_ = stamp.found && !Small(stamp) ? std::make_unique<Ahead>(path, stamp) : nullptr;
+    ahead_ = WorthAThread(stamp) ? std::make_unique<Ahead>(path, stamp) : nullptr;
 }
 
 void AsidePlaylistReader::ForgetReadAhead() { ahead_.reset(); }
 
 std::vector<std::string> AsidePlaylistReader::SaverLines(const std::string& path) {
-    if (ahead_ && ahead_->path == path) {
-        const std::unique_ptr<Ahead> ahead = std::move(ahead_);
-        bool read = true;
+    const std::unique_ptr<Ahead> ahead = ahead_ && ahead_->path == path ? std::move(ahead_) : nullptr;
+    bool readAhead = false;
+    if (ahead) {
         try {
             ahead->task.Wait();
+            readAhead = true;
         } catch (...) {
-            read = false;  // read again below, so what is reported is the file as it is now
+            // Read again below, so what is reported is the file as it is now.
         }
-        if (read && ahead->stamp == StampOf(path)) return std::move(ahead->lines);
     }
-    if (Small(StampOf(path))) return SaverLinesOf(WinFileSystem(), path);
+    const Stamp now = StampOf(path);
+    if (readAhead && ahead->stamp == now) return std::move(ahead->lines);
+    if (!WorthAThread(now)) return SaverLinesOf(WinFileSystem(), path);
     std::vector<std::string> lines;
     AsideTask::Run([&] { lines = SaverLinesOf(WinFileSystem(), path); });
     return lines;
