@@ -47,6 +47,14 @@ Windows StartPlayer(e2e::Sandbox& sandbox, const Settings& settings, const std::
     return WaitForPlayer(sandbox.StartProgram(arguments).Id());
 }
 
+Playing StartPlayingLogSavers(e2e::Sandbox& sandbox, const std::vector<std::wstring>& names) {
+    Playing playing;
+    for (const std::wstring& name : names) playing.savers.push_back(sandbox.CopyLogSaver(name));
+    playing.windows = StartPlayer(sandbox, {}, playing.savers);
+    WaitForPreviewRun(sandbox, names.front(), 1);
+    return playing;
+}
+
 e2e::SaverRun WaitForPreviewRun(e2e::Sandbox& sandbox, const std::wstring& saver, std::size_t count) {
     auto runs = e2e::WaitForSaverRuns(sandbox.LogOf(saver), count);
     if (runs.size() < count)

@@ -44,6 +44,14 @@ Windows WaitForPlayer(DWORD processId);
 Windows StartPlayer(e2e::Sandbox& sandbox, const Settings& settings, const std::vector<std::wstring>& entries,
                     const std::wstring& arguments = {});
 
+// Log savers of these names copied into the sandbox as the saved playlist, in this order, and the
+// player started on it, once the first one plays in the pane.
+struct Playing {
+    Windows windows;
+    std::vector<std::wstring> savers;  // their paths
+};
+Playing StartPlayingLogSavers(e2e::Sandbox& sandbox, const std::vector<std::wstring>& names);
+
 // The saver's preview run that belongs to the pane, waiting until `count` runs have started.
 e2e::SaverRun WaitForPreviewRun(e2e::Sandbox& sandbox, const std::wstring& saver, std::size_t count);
 

@@ -76,15 +76,11 @@ TEST(Preview, DroppedSaverPlaysInThePaneAndStopsThePreviousOne) {
 
 TEST(Preview, TwoSelectionsWithinTheDelayStartOnlyTheLastOne) {
     Sandbox sandbox;
-    const std::wstring a = sandbox.CopyLogSaver(L"A");
-    const std::wstring b = sandbox.CopyLogSaver(L"B");
-    const std::wstring c = sandbox.CopyLogSaver(L"C");
-    player::Windows w = player::StartPlayer(sandbox, {}, {a, b, c});
-    player::WaitForPreviewRun(sandbox, L"A", 1);
+    const auto [w, savers] = player::StartPlayingLogSavers(sandbox, {L"A", L"B", L"C"});
 
     SelectListItem(w.list, 1);
     SelectListItem(w.list, 2);
-    ExpectPlaysInPane(player::WaitForPreviewRun(sandbox, L"C", 1), w.pane, c);
+    ExpectPlaysInPane(player::WaitForPreviewRun(sandbox, L"C", 1), w.pane, savers[2]);
     EXPECT_TRUE(sandbox.SaverRuns(L"B").empty());
     EXPECT_EQ(Text(w.host), L"C");
 }

@@ -75,12 +75,8 @@ TEST(Selection, DeleteRemovesTheEntryAndPlaysTheOneBefore) {
 // box; entries are whole paths, so here all start with the sandbox's drive letter.
 TEST(Selection, ATypedCharacterGoesToTheNextEntryStartingWithItAndPlaysIt) {
     Sandbox sandbox;
-    const std::wstring a = sandbox.CopyLogSaver(L"A");
-    const std::wstring b = sandbox.CopyLogSaver(L"B");
-    const std::wstring c = sandbox.CopyLogSaver(L"C");
-    player::Windows w = player::StartPlayer(sandbox, {}, {a, b, c});
-    player::WaitForPreviewRun(sandbox, L"A", 1);
-    const auto drive = static_cast<UINT>(towupper(a.front()));  // typed without Shift: lower case
+    const auto [w, savers] = player::StartPlayingLogSavers(sandbox, {L"A", L"B", L"C"});
+    const auto drive = static_cast<UINT>(towupper(savers[0].front()));  // typed without Shift: lower case
 
     PressKey(w.list, drive);
     player::WaitForPreviewRun(sandbox, L"B", 1);
