@@ -8,13 +8,84 @@
 #include "platform/DpiScale.h"
 #include "platform/Unicode_win.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace vr {
+namespace {
+
+// The wrappers alive on this thread. A window's wrapper is found here by its handle, never
+// through the window's own data, which any process may overwrite.
+std::vector<Window*>& Wrappers() {
+    static std::vector<Window*> wrappers;
+    return wrappers;
+}
+
+bool IsWrapper(const Window* window) {
+    const auto& all = Wrappers();
+    return std::find(all.begin(), all.end(), window) != all.end();
+}
+
+// Any process can send or post WM_DESTROY and WM_NCDESTROY to a window. One the program did not
+// cause itself is believed only once the window is really gone: a parent of another thread that
+// is destroyed takes the window along, and the system tells it across threads. The check runs
+// on a thread timer, so it works in any message loop, and gives up on a window that outlives it.
+UINT_PTR g_endCheck = 0;
+constexpr UINT kEndCheckMs = 50;
+// Longer than a busy system takes from a window's last message to its handle's release.
+constexpr ULONGLONG kStillAliveMeansForgedMs = 2000;
+
+}  // namespace
 
 Window::~Window() {
-    if (hwnd_) {
-        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-        DestroyWindow(hwnd_);
+    std::erase(Wrappers(), this);
+    // No wrapper is found for the window any more: its last messages go to the default handling.
+    if (hwnd_) DestroyWindow(hwnd_);
+}
+
+void Window::Destroy() {
+    destroying_ = true;
+    DestroyWindow(hwnd_);
+    destroying_ = false;
+}
+
+void Window::SuspectEnd() {
+    if (!endHeardAt_) endHeardAt_ = GetTickCount64();
+    if (!g_endCheck) g_endCheck = SetTimer(nullptr, 0, kEndCheckMs, &Window::CheckEnds);
+}
+
+void CALLBACK Window::CheckEnds(HWND, UINT, UINT_PTR, DWORD) {
+    const ULONGLONG now = GetTickCount64();
+    bool pending = false;
+    // Copied: a handler of an end may create or destroy wrappers.
+    const std::vector<Window*> wrappers = Wrappers();
+    for (Window* window : wrappers) {
+        if (!IsWrapper(window) || !window->endHeardAt_) continue;
+        if (!window->StillOurs())
+            window->Ended();
+        else if (now - window->endHeardAt_ > kStillAliveMeansForgedMs)
+            window->endHeardAt_ = 0;
+        else
+            pending = true;
     }
+    if (!pending) {
+        KillTimer(nullptr, g_endCheck);
+        g_endCheck = 0;
+    }
+}
+
+bool Window::StillOurs() const {
+    DWORD process = 0;
+    return IsWindow(hwnd_) && GetWindowThreadProcessId(hwnd_, &process) == GetCurrentThreadId() &&
+           process == GetCurrentProcessId();
+}
+
+// The window went without the program's asking: its handlers of the end run now, on a handle
+// that names no window any more.
+void Window::Ended() {
+    endHeardAt_ = 0;
+    Guarded([&] { HandleMessage(WM_DESTROY, 0, 0); });
+    hwnd_ = nullptr;
 }
 
 void Window::Create(const WindowClassSpec& cls, const WindowSpec& params) {
@@ -33,9 +104,11 @@ void Window::Create(const WindowClassSpec& cls, const WindowSpec& params) {
         wc.lpszClassName = className.c_str();
         if (!RegisterClassExW(&wc)) throw AppError("Cannot register window class");
     }
-    CreateWindowExW(params.exStyle, className.c_str(), Wide(params.caption).c_str(), params.style,
-                    params.left, params.top, params.width, params.height, params.parent, nullptr, instance,
-                    this);
+    if (!IsWrapper(this)) Wrappers().push_back(this);
+    if (!CreateWindowExW(params.exStyle, className.c_str(), Wide(params.caption).c_str(), params.style,
+                         params.left, params.top, params.width, params.height, params.parent, nullptr,
+                         instance, this))
+        hwnd_ = nullptr;
     if (!hwnd_) throw AppError(std::string("Cannot create window ") + cls.className);
     // The window's DPI is known only once it exists, on the monitor it was placed on.
     dpi_ = Dpi();
@@ -93,13 +166,22 @@ void Window::MoveToDpi(int dpi, const RECT& suggested) {
 }
 
 LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (msg == WM_NCCREATE) {
-        self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    Window* self = nullptr;
+    for (Window* window : Wrappers())
+        if (window->hwnd_ == hwnd) self = window;
+    if (msg == WM_NCCREATE && !self) {
+        // The wrapper that CreateWindowExW was given, and only while it waits for its window.
+        auto* created = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        if (IsWrapper(created) && !created->hwnd_) {
+            self = created;
+            self->hwnd_ = hwnd;
+        }
     }
     if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    if ((msg == WM_DESTROY || msg == WM_NCDESTROY) && !self->destroying_) {
+        self->SuspectEnd();
+        return 0;
+    }
     if (msg == WM_CLOSE && AsideTask::Waiting()) {
         // Closing now would pull the windows from under the handler that waits: close afterwards.
         PostMessageW(hwnd, WM_CLOSE, wParam, lParam);
@@ -111,10 +193,7 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
         result = self->HandleMessage(msg, wParam, lParam);
         handled = true;
     });
-    if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        self->hwnd_ = nullptr;
-    }
+    if (msg == WM_NCDESTROY) self->hwnd_ = nullptr;
     return handled ? result : 0;
 }
 

@@ -35,6 +35,8 @@ public:
 
     HWND Handle() const { return hwnd_; }
     bool Exists() const { return hwnd_ != nullptr; }
+    // The program's own end of the window: its WM_DESTROY and WM_NCDESTROY are handled as they come.
+    void Destroy();
 
     // Outer rectangle in screen pixels and client size.
     RECT WindowRect() const;
@@ -58,11 +60,17 @@ protected:
 
 private:
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    static void CALLBACK CheckEnds(HWND, UINT, UINT_PTR, DWORD);
+    void SuspectEnd();
+    void Ended();
+    bool StillOurs() const;
     void KeepFocusOnActivation(WPARAM wParam);
     void MoveToDpi(int dpi, const RECT& suggested);
     HWND hwnd_ = nullptr;
     int dpi_ = 0;  // the DPI the controls are laid out for
     HWND lastFocus_ = nullptr;
+    bool destroying_ = false;     // Destroy() is under way
+    ULONGLONG endHeardAt_ = 0;    // when an end message came that Destroy() did not cause; 0: none
 };
 
 // The program's standard error box: caption "Veilrunner", error icon, OK, the error's text.

@@ -164,7 +164,7 @@ LRESULT TfrmSVDOptions::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_CLOSE:
         FormClose();
-        DestroyWindow(Handle());
+        Destroy();
         return 0;
     case WM_ENDSESSION: FormEndSession(wParam != FALSE); return 0;
     case WM_DESTROY:
