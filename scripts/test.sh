@@ -41,6 +41,9 @@ else
   failed+=("native build")
 fi
 
+step "fresh multi-configuration build (Ninja Multi-Config, no GoogleTest sources)"
+bash "$repo/scripts/checks/multi-config.sh" "$build/multi-config" || failed+=("multi-configuration build")
+
 step "end-to-end scenarios (MinGW build, Wine)"
 if configure_windows_build "$build/win" && cmake --build "$build/win"; then
   cleanup() {
