@@ -20,6 +20,9 @@ WINEDLLOVERRIDES="mscoree,mshtml=" wine wineboot --init >/dev/null 2>&1
 # Managed=N: without a window manager every top-level destroy otherwise stalls ~2 s, and Wine
 # draws the frames itself so caption drags give real move messages.
 # ShowCrashDialog=0: a crashing program would otherwise hang behind an invisible dialog.
+# Wine has no "Microsoft Sans Serif", the windows' font, and would pick whatever sans serif face
+# the host's fontconfig offers first; Tahoma (from fonts-wine, which Windows itself puts in for
+# its dialogs) is TrueType, scales at every DPI and has the same ascent at 11 pixels.
 settings="$(mktemp --suffix=.reg)"
 trap 'rm -f "$settings"' EXIT
 cat >"$settings" <<'REG'
@@ -30,6 +33,9 @@ REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\WineDbg]
 "ShowCrashDialog"=dword:00000000
+
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]
+"Microsoft Sans Serif"="Tahoma"
 REG
 wine regedit /S "$(winepath -w "$settings")" >/dev/null 2>&1
 

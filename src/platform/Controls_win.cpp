@@ -5,6 +5,7 @@
 #include "platform/Dpi_win.h"
 #include "platform/DpiScale.h"
 #include "platform/Unicode_win.h"
+#include "platform/WindowFont.h"
 
 namespace vr {
 
@@ -24,10 +25,12 @@ void CreateControls(HWND parent, std::span<const ControlSpec> specs) {
 HFONT DefaultFont(int dpi) {
     static std::map<int, HFONT> fonts;  // one per DPI met, as windows move between monitors
     HFONT& font = fonts[dpi];
-    if (!font)
-        font = CreateFontA(-ScaleForDpi(11, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                           DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
+    if (!font) {
+        const FontChoice choice = WindowFontAt(dpi);
+        font = CreateFontW(choice.height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                           Wide(choice.face).c_str());
+    }
     return font;
 }
 

@@ -21,8 +21,8 @@ struct ControlSpec {
 // Creates the controls in table order (which is also the Tab order), in the default font, with
 // the table's 96-DPI places and sizes scaled to the parent's DPI.
 void CreateControls(HWND parent, std::span<const ControlSpec> specs);
-// "MS Sans Serif" 11 pixels high at 96 DPI, the font of every window; one per DPI, created once,
-// lives with the process.
+// The font of every window (platform/WindowFont.h) at a DPI; one per DPI, created once, lives with
+// the process.
 HFONT DefaultFont(int dpi);
 
 // A multi-line edit claims every key, Tab, Enter and Esc included, so read-only text traps the

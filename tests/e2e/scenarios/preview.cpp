@@ -2,6 +2,7 @@
 // it inside its pane and stops the one before.
 #include <gtest/gtest.h>
 
+#include "platform/WindowFont.h"
 #include "player/PlayerBarIds.h"
 #include "Player.h"
 
@@ -117,9 +118,9 @@ namespace {
 // The four buttons share the banner's place without overlapping, and each is tall enough for
 // its caption: inside its two-pixel frame above and below it holds the window font's ascent.
 void ExpectNudgeButtonsFitTheBannersPlace(HWND bar) {
-    HFONT font =
-        CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif");
+    const std::wstring face(vr::kWindowFontFace.begin(), vr::kWindowFontFace.end());
+    HFONT font = CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, font);
     TEXTMETRICW metrics{};
