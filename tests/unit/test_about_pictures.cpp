@@ -15,7 +15,7 @@ namespace vr {
 namespace {
 
 std::vector<std::uint8_t> ReadPicture(const char* name) {
-    const auto path = std::filesystem::path(__FILE__).parent_path() / "../../res/about" / name;
+    const auto path = std::filesystem::path(VR_SOURCE_DIR) / "res/about" / name;
     std::ifstream file(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
