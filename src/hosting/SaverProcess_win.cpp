@@ -3,31 +3,27 @@
 #include <algorithm>
 
 #include "platform/Unicode_win.h"
+#include "platform/Window_win.h"
 
 namespace vr {
 namespace {
 
 constexpr DWORD kDetached = CREATE_NEW_PROCESS_GROUP | NORMAL_PRIORITY_CLASS;
 
-// The saver's process, empty when it did not start. CreateProcessA may write into the command
-// line, so it gets a private copy. With a job, the process starts suspended and is put into the
-// job before it runs, so whatever it starts is in the job too.
-OwnedHandle Start(const std::string& commandLine, DWORD flags, STARTUPINFOW& startup, HANDLE job = nullptr) {
+// The saver's process and its first thread, empty when it did not start. CreateProcessW may
+// write into the command line, so it gets a private copy.
+struct StartedSaver {
+    OwnedHandle process;
+    OwnedHandle thread;
+};
+
+StartedSaver Start(const std::string& commandLine, DWORD flags, STARTUPINFOW& startup) {
     std::wstring buffer = Wide(commandLine);
     PROCESS_INFORMATION info{};
-    if (job) flags |= CREATE_SUSPENDED;
     if (!CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &startup,
                         &info))
         return {};
-    const OwnedHandle thread(info.hThread);
-    OwnedHandle process(info.hProcess);
-    if (job) {
-        // Where the system refuses the job (an older system inside a job of its own), the
-        // preview still runs; it is then ended by its process handle alone.
-        AssignProcessToJobObject(job, process.Get());
-        ResumeThread(thread.Get());
-    }
-    return process;
+    return {OwnedHandle(info.hProcess), OwnedHandle(info.hThread)};
 }
 
 // A job that ends all its processes when its last handle is closed.
@@ -56,17 +52,26 @@ void RunSaverAndWait(const std::string& commandLine) {
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
-    const OwnedHandle process = Start(commandLine, NORMAL_PRIORITY_CLASS, startup);
-    if (process) WaitForSingleObject(process.Get(), INFINITE);
+    const StartedSaver saver = Start(commandLine, NORMAL_PRIORITY_CLASS, startup);
+    if (saver.process) WaitForSingleObject(saver.process.Get(), INFINITE);
 }
 
 void PreviewCustody::Start(const std::string& commandLine) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
+    // The preview starts suspended and is put into its job before it runs, so whatever it starts
+    // is in the job too.
+    StartedSaver saver = vr::Start(commandLine, kDetached | CREATE_SUSPENDED, startup);
+    if (!saver.process) return;
     Preview preview;
+    preview.process = std::move(saver.process);
     preview.job = KillOnCloseJob();
-    preview.process = vr::Start(commandLine, kDetached, startup, preview.job.Get());
-    if (preview.process) previews_.push_back(std::move(preview));
+    const bool assigned = preview.job && AssignProcessToJobObject(preview.job.Get(), preview.process.Get());
+    const CustodyRefusal::Outcome outcome = refusal_.Answered(assigned, GetLastError());
+    if (!outcome.keepJob) preview.job = {};
+    if (!outcome.report.empty()) ReportToDebugger("preview custody", outcome.report.c_str());
+    ResumeThread(saver.thread.Get());
+    previews_.push_back(std::move(preview));
 }
 
 void PreviewCustody::StopAll() {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "hosting/CustodyRefusal.h"
 #include "platform/Handles_win.h"
 
 namespace vr {
@@ -17,7 +18,8 @@ void RunSaverAndWait(const std::string& commandLine);
 
 // The previews the player started. Each runs in a job object of its own that ends every process
 // in it when its handle is closed, so neither a preview nor anything it started outlives the
-// player, even when the player itself is killed. A preview is asked to quit by the WM_QUIT posted
+// player, even when the player itself is killed. A preview the system keeps out of its job is
+// held by its process handle alone and ended by it. A preview is asked to quit by the WM_QUIT posted
 // to its windows; one that has not ended a short grace later (hung, ignoring WM_QUIT, or with its
 // window outside the pane, where WM_QUIT never reaches) is ended with all it started.
 class PreviewCustody {
@@ -49,6 +51,7 @@ private:
         ULONGLONG deadline = 0;  // 0 while it plays
     };
     std::vector<Preview> previews_;
+    CustodyRefusal refusal_;
 };
 
 }  // namespace vr
