@@ -8,6 +8,8 @@ repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 packages=(
   # native build and unit tests
   cmake ninja-build g++ make libgtest-dev googletest libjpeg-dev
+  # the fuzz targets: Clang with its libFuzzer and sanitizer runtimes
+  clang libclang-rt-dev
   # the Windows program, cross-compiled (googletest above also provides the sources built for it)
   g++-mingw-w64-x86-64-posix dpkg-dev
   # the Windows installer (3.08 brings the amd64-unicode stubs and plugins)

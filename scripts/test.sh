@@ -5,6 +5,7 @@
 #
 #   VR_BUILD_DIR       build root (default: build), holding native/, win/ and wine-prefix/
 #   VR_TEST_DISPLAY    an X display to use instead of starting Xvfb (e.g. :0)
+#   VR_FUZZ_SECONDS    how long each fuzz target runs (default: 10)
 set -uo pipefail
 
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -39,6 +40,13 @@ if cmake -S "$repo" -B "$build/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/n
   ((PIPESTATUS[0] == 0)) || failed+=("unit tests")
 else
   failed+=("native build")
+fi
+
+step "fuzz targets (libFuzzer, a few seconds each)"
+if command -v clang++ >/dev/null; then
+  bash "$repo/fuzz/run.sh" "${VR_FUZZ_SECONDS:-10}" || failed+=("fuzz targets")
+else
+  echo "clang++ not found: the fuzz targets are not run"
 fi
 
 step "fresh multi-configuration build (Ninja Multi-Config, no GoogleTest sources)"

@@ -1,0 +1,31 @@
+// Settings and playlist files as they come from disk: which encoding the bytes are taken for and
+// what text they give. Whatever the bytes, the text is UTF-8 unless the file itself says it is
+// (a UTF-8 byte-order mark), and reading never fails.
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "FuzzCheck.h"
+#include "files/TextEncoding.h"
+#include "latin1_code_page.h"
+
+namespace {
+
+bool IsUtf8(std::string_view text) {
+    for (unsigned char c : text)
+        if (c >= 0x80) return vr::IsNonAsciiUtf8(text);
+    return true;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const vr::test::Latin1 ansi;
+    const std::string text = vr::DecodeStoredText(bytes, ansi);
+    if (bytes.starts_with(vr::kUtf8Bom)) return 0;
+    FUZZ_CHECK(IsUtf8(text));
+    // Bytes that are valid UTF-8 beyond ASCII are taken as UTF-8, so they read as themselves.
+    if (vr::IsNonAsciiUtf8(bytes)) FUZZ_CHECK(text == bytes);
+    return 0;
+}
