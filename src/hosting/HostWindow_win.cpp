@@ -91,6 +91,7 @@ void TfrmSVDActive::StopPreviews() {
 }
 
 void TfrmSVDActive::EndPreviews() {
+    closing_ = true;
     StopPreviews();
     custody_.EndAll();
     custodyTimer_->SetEnabled(false);
@@ -153,9 +154,12 @@ PlacementSource TfrmSVDActive::PlacementFor(PlacementChoice choice) const {
 }
 
 void TfrmSVDActive::Timer1Timer() {
+    Timer1().SetEnabled(false);
+    // The closing path handles waiting messages, this timer's among them: a preview started
+    // then would flash up while the player goes.
+    if (closing_) return;
     peers_.PreviewStarting();
     StopPreviews();
-    Timer1().SetEnabled(false);
     // A minimised window has a pane of no size: savers would draw nowhere, and some divide by
     // it. The restore resizes the pane, which starts the preview again; so does the end of
     // whatever else hid it from everybody.
@@ -184,6 +188,7 @@ void TfrmSVDActive::FormResize() {
 }
 
 void TfrmSVDActive::FormClose() {
+    closing_ = true;
     PostQuitToPreviews();
     Timer1().SetEnabled(false);
     Application::ProcessMessages();
@@ -199,7 +204,7 @@ LRESULT TfrmSVDActive::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (wParam == kStartTimerId) Timer1Timer();
         if (wParam == kCustodyTimerId) CheckCustody();
         if (wParam == kCoverTimerId)
-            VisibilityChanged(visibility_.CoveredByFullScreen(PaneMonitorCovered(p1_)));
+            VisibilityChanged(visibility_.Covered(PaneCovered(LookOverPane(p1_, custody_.ProcessIds()))));
         return 0;
     case WM_SIZE: {
         SIZE client{LOWORD(lParam), HIWORD(lParam)};

@@ -87,8 +87,9 @@ private:
     std::unique_ptr<EventTimer> custodyTimer_;
     PaneVisibility visibility_;
     PaneReports reports_;
-    std::unique_ptr<EventTimer> coverTimer_;  // looks for another program's full-screen window
+    std::unique_ptr<EventTimer> coverTimer_;  // looks for windows over the whole monitor
     SIZE lastClientSize_{-1, -1};
+    bool closing_ = false;  // from then on no preview starts
     FileDrops drops_;
 };
 

@@ -1,10 +1,11 @@
 #pragma once
-// What the system reports about who can see the preview pane: the session's lock and the
-// display's power as notifications to the host window, and another program's window over the
-// whole monitor as a look at the foreground window.
+// What the system reports about who can see the preview pane: the session's lock and connection
+// and the displays' power as notifications to the host window, and what lies over the pane's
+// monitor as a look at the windows above the host.
 #include <windows.h>
 
 #include <optional>
+#include <vector>
 
 #include "hosting/PaneVisibility.h"
 
@@ -26,11 +27,13 @@ public:
 
 private:
     HWND window_ = nullptr;
-    HPOWERNOTIFY display_ = nullptr;
+    HPOWERNOTIFY consoleDisplay_ = nullptr;
+    HPOWERNOTIFY sessionDisplay_ = nullptr;
 };
 
-// The foreground window belongs to another program, is not the desktop or the taskbar, and
-// spans the whole monitor that shows the pane.
-bool PaneMonitorCovered(HWND pane);
+// The windows down to the pane's host window, the monitor that shows the pane and the shell's
+// state of the screen. Windows of `ourProcesses` and of this one are
+// marked as ours.
+MonitorLook LookOverPane(HWND pane, const std::vector<DWORD>& ourProcesses);
 
 }  // namespace vr

@@ -1,6 +1,7 @@
 #include "hosting/SaverProcess_win.h"
 
 #include <algorithm>
+#include <cstddef>
 
 #include "platform/Unicode_win.h"
 #include "platform/Window_win.h"
@@ -112,6 +113,27 @@ void PreviewCustody::EndAll() {
     for (Preview& preview : previews_)
         if (!preview.job && !HasEnded(preview.process.Get())) TerminateProcess(preview.process.Get(), 1);
     previews_.clear();
+}
+
+std::vector<DWORD> PreviewCustody::ProcessIds() const {
+    std::vector<DWORD> ids;
+    for (const Preview& preview : previews_) {
+        ids.push_back(GetProcessId(preview.process.Get()));
+        if (!preview.job) continue;
+        // Room for far more processes than a saver starts; a longer list leaves out the rest.
+        constexpr DWORD kMost = 64;
+        constexpr std::size_t kFirstId = offsetof(JOBOBJECT_BASIC_PROCESS_ID_LIST, ProcessIdList) / sizeof(ULONG_PTR);
+        std::vector<ULONG_PTR> buffer(kFirstId + kMost);
+        auto* list = reinterpret_cast<JOBOBJECT_BASIC_PROCESS_ID_LIST*>(buffer.data());
+        list->NumberOfAssignedProcesses = kMost;
+        if (!QueryInformationJobObject(preview.job.Get(), JobObjectBasicProcessIdList, list,
+                                       static_cast<DWORD>(buffer.size() * sizeof(ULONG_PTR)), nullptr) &&
+            GetLastError() != ERROR_MORE_DATA)
+            continue;
+        const DWORD count = std::min(list->NumberOfProcessIdsInList, kMost);
+        for (DWORD i = 0; i < count; ++i) ids.push_back(static_cast<DWORD>(buffer[kFirstId + i]));
+    }
+    return ids;
 }
 
 bool PreviewCustody::AnyStopping() const {

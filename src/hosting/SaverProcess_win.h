@@ -43,6 +43,8 @@ public:
     // Gives the stopped previews what is left of their grace, then ends every preview.
     void EndAll();
     bool AnyStopping() const;
+    // Every process of every preview, those they started included.
+    std::vector<DWORD> ProcessIds() const;
 
 private:
     struct Preview {

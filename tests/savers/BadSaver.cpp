@@ -26,6 +26,8 @@
 //   modal        shows a message box owned by the pane's top-level window ("message_box_owner=
 //                <hwnd>"), logs "message_box=<result>" once it closes, then plays as usual; a
 //                WM_QUIT posted to its window closes the box, as in any modal loop, and ends the run
+//   own-full-screen  in preview also shows a top-level window of its own over the pane's whole
+//                monitor, always on top and in front, and logs "own_full_screen=<hwnd>"
 //   divide       logs "divide_by=<w>x<h>" and divides by its window's client width and height (the
 //                pane's size in preview), as savers do to scale their drawing; a 0x0 pane traps with
 //                an integer divide by zero, any other logs "divided=<quotient>" and plays as usual
@@ -36,7 +38,7 @@
 
 namespace {
 
-enum class Kind { Crash, IgnoreQuit, Hang, TopLevel, Slow, Spawn, Modal, Divide, Wait, Unknown };
+enum class Kind { Crash, IgnoreQuit, Hang, TopLevel, Slow, Spawn, Modal, Divide, OwnFullScreen, Wait, Unknown };
 
 struct KindName {
     Kind kind;
@@ -48,7 +50,7 @@ constexpr KindName kKindNames[] = {
     {Kind::Hang, L"hang"},   {Kind::TopLevel, L"top-level"},
     {Kind::Slow, L"slow"},   {Kind::Spawn, L"spawn"},
     {Kind::Modal, L"modal"}, {Kind::Divide, L"divide"},
-    {Kind::Wait, L"wait"},
+    {Kind::OwnFullScreen, L"own-full-screen"}, {Kind::Wait, L"wait"},
 };
 
 constexpr wchar_t kWaitSwitch[] = L"/wait";  // the kit ignores it: the copy's whole life is our constructor
@@ -72,6 +74,19 @@ void TakeOutOfPane(HWND window) {
     SetWindowLongPtrW(window, GWL_STYLE, WS_POPUP | WS_VISIBLE);
     SetWindowPos(window, HWND_TOP, place.left, place.top, place.right - place.left, place.bottom - place.top,
                  SWP_FRAMECHANGED | SWP_NOACTIVATE);
+}
+
+// A top-level window over the whole monitor that shows `pane`, in front of everything.
+HWND ShowOverMonitor(HWND pane) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(pane, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& area = monitor.rcMonitor;
+    HWND window = CreateWindowExW(WS_EX_TOPMOST, L"Static", L"own full screen", WS_POPUP | WS_VISIBLE, area.left,
+                                  area.top, area.right - area.left, area.bottom - area.top, nullptr, nullptr,
+                                  nullptr, nullptr);
+    SetForegroundWindow(window);
+    return window;
 }
 
 class BadSaver final : public RecordingSaver {
@@ -126,6 +141,9 @@ private:
         case Kind::Spawn: StartWaitingCopy(); break;
         case Kind::Modal: ShowModalBox(GetAncestor(parent, GA_ROOT)); break;
         case Kind::Divide: Divide(window); break;
+        case Kind::OwnFullScreen:
+            if (parent) Log().Write(L"own_full_screen", HandleText(ShowOverMonitor(parent)));
+            break;
         case Kind::Slow:
         case Kind::Wait:
         case Kind::Unknown: break;

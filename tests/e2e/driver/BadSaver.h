@@ -23,6 +23,8 @@ inline constexpr Kind kSpawn{L"spawn", "child_pid"};
 inline constexpr Kind kModal{L"modal", "message_box_owner"};
 inline constexpr Kind kCrash{L"crash", "crash"};
 inline constexpr Kind kDivide{L"divide", "divided"};
+// That covers the pane's monitor with a top-level window of its own while it plays.
+inline constexpr Kind kOwnFullScreen{L"own-full-screen", "own_full_screen"};
 
 inline constexpr Kind kAllKinds[] = {kIgnoreQuit, kHang, kTopLevel, kSlow, kSpawn, kModal, kCrash, kDivide};
 
