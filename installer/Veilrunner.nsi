@@ -1,7 +1,7 @@
 ; The per-user installer. It needs no elevation: the program keeps config.cfg and myList.spls
 ; beside itself, so it goes where the user may write, and every key it writes is under HKCU.
 ; Built by installer/CMakeLists.txt, which defines VERSION, PUBLISHER, PRODUCT_NAME, COPYRIGHT,
-; PROGRAM, DEMO_SAVERS, ICON and OUTFILE.
+; PROGRAM, CLOSE_PLAYERS, DEMO_SAVERS, ICON and OUTFILE.
 Unicode true
 Target amd64-unicode
 RequestExecutionLevel user
@@ -46,11 +46,13 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "FileDescription" "${PRODUCT_NAME} Setup"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductVersion" "${VERSION}"
 
-; A running player keeps its files in use; the "shutdown" verb ends every instance.
-!macro EndRunningInstances
-  ${If} ${FileExists} "$INSTDIR\${APP_EXE}"
-    ExecWait '"$INSTDIR\${APP_EXE}" shutdown'
-  ${EndIf}
+; A running player keeps its files in use. Each player of this folder is asked to close as its
+; bar's close does, so it saves what the user just changed; what still runs after a while is
+; ended. Players started from other folders keep running.
+!macro CloseRunningPlayers
+  InitPluginsDir
+  File "/oname=$PLUGINSDIR\ClosePlayers.exe" "${CLOSE_PLAYERS}"
+  ExecWait '"$PLUGINSDIR\ClosePlayers.exe" "$INSTDIR"'
 !macroend
 
 !macro TellShellAboutTypes
@@ -74,7 +76,7 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductVersion" "${VERSION}"
 
 Section "Install"
   SetShellVarContext current
-  !insertmacro EndRunningInstances
+  !insertmacro CloseRunningPlayers
 
   SetOutPath "$INSTDIR"
   File "${PROGRAM}"
@@ -125,7 +127,7 @@ SectionEnd
 
 Section "Uninstall"
   SetShellVarContext current
-  !insertmacro EndRunningInstances
+  !insertmacro CloseRunningPlayers
 
   Delete "$INSTDIR\${APP_EXE}"
   !macro DemoSaver NAME FILE

@@ -102,15 +102,12 @@ TEST(Installer, UpgradeKeepsTheUsersFilesAndUninstallRemovesAllItAdded) {
     ASSERT_EQ(installer::RunSetup(), std::optional<DWORD>(0));
     Sandbox sandbox;
 
-    // The user's own settings and playlist, and a running player: an upgrade ends the player
-    // (its files would be in use on Windows) and writes neither file.
+    // The user's own settings and playlist: an upgrade writes neither file.
     const std::string settings = player::ConfigText({});
     const std::string playlist = "C:\\Savers\\Mine.scr\r\nC:\\Savers\\Other.scr\r\n";
     WriteFileBytes(folder + L"\\config.cfg", settings);
     WriteFileBytes(folder + L"\\myList.spls", playlist);
-    Process& before = StartInstalledPlayer(sandbox);
     ASSERT_EQ(installer::RunSetup(), std::optional<DWORD>(0));
-    EXPECT_TRUE(before.WaitForExit().has_value()) << "the upgrade left the player running";
     EXPECT_EQ(ReadFileBytes(folder + L"\\config.cfg"), settings);
     EXPECT_EQ(ReadFileBytes(folder + L"\\myList.spls"), playlist);
     EXPECT_EQ(ReadFileBytes(InstalledProgram()), ReadFileBytes(ProgramBinary()));
@@ -130,9 +127,13 @@ TEST(Installer, UpgradeKeepsTheUsersFilesAndUninstallRemovesAllItAdded) {
     for (const wchar_t* extension : installer::kFileTypes)
         classes.push_back(installer::ReadString(installer::ClassesKey(extension)).value_or(L""));
 
+    // A running player of the installation goes; one started from another folder stays.
     Process& running = StartInstalledPlayer(sandbox);
+    Process& portable = sandbox.Start(sandbox.CopyProgram());
+    ASSERT_NE(WaitForTopWindow(portable.Id(), L"TfrmSVDOptions"), nullptr);
     ASSERT_TRUE(installer::RunUninstall()) << "the uninstall entry or the folder stayed";
     EXPECT_TRUE(running.WaitForExit().has_value()) << "the uninstaller left the player running";
+    EXPECT_TRUE(portable.Running()) << "the uninstaller ended a player of another folder";
     EXPECT_FALSE(FileExists(installer::StartMenuShortcut()));
     EXPECT_FALSE(FileExists(autostart1.path));
     EXPECT_FALSE(FileExists(autostart2.path));
@@ -144,4 +145,52 @@ TEST(Installer, UpgradeKeepsTheUsersFilesAndUninstallRemovesAllItAdded) {
         EXPECT_FALSE(progId.empty());
         EXPECT_FALSE(installer::KeyExists(installer::ClassesKey(progId))) << ToUtf8(progId);
     }
+}
+
+TEST(Installer, AnUpgradeClosesTheInstalledPlayersAsTheirBarsDoAndLeavesOtherFoldersAlone) {
+    if (InstallerBinary().empty()) GTEST_SKIP() << "built without NSIS: no installer";
+    const installer::CleanPrefix clean;
+    const std::wstring folder = installer::InstallFolder();
+    ASSERT_FALSE(installer::FolderExists(folder)) << "an earlier installation is left in the prefix";
+    ASSERT_EQ(installer::RunSetup(), std::optional<DWORD>(0));
+    Sandbox sandbox;
+
+    // Two players of the installation, their interval just changed and not yet saved (both
+    // save to the same file, so both get the same change), and a portable copy elsewhere with
+    // a change of its own.
+    constexpr int kChangedInterval = 5;
+    Process& changed = StartInstalledPlayer(sandbox);
+    Process& second = StartInstalledPlayer(sandbox);
+    for (const Process* installed : {&changed, &second}) {
+        const player::Windows w = player::WaitForPlayer(installed->Id());
+        SelectComboItem(w.timeCombo, kChangedInterval);
+        ASSERT_EQ(ComboSelection(w.timeCombo), kChangedInterval);
+    }
+    const player::Windows portable = player::StartPlayer(sandbox, {}, {});
+    SelectComboItem(portable.timeCombo, kChangedInterval);
+    const auto portableSettings = ReadFileBytes(sandbox.PathOf(L"config.cfg"));
+
+    ASSERT_EQ(installer::RunSetup(), std::optional<DWORD>(0));
+    EXPECT_TRUE(changed.WaitForExit().has_value()) << "the upgrade left the player running";
+    EXPECT_TRUE(second.WaitForExit().has_value()) << "the upgrade left the player running";
+    // Closed as its bar closes: what the user changed is saved, the playlist with it.
+    const std::vector<std::string> saved = ReadLines(folder + L"\\config.cfg");
+    ASSERT_GE(saved.size(), 15u) << "the player was ended without saving";
+    EXPECT_EQ(saved[14], std::to_string(kChangedInterval));
+    std::vector<std::string> demoSavers;
+    for (const wchar_t* saver : kDemoSavers) demoSavers.push_back(ToAnsi(folder + L"\\" + saver + L".scr"));
+    EXPECT_EQ(ReadLines(folder + L"\\myList.spls"), demoSavers);
+
+    EXPECT_TRUE(ProcessRunning(portable.processId)) << "the upgrade ended a player of another folder";
+    EXPECT_EQ(ReadFileBytes(sandbox.PathOf(L"config.cfg")), portableSettings);
+
+    // An instance that does not answer (here a program with no player bar in the program's
+    // place) is ended once the installer has waited for it.
+    const std::wstring program = InstalledProgram();
+    ASSERT_TRUE(CopyFileW(FakeDesktopBinary().c_str(), program.c_str(), FALSE));
+    Process& deaf = sandbox.Start(program);
+    ASSERT_NE(WaitForTopWindow(deaf.Id(), L"Progman"), nullptr);
+    ASSERT_EQ(installer::RunSetup(), std::optional<DWORD>(0));
+    EXPECT_TRUE(deaf.WaitForExit(std::chrono::milliseconds(0)).has_value()) << "left running by the upgrade";
+    EXPECT_EQ(ReadFileBytes(program), ReadFileBytes(ProgramBinary()));
 }
