@@ -21,6 +21,7 @@ SetCompressor /SOLID lzma
 ; The names the playlist window's "Add to autostart folder!" gives its shortcuts.
 !define AUTOSTART_LINKS "Desktop Wallpaper Mode Playlist - (*).lnk"
 !define SHCNE_ASSOCCHANGED 0x08000000
+!define DESKTOP_KEY "Control Panel\Desktop"
 
 Name "${PRODUCT_NAME}"
 OutFile "${OUTFILE}"
@@ -53,6 +54,23 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductVersion" "${VERSION}"
   InitPluginsDir
   File "/oname=$PLUGINSDIR\ClosePlayers.exe" "${CLOSE_PLAYERS}"
   ExecWait '"$PLUGINSDIR\ClosePlayers.exe" "$INSTDIR"'
+!macroend
+
+; The system screensaver must not stay a file that is about to go. The display control panel
+; names it by its short path, so the folder is compared in that form as well; run while the
+; folder still exists, which the short form needs.
+!macro ClearSystemScreensaverOfThisFolder
+  ReadRegStr $0 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+  ${If} $0 != ""
+    ${un.GetParent} $0 $1
+    GetFullPathName /SHORT $2 $1
+    ${IfThen} $2 == "" ${|} StrCpy $2 $1 ${|}
+    GetFullPathName /SHORT $3 $INSTDIR
+    ${IfThen} $3 == "" ${|} StrCpy $3 $INSTDIR ${|}
+    ${If} $2 == $3
+      DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+    ${EndIf}
+  ${EndIf}
 !macroend
 
 !macro TellShellAboutTypes
@@ -128,6 +146,7 @@ SectionEnd
 Section "Uninstall"
   SetShellVarContext current
   !insertmacro CloseRunningPlayers
+  !insertmacro ClearSystemScreensaverOfThisFolder
 
   Delete "$INSTDIR\${APP_EXE}"
   !macro DemoSaver NAME FILE

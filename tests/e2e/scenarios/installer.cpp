@@ -131,9 +131,17 @@ TEST(Installer, UpgradeKeepsTheUsersFilesAndUninstallRemovesAllItAdded) {
     Process& running = StartInstalledPlayer(sandbox);
     Process& portable = sandbox.Start(sandbox.CopyProgram());
     ASSERT_NE(WaitForTopWindow(portable.Id(), L"TfrmSVDOptions"), nullptr);
+    // A demo saver made the system screensaver, named by its short path as the display control
+    // panel names it.
+    installer::SystemScreensaver systemSaver;
+    const std::wstring installedSaver = installer::ShortPath(folder + L"\\Starfield.scr");
+    ASSERT_FALSE(installedSaver.empty());
+    ASSERT_NE(installedSaver, folder + L"\\Starfield.scr") << "no short form to tell apart";
+    systemSaver.Set(installedSaver);
     ASSERT_TRUE(installer::RunUninstall()) << "the uninstall entry or the folder stayed";
     EXPECT_TRUE(running.WaitForExit().has_value()) << "the uninstaller left the player running";
     EXPECT_TRUE(portable.Running()) << "the uninstaller ended a player of another folder";
+    EXPECT_EQ(systemSaver.Get(), std::nullopt) << "the system screensaver still names a removed file";
     EXPECT_FALSE(FileExists(installer::StartMenuShortcut()));
     EXPECT_FALSE(FileExists(autostart1.path));
     EXPECT_FALSE(FileExists(autostart2.path));
@@ -193,4 +201,11 @@ TEST(Installer, AnUpgradeClosesTheInstalledPlayersAsTheirBarsDoAndLeavesOtherFol
     ASSERT_EQ(installer::RunSetup(), std::optional<DWORD>(0));
     EXPECT_TRUE(deaf.WaitForExit(std::chrono::milliseconds(0)).has_value()) << "left running by the upgrade";
     EXPECT_EQ(ReadFileBytes(program), ReadFileBytes(ProgramBinary()));
+
+    // A system screensaver of another folder is not the uninstaller's to clear.
+    installer::SystemScreensaver systemSaver;
+    const std::wstring elsewhere = installer::ShortPath(sandbox.CopyLogSaver(L"Mine"));
+    systemSaver.Set(elsewhere);
+    ASSERT_TRUE(installer::RunUninstall());
+    EXPECT_EQ(systemSaver.Get(), elsewhere);
 }

@@ -94,6 +94,33 @@ CleanPrefix::~CleanPrefix() {
     RegDeleteTreeW(HKEY_CURRENT_USER, kUninstallKey);
 }
 
+namespace {
+constexpr wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
+constexpr wchar_t kScreensaverValue[] = L"SCRNSAVE.EXE";
+}  // namespace
+
+SystemScreensaver::SystemScreensaver() : saved_(Get()) {}
+
+SystemScreensaver::~SystemScreensaver() {
+    if (saved_)
+        Set(*saved_);
+    else
+        RegDeleteKeyValueW(HKEY_CURRENT_USER, kDesktopKey, kScreensaverValue);
+}
+
+void SystemScreensaver::Set(const std::wstring& path) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, kDesktopKey, kScreensaverValue, REG_SZ, path.c_str(),
+                    static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)));
+}
+
+std::optional<std::wstring> SystemScreensaver::Get() const { return ReadString(kDesktopKey, kScreensaverValue); }
+
+std::wstring ShortPath(const std::wstring& path) {
+    wchar_t buffer[MAX_PATH] = {};
+    const DWORD length = GetShortPathNameW(path.c_str(), buffer, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? std::wstring(buffer, length) : L"";
+}
+
 OutsideFile::OutsideFile(std::wstring where) : path(std::move(where)) {}
 
 OutsideFile::~OutsideFile() { DeleteFileW(path.c_str()); }

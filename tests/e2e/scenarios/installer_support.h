@@ -48,6 +48,24 @@ public:
     ~CleanPrefix();
 };
 
+// The system screensaver as the display control panel records it (HKCU\Control Panel\Desktop,
+// SCRNSAVE.EXE). The value found at construction is put back at destruction.
+class SystemScreensaver {
+public:
+    SystemScreensaver();
+    SystemScreensaver(const SystemScreensaver&) = delete;
+    SystemScreensaver& operator=(const SystemScreensaver&) = delete;
+    ~SystemScreensaver();
+    void Set(const std::wstring& path);
+    std::optional<std::wstring> Get() const;
+
+private:
+    std::optional<std::wstring> saved_;
+};
+
+// The 8.3 form of an existing path, as the display control panel stores the screensaver's.
+std::wstring ShortPath(const std::wstring& path);
+
 // A file a scenario puts outside its sandbox, removed at the end whatever happened.
 struct OutsideFile {
     OutsideFile(std::wstring path);
