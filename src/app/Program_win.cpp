@@ -134,7 +134,7 @@ void Program::SyncSaverDisplay() {
 
 std::string Program::WindowsFolder() { return vr::WindowsFolder(); }
 
-std::string Program::SystemFolder() { return vr::SystemFolder(); }
+std::vector<std::string> Program::SystemFolders() { return vr::SystemFolders(); }
 
 // ---- the player bar ----
 

@@ -57,7 +57,7 @@ private:
     void MaximizeHost() override { ShowWindow(host_.Handle(), SW_MAXIMIZE); }
     void SetPlacementChoice(PlacementChoice choice) override { playlist_.SetPlacement(choice); }
     std::string WindowsFolder() override;
-    std::string SystemFolder() override;
+    std::vector<std::string> SystemFolders() override;
 
     // PlayerBarPeers
     void RunStartup() override;

@@ -49,6 +49,14 @@ std::string WindowsFolder() { return FolderFrom(GetWindowsDirectoryW); }
 
 std::string SystemFolder() { return FolderFrom(GetSystemDirectoryW); }
 
+std::vector<std::string> SystemFolders() {
+    std::vector<std::string> folders{SystemFolder()};
+    // A 32-bit system has no such folder and answers with nothing.
+    std::string wow64 = FolderFrom(GetSystemWow64DirectoryW);
+    if (!wow64.empty()) folders.push_back(std::move(wow64));
+    return folders;
+}
+
 // The shell's allocator is COM's task allocator, so the item list is given back as task memory;
 // the allocator is still asked for, because a shell that cannot hand it out is reported.
 std::string GetSpecialFolder(HWND owner, int csidl) {

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace vr {
 
@@ -13,6 +14,9 @@ std::string ProgramFolder();
 // GetWindowsDirectoryA and GetSystemDirectoryA; empty when the path does not fit.
 std::string WindowsFolder();
 std::string SystemFolder();
+// The system folder, then on 64-bit Windows the 32-bit one (GetSystemWow64Directory), where
+// 32-bit installers put their screensavers.
+std::vector<std::string> SystemFolders();
 
 // Path of a shell folder (a CSIDL_* id); empty when it cannot be resolved. Without the shell's
 // allocator, says so in a message box owned by owner.

@@ -107,7 +107,7 @@ void RunStartupSequence(const StartupInput& input, StartupWorld& world, FileSyst
     }
     if (playlist.Selected() < 0) LoadSavedPlaylist(input, files, playlist, lines);
     if (playlist.Selected() < 0) {
-        playlist.AddWindowsAndSystem(world.WindowsFolder(), world.SystemFolder());
+        playlist.AddWindowsAndSystem(world.WindowsFolder(), world.SystemFolders());
     }
 
     if (ReadSettingFlag(lines, kPlaylistShown, true) && !input.wallpaperMode) {

@@ -42,7 +42,7 @@ public:
     virtual void MaximizeHost() = 0;
     virtual void SetPlacementChoice(PlacementChoice choice) = 0;
     virtual std::string WindowsFolder() = 0;
-    virtual std::string SystemFolder() = 0;
+    virtual std::vector<std::string> SystemFolders() = 0;  // platform/Shell_win.h
 };
 
 // Runs the whole sequence. linesRead is the player bar's list of lines read: the settings

@@ -179,9 +179,11 @@ void Playlist::AddFolder(const std::string& folder) {
     for (const std::string& name : listing.names) ImportDroppedFile(listing.folder + "\\" + name);
 }
 
-void Playlist::AddWindowsAndSystem(const std::string& windowsFolder, const std::string& systemFolder) {
+void Playlist::AddWindowsAndSystem(const std::string& windowsFolder, const std::vector<std::string>& systemFolders) {
     // No type or existence test here: whatever the listings yield becomes an entry.
-    for (const std::string& folder : {windowsFolder, systemFolder}) {
+    std::vector<std::string> folders{windowsFolder};
+    folders.insert(folders.end(), systemFolders.begin(), systemFolders.end());
+    for (const std::string& folder : folders) {
         const FolderListing listing = files_.ListFolder(folder);
         std::vector<std::string> paths;
         paths.reserve(listing.names.size());

@@ -83,8 +83,8 @@ public:
     void AddChosenFiles(const std::vector<std::string>& paths);  // "File..."
     void LoadChosenFile(const std::string& path);                // "Load..."
     void AddFolder(const std::string& folder);                   // "Dir..."
-    void AddWindowsAndSystem(const std::string& windowsFolder,
-                             const std::string& systemFolder);  // "Win + Sys"
+    // "Win + Sys": the Windows folder, then the system folders in their order.
+    void AddWindowsAndSystem(const std::string& windowsFolder, const std::vector<std::string>& systemFolders);
     void DropOnPlaylistWindow(const std::vector<std::string>& paths);
     void DropOnPlayer(const std::vector<std::string>& paths);  // player bar or host window
 

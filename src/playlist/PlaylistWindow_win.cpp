@@ -9,6 +9,7 @@
 #include "hosting/AutostartShortcut_win.h"
 #include "hosting/SaverCommand.h"
 #include "hosting/SaverProcess_win.h"
+#include "hosting/ScreenSaverPolicy_win.h"
 #include "hosting/WallpaperClose_win.h"
 #include "hosting/Wallpaper_win.h"
 #include "platform/Application_win.h"
@@ -299,9 +300,16 @@ void TForm1::Button6Click() {
 
 void TForm1::Button7Click() { peers_.RunFullScreen(); }
 
-void TForm1::Button8Click() { playlist_->AddWindowsAndSystem(WindowsFolder(), SystemFolder()); }
+void TForm1::Button8Click() { playlist_->AddWindowsAndSystem(WindowsFolder(), SystemFolders()); }
 
 void TForm1::Button9Click() {
+    // A group policy would take the place of the installed choice without a word.
+    const std::string overridden =
+        InstallOverriddenText(ReadScreenSaverPolicy(), peers_.DisplayedSaver(), SystemFolder());
+    if (!overridden.empty()) {
+        MessageBoxW(Handle(), Wide(overridden).c_str(), Wide(Application::kTitle).c_str(), MB_ICONWARNING | MB_OK);
+        return;
+    }
     VR_LATE_BOUND(Shell, ShellExecuteW)
     (Application::Handle(), L"open", L"rundll32.exe",
      Wide(InstallParameters(peers_.DisplayedSaver())).c_str(), nullptr, SW_SHOWNORMAL);

@@ -504,7 +504,7 @@ protected:
 };
 
 TEST_F(WindowsAndSystemTest, AppendsEveryListedNameAndPlaysTheFirst) {
-    playlist.AddWindowsAndSystem("C:\\WINDOWS", "C:\\WINDOWS\\system32");
+    playlist.AddWindowsAndSystem("C:\\WINDOWS", {"C:\\WINDOWS\\system32"});
     EXPECT_EQ(files.foldersListed, (Lines{"C:\\WINDOWS", "C:\\WINDOWS\\system32"}));
     EXPECT_EQ(playlist.Entries(), found);
     EXPECT_EQ(playlist.Selected(), 0);
@@ -512,11 +512,20 @@ TEST_F(WindowsAndSystemTest, AppendsEveryListedNameAndPlaysTheFirst) {
     EXPECT_TRUE(timer.running);
 }
 
+TEST_F(WindowsAndSystemTest, ListsThe32BitSystemFolderLast) {
+    files.folders["C:\\WINDOWS\\SysWOW64"] = {"C:\\WINDOWS\\SysWOW64", {"c.scr"}};
+    playlist.AddWindowsAndSystem("C:\\WINDOWS", {"C:\\WINDOWS\\system32", "C:\\WINDOWS\\SysWOW64"});
+    EXPECT_EQ(files.foldersListed, (Lines{"C:\\WINDOWS", "C:\\WINDOWS\\system32", "C:\\WINDOWS\\SysWOW64"}));
+    Lines all = found;
+    all.push_back("C:\\WINDOWS\\SysWOW64\\c.scr");
+    EXPECT_EQ(playlist.Entries(), all);
+}
+
 TEST_F(WindowsAndSystemTest, KeepsTheSelectionButStillAppliesTheTimerRules) {
     Seed({kA});
     Click(0);
-    playlist.AddWindowsAndSystem("C:\\WINDOWS", "C:\\WINDOWS\\system32");
-    playlist.AddWindowsAndSystem("C:\\WINDOWS", "C:\\WINDOWS\\system32");
+    playlist.AddWindowsAndSystem("C:\\WINDOWS", {"C:\\WINDOWS\\system32"});
+    playlist.AddWindowsAndSystem("C:\\WINDOWS", {"C:\\WINDOWS\\system32"});
     EXPECT_EQ(playlist.Count(), 7u);
     EXPECT_EQ(playlist.Selected(), 0);
     EXPECT_EQ(display.previewRequests, 1);
@@ -526,7 +535,7 @@ TEST_F(WindowsAndSystemTest, KeepsTheSelectionButStillAppliesTheTimerRules) {
 TEST_F(WindowsAndSystemTest, NothingFoundLeavesNoSelection) {
     files.folders["C:\\WINDOWS"].names.clear();
     files.folders["C:\\WINDOWS\\system32"].names.clear();
-    playlist.AddWindowsAndSystem("C:\\WINDOWS", "C:\\WINDOWS\\system32");
+    playlist.AddWindowsAndSystem("C:\\WINDOWS", {"C:\\WINDOWS\\system32"});
     EXPECT_EQ(playlist.Selected(), -1);
     EXPECT_EQ(display.previewRequests, 0);
 }

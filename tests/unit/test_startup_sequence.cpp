@@ -61,7 +61,7 @@ public:
         log.push_back("placement " + std::to_string(static_cast<int>(c)));
     }
     std::string WindowsFolder() override { return "C:\\WINDOWS"; }
-    std::string SystemFolder() override { return "C:\\WINDOWS\\system32"; }
+    std::vector<std::string> SystemFolders() override { return {"C:\\WINDOWS\\system32"}; }
 
 private:
     void Note(const char* window, Geometry g, int v) {

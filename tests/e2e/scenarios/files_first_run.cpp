@@ -42,6 +42,8 @@ TEST(FirstRun, WinAndSysFillThePlaylistAndItsFirstEntryPlays) {
 
 TEST(WinAndSys, TheButtonAppendsTheSystemsScreensaversAgainAndKeepsTheSelection) {
     const files::SharedFolderSaver inSystem(files::SystemFolder(), L"vr-win-and-sys");
+    // Where 32-bit installers put theirs, listed after the system folder.
+    const files::SharedFolderSaver in32Bit(files::SystemWow64Folder(), L"vr-win-and-sys-32");
     Sandbox sandbox;
     const std::wstring a = sandbox.CopyLogSaver(L"A");
     player::Windows w = player::StartPlayer(sandbox, {}, {a});
@@ -50,9 +52,10 @@ TEST(WinAndSys, TheButtonAppendsTheSystemsScreensaversAgainAndKeepsTheSelection)
     ASSERT_TRUE(IsEnabled(button)) << "enabled once a screensaver is current";
 
     Click(button);
-    EXPECT_EQ(ListItems(w.list), (std::vector<std::wstring>{a, inSystem.Path()}));
+    EXPECT_EQ(ListItems(w.list), (std::vector<std::wstring>{a, inSystem.Path(), in32Bit.Path()}));
     Click(button);
-    EXPECT_EQ(ListItems(w.list), (std::vector<std::wstring>{a, inSystem.Path(), inSystem.Path()}));
+    EXPECT_EQ(ListItems(w.list), (std::vector<std::wstring>{a, inSystem.Path(), in32Bit.Path(), inSystem.Path(),
+                                                             in32Bit.Path()}));
     EXPECT_EQ(ListSelection(w.list), 0);
     EXPECT_EQ(Text(w.host), L"A");
     EXPECT_TRUE(files::Closed(w));

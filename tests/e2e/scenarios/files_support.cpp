@@ -91,6 +91,11 @@ std::wstring SystemFolder() {
     return std::wstring(path, GetSystemDirectoryW(path, MAX_PATH));
 }
 
+std::wstring SystemWow64Folder() {
+    wchar_t path[MAX_PATH] = {};
+    return std::wstring(path, GetSystemWow64DirectoryW(path, MAX_PATH));
+}
+
 HWND OpenDialogWith(const player::Windows& w, int playlistButtonId) {
     e2e::PostClick(e2e::FindControl(w.playlist, playlistButtonId));
     HWND dialog = e2e::WaitForDialog(w.processId);

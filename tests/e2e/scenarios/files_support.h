@@ -59,6 +59,7 @@ std::wstring CreateErrorStart(const std::wstring& path);
 
 std::wstring WindowsFolder();
 std::wstring SystemFolder();
+std::wstring SystemWow64Folder();
 
 // Clicks a button of the playlist window whose handler opens a dialog; returns the dialog.
 HWND OpenDialogWith(const player::Windows& w, int playlistButtonId);
