@@ -1,7 +1,8 @@
 ; The per-user installer. It needs no elevation: the program keeps config.cfg and myList.spls
 ; beside itself, so it goes where the user may write, and every key it writes is under HKCU.
 ; Built by installer/CMakeLists.txt, which defines VERSION, PUBLISHER, PRODUCT_NAME, COPYRIGHT,
-; PROGRAM, CLOSE_PLAYERS, DEMO_SAVERS, ICON and OUTFILE.
+; PROGRAM, CLOSE_PLAYERS, DEMO_SAVERS, ICON and OUTFILE; SIGN when the build signs: the command
+; that signs the file it is given as %1.
 Unicode true
 Target amd64-unicode
 RequestExecutionLevel user
@@ -28,6 +29,11 @@ OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\Veilrunner"
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 BrandingText "${PRODUCT_NAME} ${VERSION}"
+!ifdef SIGN
+  ; The uninstaller is signed before it goes into the installer, the installer once it is written.
+  !uninstfinalize '${SIGN}' = 0
+  !finalize '${SIGN}' = 0
+!endif
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"

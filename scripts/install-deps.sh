@@ -12,8 +12,9 @@ packages=(
   clang libclang-rt-dev
   # the Windows program, cross-compiled (googletest above also provides the sources built for it)
   g++-mingw-w64-x86-64-posix dpkg-dev
-  # the Windows installer (3.08 brings the amd64-unicode stubs and plugins)
-  nsis
+  # the Windows installer (3.08 brings the amd64-unicode stubs and plugins); signing it and the
+  # programs, and the throwaway certificate the test signs with
+  nsis osslsigncode openssl
   # running it: Wine on a virtual X display, with the fonts the program asks for
   wine wine64 fonts-wine xvfb x11-utils xdotool
   # screenshots

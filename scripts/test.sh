@@ -74,6 +74,9 @@ if configure_windows_build "$build/win" && cmake --build "$build/win"; then
   wine wineboot >/dev/null 2>&1
   ctest --test-dir "$build/win" --output-on-failure 2>&1 | tee "$build/win/ctest.log"
   ((PIPESTATUS[0] == 0)) || failed+=("end-to-end scenarios")
+  # After the scenarios: it installs the signed installer into this prefix to reach the uninstaller.
+  step "signing with a throwaway certificate (reuses $build/multi-config)"
+  bash "$repo/scripts/checks/signing.sh" "$build/multi-config" || failed+=("signing")
   cleanup
   trap - EXIT
 else
