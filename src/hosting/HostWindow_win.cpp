@@ -2,10 +2,13 @@
 
 #include <shellapi.h>
 
+#include <optional>
+
 #include "hosting/HostWindowIds.h"
 #include "hosting/SaverCommand.h"
 #include "hosting/Wallpaper_win.h"
 #include "platform/Application_win.h"
+#include "platform/Dpi_win.h"
 #include "platform/Drop_win.h"
 #include "platform/Handles_win.h"
 #include "platform/ProgramName.h"
@@ -65,6 +68,10 @@ void TfrmSVDActive::CreateHidden(HWND owner, bool wallpaperMode) {
     params.width = 420;
     params.height = 291;
     params.parent = creation.parent;
+    // A child of the desktop's icon view, another program's window, is made in that window's
+    // DPI awareness, which the pane then shares.
+    std::optional<DpiAwarenessOf> asTheDesktop;
+    if (creation.style & WS_CHILD) asTheDesktop.emplace(creation.parent);
     Create({.className = kHostWindowClass}, params);
     timer1_ = std::make_unique<EventTimer>(Handle(), kStartTimerId, kFirstStartDelayMs);
     custodyTimer_ = std::make_unique<EventTimer>(Handle(), kCustodyTimerId, kCustodyCheckMs);
@@ -74,9 +81,13 @@ void TfrmSVDActive::CreateHidden(HWND owner, bool wallpaperMode) {
 
     RegisterPaneClass();
     SIZE client = ClientSize();
-    p1_ = CreateWindowExA(0, kPaneClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, client.cx,
-                          client.cy, Handle(), reinterpret_cast<HMENU>(HostWindowId::p1),
-                          GetModuleHandleA(nullptr), nullptr);
+    {
+        // Only around the pane's making, as the system advises: our other windows keep the default.
+        const MixedDpiHosting saversOfAnyAwareness;
+        p1_ = CreateWindowExA(0, kPaneClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, client.cx,
+                              client.cy, Handle(), reinterpret_cast<HMENU>(HostWindowId::p1),
+                              GetModuleHandleA(nullptr), nullptr);
+    }
     lastClientSize_ = client;
     drops_.Register(Handle(), [this](const auto& paths) { OnDrop(paths); });
 }

@@ -1,11 +1,41 @@
 #pragma once
-// The DPI a window is shown at, and the program's font at that DPI.
+// The DPI a window is shown at, and the DPI awareness the thread creates windows in.
 #include <windows.h>
 
 namespace vr {
 
 // The window's own DPI where the system knows one per window (Windows 10 1607 and later),
-// otherwise the screen's; a null window asks for the screen's.
+// otherwise the screen's; a null window asks for the screen's. A window of ours inside another
+// program's window (the host in the desktop's icon view, which spans every monitor) takes the
+// DPI of the monitor it is on.
 int WindowDpi(HWND window);
+
+// While it lives, windows the thread creates may hold child windows of any DPI awareness, each
+// scaled by the system on its own: a saver's window in the pane keeps its awareness and the
+// player keeps its own. Windows 10 1803 and later; elsewhere nothing changes.
+class MixedDpiHosting {
+public:
+    MixedDpiHosting();
+    ~MixedDpiHosting();
+    MixedDpiHosting(const MixedDpiHosting&) = delete;
+    MixedDpiHosting& operator=(const MixedDpiHosting&) = delete;
+
+private:
+    DPI_HOSTING_BEHAVIOR previous_ = DPI_HOSTING_BEHAVIOR_INVALID;
+};
+
+// While it lives, windows the thread creates take the DPI awareness of `window`, as a child of
+// another program's window must have its parent's. Windows 10 1607 and later; elsewhere, or for
+// no window, nothing changes.
+class DpiAwarenessOf {
+public:
+    explicit DpiAwarenessOf(HWND window);
+    ~DpiAwarenessOf();
+    DpiAwarenessOf(const DpiAwarenessOf&) = delete;
+    DpiAwarenessOf& operator=(const DpiAwarenessOf&) = delete;
+
+private:
+    DPI_AWARENESS_CONTEXT previous_ = nullptr;
+};
 
 }  // namespace vr
