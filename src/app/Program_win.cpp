@@ -1,6 +1,7 @@
 #include "app/Program_win.h"
 
 #include "app/CommandLine.h"
+#include "app/SessionEnd.h"
 #include "docking/OnScreen_win.h"
 #include "files/TypeKey.h"
 #include "hosting/SaverCommand.h"
@@ -33,6 +34,7 @@ Program::Program(bool wallpaperMode)
 }
 
 int Program::Run() {
+    RegisterRestart();
     // The start-up sequence works on all four windows, so the bar is shown only now.
     playerBar_.ShowAndStart();
     return Application::Run();
@@ -59,6 +61,23 @@ void Program::ProgramClosing() {
     // Whatever the previews do, closing ends them: a hung one would otherwise hold the host
     // window's destruction, which waits on the windows inside its pane.
     host_.EndPreviews();
+}
+
+void Program::SessionEnded(bool ending, bool closeApp) {
+    const SessionEndStep step = StepAtSessionEnd(ending, closeApp);
+    if (step == SessionEndStep::Nothing) return;
+    ProgramClosing();
+    // Posted: the end may come while a wait answers sent messages, under the handler that waits.
+    if (step == SessionEndStep::SaveAndExit) PostMessageA(playerBar_.Handle(), WM_CLOSE, 0, 0);
+}
+
+// Brings the player back when Windows restarts it after an update, or at the next sign-in with
+// "restart apps" on. A crash or a hang brings nothing back: the same fault would come again.
+void Program::RegisterRestart() const {
+    const std::string wallpaperPlaylist =
+        FWallpaperMode ? WinFileSystem().FullPath(FirstArgument(Utf8(GetCommandLineW()))) : std::string();
+    if (const auto arguments = RestartArguments(FWallpaperMode, wallpaperPlaylist))
+        RegisterApplicationRestart(Wide(*arguments).c_str(), RESTART_NO_CRASH | RESTART_NO_HANG);
 }
 
 void Program::SaveSettingsNow() {

@@ -62,6 +62,7 @@ private:
     // PlayerBarPeers
     void RunStartup() override;
     void ProgramClosing() override;
+    void SessionEnded(bool ending, bool closeApp) override;
     void IntervalChosen(std::optional<unsigned> milliseconds) override;
     void PaneSizeChosen(int width, int height) override;
     void SaverTextChanged(const std::string& text) override;
@@ -86,6 +87,7 @@ private:
     void RunFullScreen() override;
 
     void SaveSettingsNow();
+    void RegisterRestart() const;
     void EndWithoutHost();
 
     std::string FSaverFile;               // the current screensaver; empty until the first selection

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "platform/AnsweringWait_win.h"
 #include "platform/Unicode_win.h"
 #include "platform/Window_win.h"
 
@@ -54,7 +55,7 @@ void RunSaverAndWait(const std::string& commandLine) {
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     const StartedSaver saver = Start(commandLine, NORMAL_PRIORITY_CLASS, startup);
-    if (saver.process) WaitForSingleObject(saver.process.Get(), INFINITE);
+    if (saver.process) WaitAnswering(saver.process.Get());
 }
 
 void PreviewCustody::Start(const std::string& commandLine) {

@@ -13,7 +13,8 @@ namespace vr {
 // The settings run: a new process group at normal priority, not waited for and not kept: the
 // settings dialog is the user's window. A failed start is ignored.
 void StartSaverDetached(const std::string& commandLine);
-// The full-screen run: a normal window requested, waited for without a time limit.
+// The full-screen run: a normal window requested, waited for without a time limit, the windows
+// answering meanwhile and the user's input kept for afterwards.
 void RunSaverAndWait(const std::string& commandLine);
 
 // The previews the player started. Each runs in a job object of its own that ends every process

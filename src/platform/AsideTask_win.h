@@ -1,8 +1,6 @@
 #pragma once
-// Work too long for the UI thread, on a thread of its own. While the UI thread waits for it, the
-// windows keep painting and answering what other threads and programs send them, so the program
-// never looks hung; clicks, keys and other posted messages stay queued until the work is done,
-// so nothing the user does runs in between.
+// Work too long for the UI thread, on a thread of its own, waited for as WaitAnswering waits:
+// the windows paint and answer meanwhile, and what the user does runs afterwards.
 #include <windows.h>
 
 #include <exception>
@@ -28,8 +26,6 @@ public:
 
     // Runs `work` aside and waits for it.
     static void Run(std::function<void()> work);
-    // True while the UI thread waits for a task: a window asked to close then closes afterwards.
-    static bool Waiting();
 
 private:
     void RunWork();

@@ -1,8 +1,8 @@
 #include "platform/Window_win.h"
 
 #include "files/AppError.h"
+#include "platform/AnsweringWait_win.h"
 #include "platform/Application_win.h"
-#include "platform/AsideTask_win.h"
 #include "platform/Controls_win.h"
 #include "platform/Dpi_win.h"
 #include "platform/DpiScale.h"
@@ -182,7 +182,7 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
         self->SuspectEnd();
         return 0;
     }
-    if (msg == WM_CLOSE && AsideTask::Waiting()) {
+    if (msg == WM_CLOSE && InAnsweringWait()) {
         // Closing now would pull the windows from under the handler that waits: close afterwards.
         PostMessageW(hwnd, WM_CLOSE, wParam, lParam);
         return 0;

@@ -92,9 +92,7 @@ void TfrmSVDOptions::FormClose() { peers_.ProgramClosing(); }
 
 // Logoff, shutdown and update restarts end the process soon after this returns, without closing
 // any window: what closing keeps must be kept now.
-void TfrmSVDOptions::FormEndSession(bool ending) {
-    if (ending) peers_.ProgramClosing();
-}
+void TfrmSVDOptions::FormEndSession(bool ending, bool closeApp) { peers_.SessionEnded(ending, closeApp); }
 
 void TfrmSVDOptions::TimeComboChange() { peers_.IntervalChosen(IntervalOfItem(TimeCombo().Selected())); }
 
@@ -166,7 +164,7 @@ LRESULT TfrmSVDOptions::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         FormClose();
         Destroy();
         return 0;
-    case WM_ENDSESSION: FormEndSession(wParam != FALSE); return 0;
+    case WM_ENDSESSION: FormEndSession(wParam != FALSE, (lParam & ENDSESSION_CLOSEAPP) != 0); return 0;
     case WM_DESTROY:
         drops_.Revoke();
         PostQuitMessage(0);

@@ -21,6 +21,8 @@ public:
     virtual void RunStartup() = 0;  // the first showing
     // The bar closes, or the session ends: save, stop the previews. Only the first call counts.
     virtual void ProgramClosing() = 0;
+    // WM_ENDSESSION: `ending` as its wParam, `closeApp` when only this program is closed.
+    virtual void SessionEnded(bool ending, bool closeApp) = 0;
     // A rotation interval was chosen (none for an item that is no interval); the selection
     // handler runs after it.
     virtual void IntervalChosen(std::optional<unsigned> milliseconds) = 0;
@@ -64,7 +66,7 @@ private:
 
     void FormShow();
     void FormClose();
-    void FormEndSession(bool ending);
+    void FormEndSession(bool ending, bool closeApp);
     void TimeComboChange();
     void ResolutionComboChange();
     void Image12Click();

@@ -93,27 +93,61 @@ TEST(Selection, ATypedCharacterGoesToTheNextEntryStartingWithItAndPlaysIt) {
     EXPECT_EQ(ListSelection(w.list), 1);
 }
 
-TEST(FullScreen, RunWaitsForTheSaverAndThePreviewReturns) {
+TEST(FullScreen, RunWaitsForTheSaverAnsweringMeanwhileAndThePreviewReturns) {
     Sandbox sandbox;
     const std::wstring saver = sandbox.CopyLogSaver(L"Calm", 2000);
     player::Windows w = player::StartPlayer(sandbox, {}, {saver});
     player::WaitForPreviewRun(sandbox, L"Calm", 1);
     const SIZE paneBefore = ClientSize(w.pane);
+    const HWND run = FindControl(w.playlist, vr::PlaylistWindowId::Button7);
 
-    PostClick(FindControl(w.playlist, vr::PlaylistWindowId::Button7));
+    PostClick(run);
     const SaverRun fullScreen = player::WaitForPreviewRun(sandbox, L"Calm", 2);
     EXPECT_EQ(fullScreen.mode, L"fullscreen");
     EXPECT_EQ(fullScreen.commandLine, L"\"" + saver + L"\" /s ");
     EXPECT_EQ(WaitForEndedSaverRuns(sandbox.LogOf(L"Calm"), 1)[0].end, L"quit message");
-    EXPECT_FALSE(Answers(w.bar)) << "the player must wait for the full-screen run";
+    // The player waits for the run, answering what is sent to it; a click waits for the run's end.
+    EXPECT_TRUE(Answers(w.bar)) << "the player must answer while it waits";
+    PostClick(run);
 
-    const SaverRun preview = player::WaitForPreviewRun(sandbox, L"Calm", 3);
+    const std::vector<SaverRun> ended = WaitForEndedSaverRuns(sandbox.LogOf(L"Calm"), 2);
+    EXPECT_EQ(ended[1].end, L"timeout");
+    const SaverRun again = player::WaitForPreviewRun(sandbox, L"Calm", 3);
+    EXPECT_EQ(again.mode, L"fullscreen");
+    EXPECT_GE(again.startedAt, ended[1].endedAt);
+    EXPECT_EQ(WaitForEndedSaverRuns(sandbox.LogOf(L"Calm"), 3)[2].end, L"timeout");
+
+    const SaverRun preview = player::WaitForPreviewRun(sandbox, L"Calm", 4);
     EXPECT_EQ(preview.mode, L"preview");
     EXPECT_EQ(preview.Parent(), w.pane);
-    EXPECT_EQ(WaitForEndedSaverRuns(sandbox.LogOf(L"Calm"), 2)[1].end, L"timeout");
     EXPECT_TRUE(Answers(w.bar));
     EXPECT_EQ(ClientSize(w.pane).cx, paneBefore.cx);
     EXPECT_EQ(ClientSize(w.pane).cy, paneBefore.cy);
+}
+
+// Windows ends the session while a saver runs full screen: the player answers, saves what closing
+// saves, and starts no preview once the run is over, while the system ends its process.
+TEST(FullScreen, ASessionEndDuringTheRunSavesAndNothingStartsAfterIt) {
+    Sandbox sandbox;
+    const std::wstring saver = sandbox.CopyLogSaver(L"Calm", 3000);
+    player::Windows w = player::StartPlayer(sandbox, {}, {saver});
+    player::WaitForPreviewRun(sandbox, L"Calm", 1);
+    const std::wstring config = sandbox.PathOf(L"config.cfg");
+    ASSERT_TRUE(DeleteFileW(config.c_str()));
+
+    PostClick(FindControl(w.playlist, vr::PlaylistWindowId::Button7));
+    EXPECT_EQ(player::WaitForPreviewRun(sandbox, L"Calm", 2).mode, L"fullscreen");
+    EXPECT_TRUE(Answers(w.bar)) << "the player must answer while it waits";
+    const std::vector<HWND> windows = TopWindows(w.processId);
+    for (HWND window : windows) EXPECT_NE(Send(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), 0);
+    for (HWND window : windows) Send(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_TRUE(FileExists(config));
+    EXPECT_FALSE(sandbox.SaverRuns(L"Calm")[1].Ended()) << "saved only once the run was over";
+
+    EXPECT_EQ(WaitForEndedSaverRuns(sandbox.LogOf(L"Calm"), 2)[1].end, L"timeout");
+    // Longer than the delay a preview starts after: none does.
+    Sleep(1500);
+    EXPECT_EQ(sandbox.SaverRuns(L"Calm").size(), 2u);
 }
 
 TEST(Configure, StartsTheCurrentSaverWithItsSettingsSwitchAndLeavesThePreviewAlone) {
