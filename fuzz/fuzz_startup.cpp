@@ -53,7 +53,7 @@ public:
     void MaximizeHost() override { state.hostMaximized = true; }
     void SetPlacementChoice(vr::PlacementChoice choice) override { state.placement = choice; }
     std::string WindowsFolder() override { return "C:\\WINDOWS"; }
-    std::string SystemFolder() override { return "C:\\WINDOWS\\system32"; }
+    std::vector<std::string> SystemFolders() override { return {"C:\\WINDOWS\\system32"}; }
 
 private:
     static void Place(vr::WindowPlace& place, vr::Geometry what, int value) {
