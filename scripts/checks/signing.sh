@@ -55,7 +55,7 @@ if [[ -n "${WINEPREFIX:-}" && -f "$WINEPREFIX/system.reg" ]]; then
     signed "$target/uninstall.exe" || { echo "no signature: the uninstaller"; status=1; }
     # The uninstaller goes on from a copy of itself: wait until it has taken the folder away.
     WINEDEBUG=-all wine "$target/uninstall.exe" /S >/dev/null 2>&1 || true
-    for ((waited = 0; waited < 300; waited++)); do [[ -d "$target" ]] && sleep 0.1 || break; done
+    for ((waited = 0; waited < 300; waited++)); do [[ -d "$target" ]] || break; sleep 0.1; done
   else
     echo "the signed installer did not install"; status=1
   fi
