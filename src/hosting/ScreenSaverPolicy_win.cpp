@@ -15,11 +15,13 @@ std::optional<std::string> PolicyString(const wchar_t* name) {
     constexpr DWORD kStrings = RRF_RT_REG_SZ;  // REG_EXPAND_SZ included, and expanded
     for (int attempt = 0; attempt < 3; ++attempt) {
         DWORD bytes = 0;
-        if (RegGetValueW(HKEY_CURRENT_USER, kPolicyKey, name, kStrings, nullptr, nullptr, &bytes) != ERROR_SUCCESS)
+        if (RegGetValueW(HKEY_CURRENT_USER, kPolicyKey, name, kStrings, nullptr, nullptr, &bytes) !=
+            ERROR_SUCCESS)
             return std::nullopt;
         std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
         bytes = static_cast<DWORD>(value.size() * sizeof(wchar_t));
-        const LSTATUS status = RegGetValueW(HKEY_CURRENT_USER, kPolicyKey, name, kStrings, nullptr, value.data(), &bytes);
+        const LSTATUS status =
+            RegGetValueW(HKEY_CURRENT_USER, kPolicyKey, name, kStrings, nullptr, value.data(), &bytes);
         if (status == ERROR_MORE_DATA) continue;
         if (status != ERROR_SUCCESS) return std::nullopt;
         value.resize(wcsnlen(value.c_str(), value.size()));
@@ -30,6 +32,8 @@ std::optional<std::string> PolicyString(const wchar_t* name) {
 
 }  // namespace
 
-ScreenSaverPolicy ReadScreenSaverPolicy() { return {PolicyString(L"SCRNSAVE.EXE"), PolicyString(L"ScreenSaveActive")}; }
+ScreenSaverPolicy ReadScreenSaverPolicy() {
+    return {PolicyString(L"SCRNSAVE.EXE"), PolicyString(L"ScreenSaveActive")};
+}
 
 }  // namespace vr

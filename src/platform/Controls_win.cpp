@@ -28,8 +28,8 @@ HFONT DefaultFont(int dpi) {
     if (!font) {
         const FontChoice choice = WindowFontAt(dpi);
         font = CreateFontW(choice.height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                           Wide(choice.face).c_str());
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                           DEFAULT_PITCH | FF_DONTCARE, Wide(choice.face).c_str());
     }
     return font;
 }

@@ -9,7 +9,8 @@ namespace {
 // and every window has the program's awareness.
 template <class Function>
 Function* UserFunction(const char* name) {
-    return reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+    return reinterpret_cast<Function*>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
 }
 
 using GetDpiForWindowFn = UINT WINAPI(HWND);

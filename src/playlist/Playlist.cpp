@@ -179,7 +179,8 @@ void Playlist::AddFolder(const std::string& folder) {
     for (const std::string& name : listing.names) ImportDroppedFile(listing.folder + "\\" + name);
 }
 
-void Playlist::AddWindowsAndSystem(const std::string& windowsFolder, const std::vector<std::string>& systemFolders) {
+void Playlist::AddWindowsAndSystem(const std::string& windowsFolder,
+                                   const std::vector<std::string>& systemFolders) {
     // No type or existence test here: whatever the listings yield becomes an entry.
     std::vector<std::string> folders{windowsFolder};
     folders.insert(folders.end(), systemFolders.begin(), systemFolders.end());

@@ -307,7 +307,8 @@ void TForm1::Button9Click() {
     const std::string overridden =
         InstallOverriddenText(ReadScreenSaverPolicy(), peers_.DisplayedSaver(), SystemFolder());
     if (!overridden.empty()) {
-        MessageBoxW(Handle(), Wide(overridden).c_str(), Wide(Application::kTitle).c_str(), MB_ICONWARNING | MB_OK);
+        MessageBoxW(Handle(), Wide(overridden).c_str(), Wide(Application::kTitle).c_str(),
+                    MB_ICONWARNING | MB_OK);
         return;
     }
     VR_LATE_BOUND(Shell, ShellExecuteW)

@@ -17,7 +17,7 @@ TEST(ScreenSaverPolicy, WithoutAPolicyOrWithOneThatAgreesTheInstallGoesAhead) {
     EXPECT_EQ(Overridden({std::nullopt, "1"}), "");
     EXPECT_EQ(Overridden({"c:\\savers\\CALM.SCR", "1"}), "");
     EXPECT_EQ(Overridden({"calm.scr", std::nullopt}, kSystem + "\\Calm.scr"), "");  // the system folder's
-    EXPECT_EQ(Overridden({"", std::nullopt}), "");          // left to the user
+    EXPECT_EQ(Overridden({"", std::nullopt}), "");                                  // left to the user
 }
 
 TEST(ScreenSaverPolicy, APolicyThatChoseAnotherSaverIsNamed) {

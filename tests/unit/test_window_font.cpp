@@ -11,8 +11,8 @@ TEST(WindowFont, IsTheScalableFaceAtElevenPixelsPerNinetySixDpi) {
     struct Case {
         int dpi, height;
     };
-    for (const Case c : {Case{96, -11}, Case{120, -14}, Case{144, -17}, Case{168, -19}, Case{192, -22},
-                         Case{288, -33}}) {
+    for (const Case c :
+         {Case{96, -11}, Case{120, -14}, Case{144, -17}, Case{168, -19}, Case{192, -22}, Case{288, -33}}) {
         const FontChoice font = WindowFontAt(c.dpi);
         EXPECT_EQ(font.face, "Microsoft Sans Serif") << c.dpi;
         EXPECT_EQ(font.height, c.height) << c.dpi;

@@ -54,8 +54,8 @@ TEST(WinAndSys, TheButtonAppendsTheSystemsScreensaversAgainAndKeepsTheSelection)
     Click(button);
     EXPECT_EQ(ListItems(w.list), (std::vector<std::wstring>{a, inSystem.Path(), in32Bit.Path()}));
     Click(button);
-    EXPECT_EQ(ListItems(w.list), (std::vector<std::wstring>{a, inSystem.Path(), in32Bit.Path(), inSystem.Path(),
-                                                             in32Bit.Path()}));
+    EXPECT_EQ(ListItems(w.list), (std::vector<std::wstring>{a, inSystem.Path(), in32Bit.Path(),
+                                                            inSystem.Path(), in32Bit.Path()}));
     EXPECT_EQ(ListSelection(w.list), 0);
     EXPECT_EQ(Text(w.host), L"A");
     EXPECT_TRUE(files::Closed(w));

@@ -55,9 +55,9 @@ TEST(InstallPolicy, APolicyThatChoosesAnotherSaverOrTurnsThemOffIsNamedInsteadOf
 
     // An expandable value, as policy editors write paths.
     policy.Set(L"SCRNSAVE.EXE", L"%SystemRoot%\\system32\\Bubbles.scr", REG_EXPAND_SZ);
-    EXPECT_EQ(InstallMessage(playing.windows),
-              L"A group policy sets the screensaver to \"" + Expanded(L"%SystemRoot%\\system32\\Bubbles.scr") +
-                  L"\": \"Install...\" cannot change it.");
+    EXPECT_EQ(InstallMessage(playing.windows), L"A group policy sets the screensaver to \"" +
+                                                   Expanded(L"%SystemRoot%\\system32\\Bubbles.scr") +
+                                                   L"\": \"Install...\" cannot change it.");
 
     // Turned off, even with the saver being installed as the policy's own choice.
     policy.Set(L"SCRNSAVE.EXE", playing.savers[0]);
