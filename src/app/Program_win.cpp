@@ -88,7 +88,8 @@ void Program::SaveSettingsNow() {
     };
     ConfigSnapshot snapshot;
     snapshot.saverFile = FSaverFile;
-    snapshot.host = place(host_);
+    const HostPlace host = host_.Place();
+    snapshot.host = {host.left, host.top, host.clientWidth, host.clientHeight};
     const POINT bar = playerBar_.Position();
     snapshot.playerBarLeft = bar.x;
     snapshot.playerBarTop = bar.y;
@@ -97,7 +98,7 @@ void Program::SaveSettingsNow() {
     snapshot.selectedEntry = playlist_.Model().Selected();
     snapshot.intervalItem = playerBar_.IntervalItem();
     snapshot.helpTextVisible = playlist_.HelpTextVisible();
-    snapshot.hostMaximized = host_.IsMaximized();
+    snapshot.hostMaximized = host.maximized;
     snapshot.placement = playlist_.Placement();
     SaveSettings(WinFileSystem(), ProgramFolder(), snapshot, playlist_.Model().Entries());
 }
@@ -177,15 +178,24 @@ void Program::SaverTextChanged(const std::string& text) {
 void Program::CloseProgram() { SendMessageA(playerBar_.Handle(), WM_CLOSE, 0, 0); }
 
 // The shell's restart destroys its icon view and the host embedded in it; the pane and every
-// preview's window go with them. Rebuilding the window the whole program is wired to is not worth
-// what it risks: the instance ends as "Close" would end it, so none is left running unseen, and
-// the autostart shortcut brings the wallpaper back at the next logon. Posted, because the host
-// window may be in the middle of its destruction.
+// preview's window go with them. Rebuilding the window inside a desktop that is being rebuilt is
+// not worth what it risks: the instance ends as "Close" would end it, so none is left running
+// unseen, and the autostart shortcut brings the wallpaper back at the next logon. Posted, because
+// the host window may be in the middle of its destruction.
 void Program::EndWithoutHost() {
     if (!runEnded_) PostMessageA(playerBar_.Handle(), WM_CLOSE, 0, 0);
 }
 
-void Program::HostDestroyed() { EndWithoutHost(); }
+// Anything else that destroys the host (a saver that took it into a window of its own and ended)
+// leaves the program without the window it plays in: it is made again where it stood.
+void Program::HostDestroyed() {
+    if (runEnded_) return;
+    if (FWallpaperMode && !host_.HomeExists()) {
+        EndWithoutHost();
+        return;
+    }
+    host_.Rebuild();
+}
 
 // A shell that ends does not always tell the windows of other programs inside its own that they
 // are gone; when it is back, a host that went with the old one is missed.

@@ -56,6 +56,8 @@ BOOL CALLBACK PostQuitTo(HWND hwnd, LPARAM) {
 }  // namespace
 
 void TfrmSVDActive::CreateHidden(HWND owner, bool wallpaperMode) {
+    owner_ = owner;
+    wallpaperMode_ = wallpaperMode;
     const DWORD normalStyle =
         WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX | WS_CLIPCHILDREN;
     HostCreation creation = WallpaperHostCreation(normalStyle, owner, wallpaperMode);
@@ -73,23 +75,73 @@ void TfrmSVDActive::CreateHidden(HWND owner, bool wallpaperMode) {
     std::optional<DpiAwarenessOf> asTheDesktop;
     if (creation.style & WS_CHILD) asTheDesktop.emplace(creation.parent);
     Create({.className = kHostWindowClass}, params);
+    home_ = GetAncestor(Handle(), GA_PARENT);
     timer1_ = std::make_unique<EventTimer>(Handle(), kStartTimerId, kFirstStartDelayMs);
     custodyTimer_ = std::make_unique<EventTimer>(Handle(), kCustodyTimerId, kCustodyCheckMs);
+    custodyTimer_->SetEnabled(custody_.AnyStopping());
     coverTimer_ = std::make_unique<EventTimer>(Handle(), kCoverTimerId, kCoverCheckMs);
     coverTimer_->SetEnabled(true);
     reports_.Register(Handle());
 
     RegisterPaneClass();
-    SIZE client = ClientSize();
-    {
-        // Only around the pane's making, as the system advises: our other windows keep the default.
-        const MixedDpiHosting saversOfAnyAwareness;
-        p1_ = CreateWindowExA(0, kPaneClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, client.cx,
-                              client.cy, Handle(), reinterpret_cast<HMENU>(HostWindowId::p1),
-                              GetModuleHandleA(nullptr), nullptr);
-    }
-    lastClientSize_ = client;
+    CreatePane();
+    RememberPlace();
     drops_.Register(Handle(), [this](const auto& paths) { OnDrop(paths); });
+}
+
+// The pane has no state of its own: a new one is the same as the first.
+void TfrmSVDActive::CreatePane() {
+    const SIZE client = ClientSize();
+    // Only around the pane's making, as the system advises: our other windows keep the default.
+    const MixedDpiHosting saversOfAnyAwareness;
+    p1_ = CreateWindowExA(0, kPaneClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, client.cx,
+                          client.cy, Handle(), reinterpret_cast<HMENU>(HostWindowId::p1),
+                          GetModuleHandleA(nullptr), nullptr);
+    lastClientSize_ = client;
+}
+
+// A saver holds the pane's handle and may move the pane into a window of its own, which takes it
+// along when it ends. The preview that played in it is stopped, and a new pane takes its place
+// for the next start. The old one is left to the window that holds it: destroying it would wait
+// on the saver's windows inside it.
+void TfrmSVDActive::CheckPane() {
+    if (IsWindow(p1_) && GetAncestor(p1_, GA_PARENT) == Handle()) return;
+    StopPreviews();
+    CreatePane();
+}
+
+// Taken into another window, the host stands in that window's coordinates: those are no place of
+// its own to keep.
+bool TfrmSVDActive::AtHome() const { return Exists() && GetAncestor(Handle(), GA_PARENT) == home_; }
+
+void TfrmSVDActive::RememberPlace() {
+    if (!AtHome() || IsIconic(Handle())) return;
+    const POINT at = Position();
+    const SIZE client = ClientSize();
+    lastPlace_ = {at.x, at.y, client.cx, client.cy, IsMaximized()};
+}
+
+HostPlace TfrmSVDActive::Place() const {
+    if (!AtHome()) return lastPlace_;
+    const POINT at = Position();
+    const SIZE client = ClientSize();
+    return {at.x, at.y, client.cx, client.cy, IsMaximized()};
+}
+
+void TfrmSVDActive::SetCaption(const std::string& caption) {
+    caption_ = caption;
+    Control(Handle()).SetText(caption);
+}
+
+void TfrmSVDActive::Rebuild() {
+    const HostPlace place = lastPlace_;
+    CreateHidden(owner_, wallpaperMode_);
+    SetCaption(caption_);
+    SetWindowPos(Handle(), nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetClientSize(place.clientWidth, place.clientHeight);
+    if (place.maximized) ShowWindow(Handle(), SW_MAXIMIZE);
+    ShowInFront();
+    RequestPreviewStart();
 }
 
 void TfrmSVDActive::PostQuitToPreviews() { EnumChildWindows(p1_, PostQuitTo, 0); }
@@ -170,6 +222,7 @@ void TfrmSVDActive::Timer1Timer() {
     // then would flash up while the player goes.
     if (closing_) return;
     peers_.PreviewStarting();
+    CheckPane();
     StopPreviews();
     // A minimised window has a pane of no size: savers would draw nowhere, and some divide by
     // it. The restore resizes the pane, which starts the preview again; so does the end of
@@ -214,12 +267,15 @@ LRESULT TfrmSVDActive::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
         if (wParam == kStartTimerId) Timer1Timer();
         if (wParam == kCustodyTimerId) CheckCustody();
-        if (wParam == kCoverTimerId)
+        if (wParam == kCoverTimerId) {
+            CheckPane();
             VisibilityChanged(visibility_.Covered(PaneCovered(LookOverPane(p1_, custody_.ProcessIds()))));
+        }
         return 0;
     case WM_SIZE: {
         SIZE client{LOWORD(lParam), HIWORD(lParam)};
-        if (p1_) MoveWindow(p1_, 0, 0, client.cx, client.cy, TRUE);
+        if (IsChild(Handle(), p1_)) MoveWindow(p1_, 0, 0, client.cx, client.cy, TRUE);
+        RememberPlace();
         bool changed = client.cx != lastClientSize_.cx || client.cy != lastClientSize_.cy;
         lastClientSize_ = client;
         if (changed && timer1_) FormResize();
@@ -239,6 +295,7 @@ LRESULT TfrmSVDActive::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_POWERBROADCAST:
         if (auto change = reports_.OnMessage(visibility_, msg, wParam, lParam)) VisibilityChanged(*change);
         return msg == WM_POWERBROADCAST ? TRUE : 0;
+    case WM_MOVE: RememberPlace(); return Default(msg, wParam, lParam);
     case WM_CLOSE: FormClose(); return 0;
     case WM_WINDOWPOSCHANGING:
         SnapPositionRequest(DockRole::Host, peers_.DockingWindows(), *reinterpret_cast<WINDOWPOS*>(lParam));

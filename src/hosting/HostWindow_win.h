@@ -37,6 +37,16 @@ protected:
     ~HostWindowPeers() = default;
 };
 
+// Where the host window stands, as the settings keep it: left and top in its parent's client
+// coordinates (the screen's for a top-level window), the client size, and whether it is maximised.
+struct HostPlace {
+    int left = 0;
+    int top = 0;
+    int clientWidth = 0;
+    int clientHeight = 0;
+    bool maximized = false;
+};
+
 class TfrmSVDActive : public Window {
 public:
     explicit TfrmSVDActive(HostWindowPeers& peers) : peers_(peers) {}
@@ -52,7 +62,7 @@ public:
     void EndPreviews();
     // Starts a preview after the timer's delay; enabling a pending start changes nothing.
     void RequestPreviewStart() { Timer1().SetEnabled(true); }
-    void SetCaption(const std::string& caption) { Control(Handle()).SetText(caption); }
+    void SetCaption(const std::string& caption);
     void ShowInFront();
     // Left and top on the screen, as the settings and wallpaper playlists keep them. Embedded,
     // the window counts them from the icon view's client area, whose origin is the virtual
@@ -65,6 +75,14 @@ public:
     // A width change there and back, which restarts the preview at the size it had.
     void RestartPreview();
     bool IsMaximized() const { return IsZoomed(Handle()) != FALSE; }
+    // Where the window stands now, or last stood where it belongs, when something else has taken
+    // it away or destroyed it.
+    HostPlace Place() const;
+    // Whether the window the host lives in still exists: the desktop, or the icon view in
+    // desktop wallpaper mode.
+    bool HomeExists() const { return IsWindow(home_) != FALSE; }
+    // Makes the window anew at its last place, with its caption, and starts a preview in it.
+    void Rebuild();
     // What the wallpaper group's placement choices read of this window and the desktop.
     PlacementSource PlacementFor(PlacementChoice choice) const;
 
@@ -72,6 +90,10 @@ private:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     EventTimer& Timer1() { return *timer1_; }
     void PostQuitToPreviews();
+    void CreatePane();
+    bool AtHome() const;
+    void RememberPlace();
+    void CheckPane();
     bool PaneIsSeen() const;
     void VisibilityChanged(PaneVisibility::Change change);
     void CheckCustody();
@@ -81,6 +103,11 @@ private:
     void OnDrop(const std::vector<std::string>& paths);
 
     HostWindowPeers& peers_;
+    HWND owner_ = nullptr;
+    bool wallpaperMode_ = false;
+    HWND home_ = nullptr;  // the parent it was created in
+    std::string caption_;
+    HostPlace lastPlace_;
     HWND p1_ = nullptr;
     std::unique_ptr<EventTimer> timer1_;
     PreviewCustody custody_;

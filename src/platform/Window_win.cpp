@@ -80,12 +80,12 @@ bool Window::StillOurs() const {
            process == GetCurrentProcessId();
 }
 
-// The window went without the program's asking: its handlers of the end run now, on a handle
-// that names no window any more.
+// The window went without the program's asking: its handlers of the end run now, without a
+// handle (they may make the window anew).
 void Window::Ended() {
     endHeardAt_ = 0;
-    Guarded([&] { HandleMessage(WM_DESTROY, 0, 0); });
     hwnd_ = nullptr;
+    Guarded([&] { HandleMessage(WM_DESTROY, 0, 0); });
 }
 
 void Window::Create(const WindowClassSpec& cls, const WindowSpec& params) {

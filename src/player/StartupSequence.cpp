@@ -31,6 +31,12 @@ enum ConfigLine : std::size_t {
 // Line numbers of a ".scfg" header.
 enum WallpaperLine : std::size_t { kPlaceX, kPlaceY, kPlaceWidth, kPlaceHeight, kPlaceInterval };
 
+// A host of no size has no pane to play in: such a value is bad input, and takes the default.
+int ReadHostSize(const std::vector<std::string>& lines, std::size_t index, int def) {
+    const int size = ReadSettingInt(lines, index, def);
+    return size > 0 ? size : def;
+}
+
 std::vector<std::string> ReadConfig(FileSystem& files, const std::string& path) {
     // A lone line that is no value makes every setting take its default.
     if (!files.FileExists(path)) return {"X"};
@@ -50,8 +56,8 @@ void ApplyWallpaperHeader(const StartupInput& input, StartupWorld& world, FileSy
     lines = files.ReadLines(input.firstArgument);
     world.SetHost(Geometry::Left, ReadSettingInt(lines, kPlaceX, 100));
     world.SetHost(Geometry::Top, ReadSettingInt(lines, kPlaceY, 100));
-    world.SetHost(Geometry::ClientWidth, ReadSettingInt(lines, kPlaceWidth, 320));
-    world.SetHost(Geometry::ClientHeight, ReadSettingInt(lines, kPlaceHeight, 240));
+    world.SetHost(Geometry::ClientWidth, ReadHostSize(lines, kPlaceWidth, 320));
+    world.SetHost(Geometry::ClientHeight, ReadHostSize(lines, kPlaceHeight, 240));
     world.SelectInterval(ReadSettingInt(lines, kPlaceInterval, 2));
     world.SetHostCaption(kWallpaperHostCaption);
 }
@@ -80,8 +86,8 @@ void RunStartupSequence(const StartupInput& input, StartupWorld& world, FileSyst
     // each window snaps against the ones placed before it.
     world.SetHost(Geometry::Left, ReadSettingInt(lines, kHostLeft, 341));
     world.SetHost(Geometry::Top, ReadSettingInt(lines, kHostTop, 113));
-    world.SetHost(Geometry::ClientWidth, ReadSettingInt(lines, kHostWidth, 474));
-    world.SetHost(Geometry::ClientHeight, ReadSettingInt(lines, kHostHeight, 355));
+    world.SetHost(Geometry::ClientWidth, ReadHostSize(lines, kHostWidth, 474));
+    world.SetHost(Geometry::ClientHeight, ReadHostSize(lines, kHostHeight, 355));
     world.SetPlayerBar(Geometry::Left, ReadSettingInt(lines, kBarLeft, 341));
     world.SetPlayerBar(Geometry::Top, ReadSettingInt(lines, kBarTop, 37));
     world.SetPlaylistWindow(Geometry::Left, ReadSettingInt(lines, kPlaylistLeft, 1));

@@ -31,14 +31,28 @@
 //   divide       logs "divide_by=<w>x<h>" and divides by its window's client width and height (the
 //                pane's size in preview), as savers do to scale their drawing; a 0x0 pane traps with
 //                an integer divide by zero, any other logs "divided=<quotient>" and plays as usual
+//   take-pane    moves the pane it was given into a hidden window of its own ("taken=pane", or
+//                "taken=pane refused"), and destroys that window HoldMs later (default 1 s), which
+//                takes the pane and its own window along: the run ends "destroyed"
+//   take-host    the same with the pane's top-level window ("taken=host")
+//   disable      disables every top-level window of the process that started it ("disabled=<count>"),
+//                then plays as usual; its settings ("/c") disable them the same way and crash, as a
+//                settings dialog modal to them that dies leaves them
 // A missing or unknown misbehaviour logs "error=unknown misbehaviour" and ends at once (exit code 2).
+#include <windows.h>
+// After windows.h, which it needs.
+#include <tlhelp32.h>
+
 #include <string>
 
 #include "RecordingSaver.h"
 
 namespace {
 
-enum class Kind { Crash, IgnoreQuit, Hang, TopLevel, Slow, Spawn, Modal, Divide, OwnFullScreen, Wait, Unknown };
+enum class Kind {
+    Crash, IgnoreQuit, Hang, TopLevel, Slow, Spawn, Modal, Divide, OwnFullScreen, TakePane, TakeHost, Disable, Wait,
+    Unknown
+};
 
 struct KindName {
     Kind kind;
@@ -50,12 +64,14 @@ constexpr KindName kKindNames[] = {
     {Kind::Hang, L"hang"},   {Kind::TopLevel, L"top-level"},
     {Kind::Slow, L"slow"},   {Kind::Spawn, L"spawn"},
     {Kind::Modal, L"modal"}, {Kind::Divide, L"divide"},
-    {Kind::OwnFullScreen, L"own-full-screen"}, {Kind::Wait, L"wait"},
+    {Kind::OwnFullScreen, L"own-full-screen"}, {Kind::TakePane, L"take-pane"},
+    {Kind::TakeHost, L"take-host"}, {Kind::Disable, L"disable"}, {Kind::Wait, L"wait"},
 };
 
 constexpr wchar_t kWaitSwitch[] = L"/wait";  // the kit ignores it: the copy's whole life is our constructor
 constexpr unsigned kDefaultLimitMs = 120000;
 constexpr unsigned kDefaultDelayMs = 5000;
+constexpr unsigned kDefaultHoldMs = 1000;
 constexpr UINT kUnknownExitCode = 2;
 constexpr UINT kLimitExitCode = 3;
 constexpr int kScale = 1000;  // what "divide" shares out over the pane, like a saver's grid
@@ -89,6 +105,40 @@ HWND ShowOverMonitor(HWND pane) {
     return window;
 }
 
+DWORD ParentProcessId() {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    DWORD parent = 0;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
+        if (entry.th32ProcessID == GetCurrentProcessId()) parent = entry.th32ParentProcessID;
+    CloseHandle(snapshot);
+    return parent;
+}
+
+struct Disabling {
+    DWORD processId;
+    int count;
+};
+
+BOOL CALLBACK DisableIfItsOwn(HWND window, LPARAM param) {
+    auto& disabling = *reinterpret_cast<Disabling*>(param);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == disabling.processId) {
+        EnableWindow(window, FALSE);
+        ++disabling.count;
+    }
+    return TRUE;
+}
+
+HWND g_keeper = nullptr;  // the window "take-pane" and "take-host" move the player's window into
+
+void CALLBACK DestroyKeeper(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    DestroyWindow(g_keeper);
+}
+
 class BadSaver final : public RecordingSaver {
 public:
     BadSaver() {
@@ -109,6 +159,12 @@ public:
         if (kind_ == Kind::TopLevel && command.mode == kit::Mode::Preview) TakeOutOfPane(window);
         RecordingSaver::Started(command, window);
         if (window) AfterStart(reinterpret_cast<HWND>(command.window), window);
+    }
+
+    void Configure(HWND owner) override {
+        if (kind_ != Kind::Disable) return RecordingSaver::Configure(owner);
+        DisableStarter();
+        Crash();
     }
 
 private:
@@ -144,6 +200,9 @@ private:
         case Kind::OwnFullScreen:
             if (parent) Log().Write(L"own_full_screen", HandleText(ShowOverMonitor(parent)));
             break;
+        case Kind::TakePane: TakeAway(parent, L"pane"); break;
+        case Kind::TakeHost: TakeAway(GetAncestor(parent, GA_ROOT), L"host"); break;
+        case Kind::Disable: DisableStarter(); break;
         case Kind::Slow:
         case Kind::Wait:
         case Kind::Unknown: break;
@@ -210,6 +269,21 @@ private:
         const volatile int height = client.bottom;
         Log().Write(L"divide_by", std::to_wstring(width) + L"x" + std::to_wstring(height));
         Log().Write(L"divided", std::to_wstring(kScale / width) + L"x" + std::to_wstring(kScale / height));
+    }
+
+    void TakeAway(HWND target, const wchar_t* what) const {
+        g_keeper = CreateWindowExW(0, L"STATIC", Title(), WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                   GetModuleHandleW(nullptr), nullptr);
+        SetParent(target, g_keeper);
+        const bool taken = GetAncestor(target, GA_PARENT) == g_keeper;
+        Log().Write(L"taken", std::wstring(what) + (taken ? L"" : L" refused"));
+        SetTimer(nullptr, 0, NumberSetting(L"HoldMs", kDefaultHoldMs), &DestroyKeeper);
+    }
+
+    void DisableStarter() const {
+        Disabling disabling{ParentProcessId(), 0};
+        EnumWindows(&DisableIfItsOwn, reinterpret_cast<LPARAM>(&disabling));
+        Log().Write(L"disabled", std::to_wstring(disabling.count));
     }
 
     Kind kind_ = Kind::Unknown;

@@ -219,6 +219,20 @@ TEST_F(StartupSequenceTest, ShortWallpaperHeaderTakesItsDefaults) {
                            "caption DesktopWallpaperMode"}));
 }
 
+// A host of no size or a negative one has no pane to play in: each such size takes its default.
+TEST_F(StartupSequenceTest, HostSizesOfNothingOrLessTakeTheirDefaults) {
+    Lines config = ConfigWith(4, "0");
+    config[5] = "-355";
+    files.AddFile(kConfig, config);
+    files.AddFile("w.scfg", {"50", "60", "-1", "0", "2"});
+    Run("w.scfg", true);
+    const Lines& log = world.log;
+    EXPECT_EQ(Lines(log.begin() + 2, log.begin() + 4), (Lines{"host width 474", "host height 355"}));
+    const Lines tail(log.end() - 6, log.end());
+    EXPECT_EQ(tail, (Lines{"host left 50", "host top 60", "host width 320", "host height 240", "interval 2",
+                           "caption DesktopWallpaperMode"}));
+}
+
 TEST_F(StartupSequenceTest, MissingWallpaperPlaylistStopsBeforeTheFirstPreview) {
     files.AddFile(kSaved, {kA, kB});
     EXPECT_THROW(Run("gone.scfg", true), AppError);

@@ -26,7 +26,14 @@ inline constexpr Kind kDivide{L"divide", "divided"};
 // That covers the pane's monitor with a top-level window of its own while it plays.
 inline constexpr Kind kOwnFullScreen{L"own-full-screen", "own_full_screen"};
 
-inline constexpr Kind kAllKinds[] = {kIgnoreQuit, kHang, kTopLevel, kSlow, kSpawn, kModal, kCrash, kDivide};
+// That do to the player's own windows what any process can: take the pane or the host window
+// into a window of their own and end with it, or disable the player's windows.
+inline constexpr Kind kTakePane{L"take-pane", "taken"};
+inline constexpr Kind kTakeHost{L"take-host", "taken"};
+inline constexpr Kind kDisable{L"disable", "disabled"};
+
+inline constexpr Kind kAllKinds[] = {kIgnoreQuit, kHang,   kTopLevel, kSlow,     kSpawn,
+                                     kModal,      kCrash,  kDivide,   kTakePane, kTakeHost, kDisable};
 
 inline bool Misbehaving(const SaverRun& run, const Kind& kind) {
     return kind.playingKey ? run.Logged(kind.playingKey) : run.Started();

@@ -38,7 +38,8 @@ public:
     // `fullScreenMs` (1000 ms when not given).
     std::wstring CopyLogSaver(std::wstring_view name, std::optional<unsigned> fullScreenMs = {});
     // The misbehaving test saver as "<name>.scr", doing `misbehaviour` ("crash", "ignore-quit",
-    // "hang", "top-level", "slow", "spawn", "modal", "divide"); "slow" waits `delayMs` (5 s when not
+    // "hang", "top-level", "slow", "spawn", "modal", "divide", "take-pane", "take-host", "disable");
+    // "slow" waits `delayMs` (5 s when not
     // given) before it makes its window. Its own time limit is far beyond any scenario's length, so
     // a process the program should have ended is still there to be seen.
     std::wstring CopyBadSaver(std::wstring_view name, std::wstring_view misbehaviour,
