@@ -204,8 +204,10 @@ void Program::ShellStarted() {
 }
 
 void Program::PreviewStarting() {
-    // In desktop wallpaper mode only the embedded host is seen once a preview plays.
-    if (FWallpaperMode) ShowWindow(playerBar_.Handle(), SW_HIDE);
+    // In desktop wallpaper mode only the embedded host is seen once a preview plays. With no
+    // screensaver to play (the start-up stopped at a playlist it could not open) nothing will
+    // play, and the bar stays: the only window of the instance that the user can reach.
+    if (FWallpaperMode && !FSaverFile.empty()) ShowWindow(playerBar_.Handle(), SW_HIDE);
 }
 
 // ---- the playlist window ----

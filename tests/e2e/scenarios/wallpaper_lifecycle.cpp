@@ -2,6 +2,7 @@
 // there, and an instance that ends without writing anything.
 #include <gtest/gtest.h>
 
+#include "player/PlayerBarIds.h"
 #include "Dialogs.h"
 #include "Player.h"
 #include "wallpaper_support.h"
@@ -59,6 +60,9 @@ TEST(WallpaperMode, MissingPlaylistShowsTheOpenErrorAndThePlayerKeepsRunning) {
     EXPECT_EQ(ClientSize(host).cx, 280);
     HWND bar = FindTopWindow(program.Id(), L"TfrmSVDOptions");
     EXPECT_TRUE(WaitUntilNoDialog(program.Id()));
+    // Placing the host started the start timer: with nothing to play, its firing leaves the bar.
+    HWND sizes = FindControl(bar, vr::PlayerBarId::ResolutionCombo);
+    EXPECT_TRUE(WaitUntil([&] { return ComboItems(sizes).at(0) == L"280 x 190"; }));
     EXPECT_TRUE(IsShown(bar));
     EXPECT_TRUE(program.Running());
 }
