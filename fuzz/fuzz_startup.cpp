@@ -30,7 +30,8 @@ const vr::test::Latin1 kAnsi;
 // selection as the player bar's drop-down list keeps it.
 class SettingsWorld : public vr::StartupWorld {
 public:
-    SettingsWorld(vr::test::FakeRotationTimer& timer, vr::Playlist& playlist) : timer_(timer), playlist_(playlist) {}
+    SettingsWorld(vr::test::FakeRotationTimer& timer, vr::Playlist& playlist)
+        : timer_(timer), playlist_(playlist) {}
 
     vr::ConfigSnapshot state;
 
@@ -38,7 +39,9 @@ public:
     void SetPlayerBar(vr::Geometry what, int value) override {
         (what == vr::Geometry::Left ? state.playerBarLeft : state.playerBarTop) = value;
     }
-    void SetPlaylistWindow(vr::Geometry what, int value) override { Place(state.playlistWindow, what, value); }
+    void SetPlaylistWindow(vr::Geometry what, int value) override {
+        Place(state.playlistWindow, what, value);
+    }
     void SelectInterval(int item) override {
         state.intervalItem = item >= 0 && item < static_cast<int>(vr::kIntervalChoices.size()) ? item : -1;
         if (const auto ms = vr::IntervalOfItem(state.intervalItem)) timer_.interval = *ms;

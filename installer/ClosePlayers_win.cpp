@@ -23,7 +23,8 @@ constexpr wchar_t kPlayerBarClass[] = L"TfrmSVDOptions";
 std::wstring Canonical(const std::wstring& path) {
     std::wstring full(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        const DWORD length =
+            GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
         if (length == 0) return path;
         const bool fits = length < full.size();
         full.resize(fits ? length : length + 1);
@@ -61,7 +62,8 @@ std::vector<Player> PlayersOf(const std::wstring& program) {
     if (!snapshot) return players;
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
-    for (BOOL more = Process32FirstW(snapshot.Get(), &entry); more; more = Process32NextW(snapshot.Get(), &entry)) {
+    for (BOOL more = Process32FirstW(snapshot.Get(), &entry); more;
+         more = Process32NextW(snapshot.Get(), &entry)) {
         if (CompareStringOrdinal(entry.szExeFile, -1, kProgramName, -1, TRUE) != CSTR_EQUAL) continue;
         OwnedHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE | PROCESS_TERMINATE,
                                         FALSE, entry.th32ProcessID));

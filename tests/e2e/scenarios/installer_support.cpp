@@ -113,7 +113,9 @@ void SystemScreensaver::Set(const std::wstring& path) {
                     static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)));
 }
 
-std::optional<std::wstring> SystemScreensaver::Get() const { return ReadString(kDesktopKey, kScreensaverValue); }
+std::optional<std::wstring> SystemScreensaver::Get() const {
+    return ReadString(kDesktopKey, kScreensaverValue);
+}
 
 std::wstring ShortPath(const std::wstring& path) {
     wchar_t buffer[MAX_PATH] = {};
