@@ -16,7 +16,7 @@ public:
     // up afresh on every call.
     virtual std::vector<EmbeddedWindowId> EmbeddedHostWindows() = 0;
     virtual void SetCloseButtonEnabled(bool enabled) = 0;
-    // Returns once the window has handled its close request.
+    // Returns once the window has handled its close request, or has not answered it in time.
     virtual void RequestClose(EmbeddedWindowId window) = 0;
     virtual void ProcessWaitingMessages() = 0;
     virtual void PauseBetweenRounds() = 0;
@@ -24,7 +24,8 @@ public:
 
 // Closes the first listed window, pauses, and searches anew until none is left. Each window is
 // asked once only: one that survives its close request (an instance that only hides its host
-// window, say) is passed over from then on, so it cannot keep the loop going for ever.
+// window, say, or one that never answers) is passed over from then on, so it cannot keep the
+// loop going for ever.
 void CloseEmbeddedPlayers(EmbeddedPlayerDesktop& desktop);
 
 }  // namespace vr

@@ -12,6 +12,7 @@ namespace vr {
 namespace {
 
 constexpr DWORD kPauseAfterCloseMs = 300;
+constexpr UINT kCloseAnswerMs = 5000;
 
 HWND ToHandle(EmbeddedWindowId id) { return reinterpret_cast<HWND>(id); }
 
@@ -38,7 +39,12 @@ public:
         return found;
     }
     void SetCloseButtonEnabled(bool enabled) override { EnableWindow(closeButton_, enabled); }
-    void RequestClose(EmbeddedWindowId window) override { SendMessageA(ToHandle(window), WM_CLOSE, 0, 0); }
+    // An instance that does not answer (hung, or anything else with the host window's class) is
+    // left after a while, so it cannot hang this one too.
+    void RequestClose(EmbeddedWindowId window) override {
+        DWORD_PTR result = 0;
+        SendMessageTimeoutA(ToHandle(window), WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, kCloseAnswerMs, &result);
+    }
     void ProcessWaitingMessages() override { Application::ProcessMessages(); }
     void PauseBetweenRounds() override { Sleep(kPauseAfterCloseMs); }
 

@@ -206,3 +206,75 @@ TEST(WallpaperClose, AWindowThatSurvivesItsCloseIsAskedOnceAndTheLoopEnds) {
     EXPECT_TRUE(Exists(survivor.Handle()));
     EXPECT_EQ(embedded.WaitForExit(), 0u);
 }
+
+namespace {
+
+// A window of the host window's class inside the icon view whose thread never handles a message
+// until the scenario lets it go, as a hung instance's host window. It lies clear of the other
+// host: under Wine, a window that goes uncovers its siblings by messages to their threads, so a
+// closing instance would wait on this one too.
+class HungHost {
+public:
+    explicit HungHost(HWND iconView) : iconView_(iconView) {
+        thread_ = CreateThread(nullptr, 0, &Run, this, 0, nullptr);
+        if (thread_) WaitForSingleObject(ready_, kDeadline.count());
+    }
+    HungHost(const HungHost&) = delete;
+    HungHost& operator=(const HungHost&) = delete;
+    ~HungHost() {
+        SetEvent(release_);
+        if (thread_) WaitForSingleObject(thread_, kDeadline.count());
+        for (HANDLE h : {thread_, ready_, release_})
+            if (h) CloseHandle(h);
+    }
+
+    HWND Handle() const { return window_; }
+
+private:
+    static DWORD WINAPI Run(void* self) {
+        auto& host = *static_cast<HungHost*>(self);
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = &DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"TfrmSVDActive";
+        RegisterClassW(&wc);
+        host.window_ = CreateWindowExW(0, wc.lpszClassName, L"hung", WS_CHILD | WS_VISIBLE, 900, 700, 100, 80,
+                                       host.iconView_, nullptr, wc.hInstance, nullptr);
+        SetEvent(host.ready_);
+        WaitForSingleObject(host.release_, INFINITE);  // answers nothing meanwhile
+        DestroyWindow(host.window_);
+        return 0;
+    }
+
+    HWND iconView_;
+    HWND window_ = nullptr;
+    HANDLE ready_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE release_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE thread_ = nullptr;
+};
+
+}  // namespace
+
+TEST(WallpaperClose, AnInstanceThatNeverAnswersIsLeftAndTheOthersEnd) {
+    Sandbox sandbox;
+    HWND iconView = wallpaper::StartDesktop(sandbox);
+    WriteFileBytes(sandbox.PathOf(L"wall.scfg"),
+                   wallpaper::ScfgText({10, 20, 200, 150, 0}, {sandbox.CopyLogSaver(L"Wall")}));
+    WriteFileBytes(sandbox.PathOf(L"config.cfg"), player::ConfigText({}));
+    WriteFileBytes(sandbox.PathOf(L"myList.spls"), "");
+    const HungHost hung(iconView);
+    ASSERT_NE(hung.Handle(), nullptr);
+    Process& embedded = sandbox.StartProgram(L"\"" + sandbox.PathOf(L"wall.scfg") + L"\"");
+    ASSERT_NE(wallpaper::WaitForEmbeddedHost(iconView, embedded.Id()), nullptr);
+
+    player::Windows closer = player::StartPlayer(sandbox, {}, {sandbox.CopyLogSaver(L"Plain")});
+    HWND closeButton = FindControl(closer.playlist, vr::PlaylistWindowId::Button10);
+    Click(closeButton);  // throws when the click is not answered in time
+    EXPECT_EQ(embedded.WaitForExit(), 0u);
+    EXPECT_TRUE(Exists(hung.Handle()));
+    EXPECT_TRUE(WaitUntil([&] { return IsEnabled(closeButton); }));
+
+    // The closing instance answers and closes when asked.
+    Send(closer.bar, WM_CLOSE);
+    EXPECT_TRUE(WaitUntil([&] { return !ProcessRunning(closer.processId); }));
+}
