@@ -18,8 +18,10 @@ namespace {
 
 // Both report 0 for off, 1 for on, 2 for dimmed. The console's is the physical display's; the
 // session's is the display of whoever this session shows on, Remote Desktop included.
-constexpr GUID kConsoleDisplayState{0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
-constexpr GUID kSessionDisplayStatus{0x2b84c20e, 0xad23, 0x4ddf, {0x93, 0xdb, 0x05, 0xff, 0xbd, 0x7e, 0xfc, 0xa5}};
+constexpr GUID kConsoleDisplayState{
+    0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
+constexpr GUID kSessionDisplayStatus{
+    0x2b84c20e, 0xad23, 0x4ddf, {0x93, 0xdb, 0x05, 0xff, 0xbd, 0x7e, 0xfc, 0xa5}};
 
 // The shell's own full-size windows: the desktop behind everything and the taskbars.
 bool IsShellWindow(HWND window) {
@@ -53,7 +55,8 @@ UserScreenState ScreenState() {
         return UserScreenState::Ordinary;
     QUERY_USER_NOTIFICATION_STATE state{};
     try {
-        if (FAILED(VR_LATE_BOUND(Shell, SHQueryUserNotificationState)(&state))) return UserScreenState::Ordinary;
+        if (FAILED(VR_LATE_BOUND(Shell, SHQueryUserNotificationState)(&state)))
+            return UserScreenState::Ordinary;
     } catch (const AppError&) {
         return UserScreenState::Ordinary;  // a system without it has neither state
     }
@@ -68,8 +71,10 @@ void PaneReports::Register(HWND window) {
     Unregister();
     window_ = window;
     WTSRegisterSessionNotification(window_, NOTIFY_FOR_THIS_SESSION);
-    consoleDisplay_ = RegisterPowerSettingNotification(window_, &kConsoleDisplayState, DEVICE_NOTIFY_WINDOW_HANDLE);
-    sessionDisplay_ = RegisterPowerSettingNotification(window_, &kSessionDisplayStatus, DEVICE_NOTIFY_WINDOW_HANDLE);
+    consoleDisplay_ =
+        RegisterPowerSettingNotification(window_, &kConsoleDisplayState, DEVICE_NOTIFY_WINDOW_HANDLE);
+    sessionDisplay_ =
+        RegisterPowerSettingNotification(window_, &kSessionDisplayStatus, DEVICE_NOTIFY_WINDOW_HANDLE);
 }
 
 void PaneReports::Unregister() {
@@ -100,7 +105,8 @@ std::optional<PaneVisibility::Change> PaneReports::OnMessage(PaneVisibility& vis
             DWORD state = 0;
             std::memcpy(&state, setting->Data, sizeof state);
             if (setting->PowerSetting == kConsoleDisplayState) return visibility.ConsoleDisplayOn(state != 0);
-            if (setting->PowerSetting == kSessionDisplayStatus) return visibility.SessionDisplayOn(state != 0);
+            if (setting->PowerSetting == kSessionDisplayStatus)
+                return visibility.SessionDisplayOn(state != 0);
         }
     }
     return std::nullopt;
@@ -123,7 +129,8 @@ MonitorLook LookOverPane(HWND pane, const std::vector<DWORD>& ourProcesses) {
             look.windows.push_back({.rect = ToDockRect(rect), .host = true, .cloaked = Cloaked(window)});
             break;
         }
-        if (!IsWindowVisible(window) || IsIconic(window) || IsShellWindow(window) || !GetWindowRect(window, &rect))
+        if (!IsWindowVisible(window) || IsIconic(window) || IsShellWindow(window) ||
+            !GetWindowRect(window, &rect))
             continue;
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);

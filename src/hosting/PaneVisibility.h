@@ -43,8 +43,8 @@ private:
 // A top-level window shown and not minimised; the desktop and the taskbars are left out.
 struct TopWindow {
     DockRect rect;
-    bool host = false;        // the pane's host window, or embedded, the desktop window it lives in
-    bool cloaked = false;     // kept off the screen by the compositor: another virtual desktop, a suspended app
+    bool host = false;     // the pane's host window, or embedded, the desktop window it lives in
+    bool cloaked = false;  // kept off the screen by the compositor: another virtual desktop, a suspended app
     bool seeThrough = false;  // layered and click-through, as overlays over games are
     bool ours = false;        // the player's own, or of a preview's processes
 };

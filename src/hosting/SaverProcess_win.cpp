@@ -123,7 +123,8 @@ std::vector<DWORD> PreviewCustody::ProcessIds() const {
         if (!preview.job) continue;
         // Room for far more processes than a saver starts; a longer list leaves out the rest.
         constexpr DWORD kMost = 64;
-        constexpr std::size_t kFirstId = offsetof(JOBOBJECT_BASIC_PROCESS_ID_LIST, ProcessIdList) / sizeof(ULONG_PTR);
+        constexpr std::size_t kFirstId =
+            offsetof(JOBOBJECT_BASIC_PROCESS_ID_LIST, ProcessIdList) / sizeof(ULONG_PTR);
         std::vector<ULONG_PTR> buffer(kFirstId + kMost);
         auto* list = reinterpret_cast<JOBOBJECT_BASIC_PROCESS_ID_LIST*>(buffer.data());
         list->NumberOfAssignedProcesses = kMost;

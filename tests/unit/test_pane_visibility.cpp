@@ -100,8 +100,9 @@ TEST(PaneVisibility, OnlyWhatLiesAboveTheHostAndIsShownCoversThePane) {
 // every ordinary window is above it, and an ordinary full-screen window hides it.
 TEST(PaneVisibility, EmbeddedInTheDesktopEveryOrdinaryWindowLiesAbove) {
     const DockRect monitor{0, 0, 1920, 1080};
-    MonitorLook look{.monitor = monitor,
-                     .windows = {{.rect = {100, 100, 800, 600}}, {.rect = monitor}, {.rect = monitor, .host = true}}};
+    MonitorLook look{
+        .monitor = monitor,
+        .windows = {{.rect = {100, 100, 800, 600}}, {.rect = monitor}, {.rect = monitor, .host = true}}};
     EXPECT_TRUE(PaneCovered(look));
     look.windows.erase(look.windows.begin() + 1);
     EXPECT_FALSE(PaneCovered(look));

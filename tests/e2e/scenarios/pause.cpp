@@ -17,9 +17,9 @@ public:
     enum Layer : DWORD { Ordinary = 0, AlwaysOnTop = WS_EX_TOPMOST };
 
     CoveringWindow(RECT area, Layer layer) {
-        window_ = CreateWindowExW(layer, L"Static", L"covering", WS_POPUP | WS_VISIBLE, area.left,
-                                  area.top, area.right - area.left, area.bottom - area.top, nullptr, nullptr,
-                                  nullptr, nullptr);
+        window_ = CreateWindowExW(layer, L"Static", L"covering", WS_POPUP | WS_VISIBLE, area.left, area.top,
+                                  area.right - area.left, area.bottom - area.top, nullptr, nullptr, nullptr,
+                                  nullptr);
         SetForegroundWindow(window_);
     }
     CoveringWindow(const CoveringWindow&) = delete;
@@ -84,11 +84,13 @@ TEST(Pause, AFullScreenWindowStopsThePreviewHoldsTheRotationAndItsEndPlaysOnWher
 // which would only start it again and again.
 TEST(Pause, APreviewsOwnFullScreenWindowHidesNothing) {
     Sandbox sandbox;
-    const std::wstring saver = sandbox.CopyBadSaver(bad::kOwnFullScreen.misbehaviour, bad::kOwnFullScreen.misbehaviour);
+    const std::wstring saver =
+        sandbox.CopyBadSaver(bad::kOwnFullScreen.misbehaviour, bad::kOwnFullScreen.misbehaviour);
     player::StartPlayer(sandbox, {}, {saver});
     player::WaitForPreviewRun(sandbox, bad::kOwnFullScreen.misbehaviour, 1);
     ASSERT_TRUE(WaitUntil([&] {
-        return bad::Misbehaving(sandbox.SaverRuns(bad::kOwnFullScreen.misbehaviour).back(), bad::kOwnFullScreen);
+        return bad::Misbehaving(sandbox.SaverRuns(bad::kOwnFullScreen.misbehaviour).back(),
+                                bad::kOwnFullScreen);
     }));
     // Several looks over the monitor later it still plays, the first and only run.
     Sleep(2000);

@@ -19,7 +19,8 @@ TEST(Settings, ClosedForAnUpdateThePlayerSavesAndEnds) {
     // The player may be gone before the last of its windows is told.
     DWORD_PTR answer = 0;
     for (HWND window : windows)
-        SendMessageTimeoutW(window, WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP, SMTO_NORMAL, kAnswerWithinMs, &answer);
+        SendMessageTimeoutW(window, WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP, SMTO_NORMAL, kAnswerWithinMs,
+                            &answer);
     EXPECT_TRUE(FileExists(config));
     EXPECT_TRUE(WaitUntil([&] { return !ProcessRunning(w.processId); }));
     EXPECT_EQ(WaitForEndedSaverRuns(sandbox.LogOf(L"A"), 1).size(), 1u);
