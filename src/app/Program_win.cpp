@@ -1,5 +1,7 @@
 #include "app/Program_win.h"
 
+#include <exception>
+
 #include "app/CommandLine.h"
 #include "app/SessionEnd.h"
 #include "docking/OnScreen_win.h"
@@ -56,7 +58,7 @@ void Program::ProgramClosing() {
     // A session that ends while the start-up still reads the playlist leaves the saved files as
     // they are: what the windows hold then is not the whole of it yet.
     GuardedQuietly("saving the settings", [&] {
-        if (!FWallpaperMode && started_) SaveSettingsNow();
+        if (!FWallpaperMode && started_) closingSave_.Save(WinFileSystem(), ProgramFolder(), StateToSave());
     });
     // Whatever the previews do, closing ends them: a hung one would otherwise hold the host
     // window's destruction, which waits on the windows inside its pane.
@@ -80,13 +82,16 @@ void Program::RegisterRestart() const {
         RegisterApplicationRestart(Wide(*arguments).c_str(), RESTART_NO_CRASH | RESTART_NO_HANG);
 }
 
-void Program::SaveSettingsNow() {
+// The playlist as it stood before a command still reading: a save then writes nothing half read.
+SavedState Program::StateToSave() {
     auto place = [](const Window& w) {
         const POINT p = w.Position();
         const SIZE c = w.ClientSize();
         return WindowPlace{p.x, p.y, c.cx, c.cy};
     };
-    ConfigSnapshot snapshot;
+    Playlist& list = playlist_.Model();
+    SavedState state;
+    ConfigSnapshot& snapshot = state.settings;
     snapshot.saverFile = FSaverFile;
     const HostPlace host = host_.Place();
     snapshot.host = {host.left, host.top, host.clientWidth, host.clientHeight};
@@ -95,30 +100,35 @@ void Program::SaveSettingsNow() {
     snapshot.playerBarTop = bar.y;
     snapshot.playlistWindowVisible = playlist_.Open();
     snapshot.playlistWindow = place(playlist_);
-    snapshot.selectedEntry = playlist_.Model().Selected();
+    snapshot.selectedEntry = list.CompleteSelection();
     snapshot.intervalItem = playerBar_.IntervalItem();
     snapshot.helpTextVisible = playlist_.HelpTextVisible();
     snapshot.hostMaximized = host.maximized;
     snapshot.placement = playlist_.Placement();
-    SaveSettings(WinFileSystem(), ProgramFolder(), snapshot, playlist_.Model().Entries());
+    state.entries = &list.CompleteEntries();
+    state.playlistRevision = list.CompleteRevision();
+    return state;
 }
 
 // ---- the start-up sequence's view of the windows ----
 
 void Program::RunStartup() {
-    Guarded([&] {
+    SavedFilesRead read;
+    std::exception_ptr error;
+    try {
         const StartupInput input{ProgramFolder(), FirstArgument(Utf8(GetCommandLineW())), FWallpaperMode};
-        // Started once the sequence ends, also by an error, before the error box shows it.
-        struct EndOfSequence {
-            bool& started;
-            ~EndOfSequence() { started = true; }
-        } endOfSequence{started_};
-        RunStartupSequence(input, *this, WinFileSystem(), playlist_.Model(), linesRead_);
-    });
+        RunStartupSequence(input, *this, WinFileSystem(), playlist_.Model(), linesRead_, read);
+    } catch (...) {
+        error = std::current_exception();
+    }
     playlistReader_.ForgetReadAhead();
     // Saved positions may name a monitor that is gone; the embedded host counts from the desktop.
     for (HWND window : {playerBar_.Handle(), playlist_.Handle()}) BringOnScreen(window);
     if (!(GetWindowLongPtrW(host_.Handle(), GWL_STYLE) & WS_CHILD)) BringOnScreen(host_.Handle());
+    closingSave_.StartupEnded(read, StateToSave(), linesRead_);
+    started_ = true;
+    // Shown once the start is complete: closing while the box is up saves by the same rules.
+    if (error) Guarded([&] { std::rethrow_exception(error); });
 }
 
 void Program::SetHost(Geometry what, int value) {

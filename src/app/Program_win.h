@@ -86,7 +86,7 @@ private:
     PlacementSource WallpaperPlacement(PlacementChoice choice) override { return host_.PlacementFor(choice); }
     void RunFullScreen() override;
 
-    void SaveSettingsNow();
+    SavedState StateToSave();
     void RegisterRestart() const;
     void EndWithoutHost();
 
@@ -96,6 +96,7 @@ private:
     bool started_ = false;                // the start-up sequence has ended
     DockingState docking_;                // which windows the player bar carries during its move
     std::vector<std::string> linesRead_;  // the settings or wallpaper playlist lines last read
+    ClosingSave closingSave_;             // keeps saved files the start could not read
     AsidePlaylistReader playlistReader_;
 
     TfrmSVDOptions playerBar_;

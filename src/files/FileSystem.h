@@ -29,7 +29,8 @@ public:
     // Writes EncodeStoredText(JoinLines(lines)), replacing the file only once the new one is complete; throws
     // AppError with CreateErrorText when it cannot.
     virtual void WriteLines(const std::string& path, const std::vector<std::string>& lines) = 0;
-    // Removes what a WriteLines of path cut short by a kill or a power cut left beside it.
+    // Removes what a WriteLines of path cut short by a kill or a power cut left beside it, once
+    // it is old enough that no save is still at work on it (IsDeadLeftover).
     virtual void DiscardUnfinishedWrite(const std::string& path) = 0;
     // The ordinary, non-hidden, non-system files of folder that end in .scr, .spls or .scfg,
     // sorted by SortLikeListBox; makes folder the current folder. Handles pending window

@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstdint>
 
 #include "files/AppError.h"
 #include "files/BusyRetry.h"
@@ -11,6 +13,8 @@
 #include "files/PlainPath.h"
 #include "files/TextEncoding.h"
 #include "files/TextLines.h"
+#include "files/UnfinishedWrite.h"
+#include "files/WholeRead.h"
 #include "platform/Handles_win.h"
 #include "platform/Unicode_win.h"
 
@@ -18,9 +22,6 @@ namespace vr {
 namespace {
 
 constexpr DWORD kListingPauseMs = 100;
-
-// The new text of a file goes here first.
-std::string TemporaryFor(const std::string& path) { return path + ".tmp~"; }
 
 std::string SystemErrorText(DWORD error) {
     wchar_t* text = nullptr;
@@ -121,25 +122,40 @@ std::vector<std::string> WinFileSystemImpl::ReadLines(const std::string& path) {
                                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                        FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) ThrowOpenError(path, GetLastError());
-    std::string bytes;
-    char buffer[64 * 1024];
-    DWORD read = 0;
-    while (ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr) && read > 0)
-        bytes.append(buffer, read);
-    return SplitLines(DecodeStoredText(bytes, SystemAnsiCodePage()));
+    DWORD error = 0;
+    const std::optional<std::string> bytes =
+        ReadWhole([&](char* buffer, std::size_t size) -> std::optional<std::size_t> {
+            DWORD read = 0;
+            if (ReadFile(file.Get(), buffer, static_cast<DWORD>(size), &read, nullptr)) return read;
+            error = GetLastError();
+            return std::nullopt;
+        });
+    if (!bytes) ThrowOpenError(path, error);
+    try {
+        return SplitLines(DecodeStoredText(*bytes, SystemAnsiCodePage()));
+    } catch (const TextConversionError& failed) {
+        ThrowOpenError(path, failed.SystemError());
+    }
 }
 
 // The new text goes to a temporary file beside the target, which replaces the target only when
 // complete: a crash or a full disk midway leaves the old file as it was. A target held open by
 // another program for a moment is tried again briefly.
 void WinFileSystemImpl::WriteLines(const std::string& path, const std::vector<std::string>& lines) {
+    // Encoded first: text that cannot be converted leaves every file as it is.
+    std::string bytes;
+    try {
+        bytes = EncodeStoredText(JoinLines(lines), SystemAnsiCodePage());
+    } catch (const TextConversionError& failed) {
+        ThrowCreateError(path, failed.SystemError());
+    }
     const std::string temporary = TemporaryFor(path);
     DWORD error = 0;
     {
         const OwnedHandle file(CreateFileW(FilePath(temporary).c_str(), GENERIC_WRITE, 0, nullptr,
                                            CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file) ThrowCreateError(path, GetLastError());
-        error = WriteAll(file.Get(), EncodeStoredText(JoinLines(lines), SystemAnsiCodePage()));
+        error = WriteAll(file.Get(), bytes);
     }
     if (error) {
         DeleteFileW(FilePath(temporary).c_str());
@@ -152,7 +168,15 @@ void WinFileSystemImpl::WriteLines(const std::string& path, const std::vector<st
 }
 
 void WinFileSystemImpl::DiscardUnfinishedWrite(const std::string& path) {
-    DeleteFileW(FilePath(TemporaryFor(path)).c_str());
+    const std::wstring leftover = FilePath(TemporaryFor(path));
+    WIN32_FILE_ATTRIBUTE_DATA found{};
+    if (!GetFileAttributesExW(leftover.c_str(), GetFileExInfoStandard, &found)) return;
+    FILETIME now{};
+    GetSystemTimeAsFileTime(&now);
+    auto ticks = [](const FILETIME& t) { return (std::int64_t{t.dwHighDateTime} << 32) | t.dwLowDateTime; };
+    constexpr std::int64_t kTicksPerSecond = 10'000'000;
+    const std::chrono::seconds age((ticks(now) - ticks(found.ftLastWriteTime)) / kTicksPerSecond);
+    if (IsDeadLeftover(age)) DeleteFileW(leftover.c_str());
 }
 
 FolderListing WinFileSystemImpl::ListFolder(const std::string& folder) {

@@ -1,53 +1,87 @@
 #include "platform/Unicode_win.h"
 
+#include <algorithm>
+
+#include "files/SystemCodePage.h"
+
 namespace vr {
 namespace {
 
-// Converts through one code page; a character without a form there leaves usedDefault true.
-std::string FromWide(UINT codePage, std::wstring_view wide, BOOL* usedDefault) {
-    if (wide.empty()) return {};
+unsigned FailureCode() { return GetLastError() ? GetLastError() : ERROR_NO_UNICODE_TRANSLATION; }
+
+// Converts through one code page; nothing when the system refuses.
+std::optional<std::string> FromWide(UINT codePage, std::wstring_view wide, DWORD flags, BOOL* usedDefault) {
+    if (wide.empty()) return std::string();
     const int size = static_cast<int>(wide.size());
-    const DWORD flags = codePage == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
-    const int length =
-        WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, nullptr, usedDefault);
+    const int length = WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, nullptr, usedDefault);
+    if (length <= 0) return std::nullopt;
     std::string out(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(codePage, flags, wide.data(), size, out.data(), length, nullptr, usedDefault);
+    if (WideCharToMultiByte(codePage, flags, wide.data(), size, out.data(), length, nullptr, usedDefault) != length)
+        return std::nullopt;
     return out;
 }
 
 // One call, not a measuring one first: no code page makes more UTF-16 units than it has bytes.
-void ToWideInto(std::wstring& out, UINT codePage, std::string_view text) {
+// False when the system refuses.
+bool ToWideInto(std::wstring& out, UINT codePage, std::string_view text) {
     const int size = static_cast<int>(text.size());
     out.resize(text.size());
-    if (size)
-        out.resize(
-            static_cast<std::size_t>(MultiByteToWideChar(codePage, 0, text.data(), size, out.data(), size)));
+    if (size == 0) return true;
+    const int length = MultiByteToWideChar(codePage, 0, text.data(), size, out.data(), size);
+    out.resize(static_cast<std::size_t>(std::max(length, 0)));
+    return length > 0;
 }
 
-std::wstring ToWide(UINT codePage, std::string_view text) {
-    std::wstring out;
-    ToWideInto(out, codePage, text);
-    return out;
-}
-
-class SystemAnsi final : public AnsiCodePage {
+// The system's conversions, each checked.
+class Win32Conversions final : public CodePageConversions {
 public:
-    std::string ToUtf8(std::string_view ansi) const override { return Utf8(ToWide(CP_ACP, ansi)); }
-    std::optional<std::string> FromUtf8(std::string_view utf8) const override {
-        BOOL usedDefault = FALSE;
-        std::string ansi = FromWide(CP_ACP, Wide(utf8), &usedDefault);
-        if (usedDefault) return std::nullopt;
-        return ansi;
+    unsigned AnsiCodePage() const override { return GetACP(); }
+
+    std::optional<std::string> ToUtf8(unsigned codePage, std::string_view bytes) const override {
+        std::wstring wide;
+        if (!ToWideInto(wide, codePage, bytes)) return Failed();
+        std::optional<std::string> text = FromWide(CP_UTF8, wide, 0, nullptr);
+        return text ? text : Failed();
     }
+
+    std::optional<Encoded> FromUtf8(unsigned codePage, std::string_view utf8, bool strict) const override {
+        std::wstring wide;
+        if (!ToWideInto(wide, CP_UTF8, utf8)) return Failed();
+        BOOL usedDefault = FALSE;
+        std::optional<std::string> bytes =
+            FromWide(codePage, wide, strict ? WC_NO_BEST_FIT_CHARS : 0, strict ? &usedDefault : nullptr);
+        if (!bytes) return Failed();
+        return Encoded{std::move(*bytes), usedDefault != FALSE};
+    }
+
+    unsigned LastError() const override { return lastError_; }
+
+private:
+    std::nullopt_t Failed() const {
+        lastError_ = FailureCode();
+        return std::nullopt;
+    }
+
+    mutable unsigned lastError_ = 0;
 };
 
 }  // namespace
 
-std::wstring Wide(std::string_view utf8) { return ToWide(CP_UTF8, utf8); }
+std::wstring Wide(std::string_view utf8) {
+    std::wstring out;
+    WideInto(out, utf8);
+    return out;
+}
 
-void WideInto(std::wstring& out, std::string_view utf8) { ToWideInto(out, CP_UTF8, utf8); }
+void WideInto(std::wstring& out, std::string_view utf8) {
+    if (!ToWideInto(out, CP_UTF8, utf8)) throw TextConversionError(FailureCode());
+}
 
-std::string Utf8(std::wstring_view wide) { return FromWide(CP_UTF8, wide, nullptr); }
+std::string Utf8(std::wstring_view wide) {
+    std::optional<std::string> text = FromWide(CP_UTF8, wide, 0, nullptr);
+    if (!text) throw TextConversionError(FailureCode());
+    return std::move(*text);
+}
 
 std::string Utf8(const wchar_t* wide) { return wide ? Utf8(std::wstring_view(wide)) : std::string(); }
 
@@ -61,7 +95,8 @@ std::wstring FilePath(std::string_view utf8) {
 }
 
 const AnsiCodePage& SystemAnsiCodePage() {
-    static const SystemAnsi codePage;
+    static const Win32Conversions system;
+    static const SystemCodePage codePage(system);
     return codePage;
 }
 

@@ -1,7 +1,6 @@
 #include "player/Settings.h"
 
 #include <cstdint>
-#include <exception>
 #include <limits>
 
 namespace vr {
@@ -78,16 +77,6 @@ std::vector<std::string> BuildConfigLines(const ConfigSnapshot& s) {
         FlagLine(s.hostMaximized),
         std::to_string(static_cast<int>(s.placement)),
     };
-}
-
-void SaveSettings(FileSystem& files, const std::string& programFolder, const ConfigSnapshot& snapshot,
-                  const std::vector<std::string>& entries) {
-    try {
-        files.WriteLines(programFolder + kConfigFileName, BuildConfigLines(snapshot));
-        files.WriteLines(programFolder + kSavedPlaylistFileName, entries);
-    } catch (const std::exception&) {
-        // The program is closing; there is nobody left to tell.
-    }
 }
 
 }  // namespace vr

@@ -31,6 +31,7 @@ struct WindowPlace {
     int top = 0;
     int clientWidth = 0;
     int clientHeight = 0;
+    bool operator==(const WindowPlace&) const = default;
 };
 
 // Every value "config.cfg" stores, read from the windows at the moment of saving.
@@ -46,15 +47,10 @@ struct ConfigSnapshot {
     bool helpTextVisible = false;  // Memo1
     bool hostMaximized = false;
     PlacementChoice placement = PlacementChoice::WholeWorkarea;
+    bool operator==(const ConfigSnapshot&) const = default;
 };
 
 // The 18 lines of "config.cfg", in file order.
 std::vector<std::string> BuildConfigLines(const ConfigSnapshot& snapshot);
-
-// Writes programFolder + "config.cfg", then programFolder + "myList.spls" with the entries.
-// Saving happens while the program closes, so every error is dropped; the playlist is not
-// attempted once the settings could not be written.
-void SaveSettings(FileSystem& files, const std::string& programFolder, const ConfigSnapshot& snapshot,
-                  const std::vector<std::string>& entries);
 
 }  // namespace vr

@@ -74,12 +74,14 @@ void ApplyHostState(StartupWorld& world, const std::vector<std::string>& lines) 
 }  // namespace
 
 void RunStartupSequence(const StartupInput& input, StartupWorld& world, FileSystem& files, Playlist& playlist,
-                        std::vector<std::string>& linesRead) {
+                        std::vector<std::string>& linesRead, SavedFilesRead& read) {
     // Cleared first, so a settings file that cannot be read leaves no stale lines behind.
     linesRead.clear();
+    read = {};
     for (const char* name : {kConfigFileName, kSavedPlaylistFileName})
         files.DiscardUnfinishedWrite(input.programFolder + name);
     linesRead = ReadConfig(files, input.programFolder + kConfigFileName);
+    read.settings = true;
     const std::vector<std::string>& lines = linesRead;
 
     // The host goes first, while the other two still stand where they were created, so
@@ -112,6 +114,7 @@ void RunStartupSequence(const StartupInput& input, StartupWorld& world, FileSyst
         }
     }
     if (playlist.Selected() < 0) LoadSavedPlaylist(input, files, playlist, lines);
+    read.playlist = true;
     if (playlist.Selected() < 0) {
         playlist.AddWindowsAndSystem(world.WindowsFolder(), world.SystemFolders());
     }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "player/ClosingSave.h"
 #include "player/Settings.h"
 #include "files/FileSystem.h"
 #include "playlist/Playlist.h"
@@ -48,8 +49,8 @@ public:
 // Runs the whole sequence. linesRead is the player bar's list of lines read: the settings
 // lines, or from the wallpaper header on the ".scfg" file's lines. An AppError (a file that
 // exists but cannot be read) leaves the remaining steps undone and reaches the caller, which
-// shows it.
+// shows it; `read` then tells which saved files were read before it.
 void RunStartupSequence(const StartupInput& input, StartupWorld& world, FileSystem& files, Playlist& playlist,
-                        std::vector<std::string>& linesRead);
+                        std::vector<std::string>& linesRead, SavedFilesRead& read);
 
 }  // namespace vr

@@ -30,6 +30,26 @@ private:
     std::size_t firstNew_;
 };
 
+// Marks a command that may read files while the windows answer, or empties the list before it
+// refills it. Until the outermost one ends, the list it began with is what a save writes.
+class Playlist::Command {
+public:
+    explicit Command(Playlist& playlist) : playlist_(playlist) {
+        if (playlist_.openCommands_++ == 0) {
+            playlist_.beforeCommand_ =
+                BeforeCommand{playlist_.entries_.size(), std::nullopt, playlist_.selected_, playlist_.revision_};
+        }
+    }
+    ~Command() {
+        if (--playlist_.openCommands_ == 0) playlist_.beforeCommand_.reset();
+    }
+    Command(const Command&) = delete;
+    Command& operator=(const Command&) = delete;
+
+private:
+    Playlist& playlist_;
+};
+
 Playlist::Playlist(FileSystem& files, PlaylistFileReader& reader, SaverDisplay& display, RotationTimer& timer,
                    PlaylistView& view)
     : files_(files), reader_(reader), display_(display), timer_(timer), view_(view) {}
@@ -44,7 +64,13 @@ void Playlist::NoteUserSelection(int index) {
 }
 
 void Playlist::Clear() {
+    if (beforeCommand_ && !beforeCommand_->entries) {
+        // The entries before the command are kept by moving them, not by copying them.
+        entries_.resize(beforeCommand_->kept);
+        beforeCommand_->entries = std::move(entries_);
+    }
     entries_.clear();
+    ++revision_;
     selected_ = -1;
     view_.EntriesCleared();
 }
@@ -118,6 +144,8 @@ void Playlist::MoveSelectedTo(int targetIndex) {
     const auto from = static_cast<std::size_t>(selected_);
     const std::size_t to = targetIndex < 0 ? entries_.size() - 1 : static_cast<std::size_t>(targetIndex);
     if (from != to) {
+        KeepEntriesBeforeCommand();
+        ++revision_;
         const auto first = entries_.begin();
         if (from < to) {
             std::rotate(first + from, first + from + 1, first + to + 1);
@@ -130,10 +158,12 @@ void Playlist::MoveSelectedTo(int targetIndex) {
 }
 
 // Relative names are made absolute where they are checked, so what plays later is the file that
-// was found now, whatever folder is current then and wherever the system looks first.
+// was found now, whatever folder is current then and wherever the system looks first. The type
+// comes from the name as given: making it absolute drops trailing blanks and dots.
 void Playlist::ImportFile(const std::string& name) {
+    const Command command(*this);
+    const FileKind kind = KindOf(name);
     const std::string path = files_.FullPath(name);
-    const FileKind kind = KindOf(path);
     if (kind == FileKind::Other || !files_.FileExists(path)) return;
     if (kind == FileKind::Screensaver) {
         Append({path});
@@ -144,10 +174,11 @@ void Playlist::ImportFile(const std::string& name) {
 }
 
 bool Playlist::ImportDroppedFile(const std::string& name) {
-    const std::string path = files_.FullPath(name);
+    const Command command(*this);
     // A wallpaper playlist is ignored here: only opening it starts the wallpaper mode.
-    const FileKind kind = KindOf(FileNamePart(path));
+    const FileKind kind = KindOf(FileNamePart(name));
     if (kind != FileKind::Screensaver && kind != FileKind::Playlist) return false;
+    const std::string path = files_.FullPath(name);
     if (!files_.FileExists(path)) return false;
     if (kind == FileKind::Playlist) {
         ReadPlaylistFile(path);
@@ -157,9 +188,13 @@ bool Playlist::ImportDroppedFile(const std::string& name) {
     return true;
 }
 
-void Playlist::ReadPlaylistFile(const std::string& path) { Append(reader_.SaverLines(path)); }
+void Playlist::ReadPlaylistFile(const std::string& path) {
+    const Command command(*this);
+    Append(reader_.SaverLines(path));
+}
 
 void Playlist::AddChosenFiles(const std::vector<std::string>& paths) {
+    const Command command(*this);
     {
         AppendBatch batch(*this);
         for (const std::string& path : paths) ImportFile(path);
@@ -168,12 +203,14 @@ void Playlist::AddChosenFiles(const std::vector<std::string>& paths) {
 }
 
 void Playlist::LoadChosenFile(const std::string& path) {
+    const Command command(*this);
     Clear();
     ImportFile(path);
     SelectFirstIfNone();
 }
 
 void Playlist::AddFolder(const std::string& folder) {
+    const Command command(*this);
     const FolderListing listing = files_.ListFolder(folder);
     AppendBatch batch(*this);
     for (const std::string& name : listing.names) ImportDroppedFile(listing.folder + "\\" + name);
@@ -181,6 +218,7 @@ void Playlist::AddFolder(const std::string& folder) {
 
 void Playlist::AddWindowsAndSystem(const std::string& windowsFolder,
                                    const std::vector<std::string>& systemFolders) {
+    const Command command(*this);
     // No type or existence test here: whatever the listings yield becomes an entry.
     std::vector<std::string> folders{windowsFolder};
     folders.insert(folders.end(), systemFolders.begin(), systemFolders.end());
@@ -196,11 +234,13 @@ void Playlist::AddWindowsAndSystem(const std::string& windowsFolder,
 }
 
 void Playlist::DropOnPlaylistWindow(const std::vector<std::string>& paths) {
+    const Command command(*this);
     AppendBatch batch(*this);
     for (const std::string& path : paths) ImportDroppedFile(path);
 }
 
 void Playlist::DropOnPlayer(const std::vector<std::string>& paths) {
+    const Command command(*this);
     for (const std::string& path : paths) {
         if (ImportDroppedFile(path)) {
             Select(static_cast<int>(entries_.size()) - 1);
@@ -217,6 +257,7 @@ void Playlist::SelectFirstIfNone() {
 
 void Playlist::Append(std::vector<std::string> paths) {
     if (paths.empty()) return;
+    ++revision_;
     const std::size_t firstNew = entries_.size();
     entries_.insert(entries_.end(), std::make_move_iterator(paths.begin()),
                     std::make_move_iterator(paths.end()));
@@ -224,9 +265,29 @@ void Playlist::Append(std::vector<std::string> paths) {
 }
 
 void Playlist::RemoveRange(std::size_t first, std::size_t count) {
+    KeepEntriesBeforeCommand();
+    ++revision_;
     const auto begin = entries_.begin() + static_cast<std::ptrdiff_t>(first);
     entries_.erase(begin, begin + static_cast<std::ptrdiff_t>(count));
     view_.EntriesRemoved(first, count);
+}
+
+const std::vector<std::string>& Playlist::CompleteEntries() {
+    if (!beforeCommand_) return entries_;
+    KeepEntriesBeforeCommand();
+    return *beforeCommand_->entries;
+}
+
+int Playlist::CompleteSelection() const { return beforeCommand_ ? beforeCommand_->selected : selected_; }
+
+std::uint64_t Playlist::CompleteRevision() const {
+    return beforeCommand_ ? beforeCommand_->revision : revision_;
+}
+
+void Playlist::KeepEntriesBeforeCommand() {
+    if (!beforeCommand_ || beforeCommand_->entries) return;
+    const auto kept = entries_.begin() + static_cast<std::ptrdiff_t>(beforeCommand_->kept);
+    beforeCommand_->entries.emplace(entries_.begin(), kept);
 }
 
 }  // namespace vr

@@ -3,6 +3,8 @@
 // window owns one and mirrors it in its list box; everything that touches other windows goes
 // through the small interfaces below.
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,6 +58,8 @@ public:
     const std::vector<std::string>& Entries() const { return entries_; }
     std::size_t Count() const { return entries_.size(); }
     int Selected() const { return selected_; }
+    // Counts the changes of the entries: equal counts, same entries.
+    std::uint64_t Revision() const { return revision_; }
     const std::string& WallpaperListFile() const { return wallpaperListFile_; }
     void SetWallpaperListFile(const std::string& path) { wallpaperListFile_ = path; }
 
@@ -88,8 +92,25 @@ public:
     void DropOnPlaylistWindow(const std::vector<std::string>& paths);
     void DropOnPlayer(const std::vector<std::string>& paths);  // player bar or host window
 
+    // The playlist as it stood before the command under way began (one that reads files while the
+    // windows answer, or empties the list first), else as it is: a save in the middle of a
+    // command, when the session ends, must not write a list half read.
+    const std::vector<std::string>& CompleteEntries();
+    int CompleteSelection() const;
+    std::uint64_t CompleteRevision() const;
+
 private:
     class AppendBatch;
+    class Command;
+    // What the outermost command found: its first `kept` entries, or a copy of them once a
+    // change inside the command would lose them.
+    struct BeforeCommand {
+        std::size_t kept = 0;
+        std::optional<std::vector<std::string>> entries;
+        int selected = -1;
+        std::uint64_t revision = 0;
+    };
+    void KeepEntriesBeforeCommand();
     void Append(std::vector<std::string> paths);
     void RemoveRange(std::size_t first, std::size_t count);
     void DropVanishedAtSelection();
@@ -105,6 +126,9 @@ private:
     int selected_ = -1;
     std::string wallpaperListFile_;
     int openBatches_ = 0;
+    std::uint64_t revision_ = 0;
+    int openCommands_ = 0;
+    std::optional<BeforeCommand> beforeCommand_;
 };
 
 }  // namespace vr

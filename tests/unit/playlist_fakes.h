@@ -1,6 +1,7 @@
 #pragma once
 // In-memory stand-ins for the file system and the windows the playlist talks to.
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -49,8 +50,10 @@ public:
         }
         return names;
     }
+    // As the system makes a path full, trailing blanks and dots of the name go.
     std::string FullPath(std::string path) override {
         const bool absolute = (path.size() > 1 && path[1] == ':') || path.starts_with("\\");
+        while (!path.empty() && (path.back() == ' ' || path.back() == '.')) path.pop_back();
         return absolute ? path : currentFolder + path;
     }
     std::vector<std::string> ReadLines(const std::string& path) override {
@@ -136,11 +139,14 @@ public:
     void SelectionChanged(int index) override { selection = index; }
 };
 
-// Reads where it is asked, as the program does on its worker thread.
+// Reads where it is asked, as the program does on its worker thread; `whileReading` stands for
+// what the windows answer meanwhile (the session's end).
 struct InPlaceReader : PlaylistFileReader {
     FileSystem& files;
+    std::function<void()> whileReading;
     explicit InPlaceReader(FileSystem& fs) : files(fs) {}
     std::vector<std::string> SaverLines(const std::string& path) override {
+        if (whileReading) whileReading();
         return SaverLinesOf(files, path);
     }
 };

@@ -366,7 +366,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ImportCase{"PlaylistWithoutDot", "C:\\lists\\spls", {kA}, "before.scfg"},
                       ImportCase{"WallpaperPlaylistIsRemembered", "W.SCF", {kB}, "W.SCF"},
                       ImportCase{"MissingWallpaperPlaylist", "gone.scfg", {}, "before.scfg"},
-                      ImportCase{"OtherType", "notes.txt", {}, "before.scfg"}),
+                      ImportCase{"OtherType", "notes.txt", {}, "before.scfg"},
+                      // The type is the text's as given, before the path is made full.
+                      ImportCase{"TrailingBlankIsNoScreensaver", "C:\\X.SCR ", {}, "before.scfg"},
+                      ImportCase{"TrailingDotIsNoPlaylist", "x.spl.", {}, "before.scfg"}),
     [](const auto& info) { return info.param.label; });
 
 TEST_F(PlaylistTest, PlaylistFileTakesOnlyLinesNamingExistingScreensavers) {
@@ -420,7 +423,8 @@ INSTANTIATE_TEST_SUITE_P(Paths, ImportDroppedFileTest,
                                            DropCase{"ShortPlaylistName", "C:\\Drop\\list.SPL", {kB}, false},
                                            DropCase{
                                                "WallpaperPlaylistIgnored", "C:\\Drop\\w.scfg", {}, false},
-                                           DropCase{"Folder", "C:\\Drop", {}, false}),
+                                           DropCase{"Folder", "C:\\Drop", {}, false},
+                                           DropCase{"TrailingBlank", kA + " ", {}, false}),
                          [](const auto& info) { return info.param.label; });
 
 // ---- The ways in ----
@@ -656,6 +660,48 @@ TEST_F(PlaylistTest, ALongPlaylistReachesTheViewInOneBatch) {
     playlist.ImportFile("long.spls");
     EXPECT_EQ(playlist.Count(), 1001u);
     EXPECT_EQ(view.appendedAt, (std::vector<std::size_t>{0, 1}));
+}
+
+// What a save in the middle of a command writes: the list before the command, never a part.
+TEST_F(PlaylistTest, ASaveWhileFilesAreReadWritesTheListAsItStoodBeforeTheCommand) {
+    Seed({kA, kB});
+    Click(1);
+    for (const auto& saver : {kC, kD}) files.AddFile(saver);
+    files.AddFile("c.spls", {kC});
+    files.AddFile("d.spls", {kD});
+    Lines saved;
+    int savedSelection = -2;
+    std::uint64_t savedRevision = 0;
+    reader.whileReading = [&] {
+        saved = playlist.CompleteEntries();
+        savedSelection = playlist.CompleteSelection();
+        savedRevision = playlist.CompleteRevision();
+    };
+
+    const std::uint64_t before = playlist.Revision();
+    playlist.LoadChosenFile("c.spls");
+    EXPECT_EQ(saved, (Lines{kA, kB}));
+    EXPECT_EQ(savedSelection, 1);
+    EXPECT_EQ(savedRevision, before);
+    EXPECT_EQ(playlist.CompleteEntries(), Lines{kC});
+    EXPECT_NE(playlist.CompleteRevision(), before);
+
+    // The second file of a drop is read after the first one's entries came in.
+    playlist.DropOnPlaylistWindow({"c.spls", "d.spls"});
+    EXPECT_EQ(saved, Lines{kC});
+    playlist.AddChosenFiles({"d.spls", kA});
+    EXPECT_EQ(saved, (Lines{kC, kC, kD}));
+
+    // A change the windows make meanwhile does not reach the list being saved.
+    reader.whileReading = [&] {
+        playlist.PressKey(kVkDelete);
+        saved = playlist.CompleteEntries();
+    };
+    Click(0);
+    playlist.ImportFile("d.spls");
+    EXPECT_EQ(saved, (Lines{kC, kC, kD, kD, kA}));
+    EXPECT_EQ(playlist.Entries(), (Lines{kC, kD, kD, kA, kD}));
+    EXPECT_EQ(playlist.CompleteEntries(), playlist.Entries());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "player/ClosingSave.h"
 #include "playlist_fakes.h"
 
 namespace vr {
@@ -110,14 +111,21 @@ TEST(BuildConfigLinesTest, ReadingBackGivesTheSavedValues) {
 
 class SaveSettingsTest : public ::testing::Test {
 protected:
+    void Save(const ConfigSnapshot& settings, std::uint64_t revision = 0) {
+        files.written.clear();
+        files.writeOrder.clear();
+        closing.Save(files, "C:\\Prog\\", {settings, &entries, revision});
+    }
+
     test::FakeFileSystem files;
+    ClosingSave closing;
     const std::string config = "C:\\Prog\\config.cfg";
     const std::string saved = "C:\\Prog\\myList.spls";
     const Lines entries{"C:\\a.scr", "b.scr"};
 };
 
 TEST_F(SaveSettingsTest, WritesSettingsThenPlaylistBesideTheProgram) {
-    SaveSettings(files, "C:\\Prog\\", SampleSnapshot(), entries);
+    Save(SampleSnapshot());
     EXPECT_EQ(files.writeOrder, (Lines{config, saved}));
     EXPECT_EQ(files.written[config], BuildConfigLines(SampleSnapshot()));
     EXPECT_EQ(files.written[saved], entries);
@@ -125,14 +133,52 @@ TEST_F(SaveSettingsTest, WritesSettingsThenPlaylistBesideTheProgram) {
 
 TEST_F(SaveSettingsTest, FailedSettingsSkipThePlaylistSilently) {
     files.unwritable.insert(config);
-    EXPECT_NO_THROW(SaveSettings(files, "C:\\Prog\\", SampleSnapshot(), entries));
+    EXPECT_NO_THROW(Save(SampleSnapshot()));
     EXPECT_EQ(files.writeOrder, Lines{config});
 }
 
 TEST_F(SaveSettingsTest, FailedPlaylistIsSwallowed) {
     files.unwritable.insert(saved);
-    EXPECT_NO_THROW(SaveSettings(files, "C:\\Prog\\", SampleSnapshot(), entries));
+    EXPECT_NO_THROW(Save(SampleSnapshot()));
     EXPECT_EQ(files.written.count(config), 1u);
+}
+
+// A saved playlist the start could not read stays, with its selected entry, until the list changes.
+TEST_F(SaveSettingsTest, AnUnreadPlaylistIsKeptUntilTheListChanges) {
+    ConfigSnapshot atStart = SampleSnapshot();
+    atStart.selectedEntry = -1;
+    Lines linesRead = BuildConfigLines(SampleSnapshot());
+    linesRead[13] = "2";
+    closing.StartupEnded({.settings = true, .playlist = false}, {atStart, &entries, 7}, linesRead);
+
+    ConfigSnapshot moved = atStart;
+    moved.playerBarLeft += 10;
+    Save(moved, 7);
+    EXPECT_EQ(files.writeOrder, Lines{config}) << "only the settings, which were read, are written";
+    EXPECT_EQ(files.written[config].at(13), "2");
+    EXPECT_EQ(files.written[config].at(6), std::to_string(moved.playerBarLeft));
+
+    Save(moved, 8);
+    EXPECT_EQ(files.writeOrder, (Lines{config, saved}));
+    EXPECT_EQ(files.written[config].at(13), "-1");
+}
+
+// Unread settings stay while the windows stand as the start left them; any change writes them.
+TEST_F(SaveSettingsTest, UnreadSettingsAreKeptUntilAWindowOrAChoiceChanges) {
+    const ConfigSnapshot atStart = SampleSnapshot();
+    closing.StartupEnded({}, {atStart, &entries, 3}, {});
+    Save(atStart, 3);
+    EXPECT_TRUE(files.writeOrder.empty());
+
+    ConfigSnapshot chosen = atStart;
+    chosen.intervalItem += 1;
+    Save(chosen, 3);
+    EXPECT_EQ(files.writeOrder, Lines{config});
+    EXPECT_EQ(files.written[config].at(14), std::to_string(chosen.intervalItem));
+    EXPECT_EQ(files.written[config].at(13), "0") << "the kept playlist's own selection was never read";
+
+    Save(atStart, 4);
+    EXPECT_EQ(files.writeOrder, (Lines{config, saved})) << "a changed list goes with the settings it was chosen with";
 }
 
 }  // namespace

@@ -97,11 +97,12 @@ protected:
 
     void Run(const std::string& argument = "", bool wallpaperMode = false) {
         display.wallpaperMode = wallpaperMode;
-        RunStartupSequence({kFolder, argument, wallpaperMode}, world, files, playlist, linesRead);
+        RunStartupSequence({kFolder, argument, wallpaperMode}, world, files, playlist, linesRead, read);
     }
 
     RecordingWorld world{timer, playlist};
     Lines linesRead{"stale"};
+    SavedFilesRead read{true, true};
 };
 
 TEST_F(StartupSequenceTest, FirstRunTakesEveryDefaultAndFillsFromWindowsAndSystem) {
@@ -251,6 +252,16 @@ TEST_F(StartupSequenceTest, UnreadableArgumentPlaylistIsReportedAfterTheSavedSta
     EXPECT_EQ(playlist.Selected(), 1);
     EXPECT_EQ(display.saverFile, kB);
     EXPECT_EQ(world.log.back(), "show host");
+    EXPECT_TRUE(read.settings && read.playlist);
+}
+
+TEST_F(StartupSequenceTest, AnUnreadableSavedPlaylistIsToldApartFromTheSettingsReadBeforeIt) {
+    files.AddFile(kConfig, ConfigWith(13, "1"));
+    files.AddFile(kSaved, {kA, kB});
+    files.unreadable.insert(kSaved);
+    EXPECT_THROW(Run(), AppError);
+    EXPECT_TRUE(read.settings);
+    EXPECT_FALSE(read.playlist);
 }
 
 TEST_F(StartupSequenceTest, UnreadableSettingsStopEverything) {
@@ -261,6 +272,15 @@ TEST_F(StartupSequenceTest, UnreadableSettingsStopEverything) {
     EXPECT_TRUE(world.log.empty());
     EXPECT_TRUE(linesRead.empty());
     EXPECT_TRUE(playlist.Entries().empty());
+    EXPECT_FALSE(read.settings || read.playlist);
+}
+
+TEST_F(StartupSequenceTest, AnArgumentEndingInABlankNamesNoScreensaver) {
+    files.AddFile(kConfig, ConfigWith(13, "1"));
+    files.AddFile(kSaved, {kB, kC});
+    Run(kA + " ");
+    EXPECT_EQ(playlist.Entries(), (Lines{kB, kC}));
+    EXPECT_EQ(playlist.Selected(), 0);
 }
 
 TEST_F(StartupSequenceTest, IntegersAndFlagsReadABlankDifferently) {

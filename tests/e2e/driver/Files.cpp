@@ -60,4 +60,17 @@ void WriteFileBytes(const std::wstring& path, std::string_view bytes) {
     if (!ok) throw std::runtime_error("cannot write " + ToUtf8(path));
 }
 
+void AgeFile(const std::wstring& path, int hours) {
+    HANDLE file = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    FILETIME now{};
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER then{{now.dwLowDateTime, now.dwHighDateTime}};
+    then.QuadPart -= static_cast<ULONGLONG>(hours) * 3600 * 10'000'000;
+    const FILETIME old{then.LowPart, then.HighPart};
+    const bool ok = file != INVALID_HANDLE_VALUE && SetFileTime(file, nullptr, nullptr, &old);
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    if (!ok) throw std::runtime_error("cannot age " + ToUtf8(path));
+}
+
 }  // namespace e2e

@@ -16,5 +16,7 @@ std::vector<std::string> SplitLines(std::string_view bytes);
 std::vector<std::string> ReadLines(const std::wstring& path);
 // Writes the bytes exactly (throws when the file cannot be written).
 void WriteFileBytes(const std::wstring& path, std::string_view bytes);
+// Sets the file's time of last change `hours` into the past (throws when it cannot).
+void AgeFile(const std::wstring& path, int hours);
 
 }  // namespace e2e

@@ -100,6 +100,31 @@ TEST(Names, AUtf16PlaylistLosesNothingAndNamesThatFitAreWrittenBackAsAnsi) {
               files::CrLfLines(std::vector<std::wstring>{a, accented}));
 }
 
+// In code page 1252 the folder "Ã©" is the bytes C3 A9, which also are the UTF-8 of "é": written
+// as ANSI, the entry would come back as a folder that does not exist, and vanish.
+TEST(Names, ANameWhoseAnsiBytesReadAsUtf8IsWrittenSoThatItComesBackAsItself) {
+    Sandbox sandbox;
+    const std::wstring folder = L"\u00C3\u00A9";
+    ASSERT_TRUE(CreateDirectoryW(sandbox.PathOf(folder).c_str(), nullptr));
+    const std::wstring star = sandbox.CopyLogSaver(folder + L"\\Star");
+    const std::wstring a = sandbox.CopyLogSaver(L"A");
+    player::Settings settings;
+    settings.selected = 1;
+    WriteFileBytes(sandbox.PathOf(L"config.cfg"), player::ConfigText(settings));
+    WriteFileBytes(sandbox.PathOf(L"myList.spls"), "\xEF\xBB\xBF" + Utf8Lines({a, star}));
+
+    player::Windows w = player::WaitForPlayer(sandbox.StartProgram().Id());
+    ASSERT_EQ(ListItems(w.list), (std::vector<std::wstring>{a, star}));
+    player::WaitForPreviewRun(sandbox, folder + L"\\Star", 1);
+    ASSERT_TRUE(files::Closed(w));
+    EXPECT_EQ(ReadFileBytes(sandbox.PathOf(L"myList.spls")), "\xEF\xBB\xBF" + Utf8Lines({a, star}));
+
+    player::Windows again = player::WaitForPlayer(sandbox.StartProgram().Id());
+    EXPECT_EQ(ListItems(again.list), (std::vector<std::wstring>{a, star}));
+    EXPECT_EQ(ListSelection(again.list), 1);
+    player::WaitForPreviewRun(sandbox, folder + L"\\Star", 2);
+}
+
 TEST(Names, APlaylistGivenAtStartThatCannotBeReadLeavesTheSavedOneAsItWas) {
     Sandbox sandbox;
     const std::wstring a = sandbox.CopyLogSaver(L"A");
@@ -127,7 +152,7 @@ TEST(Names, APlaylistGivenAtStartThatCannotBeReadLeavesTheSavedOneAsItWas) {
     EXPECT_EQ(ReadLines(sandbox.PathOf(L"config.cfg")).at(8), "1");  // the playlist window stays open
 }
 
-TEST(Names, ALongProgramFolderSavesItsSettingsAndLeftoversOfAKilledSaveGo) {
+TEST(Names, ALongProgramFolderSavesItsSettingsAndOnlyOldLeftoversOfASaveGo) {
     Sandbox sandbox;
     // 244 characters: "config.cfg.tmp~" beside the program passes 260 while its own path does not.
     constexpr std::size_t kLength = MAX_PATH - 16;
@@ -145,13 +170,17 @@ TEST(Names, ALongProgramFolderSavesItsSettingsAndLeftoversOfAKilledSaveGo) {
     const std::wstring a = sandbox.CopyLogSaver(L"A");
     WriteFileBytes(folder + L"\\myList.spls", ToAnsi(a) + "\r\n");
     WriteFileBytes(folder + L"\\config.cfg", player::ConfigText({}));
-    for (const wchar_t* leftover : {L"\\config.cfg.tmp~", L"\\myList.spls.tmp~"})
-        WriteFileBytes(L"\\\\?\\" + folder + leftover, "half");
+    // The settings' leftover is hours old; the playlist's may be another instance's save at work.
+    const std::wstring deadLeftover = L"\\\\?\\" + folder + L"\\config.cfg.tmp~";
+    const std::wstring freshLeftover = L"\\\\?\\" + folder + L"\\myList.spls.tmp~";
+    WriteFileBytes(deadLeftover, "half");
+    AgeFile(deadLeftover, 2);
+    WriteFileBytes(freshLeftover, "half");
 
     player::Windows w = StartAt(sandbox, program);
     player::WaitForPreviewRun(sandbox, L"A", 1);
-    EXPECT_FALSE(FileExists(L"\\\\?\\" + folder + L"\\config.cfg.tmp~"));
-    EXPECT_FALSE(FileExists(L"\\\\?\\" + folder + L"\\myList.spls.tmp~"));
+    EXPECT_FALSE(FileExists(deadLeftover));
+    EXPECT_EQ(ReadFileBytes(freshLeftover), "half");
     SelectComboItem(w.timeCombo, 3);
     ASSERT_TRUE(files::Closed(w));
     EXPECT_EQ(ReadLines(folder + L"\\config.cfg").at(14), "3");

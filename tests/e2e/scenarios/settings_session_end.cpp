@@ -30,11 +30,11 @@ std::string IntervalSaved(const Sandbox& sandbox) {
 
 // Lines naming screensavers of a folder that is gone, as an old playlist may: each is asked about
 // by itself, so reading them takes the player a second or more. The last lines are kept.
-std::string PlaylistOfAGoneFolder(const Sandbox& sandbox, const std::vector<std::wstring>& kept) {
-    constexpr int kGoneLines = 60000;
+std::string PlaylistOfAGoneFolder(const Sandbox& sandbox, const std::vector<std::wstring>& kept,
+                                  int goneLines = 60000) {
     const std::string gone = ToAnsi(sandbox.PathOf(L"gone")) + "\\saver";
     std::string text;
-    for (int i = 0; i < kGoneLines; ++i) text += gone + std::to_string(i) + ".scr\r\n";
+    for (int i = 0; i < goneLines; ++i) text += gone + std::to_string(i) + ".scr\r\n";
     return text + files::CrLfLines(kept);
 }
 
@@ -79,6 +79,29 @@ TEST(Settings, ALongPlaylistIsReadWithTheWindowsAnsweringAndNoEndMeanwhileSavesI
     reading = StartReading(sandbox);
     EndSession(reading.processId);
     EXPECT_EQ(ReadFileBytes(saved), text);
+}
+
+// "Load..." empties the list, then reads for seconds: a session that ends meanwhile saves the
+// playlist as it stood before, neither an empty one nor a part of the new one.
+TEST(Settings, TheSessionsEndDuringALongLoadSavesThePlaylistAsItStoodBefore) {
+    Sandbox sandbox;
+    const std::vector<std::wstring> before{sandbox.CopyLogSaver(L"A"), sandbox.CopyLogSaver(L"B")};
+    const std::wstring c = sandbox.CopyLogSaver(L"C");
+    const std::wstring longList = sandbox.PathOf(L"long.spls");
+    WriteFileBytes(longList, PlaylistOfAGoneFolder(sandbox, {c}, 300000));
+    player::Settings settings;
+    settings.selected = 1;
+    const player::Windows w = player::StartPlayer(sandbox, settings, before);
+    player::WaitForPreviewRun(sandbox, L"B", 1);
+
+    files::ChooseInDialog(files::OpenDialogWith(w, vr::PlaylistWindowId::Button5), longList);
+    // Emptied, and still reading: the new list's one entry has not come in.
+    ASSERT_TRUE(WaitUntil([&] { return SendMessageW(w.list, LB_GETCOUNT, 0, 0) == 0; }));
+    EXPECT_TRUE(files::Answers(w.bar));
+    EndSession(w.processId);
+    EXPECT_EQ(ReadFileBytes(sandbox.PathOf(L"myList.spls")), files::CrLfLines(before));
+    const std::vector<std::string> config = ReadLines(sandbox.PathOf(L"config.cfg"));
+    EXPECT_EQ(config.size() > 13 ? config[13] : "", "1");
 }
 
 TEST(Settings, TheSessionsEndSavesWhatClosingSavesAndEndsThePreview) {
