@@ -12,7 +12,9 @@
 
 namespace vr {
 
-// Which saved files the start-up read; one it did not get to, or could not read, counts as unread.
+// Which saved files the start-up read; one it did not get to, or could not read, counts as
+// unread. The settings count as read only once the start-up has applied all of them: one that
+// ended early leaves windows hidden or unplaced that the user never chose so.
 struct SavedFilesRead {
     bool settings = false;
     bool playlist = false;

@@ -81,7 +81,6 @@ void RunStartupSequence(const StartupInput& input, StartupWorld& world, FileSyst
     for (const char* name : {kConfigFileName, kSavedPlaylistFileName})
         files.DiscardUnfinishedWrite(input.programFolder + name);
     linesRead = ReadConfig(files, input.programFolder + kConfigFileName);
-    read.settings = true;
     const std::vector<std::string>& lines = linesRead;
 
     // The host goes first, while the other two still stand where they were created, so
@@ -134,6 +133,7 @@ void RunStartupSequence(const StartupInput& input, StartupWorld& world, FileSyst
     // The file the user opened plays first, whatever was selected last time.
     if (hasArgument) playlist.Select(0);
     playlist.ApplySelection();
+    read.settings = true;
     if (argumentError) throw *argumentError;
 }
 
