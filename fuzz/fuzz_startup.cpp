@@ -76,6 +76,7 @@ private:
 struct Start : vr::test::PlaylistRig {
     SettingsWorld world{timer, playlist};
     Lines linesRead;
+    vr::SavedFilesRead read;
 
     Start() {
         files.folders["C:\\WINDOWS"] = {"C:\\WINDOWS", {}};
@@ -95,7 +96,7 @@ struct Start : vr::test::PlaylistRig {
     }
     void Run(const std::string& argument) {
         display.wallpaperMode = !argument.empty();
-        vr::RunStartupSequence({kFolder, argument, !argument.empty()}, world, files, playlist, linesRead);
+        vr::RunStartupSequence({kFolder, argument, !argument.empty()}, world, files, playlist, linesRead, read);
         world.state.saverFile = display.saverFile;
         world.state.selectedEntry = playlist.Selected();
     }
@@ -129,7 +130,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (wallpaper) return 0;
 
     // Closing saves; the files go through the file layer's bytes; the next start reads them.
-    vr::SaveSettings(first.files, kFolder, first.world.state, first.playlist.Entries());
+    vr::ClosingSave closing;
+    const vr::SavedState state{first.world.state, &first.playlist.Entries(), first.playlist.Revision()};
+    closing.StartupEnded(first.read, state, first.linesRead);
+    closing.Save(first.files, kFolder, state);
     Start next;
     for (const auto& [path, lines] : first.files.files)
         if (!path.starts_with(kFolder)) next.files.AddFile(path, lines);
