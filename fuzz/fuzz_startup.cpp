@@ -96,7 +96,8 @@ struct Start : vr::test::PlaylistRig {
     }
     void Run(const std::string& argument) {
         display.wallpaperMode = !argument.empty();
-        vr::RunStartupSequence({kFolder, argument, !argument.empty()}, world, files, playlist, linesRead, read);
+        vr::RunStartupSequence({kFolder, argument, !argument.empty()}, world, files, playlist, linesRead,
+                               read);
         world.state.saverFile = display.saverFile;
         world.state.selectedEntry = playlist.Selected();
     }

@@ -105,7 +105,8 @@ std::string EncodeStoredText(std::string_view utf8, const AnsiCodePage& ansi) {
     if (IsAscii(utf8)) return std::string(utf8);
     // ANSI bytes that read as something else (valid UTF-8, a byte-order mark's bytes at the
     // start) would bring back another name, one that does not exist.
-    if (std::optional<std::string> bytes = ansi.FromUtf8(utf8); bytes && DecodeStoredText(*bytes, ansi) == utf8)
+    if (std::optional<std::string> bytes = ansi.FromUtf8(utf8);
+        bytes && DecodeStoredText(*bytes, ansi) == utf8)
         return *bytes;
     return std::string(kUtf8Bom) + std::string(utf8);
 }

@@ -13,10 +13,12 @@ unsigned FailureCode() { return GetLastError() ? GetLastError() : ERROR_NO_UNICO
 std::optional<std::string> FromWide(UINT codePage, std::wstring_view wide, DWORD flags, BOOL* usedDefault) {
     if (wide.empty()) return std::string();
     const int size = static_cast<int>(wide.size());
-    const int length = WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, nullptr, usedDefault);
+    const int length =
+        WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, nullptr, usedDefault);
     if (length <= 0) return std::nullopt;
     std::string out(static_cast<std::size_t>(length), '\0');
-    if (WideCharToMultiByte(codePage, flags, wide.data(), size, out.data(), length, nullptr, usedDefault) != length)
+    if (WideCharToMultiByte(codePage, flags, wide.data(), size, out.data(), length, nullptr, usedDefault) !=
+        length)
         return std::nullopt;
     return out;
 }

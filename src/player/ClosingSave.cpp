@@ -29,7 +29,8 @@ void ClosingSave::Save(FileSystem& files, const std::string& programFolder, Save
     state.settings = Settled(state.settings, keepPlaylist);
     const bool keepSettings = unreadSettings_ && *unreadSettings_ == state.settings;
     try {
-        if (!keepSettings) files.WriteLines(programFolder + kConfigFileName, BuildConfigLines(state.settings));
+        if (!keepSettings)
+            files.WriteLines(programFolder + kConfigFileName, BuildConfigLines(state.settings));
         if (!keepPlaylist) files.WriteLines(programFolder + kSavedPlaylistFileName, *state.entries);
     } catch (const std::exception&) {
         // The program is closing; there is nobody left to tell.

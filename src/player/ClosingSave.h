@@ -30,7 +30,8 @@ struct SavedState {
 class ClosingSave {
 public:
     // At the end of the start-up: what it read, the state it left, and the settings lines read.
-    void StartupEnded(const SavedFilesRead& read, const SavedState& state, const std::vector<std::string>& linesRead);
+    void StartupEnded(const SavedFilesRead& read, const SavedState& state,
+                      const std::vector<std::string>& linesRead);
     // Writes programFolder + "config.cfg", then programFolder + "myList.spls", but leaves an
     // unread file as it is while nothing it would hold has changed since the start. Saving
     // happens while the program closes, so every error is dropped; the playlist is not attempted
@@ -40,9 +41,9 @@ public:
 private:
     ConfigSnapshot Settled(ConfigSnapshot settings, bool playlistKept) const;
 
-    std::optional<ConfigSnapshot> unreadSettings_;     // as the start left them
-    std::optional<std::uint64_t> unreadPlaylist_;      // the playlist's revision at the start
-    int savedSelection_ = 0;                           // the saved playlist's selected entry
+    std::optional<ConfigSnapshot> unreadSettings_;  // as the start left them
+    std::optional<std::uint64_t> unreadPlaylist_;   // the playlist's revision at the start
+    int savedSelection_ = 0;                        // the saved playlist's selected entry
 };
 
 }  // namespace vr

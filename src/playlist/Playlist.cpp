@@ -36,8 +36,8 @@ class Playlist::Command {
 public:
     explicit Command(Playlist& playlist) : playlist_(playlist) {
         if (playlist_.openCommands_++ == 0) {
-            playlist_.beforeCommand_ =
-                BeforeCommand{playlist_.entries_.size(), std::nullopt, playlist_.selected_, playlist_.revision_};
+            playlist_.beforeCommand_ = BeforeCommand{playlist_.entries_.size(), std::nullopt,
+                                                     playlist_.selected_, playlist_.revision_};
         }
     }
     ~Command() {

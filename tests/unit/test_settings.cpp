@@ -178,7 +178,8 @@ TEST_F(SaveSettingsTest, UnreadSettingsAreKeptUntilAWindowOrAChoiceChanges) {
     EXPECT_EQ(files.written[config].at(13), "0") << "the kept playlist's own selection was never read";
 
     Save(atStart, 4);
-    EXPECT_EQ(files.writeOrder, (Lines{config, saved})) << "a changed list goes with the settings it was chosen with";
+    EXPECT_EQ(files.writeOrder, (Lines{config, saved}))
+        << "a changed list goes with the settings it was chosen with";
 }
 
 }  // namespace

@@ -61,8 +61,8 @@ void WriteFileBytes(const std::wstring& path, std::string_view bytes) {
 }
 
 void AgeFile(const std::wstring& path, int hours) {
-    HANDLE file = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     FILETIME now{};
     GetSystemTimeAsFileTime(&now);
     ULARGE_INTEGER then{{now.dwLowDateTime, now.dwHighDateTime}};
