@@ -1,6 +1,7 @@
 // Settings and playlist files as they come from disk: which encoding the bytes are taken for and
 // what text they give. Whatever the bytes, the text is UTF-8 unless the file itself says it is
-// (a UTF-8 byte-order mark), and reading never fails.
+// (a UTF-8 byte-order mark), reading never fails, and the text written again reads back as
+// itself.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -23,6 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const vr::test::Latin1 ansi;
     const std::string text = vr::DecodeStoredText(bytes, ansi);
+    FUZZ_CHECK(vr::DecodeStoredText(vr::EncodeStoredText(text, ansi), ansi) == text);
     if (bytes.starts_with(vr::kUtf8Bom)) return 0;
     FUZZ_CHECK(IsUtf8(text));
     // Bytes that are valid UTF-8 beyond ASCII are taken as UTF-8, so they read as themselves.
