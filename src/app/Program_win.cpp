@@ -4,11 +4,13 @@
 
 #include "app/CommandLine.h"
 #include "app/SessionEnd.h"
+#include "docking/DockRect_win.h"
 #include "docking/OnScreen_win.h"
 #include "files/TypeKey.h"
 #include "hosting/SaverCommand.h"
 #include "hosting/SaverProcess_win.h"
 #include "platform/Application_win.h"
+#include "platform/Dpi_win.h"
 #include "platform/FileSystem_win.h"
 #include "platform/Shell_win.h"
 #include "platform/Unicode_win.h"
@@ -45,7 +47,7 @@ int Program::Run() {
 // ---- shared by several windows ----
 
 PlayerWindows Program::DockingWindows() {
-    return {playerBar_.Handle(), host_.Handle(), playlist_.Handle(), &docking_, FWallpaperMode};
+    return {playerBar_.Handle(), host_.Handle(), playlist_.Handle(), &docking_, FWallpaperMode, !started_};
 }
 
 void Program::DropOnPlayer(const std::vector<std::string>& paths) { playlist_.Model().DropOnPlayer(paths); }
@@ -105,6 +107,7 @@ SavedState Program::StateToSave() {
     snapshot.helpTextVisible = playlist_.HelpTextVisible();
     snapshot.hostMaximized = host.maximized;
     snapshot.placement = playlist_.Placement();
+    snapshot.dpi = playerBar_.Dpi();
     state.entries = &list.CompleteEntries();
     state.playlistRevision = list.CompleteRevision();
     return state;
@@ -160,6 +163,19 @@ void Program::SyncSaverDisplay() {
     const std::string shown = playerBar_.DisplayedSaver();
     host_.SetCaption(SaverTitle(shown));
     FSaverFile = shown;
+}
+
+ScreenArea Program::ScreenAt(DockPoint point) {
+    const MonitorAtPoint monitor = MonitorNear({point.x, point.y}, playerBar_.Handle());
+    return {ToDockRect(monitor.area), monitor.dpi};
+}
+
+DockSize Program::OuterSize(DockRole window, DockSize client, int dpi) {
+    const Window& w = window == DockRole::PlayerBar ? static_cast<const Window&>(playerBar_)
+                      : window == DockRole::Host    ? static_cast<const Window&>(host_)
+                                                    : static_cast<const Window&>(playlist_);
+    const SIZE outer = w.OuterSizeFor({client.width, client.height}, dpi);
+    return {outer.cx, outer.cy};
 }
 
 std::string Program::WindowsFolder() { return vr::WindowsFolder(); }

@@ -58,6 +58,8 @@ private:
     void SetPlacementChoice(PlacementChoice choice) override { playlist_.SetPlacement(choice); }
     std::string WindowsFolder() override;
     std::vector<std::string> SystemFolders() override;
+    ScreenArea ScreenAt(DockPoint point) override;
+    DockSize OuterSize(DockRole window, DockSize client, int dpi) override;
 
     // PlayerBarPeers
     void RunStartup() override;

@@ -69,6 +69,7 @@ std::optional<FramedWindow> FramedWindowOf(HWND window) {
 }
 
 void SnapPositionRequest(DockRole self, const PlayerWindows& w, WINDOWPOS& request) {
+    if (w.startingUp) return;
     // The moving window is judged with the size it has now, not the one it asks for.
     const std::optional<FramedWindow> own = FramedWindowOf(request.hwnd);
     if (!own) return;

@@ -19,6 +19,9 @@ struct PlayerWindows {
     HWND playlist;
     DockingState* state;
     bool wallpaperMode;
+    // The start-up puts each window exactly where its saved place says: the places were snapped
+    // when they were made, and the windows not placed yet still stand where they were created.
+    bool startingUp = false;
 };
 
 // Where each player window finds the others and the docking state: the program, which owns all

@@ -10,4 +10,7 @@ constexpr int kDesignDpi = 96;
 // so a place and the width beside it grow alike whatever their sign.
 int ScaleForDpi(int figure, int dpi);
 
+// A length in pixels at one DPI, the same length at another, rounded as ScaleForDpi rounds.
+int ScaleBetweenDpis(int pixels, int fromDpi, int toDpi);
+
 }  // namespace vr

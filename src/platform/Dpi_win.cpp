@@ -18,6 +18,7 @@ using SetThreadDpiHostingBehaviorFn = DPI_HOSTING_BEHAVIOR WINAPI(DPI_HOSTING_BE
 using GetWindowDpiAwarenessContextFn = DPI_AWARENESS_CONTEXT WINAPI(HWND);
 using SetThreadDpiAwarenessContextFn = DPI_AWARENESS_CONTEXT WINAPI(DPI_AWARENESS_CONTEXT);
 using GetDpiForMonitorFn = HRESULT WINAPI(HMONITOR, int, UINT*, UINT*);
+using AdjustWindowRectExForDpiFn = BOOL WINAPI(RECT*, DWORD, BOOL, DWORD, UINT);
 
 constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
 
@@ -53,11 +54,9 @@ bool InsideAnotherProgram(HWND window) {
     return process != GetCurrentProcessId();
 }
 
-int MonitorDpi(HWND window) {
+int MonitorDpi(HMONITOR monitor) {
     UINT x = 0, y = 0;
-    if (!DpiForMonitor() ||
-        FAILED(DpiForMonitor()(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), kEffectiveDpi, &x, &y)))
-        return 0;
+    if (!DpiForMonitor() || FAILED(DpiForMonitor()(monitor, kEffectiveDpi, &x, &y))) return 0;
     return static_cast<int>(y);
 }
 
@@ -65,12 +64,34 @@ int MonitorDpi(HWND window) {
 
 int WindowDpi(HWND window) {
     if (window && InsideAnotherProgram(window)) {
-        if (const int dpi = MonitorDpi(window)) return dpi;
+        if (const int dpi = MonitorDpi(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST))) return dpi;
     }
     if (window && DpiForWindow()) {
         if (const UINT dpi = DpiForWindow()(window)) return static_cast<int>(dpi);
     }
     return ScreenDpi();
+}
+
+MonitorAtPoint MonitorNear(POINT point, HWND known) {
+    HMONITOR monitor = MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    MonitorAtPoint found{{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, 0};
+    if (GetMonitorInfoW(monitor, &info)) found.area = info.rcMonitor;
+    if (known && MonitorFromWindow(known, MONITOR_DEFAULTTONEAREST) == monitor)
+        found.dpi = WindowDpi(known);
+    else
+        found.dpi = MonitorDpi(monitor);
+    if (!found.dpi) found.dpi = ScreenDpi();
+    return found;
+}
+
+SIZE OuterSizeAtDpi(DWORD style, DWORD exStyle, SIZE client, int dpi) {
+    static const auto adjustForDpi = UserFunction<AdjustWindowRectExForDpiFn>("AdjustWindowRectExForDpi");
+    RECT r{0, 0, client.cx, client.cy};
+    if (!adjustForDpi || !adjustForDpi(&r, style, FALSE, exStyle, static_cast<UINT>(dpi)))
+        AdjustWindowRectEx(&r, style, FALSE, exStyle);
+    return {r.right - r.left, r.bottom - r.top};
 }
 
 MixedDpiHosting::MixedDpiHosting() {

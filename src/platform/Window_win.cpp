@@ -248,6 +248,11 @@ RECT Window::Scaled(RECT figures) const {
             ScaleForDpi(figures.bottom, dpi)};
 }
 
+SIZE Window::OuterSizeFor(SIZE client, int dpi) const {
+    return OuterSizeAtDpi(static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)),
+                          static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)), client, dpi);
+}
+
 void ShowErrorBox(const std::string& text) {
     HWND owner = GetActiveWindow();
     if (!owner) owner = Application::Handle();

@@ -51,6 +51,8 @@ public:
     int Dpi() const;
     int Scaled(int figure) const;
     RECT Scaled(RECT figures) const;
+    // The outer size this window has around a client area of this size at this DPI.
+    SIZE OuterSizeFor(SIZE client, int dpi) const;
 
 protected:
     // Registers the class once and creates the native window; throws AppError on failure.

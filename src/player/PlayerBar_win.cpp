@@ -12,12 +12,13 @@
 #include "platform/ProgramName.h"
 #include "player/Choices.h"
 #include "player/PlayerBarIds.h"
+#include "player/StartupSequence.h"
 
 namespace vr {
 namespace {
 
-constexpr int kClientWidth = 476;
-constexpr int kClientHeight = 44;
+constexpr int kClientWidth = kPlayerBarClient.width;
+constexpr int kClientHeight = kPlayerBarClient.height;
 constexpr int kNudgeStep = 5;
 constexpr DWORD kButton = BS_PUSHBUTTON;
 

@@ -10,12 +10,16 @@
 
 #include "files/FileSystem.h"
 #include "hosting/WallpaperPlaylist.h"
+#include "platform/DpiScale.h"
 
 namespace vr {
 
 inline constexpr char kConfigFileName[] = "config.cfg";
 inline constexpr char kSavedPlaylistFileName[] = "myList.spls";
 inline constexpr char kConfigTitleLine[] = "Veilrunner 2.00 Config File";
+// The scales a saved DPI may name (50 % to 1000 %); another value is no DPI.
+inline constexpr int kLowestDpi = 48;
+inline constexpr int kHighestDpi = 960;
 
 // The whole text as a signed 32-bit integer: leading blanks, then an optional sign, then decimal
 // digits, or hexadecimal digits after "$" or "0x"/"0X". Anything else gives nothing.
@@ -47,10 +51,12 @@ struct ConfigSnapshot {
     bool helpTextVisible = false;  // Memo1
     bool hostMaximized = false;
     PlacementChoice placement = PlacementChoice::WholeWorkarea;
+    int dpi = kDesignDpi;  // the player bar's, which the places are in
     bool operator==(const ConfigSnapshot&) const = default;
 };
 
-// The 18 lines of "config.cfg", in file order.
+// The lines of "config.cfg", in file order: the 18 that every version reads, then the DPI the
+// places were saved at, where earlier versions, which read 18 lines, do not look.
 std::vector<std::string> BuildConfigLines(const ConfigSnapshot& snapshot);
 
 }  // namespace vr

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "docking/ScaledLayout.h"
 #include "files/AppError.h"
 
 namespace vr {
@@ -26,6 +27,7 @@ enum ConfigLine : std::size_t {
     kHelpTextShown,
     kHostMaximized,
     kPlacement,
+    kSavedDpi,
 };
 
 // Line numbers of a ".scfg" header.
@@ -37,10 +39,66 @@ int ReadHostSize(const std::vector<std::string>& lines, std::size_t index, int d
     return size > 0 ? size : def;
 }
 
-std::vector<std::string> ReadConfig(FileSystem& files, const std::string& path) {
-    // A lone line that is no value makes every setting take its default.
-    if (!files.FileExists(path)) return {"X"};
-    return files.ReadLines(path);
+// The places the sequence gives the three windows.
+struct StartPlaces {
+    WindowPlace host;
+    DockPoint bar;
+    WindowPlace playlist;
+};
+
+StartPlaces ReadPlaces(const std::vector<std::string>& lines) {
+    return {{ReadSettingInt(lines, kHostLeft, 341), ReadSettingInt(lines, kHostTop, 113),
+             ReadHostSize(lines, kHostWidth, 474), ReadHostSize(lines, kHostHeight, 355)},
+            {ReadSettingInt(lines, kBarLeft, 341), ReadSettingInt(lines, kBarTop, 37)},
+            {ReadSettingInt(lines, kPlaylistLeft, 1), ReadSettingInt(lines, kPlaylistTop, 37),
+             ReadSettingInt(lines, kPlaylistWidth, 327), ReadSettingInt(lines, kPlaylistHeight, 431)}};
+}
+
+// The DPI the places were saved at: the first start's figures are at 96 DPI; a file that does not
+// say (an earlier version wrote it) is taken as written at the DPI the windows have now.
+std::optional<int> PlacesDpi(bool saved, const std::vector<std::string>& lines) {
+    if (!saved) return kDesignDpi;
+    const int dpi = ReadSettingInt(lines, kSavedDpi, 0);
+    if (dpi < kLowestDpi || dpi > kHighestDpi) return std::nullopt;
+    return dpi;
+}
+
+// Places saved at one scale, for windows shown at another: the client areas scaled, and the
+// windows' relations kept by RescaleLayout.
+StartPlaces AtScreenScale(const StartPlaces& places, std::optional<int> fromDpi, StartupWorld& world) {
+    const ScreenArea screen = world.ScreenAt(places.bar);
+    if (!fromDpi || *fromDpi == screen.dpi) return places;
+    const int from = *fromDpi, to = screen.dpi;
+    auto client = [&](const WindowPlace& p, int dpi) {
+        return DockSize{ScaleBetweenDpis(p.clientWidth, from, dpi),
+                        ScaleBetweenDpis(p.clientHeight, from, dpi)};
+    };
+    auto window = [&](DockRole role, DockPoint at, DockSize before, DockSize after) {
+        const DockSize outer = world.OuterSize(role, before, from);
+        return ScaledWindow{{at.x, at.y, outer.width, outer.height}, world.OuterSize(role, after, to)};
+    };
+    auto barClient = [](int dpi) {
+        return DockSize{ScaleForDpi(kPlayerBarClient.width, dpi), ScaleForDpi(kPlayerBarClient.height, dpi)};
+    };
+    StartPlaces scaled = places;
+    for (WindowPlace* p : {&scaled.host, &scaled.playlist}) {
+        const DockSize size = client(*p, to);
+        p->clientWidth = size.width;
+        p->clientHeight = size.height;
+    }
+    const std::vector<DockPoint> corners =
+        RescaleLayout({window(DockRole::PlayerBar, places.bar, barClient(from), barClient(to)),
+                       window(DockRole::Host, {places.host.left, places.host.top}, client(places.host, from),
+                              client(places.host, to)),
+                       window(DockRole::Playlist, {places.playlist.left, places.playlist.top},
+                              client(places.playlist, from), client(places.playlist, to))},
+                      screen.monitor, from, to);
+    scaled.bar = corners[0];
+    scaled.host.left = corners[1].x;
+    scaled.host.top = corners[1].y;
+    scaled.playlist.left = corners[2].x;
+    scaled.playlist.top = corners[2].y;
+    return scaled;
 }
 
 void LoadSavedPlaylist(const StartupInput& input, FileSystem& files, Playlist& playlist,
@@ -80,21 +138,23 @@ void RunStartupSequence(const StartupInput& input, StartupWorld& world, FileSyst
     read = {};
     for (const char* name : {kConfigFileName, kSavedPlaylistFileName})
         files.DiscardUnfinishedWrite(input.programFolder + name);
-    linesRead = ReadConfig(files, input.programFolder + kConfigFileName);
+    const std::string configPath = input.programFolder + kConfigFileName;
+    const bool saved = files.FileExists(configPath);
+    // A lone line that is no value makes every setting take its default.
+    linesRead = saved ? files.ReadLines(configPath) : std::vector<std::string>{"X"};
     const std::vector<std::string>& lines = linesRead;
 
-    // The host goes first, while the other two still stand where they were created, so
-    // each window snaps against the ones placed before it.
-    world.SetHost(Geometry::Left, ReadSettingInt(lines, kHostLeft, 341));
-    world.SetHost(Geometry::Top, ReadSettingInt(lines, kHostTop, 113));
-    world.SetHost(Geometry::ClientWidth, ReadHostSize(lines, kHostWidth, 474));
-    world.SetHost(Geometry::ClientHeight, ReadHostSize(lines, kHostHeight, 355));
-    world.SetPlayerBar(Geometry::Left, ReadSettingInt(lines, kBarLeft, 341));
-    world.SetPlayerBar(Geometry::Top, ReadSettingInt(lines, kBarTop, 37));
-    world.SetPlaylistWindow(Geometry::Left, ReadSettingInt(lines, kPlaylistLeft, 1));
-    world.SetPlaylistWindow(Geometry::Top, ReadSettingInt(lines, kPlaylistTop, 37));
-    world.SetPlaylistWindow(Geometry::ClientWidth, ReadSettingInt(lines, kPlaylistWidth, 327));
-    world.SetPlaylistWindow(Geometry::ClientHeight, ReadSettingInt(lines, kPlaylistHeight, 431));
+    const StartPlaces places = AtScreenScale(ReadPlaces(lines), PlacesDpi(saved, lines), world);
+    world.SetHost(Geometry::Left, places.host.left);
+    world.SetHost(Geometry::Top, places.host.top);
+    world.SetHost(Geometry::ClientWidth, places.host.clientWidth);
+    world.SetHost(Geometry::ClientHeight, places.host.clientHeight);
+    world.SetPlayerBar(Geometry::Left, places.bar.x);
+    world.SetPlayerBar(Geometry::Top, places.bar.y);
+    world.SetPlaylistWindow(Geometry::Left, places.playlist.left);
+    world.SetPlaylistWindow(Geometry::Top, places.playlist.top);
+    world.SetPlaylistWindow(Geometry::ClientWidth, places.playlist.clientWidth);
+    world.SetPlaylistWindow(Geometry::ClientHeight, places.playlist.clientHeight);
 
     world.SelectInterval(ReadSettingInt(lines, kIntervalItem, 4));
     world.SyncSaverDisplay();

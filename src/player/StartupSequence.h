@@ -5,9 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "docking/SnapSequence.h"
 #include "player/ClosingSave.h"
-#include "player/Settings.h"
 #include "files/FileSystem.h"
+#include "platform/DpiScale.h"
+#include "player/Settings.h"
 #include "playlist/Playlist.h"
 
 namespace vr {
@@ -19,6 +21,12 @@ struct StartupInput {
 };
 
 enum class Geometry { Left, Top, ClientWidth, ClientHeight };
+
+// A monitor in screen pixels, and the DPI the windows on it are shown at.
+struct ScreenArea {
+    DockRect monitor;
+    int dpi = kDesignDpi;
+};
 
 // The windows as the start-up sequence drives them; the player bar implements it. Each
 // position or size value comes as a call of its own, in order, because every window snaps each
@@ -44,7 +52,14 @@ public:
     virtual void SetPlacementChoice(PlacementChoice choice) = 0;
     virtual std::string WindowsFolder() = 0;
     virtual std::vector<std::string> SystemFolders() = 0;  // platform/Shell_win.h
+    // The monitor nearest the point.
+    virtual ScreenArea ScreenAt(DockPoint point) = 0;
+    // The window's outer size around a client area of this size at this DPI.
+    virtual DockSize OuterSize(DockRole window, DockSize client, int dpi) = 0;
 };
+
+// The player bar's client size at 96 DPI; it is not stored.
+inline constexpr DockSize kPlayerBarClient{476, 44};
 
 // Runs the whole sequence. linesRead is the player bar's list of lines read: the settings
 // lines, or from the wallpaper header on the ".scfg" file's lines. An AppError (a file that

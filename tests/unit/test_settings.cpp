@@ -70,10 +70,12 @@ ConfigSnapshot SampleSnapshot() {
     s.helpTextVisible = false;
     s.hostMaximized = true;
     s.placement = PlacementChoice::PlayerWindow;
+    s.dpi = 144;
     return s;
 }
 
-TEST(BuildConfigLinesTest, EighteenLinesInFileOrder) {
+// The 18 lines every version reads, then the scale the places were saved at.
+TEST(BuildConfigLinesTest, EighteenLinesInFileOrderThenTheDpi) {
     const Lines expected{"Veilrunner 2.00 Config File",
                          "C:\\Savers\\Mystify.scr",
                          "-4",
@@ -91,7 +93,8 @@ TEST(BuildConfigLinesTest, EighteenLinesInFileOrder) {
                          "4",
                          "0",
                          "1",
-                         "2"};
+                         "2",
+                         "144"};
     EXPECT_EQ(BuildConfigLines(SampleSnapshot()), expected);
 }
 

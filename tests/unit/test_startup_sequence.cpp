@@ -38,6 +38,15 @@ public:
 
     Lines log;
     bool hostVisible = false;
+    int dpi = kDesignDpi;  // the monitor's
+
+    // The last value the sequence gave, e.g. "host top".
+    int Placed(const std::string& what) const {
+        for (auto line = log.rbegin(); line != log.rend(); ++line)
+            if (line->rfind(what + " ", 0) == 0) return std::stoi(line->substr(what.size() + 1));
+        ADD_FAILURE() << "nothing placed as " << what;
+        return 0;
+    }
 
     void SetHost(Geometry g, int v) override { Note("host", g, v); }
     void SetPlayerBar(Geometry g, int v) override { Note("bar", g, v); }
@@ -62,6 +71,11 @@ public:
     }
     std::string WindowsFolder() override { return "C:\\WINDOWS"; }
     std::vector<std::string> SystemFolders() override { return {"C:\\WINDOWS\\system32"}; }
+    ScreenArea ScreenAt(DockPoint) override { return {{0, 0, 1920, 1080}, dpi}; }
+    // Frame and caption grow a little less than the scale.
+    DockSize OuterSize(DockRole, DockSize client, int at) override {
+        return {client.width + ScaleForDpi(8, at), client.height + ScaleForDpi(30, at) - 1};
+    }
 
 private:
     void Note(const char* window, Geometry g, int v) {
@@ -143,6 +157,65 @@ TEST_F(StartupSequenceTest, SavedSettingsAreAppliedInOrder) {
     EXPECT_EQ(display.saverFile, kB);
     EXPECT_TRUE(files.foldersListed.empty());
     EXPECT_FALSE(timer.running);
+}
+
+// At 150 % the first start's figures grow with the windows: the host stays under the bar and the
+// playlist window beside it, and the playlist window shows the controls it shows at 100 %.
+TEST_F(StartupSequenceTest, FirstStartAtAnotherScaleScalesTheFiguresAndKeepsTheirRelations) {
+    world.dpi = 144;
+    Run();
+    const RecordingWorld& w = world;
+    EXPECT_EQ(w.Placed("host width"), 711);
+    EXPECT_EQ(w.Placed("host height"), 533);
+    EXPECT_EQ(w.Placed("list width"), 491);
+    EXPECT_EQ(w.Placed("list height"), 647);
+    EXPECT_EQ(w.Placed("list left"), 2);
+    EXPECT_EQ(w.Placed("list top"), 56);
+    EXPECT_EQ(w.Placed("bar top"), 56);
+    const int barBottom = w.Placed("bar top") + 66 + 44;  // client 44 at 144 DPI, frame 45 - 1
+    EXPECT_EQ(w.Placed("host top"), barBottom + 5);       // 113 - (37 + 44 + 29) = 3 at 96 DPI, 4.5 now
+    EXPECT_EQ(w.Placed("host left"), w.Placed("bar left"));
+    EXPECT_EQ(w.Placed("bar left"), w.Placed("list left") + 491 + 12 + 8);  // 341 - (1 + 335) = 5
+}
+
+TEST_F(StartupSequenceTest, PlacesSavedAtOneScaleAreReadAtAnotherWithTheirRelations) {
+    ConfigSnapshot saved;
+    saved.playerBarLeft = 600;
+    saved.playerBarTop = 300;
+    saved.host = {600, 300 + 44 + 29, 320, 240};  // docked under the bar at 96 DPI
+    saved.playlistWindow = {100, 300, 300, 300};
+    saved.dpi = 96;
+    files.AddFile(kConfig, BuildConfigLines(saved));
+    world.dpi = 144;
+    Run();
+    EXPECT_EQ(world.Placed("bar left"), 900);
+    EXPECT_EQ(world.Placed("bar top"), 450);
+    EXPECT_EQ(world.Placed("host top"), 450 + 66 + 44);  // still right under the bar
+    EXPECT_EQ(world.Placed("host left"), 900);
+    EXPECT_EQ(world.Placed("host width"), 480);
+    EXPECT_EQ(world.Placed("list left"), 150);
+    EXPECT_EQ(world.Placed("list height"), 450);
+}
+
+// Files of earlier versions, and a DPI line that names no scale, keep their pixels.
+TEST_F(StartupSequenceTest, PlacesWithoutAScaleAreTakenAsTheyStand) {
+    for (const char* dpiLine : {"", "0", "96x", "5000"}) {
+        ConfigSnapshot saved;
+        saved.host = {10, 20, 640, 480};
+        saved.playerBarLeft = 30;
+        saved.playlistWindow = {50, 60, 300, 200};
+        Lines lines = BuildConfigLines(saved);
+        lines.back() = dpiLine;
+        if (lines.back().empty()) lines.pop_back();
+        files.AddFile(kConfig, lines);
+        world.dpi = 144;
+        world.log.clear();
+        Run();
+        EXPECT_EQ(Lines(world.log.begin(), world.log.begin() + 10),
+                  (Lines{"host left 10", "host top 20", "host width 640", "host height 480", "bar left 30",
+                         "bar top 0", "list left 50", "list top 60", "list width 300", "list height 200"}))
+            << dpiLine;
+    }
 }
 
 struct SavedIndexCase {

@@ -19,7 +19,7 @@ std::string ConfigText(const Settings& s, const std::wstring& saverFile) {
            Line(s.host.y) + Line(s.hostClient.cx) + Line(s.hostClient.cy) + Line(s.bar.x) + Line(s.bar.y) +
            Flag(s.playlistShown) + Line(s.playlist.x) + Line(s.playlist.y) + Line(s.playlistClient.cx) +
            Line(s.playlistClient.cy) + Line(s.selected) + Line(s.interval) + Flag(s.helpText) +
-           Flag(s.hostMaximized) + Line(s.placement);
+           Flag(s.hostMaximized) + Line(s.placement) + (s.dpi ? Line(s.dpi) : "");
 }
 
 Windows WaitForPlayer(DWORD processId) {

@@ -10,50 +10,16 @@
 #include "about/Credits.h"
 #include "about/Products.h"
 #include "about_support.h"
+#include "dpi_support.h"
 #include "player/PlayerBarIds.h"
 #include "playlist/PlaylistWindowIds.h"
 
 using namespace e2e;
 using namespace vr::PlaylistWindowId;
+using dpi::InClient;
+using dpi::LogPixels;
 
 namespace {
-
-// Sets the DPI that programs started from now on take, and puts back what was there.
-class LogPixels {
-public:
-    explicit LogPixels(DWORD dpi) {
-        RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                        &key_, nullptr);
-        DWORD size = sizeof previous_;
-        hadValue_ = RegQueryValueExW(key_, L"LogPixels", nullptr, nullptr,
-                                     reinterpret_cast<BYTE*>(&previous_), &size) == ERROR_SUCCESS;
-        RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
-    }
-    ~LogPixels() {
-        if (hadValue_)
-            RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&previous_),
-                           sizeof previous_);
-        else
-            RegDeleteValueW(key_, L"LogPixels");
-        RegCloseKey(key_);
-    }
-    LogPixels(const LogPixels&) = delete;
-    LogPixels& operator=(const LogPixels&) = delete;
-
-private:
-    HKEY key_ = nullptr;
-    DWORD previous_ = 0;
-    bool hadValue_ = false;
-};
-
-// The control's rectangle in its parent's client coordinates.
-RECT InClient(HWND window, int id) {
-    const HWND control = FindControl(window, id);
-    EXPECT_NE(control, nullptr) << "control " << id;
-    RECT r = WindowRect(control);
-    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
 
 struct Figures {
     int x, y, w, h;

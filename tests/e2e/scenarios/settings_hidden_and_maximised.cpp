@@ -35,6 +35,7 @@ TEST(Settings, AClosedPlaylistWindowAndAMaximisedHostAreSavedAndComeBackSo) {
     expected.helpText = true;
     expected.hostMaximized = true;
     expected.placement = 3;
+    expected.dpi = 96;
     ASSERT_TRUE(files::Closed(w));
     const std::string config = player::ConfigText(expected, a);
     EXPECT_EQ(ReadFileBytes(sandbox.PathOf(L"config.cfg")), config);

@@ -71,6 +71,7 @@ TEST(Settings, ClosingWritesBothFilesAndTheNextStartRestoresWindowsIntervalSelec
     expected.helpText = false;
     expected.hostMaximized = false;
     expected.placement = kUsePlayerWindow;
+    expected.dpi = 96;
     ASSERT_EQ(TopLeft(w.host).x, kHostAt.x);
     ASSERT_EQ(TopLeft(w.host).y, kHostAt.y);
     ASSERT_EQ(TopLeft(w.bar).x, kBarAt.x);
@@ -110,4 +111,31 @@ TEST(Settings, ClosingWritesBothFilesAndTheNextStartRestoresWindowsIntervalSelec
     ASSERT_TRUE(files::Closed(w));
     EXPECT_EQ(ReadFileBytes(sandbox.PathOf(L"config.cfg")), config);
     EXPECT_EQ(sandbox.SaverRuns(L"C").size(), 2u);
+}
+
+// Windows put back at start are placed as saved, not pulled onto the windows not yet placed, which
+// still stand where they were created: the host and the bar here lie within the snap distance of
+// the playlist window's left edge at its creation.
+TEST(Settings, PlacesComeBackExactlyAtEveryRestart) {
+    Sandbox sandbox;
+    WriteFileBytes(sandbox.PathOf(L"myList.spls"), ToAnsi(sandbox.CopyLogSaver(L"A")) + "\r\n");
+    player::Windows w = player::WaitForPlayer(sandbox.StartProgram().Id());
+    constexpr POINT kHost{641, 420}, kBar{641, 300}, kPlaylist{20, 100};
+    MoveTo(w.host, kHost);
+    MoveTo(w.bar, kBar);
+    MoveTo(w.playlist, kPlaylist);
+    ASSERT_EQ(TopLeft(w.host).x, kHost.x);
+    ASSERT_EQ(TopLeft(w.bar).y, kBar.y);
+    ASSERT_EQ(TopLeft(w.playlist).x, kPlaylist.x);
+    for (int restart = 1; restart <= 2; ++restart) {
+        SCOPED_TRACE(restart);
+        ASSERT_TRUE(files::Closed(w));
+        w = player::WaitForPlayer(sandbox.StartProgram().Id());
+        for (const auto& [window, place] :
+             {std::pair{w.host, kHost}, {w.bar, kBar}, {w.playlist, kPlaylist}}) {
+            EXPECT_EQ(TopLeft(window).x, place.x) << ClassName(window);
+            EXPECT_EQ(TopLeft(window).y, place.y) << ClassName(window);
+        }
+    }
+    ASSERT_TRUE(files::Closed(w));
 }
