@@ -66,8 +66,9 @@ std::optional<int> PlacesDpi(bool saved, const std::vector<std::string>& lines) 
 // Places saved at one scale, for windows shown at another: the client areas scaled, and the
 // windows' relations kept by RescaleLayout.
 StartPlaces AtScreenScale(const StartPlaces& places, std::optional<int> fromDpi, StartupWorld& world) {
+    if (!fromDpi) return places;
     const ScreenArea screen = world.ScreenAt(places.bar);
-    if (!fromDpi || *fromDpi == screen.dpi) return places;
+    if (*fromDpi == screen.dpi) return places;
     const int from = *fromDpi, to = screen.dpi;
     auto client = [&](const WindowPlace& p, int dpi) {
         return DockSize{ScaleBetweenDpis(p.clientWidth, from, dpi),
