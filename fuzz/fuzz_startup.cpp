@@ -57,6 +57,10 @@ public:
     void SetPlacementChoice(vr::PlacementChoice choice) override { state.placement = choice; }
     std::string WindowsFolder() override { return "C:\\WINDOWS"; }
     std::vector<std::string> SystemFolders() override { return {"C:\\WINDOWS\\system32"}; }
+    vr::ScreenArea ScreenAt(vr::DockPoint) override { return {{0, 0, 1920, 1080}, vr::kDesignDpi}; }
+    vr::DockSize OuterSize(vr::DockRole, vr::DockSize client, int) override {
+        return {vr::ToInt32(std::int64_t{client.width} + 8), vr::ToInt32(std::int64_t{client.height} + 31)};
+    }
 
 private:
     static void Place(vr::WindowPlace& place, vr::Geometry what, int value) {

@@ -10,7 +10,8 @@ constexpr int kDesignDpi = 96;
 // so a place and the width beside it grow alike whatever their sign.
 int ScaleForDpi(int figure, int dpi);
 
-// A length in pixels at one DPI, the same length at another, rounded as ScaleForDpi rounds.
+// A length in pixels at one DPI, the same length at another, rounded as ScaleForDpi rounds and
+// held inside the range of int.
 int ScaleBetweenDpis(int pixels, int fromDpi, int toDpi);
 
 }  // namespace vr

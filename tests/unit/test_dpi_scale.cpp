@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "platform/DpiScale.h"
 
 namespace vr {
@@ -32,6 +34,16 @@ TEST(DpiScale, RoundsHalvesAwayFromZeroOnBothSidesAsMulDivDoes) {
 TEST(DpiScale, ScalesLargeFiguresWithoutOverflow) {
     EXPECT_EQ(ScaleForDpi(30000000, 192), 60000000);
     EXPECT_EQ(ScaleForDpi(-30000000, 144), -45000000);
+}
+
+// Places saved at one scale, read at another; lengths read from a file may be anything.
+TEST(DpiScale, ScalesBetweenTwoDpisAndHoldsTheEndsOfTheRange) {
+    EXPECT_EQ(ScaleBetweenDpis(641, 144, 144), 641);
+    EXPECT_EQ(ScaleBetweenDpis(491, 144, 96), 327);  // 327.33
+    EXPECT_EQ(ScaleBetweenDpis(5, 96, 144), 8);      // 7.5
+    EXPECT_EQ(ScaleBetweenDpis(-5, 96, 144), -8);
+    EXPECT_EQ(ScaleBetweenDpis(2000000000, 48, 960), std::numeric_limits<int>::max());
+    EXPECT_EQ(ScaleBetweenDpis(std::numeric_limits<int>::min(), 96, 144), std::numeric_limits<int>::min());
 }
 
 }  // namespace
