@@ -12,6 +12,7 @@
 #include "platform/ProgramName.h"
 #include "player/Choices.h"
 #include "player/PlayerBarIds.h"
+#include "player/PlayerBarTips.h"
 #include "player/StartupSequence.h"
 
 namespace vr {
@@ -54,6 +55,8 @@ void TfrmSVDOptions::CreateHidden(HWND applicationWindow, bool taskbarButton) {
     Create({.className = "TfrmSVDOptions"}, params);
     SetClientSize(Scaled(kClientWidth), Scaled(kClientHeight));
     CreateControls(Handle(), kControls);
+    tips_.Create(Handle());
+    for (const ControlTip& tip : kPlayerBarTips) tips_.Add(GetDlgItem(Handle(), tip.id), tip.text);
 
     for (const IntervalChoice& choice : kIntervalChoices) TimeCombo().Add(choice.caption);
     TimeCombo().SetVisibleRows(19);

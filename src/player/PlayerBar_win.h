@@ -11,6 +11,7 @@
 #include "platform/Controls_win.h"
 #include "platform/Handles_win.h"
 #include "platform/Drop_win.h"
+#include "platform/Tooltips_win.h"
 #include "platform/Window_win.h"
 
 namespace vr {
@@ -83,6 +84,7 @@ private:
     std::string label2Hint_;
     OwnedBitmap banner_;
     FileDrops drops_;
+    Tooltips tips_;
 };
 
 }  // namespace vr

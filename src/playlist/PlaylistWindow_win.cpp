@@ -23,6 +23,7 @@
 #include "platform/Unicode_win.h"
 #include "playlist/ListDrop.h"
 #include "playlist/PlaylistWindowIds.h"
+#include "playlist/PlaylistWindowTips.h"
 #include "playlist/TypeAhead.h"
 
 namespace vr {
@@ -171,6 +172,8 @@ void TForm1::CreateHidden(HWND owner) {
     std::vector<ControlSpec> specs;
     for (const PlacedControl& c : kControls) specs.push_back(c.params);
     CreateControls(Handle(), specs);
+    tips_.Create(Handle());
+    for (const ControlTip& tip : kPlaylistWindowTips) tips_.Add(GetDlgItem(Handle(), tip.id), tip.text);
     for (int id : {GroupBox3, GroupBox1, GroupBox2, GroupBox4})
         SetWindowPos(GetDlgItem(Handle(), id), HWND_BOTTOM, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

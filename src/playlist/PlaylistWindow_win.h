@@ -12,6 +12,7 @@
 #include "platform/Handles_win.h"
 #include "platform/ListAccessibility_win.h"
 #include "platform/Drop_win.h"
+#include "platform/Tooltips_win.h"
 #include "platform/Window_win.h"
 #include "playlist/Playlist.h"
 
@@ -118,6 +119,7 @@ private:
     bool open_ = false;
     bool hiddenWithOwner_ = false;
     FileDrops drops_;
+    Tooltips tips_;
 };
 
 }  // namespace vr
