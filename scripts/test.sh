@@ -34,7 +34,7 @@ rm -f "$build/native/ctest.log" "$build/win/ctest.log"  # no stale summaries aft
 bash "$repo/scripts/install-deps.sh" || { echo "installing the dependencies failed" >&2; exit 1; }
 
 step "unit tests (native)"
-if cmake -S "$repo" -B "$build/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null &&
+if cmake -S "$repo" -B "$build/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVR_WARNINGS_AS_ERRORS=ON >/dev/null &&
    cmake --build "$build/native"; then
   ctest --test-dir "$build/native" --output-on-failure 2>&1 | tee "$build/native/ctest.log"
   ((PIPESTATUS[0] == 0)) || failed+=("unit tests")

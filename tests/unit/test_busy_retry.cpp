@@ -15,7 +15,7 @@ using T = TryOutcome;
 struct Replay {
     std::vector<T> outcomes;
     int tries = 0;
-    std::vector<unsigned> pauses;
+    std::vector<unsigned> pauses{};
 
     T Run() {
         return RetryWhileBusy(

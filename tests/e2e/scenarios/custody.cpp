@@ -114,7 +114,8 @@ std::vector<std::string> CustodyFaults(const std::vector<Sample>& samples, DWORD
         for (const Seen& seen : sample.alive) {
             const std::ptrdiff_t generation = generationOf(seen);
             generations.insert(generation);
-            alive += " " + ToUtf8(seen.file) + " (id " + std::to_string(seen.id) + ")";
+            alive += ' ';
+            alive += ToUtf8(seen.file) + " (id " + std::to_string(seen.id) + ")";
             if (generation < 0 || static_cast<std::size_t>(generation) + 1 >= starts.size()) continue;
             const double sinceStop = sample.atMs - starts[generation + 1].createdMs;
             if (sinceStop > static_cast<double>(kStoppedPreviewEndsWithin.count()) &&
