@@ -92,9 +92,7 @@ LRESULT TfrmConfig::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_NOTIFY: OnNotify(*reinterpret_cast<const NMHDR*>(lParam)); return 0;
-    case DM_GETDEFID:
-        // "OK" is the default button: Enter presses it wherever the focus is.
-        return MAKELRESULT(AboutId::Button9, DC_HASDEFID);
+    case DM_GETDEFID: return MAKELRESULT(DefaultButtonId(), DC_HASDEFID);
     case WM_SHOWWINDOW:
         // Only an explicit show; not the owner's restore after a minimise.
         if (wParam && lParam == 0) FormShow();
@@ -107,9 +105,23 @@ LRESULT TfrmConfig::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     return Default(msg, wParam, lParam);
 }
 
-// Esc comes as IDCANCEL and closes the window as "OK" does.
+// Esc comes as IDCANCEL and closes the window as "OK" does. Enter on a sheet's button comes here
+// too, as the dialog manager sends it to the window: the sheet that holds the button answers it.
 void TfrmConfig::OnCommand(int id, int code) {
-    if ((id == AboutId::Button9 || id == IDOK || id == IDCANCEL) && code == BN_CLICKED) Button9Click();
+    if (code != BN_CLICKED) return;
+    if (id == AboutId::Button9 || id == IDOK || id == IDCANCEL) return Button9Click();
+    for (HWND sheet : {t3_.Handle(), t1_.Handle()})
+        if (HWND button = GetDlgItem(sheet, id))
+            SendMessageA(sheet, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(button));
+}
+
+// Enter presses the focused button, a link tile or the author link as well; only where no button
+// has the focus does "OK" take it.
+int TfrmConfig::DefaultButtonId() const {
+    const HWND focus = GetFocus();
+    const bool onButton = focus && IsChild(Handle(), focus) && IsWindowEnabled(focus) &&
+                          (SendMessageA(focus, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON);
+    return onButton ? GetDlgCtrlID(focus) : AboutId::Button9;
 }
 
 void TfrmConfig::OnNotify(const NMHDR& header) {

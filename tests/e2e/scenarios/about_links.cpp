@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "Driver.h"
 #include "about/AboutWindowIds.h"
@@ -112,4 +113,46 @@ TEST(AboutWindowLinks, SpaceOnEachLinkReachedByTabOpensItsPage) {
     ASSERT_EQ(about::SelectedTab(about), 1);
     tabAndOpen(vr::kHomePageUrl);
     EXPECT_EQ(GetDlgCtrlID(about::FocusedControl(about.window)), vr::AboutId::StaticText1);
+}
+
+// Enter presses the focused button: a tile, the author link and "Donate..." open their page and
+// the window stays; "OK" closes it, and so does Enter where no button has the focus, "OK" being
+// the default button.
+TEST(AboutWindowLinks, EnterPressesTheFocusedButtonAndOkWhereNoneHasIt) {
+    Sandbox sandbox;
+    about::BrowserStandIn browser(sandbox);
+    const AboutHandles about = about::StartPlayer(sandbox);
+    EXPECT_EQ(GetWindowLongPtrW(about.ok, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+    const auto tabTo = [&](HWND target) {
+        for (int stops = 0; stops < 10 && about::FocusedControl(about.window) != target; ++stops) {
+            HWND before = about::FocusedControl(about.window);
+            PressKey(before, VK_TAB);
+            ASSERT_TRUE(WaitUntil([&] { return about::FocusedControl(about.window) != before; }));
+        }
+        ASSERT_EQ(about::FocusedControl(about.window), target);
+    };
+    std::vector<std::string> expected;
+    const auto enterOpens = [&](HWND link, const char* page) {
+        tabTo(link);
+        PressKey(link, VK_RETURN);
+        expected.push_back(page);
+        ASSERT_EQ(browser.WaitForOpened(expected.size()), expected) << "Enter on control " << GetDlgCtrlID(link);
+        ASSERT_TRUE(IsShown(about.window)) << "Enter on control " << GetDlgCtrlID(link) << " closed the window";
+    };
+    const auto enterCloses = [&](HWND focus) {
+        tabTo(focus);
+        PressKey(focus, VK_RETURN);
+        ASSERT_TRUE(about::WaitUntilClosed(about)) << "Enter on control " << GetDlgCtrlID(focus);
+    };
+
+    about::OpenAbout(about);
+    ASSERT_NO_FATAL_FAILURE(enterOpens(FindControl(about.linksSheet, vr::AboutId::Image5), vr::kProducts[0].page));
+    ASSERT_NO_FATAL_FAILURE(enterOpens(FindControl(about.linksSheet, vr::AboutId::Image3), vr::kProducts[5].page));
+    ASSERT_NO_FATAL_FAILURE(enterCloses(about.ok));
+
+    about::OpenAbout(about);
+    about::StepTab(about, VK_RIGHT);
+    ASSERT_NO_FATAL_FAILURE(enterOpens(FindControl(about.aboutSheet, vr::AboutId::StaticText1), vr::kHomePageUrl));
+    ASSERT_NO_FATAL_FAILURE(enterOpens(FindControl(about.aboutSheet, vr::AboutId::Button1), vr::kDonationPageUrl));
+    ASSERT_NO_FATAL_FAILURE(enterCloses(about.tabs));
 }
