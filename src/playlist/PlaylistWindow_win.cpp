@@ -128,9 +128,9 @@ RECT PlaceOf(const PlacedControl& c, SIZE client, int dpi) {
 }
 
 // Whether a text starts with a typed character, case folded as the list box folds it.
-bool StartsWithTyped(const std::string& text, wchar_t typed) {
+bool StartsWithTyped(std::string_view text, wchar_t typed) {
     // The first character takes at most four bytes of UTF-8.
-    const std::wstring start = Wide(std::string_view(text).substr(0, 4));
+    const std::wstring start = Wide(text.substr(0, 4));
     return !start.empty() && CompareStringOrdinal(start.c_str(), 1, &typed, 1, TRUE) == CSTR_EQUAL;
 }
 
@@ -445,11 +445,12 @@ void TForm1::DrawEntry(const DRAWITEMSTRUCT& row) const {
     DrawListRow(row, text);
 }
 
-// A typed character moves to the next entry starting with it, as in a list that holds strings.
+// A typed character moves to the next entry whose file name starts with it.
 void TForm1::ListBox1Char(wchar_t typed) {
     const auto& entries = playlist_->Entries();
-    const int row = RowForTypedCharacter(entries.size(), ListBox1().Caret(),
-                                         [&](std::size_t i) { return StartsWithTyped(entries[i], typed); });
+    const int row = RowForTypedCharacter(
+        entries.size(), ListBox1().Caret(), [&](std::size_t i) { return std::string_view(entries[i]); },
+        [&](std::string_view text) { return StartsWithTyped(text, typed); });
     if (row < 0) return;
     ListBox1().Select(row);
     OnCommand(PlaylistWindowId::ListBox1, LBN_SELCHANGE);
