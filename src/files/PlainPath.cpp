@@ -21,8 +21,9 @@ bool HoldsOnlyNameCharacters(std::string_view component) {
                         [](char c) { return kNotInNames[static_cast<unsigned char>(c)]; });
 }
 
-// The system reaches a device instead of a file under these names, whatever extension follows
-// (and COM and LPT with a superscript digit too).
+}  // namespace
+
+// COM and LPT count with a superscript digit too.
 bool NamesDevice(std::string_view component) {
     std::string_view base = component.substr(0, component.find('.'));
     while (!base.empty() && base.back() == ' ') base.remove_suffix(1);
@@ -38,6 +39,8 @@ bool NamesDevice(std::string_view component) {
     return (number.size() == 1 && number[0] >= '0' && number[0] <= '9') ||
            std::find(kSuperscripts.begin(), kSuperscripts.end(), number) != kSuperscripts.end();
 }
+
+namespace {
 
 bool TakenAsWritten(std::string_view component) {
     return !component.empty() && component.back() != '.' && component.back() != ' ' &&

@@ -9,5 +9,8 @@ namespace vr {
 // ends in a dot or a blank, names a device (CON, NUL, COM1, ...) or holds a character that a
 // file name cannot hold. Its full path is itself, and a listing of its folder shows its name.
 bool IsPlainAbsolutePath(std::string_view path);
+// A name by which the system reaches a device instead of a file (CON, NUL, COM1, ...), whatever
+// extension follows.
+bool NamesDevice(std::string_view fileName);
 
 }  // namespace vr

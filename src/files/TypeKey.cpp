@@ -1,5 +1,7 @@
 #include "files/TypeKey.h"
 
+#include "files/PlainPath.h"
+
 #include <algorithm>
 
 namespace vr {
@@ -39,6 +41,10 @@ std::string_view FileNamePart(std::string_view path) {
 std::string SaverTitle(std::string_view path) {
     const std::string_view name = FileNamePart(path);
     return std::string(name.substr(0, name.size() - std::min(name.size(), kKeyLength)));
+}
+
+bool IsScreensaverEntry(std::string_view path) {
+    return KindOf(path) == FileKind::Screensaver && !NamesDevice(FileNamePart(path));
 }
 
 }  // namespace vr

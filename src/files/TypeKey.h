@@ -13,6 +13,9 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
 std::string TypeKey(std::string_view name);
 // ".scr" screensaver; "spls"/".spl" playlist; "scfg"/".scf" wallpaper playlist; else Other.
 FileKind KindOf(std::string_view name);
+// What the player may run: a screensaver by its type key that is no device ("CON.scr" is the
+// console, and its full path "\\.\CON").
+bool IsScreensaverEntry(std::string_view path);
 // The text after the last backslash or colon.
 std::string_view FileNamePart(std::string_view path);
 // The host window's caption for a screensaver: its file-name part without the last four

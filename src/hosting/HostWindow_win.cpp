@@ -10,6 +10,7 @@
 #include "platform/Application_win.h"
 #include "platform/Dpi_win.h"
 #include "platform/Drop_win.h"
+#include "platform/FreedWindows_win.h"
 #include "platform/Handles_win.h"
 #include "platform/ProgramName.h"
 
@@ -78,7 +79,7 @@ void TfrmSVDActive::CreateHidden(HWND owner, bool wallpaperMode) {
     home_ = GetAncestor(Handle(), GA_PARENT);
     timer1_ = std::make_unique<EventTimer>(Handle(), kStartTimerId, kFirstStartDelayMs);
     custodyTimer_ = std::make_unique<EventTimer>(Handle(), kCustodyTimerId, kCustodyCheckMs);
-    custodyTimer_->SetEnabled(custody_.AnyStopping());
+    custodyTimer_->SetEnabled(custody_.Any());
     coverTimer_ = std::make_unique<EventTimer>(Handle(), kCoverTimerId, kCoverCheckMs);
     coverTimer_->SetEnabled(true);
     reports_.Register(Handle());
@@ -141,7 +142,13 @@ void TfrmSVDActive::Rebuild() {
     SetClientSize(place.clientWidth, place.clientHeight);
     if (place.maximized) ShowWindow(Handle(), SW_MAXIMIZE);
     ShowInFront();
-    RequestPreviewStart();
+    // Not a new selection: a screensaver that failed stays failed.
+    Timer1().SetEnabled(true);
+}
+
+void TfrmSVDActive::RequestPreviewStart() {
+    failedSaver_.reset();
+    Timer1().SetEnabled(true);
 }
 
 void TfrmSVDActive::PostQuitToPreviews() { EnumChildWindows(p1_, PostQuitTo, 0); }
@@ -149,7 +156,7 @@ void TfrmSVDActive::PostQuitToPreviews() { EnumChildWindows(p1_, PostQuitTo, 0);
 void TfrmSVDActive::StopPreviews() {
     PostQuitToPreviews();
     custody_.StopAll();
-    if (custodyTimer_) custodyTimer_->SetEnabled(custody_.AnyStopping());
+    if (custodyTimer_) custodyTimer_->SetEnabled(custody_.Any());
     Application::ProcessMessages();
 }
 
@@ -166,11 +173,15 @@ bool TfrmSVDActive::PaneIsSeen() const {
     return !IsIconic(Handle()) && pane.right > 0 && pane.bottom > 0;
 }
 
-// A saver that showed a box owned by this window and was stopped under it may leave the window
-// disabled; nothing else ever disables it.
+// A preview that hangs counts as a failed start: the pane shows green, and that screensaver is
+// not started again until another start is asked for (no restart loop). A saver may disable the
+// player's windows, or show a box owned by one and end under it: once a preview has ended, they
+// are enabled again.
 void TfrmSVDActive::CheckCustody() {
-    if (custody_.Sweep() && !IsWindowEnabled(Handle())) EnableWindow(Handle(), TRUE);
-    if (!custody_.AnyStopping()) custodyTimer_->SetEnabled(false);
+    const bool hung = custody_.AskAndEndHung(p1_);
+    if (hung) failedSaver_ = startedSaver_;
+    if (custody_.Sweep() || hung) EnableFreedWindows();
+    if (!custody_.Any()) custodyTimer_->SetEnabled(false);
 }
 
 void TfrmSVDActive::SetScreenLeft(int left) { SetLeft(InPlacingCoordinates(Handle(), {left, 0}).x); }
@@ -228,7 +239,12 @@ void TfrmSVDActive::Timer1Timer() {
     // it. The restore resizes the pane, which starts the preview again; so does the end of
     // whatever else hid it from everybody.
     if (!PaneIsSeen() || !visibility_.Seen()) return;
-    custody_.Start(PreviewCommandLine(peers_.CurrentSaver(), reinterpret_cast<std::uintptr_t>(p1_)));
+    const std::string saver = peers_.CurrentSaver();
+    if (saver != failedSaver_) {
+        custody_.Start(PreviewCommandLine(saver, reinterpret_cast<std::uintptr_t>(p1_)));
+        startedSaver_ = saver;
+        custodyTimer_->SetEnabled(custody_.Any());
+    }
     const SIZE client = ClientSize();
     peers_.PreviewStarted(client.cx, client.cy);
 }

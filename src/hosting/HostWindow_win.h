@@ -2,6 +2,7 @@
 // The host window: its whole client area is the green preview pane p1, whose handle every
 // preview is started with. It decides when a preview starts and stops the old ones.
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -61,7 +62,8 @@ public:
     // over.
     void EndPreviews();
     // Starts a preview after the timer's delay; enabling a pending start changes nothing.
-    void RequestPreviewStart() { Timer1().SetEnabled(true); }
+    // A new selection: it may be tried again even when it failed last time.
+    void RequestPreviewStart();
     void SetCaption(const std::string& caption);
     void ShowInFront();
     // Left and top on the screen, as the settings and wallpaper playlists keep them. Embedded,
@@ -116,7 +118,9 @@ private:
     PaneReports reports_;
     std::unique_ptr<EventTimer> coverTimer_;  // looks for windows over the whole monitor
     SIZE lastClientSize_{-1, -1};
-    bool closing_ = false;  // from then on no preview starts
+    std::string startedSaver_;                // the screensaver of the last preview started
+    std::optional<std::string> failedSaver_;  // the one that hung, not started until asked again
+    bool closing_ = false;                    // from then on no preview starts
     FileDrops drops_;
 };
 

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <set>
 
 #include "platform/AnsweringWait_win.h"
+#include "platform/FreedWindows_win.h"
 #include "platform/Unicode_win.h"
 #include "platform/Window_win.h"
 
@@ -41,12 +43,57 @@ OwnedHandle KillOnCloseJob() {
 
 bool HasEnded(HANDLE process) { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; }
 
+std::vector<OwnedHandle>& SettingsRuns() {
+    static std::vector<OwnedHandle> runs;
+    return runs;
+}
+
+UINT_PTR g_settingsWatch = 0;
+constexpr UINT kSettingsWatchMs = 250;
+
+// A thread timer: it ticks in whatever message loop runs, a dialog's included.
+void CALLBACK WatchSettingsRuns(HWND, UINT, UINT_PTR, DWORD) {
+    if (std::erase_if(SettingsRuns(), [](const OwnedHandle& run) { return HasEnded(run.Get()); }))
+        EnableFreedWindows();
+    if (SettingsRuns().empty()) {
+        KillTimer(nullptr, g_settingsWatch);
+        g_settingsWatch = 0;
+    }
+}
+
+// The questions sent to preview windows that are still owed an answer.
+std::set<unsigned>& OwedAnswers() {
+    static std::set<unsigned> owed;
+    return owed;
+}
+
+void CALLBACK Answered(HWND, UINT, ULONG_PTR question, LRESULT) {
+    OwedAnswers().erase(static_cast<unsigned>(question));
+}
+
+struct WindowOf {
+    DWORD processId;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindWindowOf(HWND window, LPARAM param) {
+    auto& search = *reinterpret_cast<WindowOf*>(param);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != search.processId) return TRUE;
+    search.found = window;
+    return FALSE;
+}
+
 }  // namespace
 
 void StartSaverDetached(const std::string& commandLine) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    Start(commandLine, kDetached, startup);
+    StartedSaver run = Start(commandLine, kDetached, startup);
+    if (!run.process) return;
+    SettingsRuns().push_back(std::move(run.process));
+    if (!g_settingsWatch) g_settingsWatch = SetTimer(nullptr, 0, kSettingsWatchMs, &WatchSettingsRuns);
 }
 
 void RunSaverAndWait(const std::string& commandLine) {
@@ -82,13 +129,45 @@ void PreviewCustody::StopAll() {
         if (preview.deadline == 0) preview.deadline = deadline;
 }
 
+void PreviewCustody::Forget(const Preview& preview) {
+    if (preview.question) OwedAnswers().erase(preview.question);
+    // Closing the job ends every process in it; without a job the process is all there is.
+    if (!preview.job && !HasEnded(preview.process.Get())) TerminateProcess(preview.process.Get(), 1);
+}
+
+bool PreviewCustody::AskAndEndHung(HWND pane) {
+    static unsigned lastQuestion = 0;
+    const ULONGLONG now = GetTickCount64();
+    const auto hung = std::remove_if(previews_.begin(), previews_.end(), [&](Preview& preview) {
+        if (preview.deadline != 0 || HasEnded(preview.process.Get())) return false;
+        if (preview.question && !OwedAnswers().contains(preview.question)) preview.question = 0;
+        if (preview.question) {
+            if (now - preview.askedAt < kHungMs) return false;
+            Forget(preview);
+            return true;
+        }
+        if (now - preview.askedAt < kAskEveryMs) return false;
+        WindowOf search{GetProcessId(preview.process.Get())};
+        EnumChildWindows(pane, &FindWindowOf, reinterpret_cast<LPARAM>(&search));
+        if (!search.found) return false;
+        const unsigned question = ++lastQuestion ? lastQuestion : ++lastQuestion;
+        if (!SendMessageCallbackW(search.found, WM_NULL, 0, 0, &Answered, question)) return false;
+        OwedAnswers().insert(question);
+        preview.question = question;
+        preview.askedAt = now;
+        return false;
+    });
+    const bool ended = hung != previews_.end();
+    previews_.erase(hung, previews_.end());
+    return ended;
+}
+
 bool PreviewCustody::Sweep() {
     const ULONGLONG now = GetTickCount64();
     const auto gone = std::remove_if(previews_.begin(), previews_.end(), [now](Preview& preview) {
-        if (HasEnded(preview.process.Get())) return true;
-        if (preview.deadline == 0 || now < preview.deadline) return false;
-        // Closing the job ends every process in it; without a job the process is all there is.
-        if (!preview.job) TerminateProcess(preview.process.Get(), 1);
+        if (!HasEnded(preview.process.Get()) && (preview.deadline == 0 || now < preview.deadline))
+            return false;
+        Forget(preview);
         return true;
     });
     const bool ended = gone != previews_.end();
@@ -111,8 +190,7 @@ void PreviewCustody::EndAll() {
         MSG msg;
         PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
     }
-    for (Preview& preview : previews_)
-        if (!preview.job && !HasEnded(preview.process.Get())) TerminateProcess(preview.process.Get(), 1);
+    for (const Preview& preview : previews_) Forget(preview);
     previews_.clear();
 }
 

@@ -10,8 +10,10 @@
 
 namespace vr {
 
-// The settings run: a new process group at normal priority, not waited for and not kept: the
-// settings dialog is the user's window. A failed start is ignored.
+// The settings run: a new process group at normal priority, not waited for: the settings dialog
+// is the user's window. Its process is watched only for its end, after which the player's windows
+// it left disabled (its dialog is modal to one of them, and may die) are enabled again. A failed
+// start is ignored.
 void StartSaverDetached(const std::string& commandLine);
 // The full-screen run: a normal window requested, waited for without a time limit, the windows
 // answering meanwhile and the user's input kept for afterwards.
@@ -44,6 +46,14 @@ public:
     // Gives the stopped previews what is left of their grace, then ends every preview.
     void EndAll();
     bool AnyStopping() const;
+    bool Any() const { return !previews_.empty(); }
+    // A playing preview whose window does not answer stalls the player: a child window of another
+    // process shares its input with the player's thread. Each playing preview's window in the
+    // pane is asked now and then, without waiting, whether it answers; a preview that has owed its
+    // answer for kHungMs is ended with its job. True when one was.
+    static constexpr ULONGLONG kHungMs = 5000;
+    static constexpr ULONGLONG kAskEveryMs = 1000;
+    bool AskAndEndHung(HWND pane);
     // Every process of every preview, those they started included.
     std::vector<DWORD> ProcessIds() const;
 
@@ -52,7 +62,10 @@ private:
         OwnedHandle job;
         OwnedHandle process;
         ULONGLONG deadline = 0;  // 0 while it plays
+        unsigned question = 0;   // the question its window still owes an answer to; 0: none
+        ULONGLONG askedAt = 0;
     };
+    static void Forget(const Preview& preview);
     std::vector<Preview> previews_;
     CustodyRefusal refusal_;
 };

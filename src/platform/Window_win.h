@@ -71,8 +71,8 @@ private:
     HWND hwnd_ = nullptr;
     int dpi_ = 0;  // the DPI the controls are laid out for
     HWND lastFocus_ = nullptr;
-    bool destroying_ = false;     // Destroy() is under way
-    ULONGLONG endHeardAt_ = 0;    // when an end message came that Destroy() did not cause; 0: none
+    bool destroying_ = false;   // Destroy() is under way
+    ULONGLONG endHeardAt_ = 0;  // when an end message came that Destroy() did not cause; 0: none
 };
 
 // The program's standard error box: caption "Veilrunner", error icon, OK, the error's text.

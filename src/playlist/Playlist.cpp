@@ -179,6 +179,7 @@ bool Playlist::ImportDroppedFile(const std::string& name) {
     const FileKind kind = KindOf(FileNamePart(name));
     if (kind != FileKind::Screensaver && kind != FileKind::Playlist) return false;
     const std::string path = files_.FullPath(name);
+    if (kind == FileKind::Screensaver && !IsScreensaverEntry(path)) return false;
     if (!files_.FileExists(path)) return false;
     if (kind == FileKind::Playlist) {
         ReadPlaylistFile(path);
@@ -219,7 +220,7 @@ void Playlist::AddFolder(const std::string& folder) {
 void Playlist::AddWindowsAndSystem(const std::string& windowsFolder,
                                    const std::vector<std::string>& systemFolders) {
     const Command command(*this);
-    // No type or existence test here: whatever the listings yield becomes an entry.
+    // No existence test here: the listings yield existing files, and only screensavers are kept.
     std::vector<std::string> folders{windowsFolder};
     folders.insert(folders.end(), systemFolders.begin(), systemFolders.end());
     for (const std::string& folder : folders) {
@@ -255,7 +256,9 @@ void Playlist::SelectFirstIfNone() {
     ApplySelection();
 }
 
+// Every road into the playlist ends here: whatever else it tested, only screensavers pass.
 void Playlist::Append(std::vector<std::string> paths) {
+    std::erase_if(paths, [](const std::string& path) { return !IsScreensaverEntry(path); });
     if (paths.empty()) return;
     ++revision_;
     const std::size_t firstNew = entries_.size();

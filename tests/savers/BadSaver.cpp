@@ -36,8 +36,9 @@
 //                takes the pane and its own window along: the run ends "destroyed"
 //   take-host    the same with the pane's top-level window ("taken=host")
 //   disable      disables every top-level window of the process that started it ("disabled=<count>"),
-//                then plays as usual; its settings ("/c") disable them the same way and crash, as a
-//                settings dialog modal to them that dies leaves them
+//                then plays as usual
+//   disable-settings  plays as usual; its settings ("/c") disable those windows the same way and
+//                crash, as a settings dialog modal to them that dies leaves them
 // A missing or unknown misbehaviour logs "error=unknown misbehaviour" and ends at once (exit code 2).
 #include <windows.h>
 // After windows.h, which it needs.
@@ -50,7 +51,20 @@
 namespace {
 
 enum class Kind {
-    Crash, IgnoreQuit, Hang, TopLevel, Slow, Spawn, Modal, Divide, OwnFullScreen, TakePane, TakeHost, Disable, Wait,
+    Crash,
+    IgnoreQuit,
+    Hang,
+    TopLevel,
+    Slow,
+    Spawn,
+    Modal,
+    Divide,
+    OwnFullScreen,
+    TakePane,
+    TakeHost,
+    Disable,
+    DisableSettings,
+    Wait,
     Unknown
 };
 
@@ -60,12 +74,20 @@ struct KindName {
 };
 
 constexpr KindName kKindNames[] = {
-    {Kind::Crash, L"crash"}, {Kind::IgnoreQuit, L"ignore-quit"},
-    {Kind::Hang, L"hang"},   {Kind::TopLevel, L"top-level"},
-    {Kind::Slow, L"slow"},   {Kind::Spawn, L"spawn"},
-    {Kind::Modal, L"modal"}, {Kind::Divide, L"divide"},
-    {Kind::OwnFullScreen, L"own-full-screen"}, {Kind::TakePane, L"take-pane"},
-    {Kind::TakeHost, L"take-host"}, {Kind::Disable, L"disable"}, {Kind::Wait, L"wait"},
+    {Kind::Crash, L"crash"},
+    {Kind::IgnoreQuit, L"ignore-quit"},
+    {Kind::Hang, L"hang"},
+    {Kind::TopLevel, L"top-level"},
+    {Kind::Slow, L"slow"},
+    {Kind::Spawn, L"spawn"},
+    {Kind::Modal, L"modal"},
+    {Kind::Divide, L"divide"},
+    {Kind::OwnFullScreen, L"own-full-screen"},
+    {Kind::TakePane, L"take-pane"},
+    {Kind::TakeHost, L"take-host"},
+    {Kind::Disable, L"disable"},
+    {Kind::DisableSettings, L"disable-settings"},
+    {Kind::Wait, L"wait"},
 };
 
 constexpr wchar_t kWaitSwitch[] = L"/wait";  // the kit ignores it: the copy's whole life is our constructor
@@ -98,9 +120,9 @@ HWND ShowOverMonitor(HWND pane) {
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(pane, MONITOR_DEFAULTTONEAREST), &monitor);
     const RECT& area = monitor.rcMonitor;
-    HWND window = CreateWindowExW(WS_EX_TOPMOST, L"Static", L"own full screen", WS_POPUP | WS_VISIBLE, area.left,
-                                  area.top, area.right - area.left, area.bottom - area.top, nullptr, nullptr,
-                                  nullptr, nullptr);
+    HWND window = CreateWindowExW(WS_EX_TOPMOST, L"Static", L"own full screen", WS_POPUP | WS_VISIBLE,
+                                  area.left, area.top, area.right - area.left, area.bottom - area.top,
+                                  nullptr, nullptr, nullptr, nullptr);
     SetForegroundWindow(window);
     return window;
 }
@@ -162,7 +184,7 @@ public:
     }
 
     void Configure(HWND owner) override {
-        if (kind_ != Kind::Disable) return RecordingSaver::Configure(owner);
+        if (kind_ != Kind::DisableSettings) return RecordingSaver::Configure(owner);
         DisableStarter();
         Crash();
     }
@@ -203,6 +225,7 @@ private:
         case Kind::TakePane: TakeAway(parent, L"pane"); break;
         case Kind::TakeHost: TakeAway(GetAncestor(parent, GA_ROOT), L"host"); break;
         case Kind::Disable: DisableStarter(); break;
+        case Kind::DisableSettings:
         case Kind::Slow:
         case Kind::Wait:
         case Kind::Unknown: break;

@@ -504,10 +504,11 @@ protected:
             files.AddFile(path);
         }
     }
-    const Lines found{"C:\\WINDOWS\\a.scr", "C:\\WINDOWS\\list.spls", "C:\\WINDOWS\\system32\\b.scr"};
+    // A playlist in the listing is no screensaver: it is neither run nor read.
+    const Lines found{"C:\\WINDOWS\\a.scr", "C:\\WINDOWS\\system32\\b.scr"};
 };
 
-TEST_F(WindowsAndSystemTest, AppendsEveryListedNameAndPlaysTheFirst) {
+TEST_F(WindowsAndSystemTest, AppendsEveryListedScreensaverAndPlaysTheFirst) {
     playlist.AddWindowsAndSystem("C:\\WINDOWS", {"C:\\WINDOWS\\system32"});
     EXPECT_EQ(files.foldersListed, (Lines{"C:\\WINDOWS", "C:\\WINDOWS\\system32"}));
     EXPECT_EQ(playlist.Entries(), found);
@@ -530,7 +531,7 @@ TEST_F(WindowsAndSystemTest, KeepsTheSelectionButStillAppliesTheTimerRules) {
     Click(0);
     playlist.AddWindowsAndSystem("C:\\WINDOWS", {"C:\\WINDOWS\\system32"});
     playlist.AddWindowsAndSystem("C:\\WINDOWS", {"C:\\WINDOWS\\system32"});
-    EXPECT_EQ(playlist.Count(), 7u);
+    EXPECT_EQ(playlist.Count(), 5u);
     EXPECT_EQ(playlist.Selected(), 0);
     EXPECT_EQ(display.previewRequests, 1);
     EXPECT_TRUE(timer.running);
@@ -552,6 +553,29 @@ TEST_F(PlaylistTest, DropOnThePlaylistWindowOnlyAppends) {
     EXPECT_EQ(playlist.Selected(), -1);
     EXPECT_EQ(display.previewRequests, 0);
     EXPECT_FALSE(timer.running);
+}
+
+// Whatever road a name comes by, only a screensaver that is no device becomes an entry: "CON.scr"
+// is the console wherever it stands, and its full path "\\.\CON".
+TEST_F(PlaylistTest, DeviceNamesAndOtherTypesNeverBecomeEntries) {
+    const Lines devices{"C:\\dir\\CON.scr", "C:\\dir\\nul.SCR", "C:\\dir\\com1.scr", "C:\\dir\\LPT9 .scr",
+                        "\\\\.\\CON"};
+    for (const std::string& device : devices) files.AddFile(device);
+    files.AddFile(kA);
+    Lines listed = devices;
+    listed.push_back(kA);
+    files.AddFile("C:\\dir\\list.spls", listed);
+    files.folders["C:\\WINDOWS"] = {"C:\\WINDOWS", {"CON.scr", "x.scfg", "x.spls"}};
+    files.folders["C:\\WINDOWS\\system32"] = {"C:\\WINDOWS\\system32", {"Aux.scr"}};
+
+    playlist.ImportFile("C:\\dir\\list.spls");
+    for (const std::string& device : devices) playlist.ImportFile(device);
+    playlist.DropOnPlaylistWindow(devices);
+    playlist.DropOnPlayer(devices);
+    playlist.AddWindowsAndSystem("C:\\WINDOWS", {"C:\\WINDOWS\\system32"});
+    EXPECT_EQ(playlist.Entries(), Lines{kA});
+    EXPECT_EQ(playlist.Selected(), 0);
+    EXPECT_EQ(display.saverFile, kA);
 }
 
 TEST_F(PlaylistTest, DropOnThePlayerPlaysEachDroppedScreensaverInTurn) {

@@ -6,11 +6,15 @@
 
 #include "custody_support.h"
 #include "lent_windows_support.h"
+#include "playlist/PlaylistWindowIds.h"
 
 using namespace e2e;
 using namespace e2e::bad;
 
 namespace {
+
+constexpr int kSize320x240 = 2;               // the size choice's item
+constexpr auto kHungPreviewEndsWithin = 20s;  // 5 s unanswered, on a busy machine
 
 struct Thief {
     player::Windows windows;
@@ -58,4 +62,49 @@ TEST(LentWindows, AHostWindowTakenAwayIsMadeAgainWhereItStood) {
     EXPECT_NE(now.host, thief.windows.host);
     EXPECT_EQ(Text(now.host), L"Calm");
     lent::ExpectClosedKeeping(sandbox, now, thief.place);
+}
+
+TEST(LentWindows, WindowsAPreviewDisabledAreEnabledOnceItEnds) {
+    Sandbox sandbox;
+    const Thief thief = StartWith(sandbox, kDisable);
+    // The application window, the bar, the host, the playlist and About windows.
+    ASSERT_GE(std::stoi(sandbox.SaverRuns(kDisable.misbehaviour)[0].other.at("disabled")), 5);
+    ASSERT_FALSE(IsEnabled(thief.windows.bar));
+
+    const player::Windows now = lent::ExpectWorking(sandbox, thief.windows, thief.place, 1, L"Calm", 1);
+    lent::ExpectClosedKeeping(sandbox, now, thief.place);
+}
+
+// "Configure..." runs the settings of the current screensaver while its preview plays on.
+TEST(LentWindows, WindowsASettingsRunLeftDisabledAreEnabledOnceItsProcessEnds) {
+    Sandbox sandbox;
+    const Thief thief = StartWith(sandbox, kDisableSettings);
+    PostClick(FindControl(thief.windows.playlist, vr::PlaylistWindowId::Button6));
+    ASSERT_TRUE(WaitUntil([&] {
+        const auto runs = sandbox.SaverRuns(kDisableSettings.misbehaviour);
+        return runs.size() == 2 && runs[1].mode == L"configure" && runs[1].Logged("crash");
+    })) << "the settings run never disabled the windows and crashed";
+    EXPECT_TRUE(sandbox.SaverRuns(kDisableSettings.misbehaviour)[1].Logged("disabled"));
+
+    const player::Windows now = lent::ExpectWorking(sandbox, thief.windows, thief.place, 1, L"Calm", 1);
+    lent::ExpectClosedKeeping(sandbox, now, thief.place);
+}
+
+TEST(LentWindows, APreviewThatHangsWhilePlayingIsEndedAndStaysGreenUntilAnotherStartIsAskedFor) {
+    Sandbox sandbox;
+    const Thief thief = StartWith(sandbox, kHang);
+    const Process hung = custody::Hold(sandbox.SaverRuns(kHang.misbehaviour)[0].processId);
+    EXPECT_TRUE(hung.WaitForExit(kHungPreviewEndsWithin).has_value()) << "the hung preview plays on";
+    EXPECT_TRUE(WaitUntil([&] { return Descendants(thief.windows.pane).empty(); }))
+        << "the pane is not green";
+
+    // A new size starts the current screensaver again, but not one that hung: the pane stays green.
+    SelectComboItem(thief.windows.sizeCombo, kSize320x240);
+    ASSERT_TRUE(WaitUntil([&] { return ComboItems(thief.windows.sizeCombo).at(0) == L"320 x 240"; }));
+    EXPECT_EQ(sandbox.SaverRuns(kHang.misbehaviour).size(), 1u);
+    EXPECT_TRUE(Descendants(thief.windows.pane).empty());
+
+    const lent::HostPlace resized{thief.place.position, {320, 240}};
+    const player::Windows now = lent::ExpectWorking(sandbox, thief.windows, resized, 1, L"Calm", 1);
+    lent::ExpectClosedKeeping(sandbox, now, resized);
 }

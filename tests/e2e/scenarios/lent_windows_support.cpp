@@ -15,7 +15,9 @@ constexpr std::size_t kHostLeftLine = 2;
     DWORD_PTR result = 0;
     if (!SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, e2e::kAnswerWithinMs, &result))
         return ::testing::AssertionFailure() << "the " << name << " does not answer";
-    if (!e2e::IsEnabled(window)) return ::testing::AssertionFailure() << "the " << name << " is disabled";
+    // Enabled again once the saver that disabled it has ended, which may come a little later.
+    if (!e2e::WaitUntil([&] { return e2e::IsEnabled(window); }))
+        return ::testing::AssertionFailure() << "the " << name << " is disabled";
     return ::testing::AssertionSuccess();
 }
 
