@@ -49,16 +49,22 @@ void AboutSheet::Create(HWND parent, RECT place) {
     CreateChild(parent, "TfrmConfigSheet", AboutId::t1, place, false);
     white_ = OwnedBrush(CreateSolidBrush(RGB(255, 255, 255)));
     border_ = OwnedBrush(CreateSolidBrush(kCardBorder));
-    linkFont_ = OwnedFont(CreateLinkFont(Dpi()));
     CreateControls(Handle(), kControls);
 
     SetDlgItemTextA(Handle(), AboutId::Memo1, CreditText().c_str());
-    PlaceLinkOnAuthorLine();
     memoSubclass_.Attach(GetDlgItem(Handle(), AboutId::Memo1), MemoPassesTab);
     SetDlgItemTextA(Handle(), AboutId::StaticText1, std::string(kAuthorName).c_str());
-    logo_ = ScaledToDpi(LoadLogo(), Dpi());
+    DpiChanged(Dpi());
+}
+
+// The link's font, the logo and the link's line at the DPI.
+void AboutSheet::DpiChanged(int dpi) {
+    linkFont_ = OwnedFont(CreateLinkFont(dpi));
+    PlaceLinkOnAuthorLine();
+    logo_ = ScaledToDpi(LoadLogo(), dpi);
     SendDlgItemMessageA(Handle(), AboutId::Image10, STM_SETIMAGE, IMAGE_BITMAP,
                         reinterpret_cast<LPARAM>(logo_.Get()));
+    InvalidateRect(GetDlgItem(Handle(), AboutId::StaticText1), nullptr, TRUE);
 }
 
 LRESULT AboutSheet::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -14,6 +14,7 @@ public:
 
 private:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void DpiChanged(int dpi) override;
     void PlaceLinkOnAuthorLine();
     void OnPaint();
     void OnCommand(int id, int code);

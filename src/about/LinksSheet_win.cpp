@@ -48,6 +48,13 @@ void LinksSheet::ShowPicture() {
                             reinterpret_cast<LPARAM>(picture_.Get()));
 }
 
+// A picture shown already is decoded again at the size of its new place.
+void LinksSheet::DpiChanged(int) {
+    if (!picture_) return;
+    picture_ = OwnedBitmap();
+    ShowPicture();
+}
+
 LRESULT LinksSheet::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_SETCURSOR:

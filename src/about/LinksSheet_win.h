@@ -18,6 +18,7 @@ public:
 
 private:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void DpiChanged(int dpi) override;
     bool OnSetCursor(HWND over);
     void OnCommand(int id, int code);
     void OnDrawItem(const DRAWITEMSTRUCT& item);

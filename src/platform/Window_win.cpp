@@ -1,10 +1,13 @@
 #include "platform/Window_win.h"
 
+#include <vector>
+
 #include "files/AppError.h"
 #include "platform/AnsweringWait_win.h"
 #include "platform/Application_win.h"
 #include "platform/Controls_win.h"
 #include "platform/Dpi_win.h"
+#include "platform/DpiChange.h"
 #include "platform/DpiScale.h"
 #include "platform/Unicode_win.h"
 
@@ -147,22 +150,55 @@ void Window::KeepFocusOnActivation(WPARAM wParam) {
     SetFocus(target ? target : hwnd_);
 }
 
-// Moved to a monitor of another DPI: the controls grow or shrink by the ratio of the two DPIs and
-// take the font for the new one, then the window takes the place the system suggests, and a
-// window that lays itself out on WM_SIZE places its controls from its figures again.
+namespace {
+
+BOOL CALLBACK CollectDescendant(HWND child, LPARAM found) {
+    reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
+    return TRUE;
+}
+
+// One of the program's own windows, made by the wrapper: its object, or none.
+Window* OwnWindow(HWND window, WNDPROC procedure) {
+    if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC)) != procedure) return nullptr;
+    return reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+}  // namespace
+
+// Moved to a monitor of another DPI: every window inside, down the whole tree, grows or shrinks
+// by the ratio of the two DPIs and takes the font for the new one; the windows of the program's own
+// among them and the window itself make their pictures again; then the window takes the place the
+// system suggests, exactly: snapping it would move it off the monitor the system chose it for.
+// A window that lays itself out on WM_SIZE places its controls from its figures again.
 void Window::MoveToDpi(int dpi, const RECT& suggested) {
     const int from = dpi_ ? dpi_ : kDesignDpi;
     dpi_ = dpi;
-    for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    std::vector<HWND> tree;
+    EnumChildWindows(hwnd_, CollectDescendant, reinterpret_cast<LPARAM>(&tree));
+    std::vector<ChildPlace> places;
+    for (HWND child : tree) {
         RECT r{};
         GetWindowRect(child, &r);
-        MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
-        MoveWindow(child, MulDiv(r.left, dpi, from), MulDiv(r.top, dpi, from),
-                   MulDiv(r.right - r.left, dpi, from), MulDiv(r.bottom - r.top, dpi, from), TRUE);
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultFont(dpi)), TRUE);
+        MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+        places.push_back({r.left, r.top, r.right, r.bottom});
     }
+    const std::vector<ChildPlace> rescaled = RescaledTree(places, from, dpi);
+    for (std::size_t i = 0; i < tree.size(); ++i) {
+        const ChildPlace& p = rescaled[i];
+        MoveWindow(tree[i], p.left, p.top, p.right - p.left, p.bottom - p.top, TRUE);
+        SendMessageW(tree[i], WM_SETFONT, reinterpret_cast<WPARAM>(DefaultFont(dpi)), TRUE);
+    }
+    for (HWND child : tree) {
+        if (Window* own = OwnWindow(child, &Window::Procedure)) {
+            own->dpi_ = dpi;
+            own->DpiChanged(dpi);
+        }
+    }
+    DpiChanged(dpi);
+    placedAsSuggested_ = true;
     SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    placedAsSuggested_ = false;
 }
 
 LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -178,6 +214,8 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
         }
     }
     if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    if (msg == WM_WINDOWPOSCHANGING && self->placedAsSuggested_)
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
     if ((msg == WM_DESTROY || msg == WM_NCDESTROY) && !self->destroying_) {
         self->SuspectEnd();
         return 0;

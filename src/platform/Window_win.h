@@ -59,6 +59,9 @@ protected:
     void Create(const WindowClassSpec& cls, const WindowSpec& params);
     virtual LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam);
+    // The window now shows at another DPI, its controls already placed and given the font for
+    // it: what it made for the old DPI (pictures, row heights, fonts of its own) is made again.
+    virtual void DpiChanged(int dpi) { (void)dpi; }
 
 private:
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -69,7 +72,8 @@ private:
     void KeepFocusOnActivation(WPARAM wParam);
     void MoveToDpi(int dpi, const RECT& suggested);
     HWND hwnd_ = nullptr;
-    int dpi_ = 0;  // the DPI the controls are laid out for
+    int dpi_ = 0;                     // the DPI the controls are laid out for
+    bool placedAsSuggested_ = false;  // the system's place for a new DPI goes through unsnapped
     HWND lastFocus_ = nullptr;
     bool destroying_ = false;   // Destroy() is under way
     ULONGLONG endHeardAt_ = 0;  // when an end message came that Destroy() did not cause; 0: none

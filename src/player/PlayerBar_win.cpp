@@ -62,12 +62,16 @@ void TfrmSVDOptions::CreateHidden(HWND applicationWindow, bool taskbarButton) {
     TimeCombo().SetVisibleRows(19);
     for (const SizeChoice& choice : kSizeChoices) ResolutionCombo().Add(choice.caption);
     ResolutionCombo().SetVisibleRows(9);
-    banner_ = ScaledToDpi(OwnedBitmap(LoadBannerBitmap()), Dpi());
-    SendDlgItemMessageA(Handle(), PlayerBarId::Image12, STM_SETIMAGE, IMAGE_BITMAP,
-                        reinterpret_cast<LPARAM>(banner_.Get()));
+    ShowBanner(Dpi());
 
     // FormCreate
     drops_.Register(Handle(), [this](const auto& paths) { OnDrop(paths); });
+}
+
+void TfrmSVDOptions::ShowBanner(int dpi) {
+    banner_ = ScaledToDpi(OwnedBitmap(LoadBannerBitmap()), dpi);
+    SendDlgItemMessageA(Handle(), PlayerBarId::Image12, STM_SETIMAGE, IMAGE_BITMAP,
+                        reinterpret_cast<LPARAM>(banner_.Get()));
 }
 
 void TfrmSVDOptions::ShowAndStart() {

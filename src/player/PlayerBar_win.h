@@ -63,6 +63,8 @@ public:
 
 private:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void DpiChanged(int dpi) override { ShowBanner(dpi); }
+    void ShowBanner(int dpi);
     void OnCommand(int id, int code);
 
     void FormShow();

@@ -177,8 +177,7 @@ void TForm1::CreateHidden(HWND owner) {
     for (int id : {GroupBox3, GroupBox1, GroupBox2, GroupBox4})
         SetWindowPos(GetDlgItem(Handle(), id), HWND_BOTTOM, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    Layout();
-    SendMessageA(ListBox1().Handle(), LB_SETITEMHEIGHT, 0, Scaled(kItemHeight));
+    DpiChanged(Dpi());
     SetPlacement(PlacementChoice::WholeWorkarea);
     listSubclass_.Attach(ListBox1().Handle(), ListProc, reinterpret_cast<DWORD_PTR>(this));
     memoSubclass_.Attach(GetDlgItem(Handle(), Memo1), MemoProc, reinterpret_cast<DWORD_PTR>(this));
@@ -196,6 +195,12 @@ void TForm1::Layout() {
         MoveWindow(GetDlgItem(Handle(), c.params.id), r.left, r.top, r.right - r.left, r.bottom - r.top,
                    TRUE);
     }
+}
+
+// The rows and the panel from their figures at the DPI.
+void TForm1::DpiChanged(int dpi) {
+    Layout();
+    SendMessageA(ListBox1().Handle(), LB_SETITEMHEIGHT, 0, ScaleForDpi(kItemHeight, dpi));
 }
 
 void TForm1::ShowInFront() {

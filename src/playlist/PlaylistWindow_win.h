@@ -64,6 +64,7 @@ private:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void OnCommand(int id, int code);
     void Layout();
+    void DpiChanged(int dpi) override;
     void KeepTabStopsOfCoveredControls();
     void FormShow();
     void FormClose();
