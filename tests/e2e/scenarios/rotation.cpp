@@ -73,24 +73,29 @@ TEST(Selection, DeleteRemovesTheEntryAndPlaysTheOneBefore) {
 
 // A typed character goes to the next entry starting with it, round past the end, as in any list
 // box; entries are whole paths, so here all start with the sandbox's drive letter.
-TEST(Selection, ATypedCharacterGoesToTheNextEntryStartingWithItAndPlaysIt) {
+// Typed characters go by file names, since every full path starts with the same drive letter;
+// only a character no file name starts with goes by the full text.
+TEST(Selection, ATypedCharacterGoesToTheNextEntryWhoseFileNameStartsWithItAndPlaysIt) {
     Sandbox sandbox;
-    const auto [w, savers] = player::StartPlayingLogSavers(sandbox, {L"A", L"B", L"C"});
+    const auto [w, savers] = player::StartPlayingLogSavers(sandbox, {L"Alpha", L"Beta", L"Apex"});
     const auto drive = static_cast<UINT>(towupper(savers[0].front()));  // typed without Shift: lower case
+    ASSERT_TRUE(drive != 'A' && drive != 'B' && drive != 'Q');
 
-    PressKey(w.list, drive);
-    player::WaitForPreviewRun(sandbox, L"B", 1);
-    EXPECT_EQ(ListSelection(w.list), 1);
-    PressKey(w.list, drive);
-    player::WaitForPreviewRun(sandbox, L"C", 1);
-    PressKey(w.list, drive);
-    player::WaitForPreviewRun(sandbox, L"A", 2);
+    PressKey(w.list, 'A');
+    player::WaitForPreviewRun(sandbox, L"Apex", 1);
+    EXPECT_EQ(ListSelection(w.list), 2);
+    PressKey(w.list, 'A');
+    player::WaitForPreviewRun(sandbox, L"Alpha", 2);
     EXPECT_EQ(ListSelection(w.list), 0);
     // A character no entry starts with leaves the selection where it was.
-    PressKey(w.list, drive == 'Q' ? 'R' : 'Q');
-    PressKey(w.list, drive);
-    player::WaitForPreviewRun(sandbox, L"B", 2);
+    PressKey(w.list, 'Q');
+    PressKey(w.list, 'B');
+    player::WaitForPreviewRun(sandbox, L"Beta", 1);
     EXPECT_EQ(ListSelection(w.list), 1);
+    // No file name starts with the drive letter: the next full path does.
+    PressKey(w.list, drive);
+    player::WaitForPreviewRun(sandbox, L"Apex", 2);
+    EXPECT_EQ(ListSelection(w.list), 2);
 }
 
 TEST(FullScreen, RunWaitsForTheSaverAnsweringMeanwhileAndThePreviewReturns) {
