@@ -16,6 +16,11 @@ struct ListReleasePoint {
 // which is no drop at all.
 std::optional<int> DropTarget(const ListReleasePoint& point);
 
+// Where the drop line goes while the selected entry is dragged over the list: the gap before
+// row `gap`, `count` being the gap below the last row. Nothing outside the list, and nothing
+// where the entry would stay where it is.
+std::optional<int> DropLineGap(std::optional<int> target, int selected, int count);
+
 // The full index of a visible item from the low 16 bits LB_ITEMFROMPOINT has room for. The
 // visible items start at topIndex and are far fewer than 65,536, so exactly one index from
 // topIndex on has these low bits.

@@ -4,6 +4,7 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <array>
 
 #include "hosting/AutostartShortcut_win.h"
@@ -36,6 +37,7 @@ constexpr unsigned kInitialRotationMs = 5000;
 constexpr int kPanelHeight = 137;
 constexpr int kItemHeight = 13;
 constexpr int kDragThreshold = 5;
+constexpr int kDropLineThickness = 2;
 constexpr int kPanel = -1;  // parent marker: the bottom panel
 constexpr int kForm = 0;    // parent marker: the window's client area
 
@@ -415,7 +417,10 @@ bool TForm1::OnListMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (!dragging_ && (std::abs(at.x - dragStart_.x) >= kDragThreshold ||
                            std::abs(at.y - dragStart_.y) >= kDragThreshold))
             dragging_ = true;
-        if (dragging_) SetCursor(LoadCursor(nullptr, IsOverList(at) ? IDC_SIZENS : IDC_NO));
+        if (dragging_) {
+            SetCursor(LoadCursor(nullptr, IsOverList(at) ? IDC_SIZENS : IDC_NO));
+            SetDropLine(DropLineGap(DropTargetAt(at), playlist_->Selected(), static_cast<int>(playlist_->Count())));
+        }
         return dragging_;  // while dragging, the list must not move its selection along
     case WM_CAPTURECHANGED: return dragging_;
     }
@@ -438,9 +443,49 @@ void TForm1::ListBox1MouseUp(POINT at) {
     pressed_ = false;
     if (!dragging_) return;
     dragging_ = false;
+    SetDropLine(std::nullopt);
+    if (const auto target = DropTargetAt(at)) ListBox1DragDrop(*target);
+}
+
+std::optional<int> TForm1::DropTargetAt(POINT at) const {
     const DWORD hit = ListBox1().ItemFromPoint(at);
-    const auto target = DropTarget({IsOverList(at), HIWORD(hit) == 0, LOWORD(hit), ListBox1().TopIndex()});
-    if (target) ListBox1DragDrop(*target);
+    return DropTarget({IsOverList(at), HIWORD(hit) == 0, LOWORD(hit), ListBox1().TopIndex()});
+}
+
+// The drop line is painted over the rows, so the rows it leaves repaint themselves.
+void TForm1::SetDropLine(std::optional<int> gap) {
+    if (gap == dropLine_) return;
+    const HWND list = ListBox1().Handle();
+    RECT line = DropLineRect();
+    InvalidateRect(list, &line, TRUE);
+    dropLine_ = gap;
+    line = DropLineRect();
+    InvalidateRect(list, &line, TRUE);
+}
+
+// A bar across the list on the border between two rows, or under the last one.
+RECT TForm1::DropLineRect() const {
+    if (!dropLine_) return {};
+    const HWND list = ListBox1().Handle();
+    const int count = ListBox1().Count();
+    const bool belowLast = *dropLine_ >= count;
+    RECT row{};
+    if (SendMessageW(list, LB_GETITEMRECT, belowLast ? count - 1 : *dropLine_, reinterpret_cast<LPARAM>(&row)) ==
+        LB_ERR)
+        return {};
+    RECT client{};
+    GetClientRect(list, &client);
+    const int thickness = Scaled(kDropLineThickness);
+    const LONG border = belowLast ? row.bottom : row.top;
+    const LONG top = std::clamp<LONG>(border - thickness / 2, 0, std::max<LONG>(0, client.bottom - thickness));
+    return {client.left, top, client.right, top + thickness};
+}
+
+void TForm1::PaintDropLine(HWND list) const {
+    const PaintDc paint(list);
+    DefSubclassProc(list, WM_PAINT, reinterpret_cast<WPARAM>(paint.Dc()), 0);
+    const RECT line = DropLineRect();
+    FillRect(paint.Dc(), &line, GetSysColorBrush(COLOR_WINDOWTEXT));
 }
 
 // The list draws no text of its own: each row shows its entry of the playlist.
@@ -483,6 +528,10 @@ LRESULT CALLBACK TForm1::ListProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
         return result;
     }
     case WM_CHAR: Guarded([&] { form.ListBox1Char(static_cast<wchar_t>(wParam)); }); return 0;
+    case WM_PAINT:
+        if (!form.dropLine_) break;
+        Guarded([&] { form.PaintDropLine(hwnd); });
+        return 0;
     case WM_GETOBJECT: {
         std::optional<LRESULT> answer;
         GuardedQuietly("answering an accessibility client",

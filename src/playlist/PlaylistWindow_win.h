@@ -3,6 +3,7 @@
 // carries the commands on the current screensaver and on playlist files. The rules live in
 // Playlist; this class turns messages into calls on it and mirrors it in ListBox1.
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -89,6 +90,10 @@ private:
     void ListBox1MouseDown(POINT at);
     void ListBox1MouseUp(POINT at);
     bool IsOverList(POINT at) const;
+    std::optional<int> DropTargetAt(POINT at) const;
+    void SetDropLine(std::optional<int> gap);
+    RECT DropLineRect() const;
+    void PaintDropLine(HWND list) const;
     void DrawEntry(const DRAWITEMSTRUCT& row) const;
     void ListBox1Char(wchar_t typed);
     void ListBox1KeyDown(unsigned virtualKey) { playlist_->PressKey(virtualKey); }
@@ -117,6 +122,7 @@ private:
     POINT dragStart_{};
     bool pressed_ = false;
     bool dragging_ = false;
+    std::optional<int> dropLine_;  // the gap the drop line marks while dragging
     bool open_ = false;
     bool hiddenWithOwner_ = false;
     FileDrops drops_;

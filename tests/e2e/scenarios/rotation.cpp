@@ -1,6 +1,9 @@
 // The playlist window's rotation, selection rules and the full-screen run.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "Player.h"
 #include "playlist/PlaylistWindowIds.h"
 
@@ -236,4 +239,54 @@ TEST(Selection, PressingAnEntryPlaysItAndDraggingMovesItOnlyWithinTheList) {
     EXPECT_EQ(Text(w.host), L"C");
     EXPECT_TRUE(WaitUntil([&] { return sandbox.SaverRuns(L"C").size() == 2; }))
         << "pressed while not current, it plays";
+}
+
+namespace {
+
+// Whether the screen shows the window text colour at a point of a window's client area: the
+// drop line, where the rows have only their background.
+bool DarkAt(HWND window, POINT client) {
+    ClientToScreen(window, &client);
+    const HDC screen = GetDC(nullptr);
+    const COLORREF pixel = GetPixel(screen, client.x, client.y);
+    ReleaseDC(nullptr, screen);
+    return pixel == GetSysColor(COLOR_WINDOWTEXT);
+}
+
+}  // namespace
+
+// While an entry is dragged, a line between the rows shows where it will land: above the row it
+// is over when it moves up, below it when it moves down; nowhere off the list.
+TEST(Selection, ADragShowsALineWhereTheEntryWillLand) {
+    Sandbox sandbox;
+    std::vector<std::wstring> savers;
+    for (const wchar_t* name : {L"A", L"B", L"C", L"D"}) savers.push_back(sandbox.CopyLogSaver(name));
+    player::Settings settings;
+    settings.playlist = {20, 500};  // clear of the other windows, so the pointer reaches the list
+    player::Windows w = player::StartPlayer(sandbox, settings, savers);
+    ASSERT_TRUE(WaitUntil([&] { return IsShown(w.playlist); }));
+    SetForegroundWindow(w.playlist);
+    RECT list{};
+    GetClientRect(w.list, &list);
+    const int x = list.right - 3;  // right of every row's text
+    const POINT aboveFirst{x, 0}, belowLast{x, 4 * kItem - 1}, betweenFirstTwo{x, kItem - 1};
+
+    PressInClient(w.list, OnItem(2));
+    ASSERT_TRUE(WaitUntil([&] { return ListSelection(w.list) == 2; }));
+    EXPECT_FALSE(DarkAt(w.list, aboveFirst));
+    MoveInClient(w.list, {OnItem(2).x, OnItem(2).y + 8});
+    MoveInClient(w.list, OnItem(0));
+    EXPECT_TRUE(WaitUntil([&] { return DarkAt(w.list, aboveFirst); })) << "no line above the first row";
+    MoveInClient(w.list, OnItem(3));
+    EXPECT_TRUE(WaitUntil([&] { return DarkAt(w.list, belowLast) && !DarkAt(w.list, aboveFirst); }))
+        << "no line below the last row, or the first one stayed";
+    MoveInClient(w.list, {x, list.bottom + 40});
+    EXPECT_TRUE(WaitUntil([&] { return !DarkAt(w.list, belowLast); })) << "a line off the list";
+    MoveInClient(w.list, OnItem(1));
+    EXPECT_TRUE(WaitUntil([&] { return DarkAt(w.list, betweenFirstTwo); }));
+    ReleaseInClient(w.list, OnItem(1));
+    EXPECT_TRUE(WaitUntil([&] {
+        return ListItems(w.list) == std::vector<std::wstring>{savers[0], savers[2], savers[1], savers[3]};
+    }));
+    EXPECT_TRUE(WaitUntil([&] { return !DarkAt(w.list, betweenFirstTwo); })) << "the line outlived the drop";
 }
