@@ -2,8 +2,10 @@
 
 #include <shellapi.h>
 
+#include "hosting/WallpaperRun.h"
 #include "platform/Application_win.h"
 #include "platform/LateBound_win.h"
+#include "platform/Shell_win.h"
 #include "platform/Unicode_win.h"
 
 namespace vr {
@@ -49,9 +51,27 @@ HostCreation WallpaperHostCreation(DWORD normalStyle, HWND normalParent, bool wa
     return {normalStyle, normalParent};
 }
 
+namespace {
+
+// The program the system opens the file with; nothing where it has none.
+std::optional<std::string> AssociatedProgram(const std::wstring& file) {
+    wchar_t program[MAX_PATH] = {};
+    const auto found = reinterpret_cast<INT_PTR>(VR_LATE_BOUND(Shell, FindExecutableW)(file.c_str(), nullptr, program));
+    if (found <= 32) return std::nullopt;
+    return Utf8(program);
+}
+
+}  // namespace
+
 void OpenWallpaperFile(const std::string& path) {
-    VR_LATE_BOUND(Shell, ShellExecuteW)
-    (Application::Handle(), L"open", Wide(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    const std::wstring file = Wide(path);
+    const std::string own = ExecutablePath();
+    const auto open = VR_LATE_BOUND(Shell, ShellExecuteW);
+    if (RoadForWallpaperRun(AssociatedProgram(file), own) == WallpaperRunRoad::Association)
+        open(Application::Handle(), L"open", file.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    else
+        open(Application::Handle(), L"open", Wide(own).c_str(), Wide(WallpaperRunParameters(path)).c_str(), nullptr,
+             SW_SHOWNORMAL);
 }
 
 }  // namespace vr

@@ -26,7 +26,8 @@ struct HostCreation {
 // from the icon view's client area. Otherwise the normal values unchanged.
 HostCreation WallpaperHostCreation(DWORD normalStyle, HWND normalParent, bool wallpaperMode);
 
-// "Run...": hands the playlist to the shell, whose association starts a new instance with it.
+// "Run...": starts a new instance with the playlist, through the file association where it names
+// this program, otherwise by starting this program with the file.
 void OpenWallpaperFile(const std::string& path);
 
 }  // namespace vr

@@ -291,11 +291,19 @@ SIZE Window::OuterSizeFor(SIZE client, int dpi) const {
                           static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)), client, dpi);
 }
 
-void ShowErrorBox(const std::string& text) {
+namespace {
+
+void ShowBox(const std::string& text, UINT icon) {
     HWND owner = GetActiveWindow();
     if (!owner) owner = Application::Handle();
-    MessageBoxW(owner, Wide(text).c_str(), Wide(Application::kTitle).c_str(), MB_ICONERROR | MB_OK);
+    MessageBoxW(owner, Wide(text).c_str(), Wide(Application::kTitle).c_str(), icon | MB_OK);
 }
+
+}  // namespace
+
+void ShowErrorBox(const std::string& text) { ShowBox(text, MB_ICONERROR); }
+
+void ShowNoticeBox(const std::string& text) { ShowBox(text, MB_ICONINFORMATION); }
 
 void ReportToDebugger(const char* what, const char* error) {
     const std::string line = std::string(Application::kTitle) + ": " + what + ": " + error + "\n";

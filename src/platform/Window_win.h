@@ -81,6 +81,8 @@ private:
 
 // The program's standard error box: caption "Veilrunner", error icon, OK, the error's text.
 void ShowErrorBox(const std::string& text);
+// The same box with the information icon, for a request that found nothing to do.
+void ShowNoticeBox(const std::string& text);
 // Runs fn and reports any exception it throws in the standard error box.
 template <class Fn>
 void Guarded(Fn&& fn);

@@ -217,9 +217,10 @@ void Playlist::AddFolder(const std::string& folder) {
     for (const std::string& name : listing.names) ImportDroppedFile(listing.folder + "\\" + name);
 }
 
-void Playlist::AddWindowsAndSystem(const std::string& windowsFolder,
-                                   const std::vector<std::string>& systemFolders) {
+std::size_t Playlist::AddWindowsAndSystem(const std::string& windowsFolder,
+                                          const std::vector<std::string>& systemFolders) {
     const Command command(*this);
+    const std::size_t before = entries_.size();
     // No existence test here: the listings yield existing files, and only screensavers are kept.
     std::vector<std::string> folders{windowsFolder};
     folders.insert(folders.end(), systemFolders.begin(), systemFolders.end());
@@ -232,6 +233,7 @@ void Playlist::AddWindowsAndSystem(const std::string& windowsFolder,
     }
     if (selected_ < 0) Select(0);
     ApplySelection();
+    return entries_.size() - before;
 }
 
 void Playlist::DropOnPlaylistWindow(const std::vector<std::string>& paths) {

@@ -87,8 +87,10 @@ public:
     void AddChosenFiles(const std::vector<std::string>& paths);  // "File..."
     void LoadChosenFile(const std::string& path);                // "Load..."
     void AddFolder(const std::string& folder);                   // "Dir..."
-    // "Win + Sys": the Windows folder, then the system folders in their order.
-    void AddWindowsAndSystem(const std::string& windowsFolder, const std::vector<std::string>& systemFolders);
+    // "Win + Sys": the Windows folder, then the system folders in their order; the number of
+    // entries it added.
+    std::size_t AddWindowsAndSystem(const std::string& windowsFolder,
+                                    const std::vector<std::string>& systemFolders);
     void DropOnPlaylistWindow(const std::vector<std::string>& paths);
     void DropOnPlayer(const std::vector<std::string>& paths);  // player bar or host window
 

@@ -310,7 +310,10 @@ void TForm1::Button6Click() {
 
 void TForm1::Button7Click() { peers_.RunFullScreen(); }
 
-void TForm1::Button8Click() { playlist_->AddWindowsAndSystem(WindowsFolder(), SystemFolders()); }
+void TForm1::Button8Click() {
+    if (playlist_->AddWindowsAndSystem(WindowsFolder(), SystemFolders()) == 0)
+        ShowNoticeBox("No screensavers were found in the Windows folder or in the system folders.");
+}
 
 void TForm1::Button9Click() {
     // A group policy would take the place of the installed choice without a word.
@@ -321,9 +324,11 @@ void TForm1::Button9Click() {
                     MB_ICONWARNING | MB_OK);
         return;
     }
-    VR_LATE_BOUND(Shell, ShellExecuteW)
-    (Application::Handle(), L"open", L"rundll32.exe",
-     Wide(InstallParameters(peers_.DisplayedSaver())).c_str(), nullptr, SW_SHOWNORMAL);
+    const auto started = reinterpret_cast<INT_PTR>(VR_LATE_BOUND(Shell, ShellExecuteW)(
+        Application::Handle(), L"open", L"rundll32.exe", Wide(InstallParameters(peers_.DisplayedSaver())).c_str(),
+        nullptr, SW_SHOWNORMAL));
+    if (started <= 32)
+        ShowErrorBox("The screensaver could not be installed: Windows' screensaver settings could not be opened.");
 }
 
 void TForm1::Button10Click() { CloseEmbeddedPlayers(GetDlgItem(Handle(), Button10)); }

@@ -529,8 +529,8 @@ TEST_F(WindowsAndSystemTest, ListsThe32BitSystemFolderLast) {
 TEST_F(WindowsAndSystemTest, KeepsTheSelectionButStillAppliesTheTimerRules) {
     Seed({kA});
     Click(0);
-    playlist.AddWindowsAndSystem("C:\\WINDOWS", {"C:\\WINDOWS\\system32"});
-    playlist.AddWindowsAndSystem("C:\\WINDOWS", {"C:\\WINDOWS\\system32"});
+    EXPECT_EQ(playlist.AddWindowsAndSystem("C:\\WINDOWS", {"C:\\WINDOWS\\system32"}), 2u);
+    EXPECT_EQ(playlist.AddWindowsAndSystem("C:\\WINDOWS", {"C:\\WINDOWS\\system32"}), 2u);
     EXPECT_EQ(playlist.Count(), 5u);
     EXPECT_EQ(playlist.Selected(), 0);
     EXPECT_EQ(display.previewRequests, 1);
@@ -540,7 +540,7 @@ TEST_F(WindowsAndSystemTest, KeepsTheSelectionButStillAppliesTheTimerRules) {
 TEST_F(WindowsAndSystemTest, NothingFoundLeavesNoSelection) {
     files.folders["C:\\WINDOWS"].names.clear();
     files.folders["C:\\WINDOWS\\system32"].names.clear();
-    playlist.AddWindowsAndSystem("C:\\WINDOWS", {"C:\\WINDOWS\\system32"});
+    EXPECT_EQ(playlist.AddWindowsAndSystem("C:\\WINDOWS", {"C:\\WINDOWS\\system32"}), 0u);
     EXPECT_EQ(playlist.Selected(), -1);
     EXPECT_EQ(display.previewRequests, 0);
 }

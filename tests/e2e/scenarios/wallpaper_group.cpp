@@ -3,6 +3,8 @@
 // shortcut to it into the Startup folder.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "Dialogs.h"
 #include "Player.h"
 #include "playlist/PlaylistWindowIds.h"
@@ -170,6 +172,34 @@ TEST(WallpaperRun, AfterLoadingAPlaylistOpensItWithoutAsking) {
         return place.x == 25 && place.y == 35;
     }));
     EXPECT_EQ(ReadFileBytes(path), text);
+}
+
+// A portable copy has no association for the file, or another program's: "Run..." then starts
+// this program itself with the file, as the association would have.
+TEST(WallpaperRun, WhereTheAssociationNamesNoneOrAnotherProgramStartsThisOne) {
+    Sandbox sandbox;
+    HWND iconView = wallpaper::StartDesktop(sandbox);
+    const std::wstring saver = sandbox.CopyLogSaver(L"One");
+    const std::wstring path = sandbox.PathOf(L"portable.scfg");
+    WriteFileBytes(path, wallpaper::ScfgText({25, 35, 210, 140, 0}, {saver}));
+    player::Windows w = player::StartPlayer(sandbox, {}, {saver});
+    PostClick(FindControl(w.playlist, Button5));
+    HWND dialog = WaitForDialog(w.processId);
+    ASSERT_NE(dialog, nullptr) << "no open dialog";
+    TypeFileName(dialog, path);
+    PressOk(dialog);
+    ASSERT_TRUE(WaitUntilNoDialog(w.processId));
+
+    for (bool anotherProgram : {false, true}) {
+        SCOPED_TRACE(anotherProgram ? "another program's association" : "no association");
+        std::optional<wallpaper::ScfgAssociation> association;
+        if (anotherProgram) association.emplace(sandbox.CopyLogSaver(L"Other"));
+        const std::size_t before = wallpaper::EmbeddedHosts(iconView).size();
+        PostClick(FindControl(w.playlist, Button12));
+        EXPECT_TRUE(WaitUntil([&] { return wallpaper::EmbeddedHosts(iconView).size() == before + 1; }))
+            << "no player started in the mode";
+        EXPECT_TRUE(sandbox.SaverRuns(L"Other").empty()) << "the other program was started";
+    }
 }
 
 namespace {
