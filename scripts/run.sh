@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Veilrunner and its demo screensavers, and starts it under Wine.
-# On your X display ($DISPLAY) it runs until you close it. Without a display it runs on a virtual
-# one for a few seconds and leaves a screenshot.
+# Installs what is missing, builds Veilrunner, its demo screensavers, the installer and the
+# portable zip, and starts Veilrunner under Wine. On your X display ($DISPLAY) it runs until you
+# close it. Without a display, or with VR_SCREENSHOT_DISPLAY, it runs for a few seconds and leaves
+# a screenshot.
 #
-#   VR_BUILD_DIR   build root (default: build)
-#   WINEPREFIX     Wine prefix to run in (default: <build root>/run-prefix, created when missing)
+#   VR_BUILD_DIR            build root (default: build)
+#   WINEPREFIX              Wine prefix to run in (default: <build root>/run-prefix, created when missing)
+#   VR_SCREENSHOT_DISPLAY   an X display for the screenshot run (default: a virtual one of its own)
 set -euo pipefail
 
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -15,7 +17,8 @@ source "$repo/scripts/lib/windows-build.sh"
 
 bash "$repo/scripts/install-deps.sh"
 configure_windows_build "$build/win"
-cmake --build "$build/win" --target Veilrunner demo_savers
+cmake --build "$build/win" --target Veilrunner demo_savers installer portable_zip
+echo "The installer and the portable zip are in $build/win"
 
 export WINEPREFIX="${WINEPREFIX:-$build/run-prefix}" WINEDEBUG="${WINEDEBUG:--all}"
 [[ -f "$WINEPREFIX/system.reg" ]] || bash "$repo/scripts/wine-prefix.sh"
@@ -28,12 +31,16 @@ cp "$build/win/Veilrunner.exe" "$install_dir/"
 cp "$build/win/savers/demo/"*.scr "$WINEPREFIX/drive_c/windows/system32/"
 program="C:\\Program Files\\Veilrunner\\Veilrunner.exe"
 
-if [[ -n "${DISPLAY:-}" ]]; then
+if [[ -z "${VR_SCREENSHOT_DISPLAY:-}" && -n "${DISPLAY:-}" ]]; then
   echo "Starting Veilrunner on $DISPLAY (prefix $WINEPREFIX)"
   exec wine "$program"
 fi
 
-start_virtual_display
+if [[ -n "${VR_SCREENSHOT_DISPLAY:-}" ]]; then
+  export DISPLAY="$VR_SCREENSHOT_DISPLAY"
+else
+  start_virtual_display
+fi
 trap 'wineserver -k 2>/dev/null || true; stop_virtual_display' EXIT
 wine "$program" >/dev/null 2>&1 &
 # Give it time to start, show its windows and play a preview.
@@ -44,4 +51,4 @@ done
 sleep 4
 shot="$build/veilrunner-screenshot.png"
 import -display "$DISPLAY" -window root "$shot"
-echo "No display was given: ran Veilrunner on a virtual display; screenshot saved to $shot"
+echo "Ran Veilrunner on $DISPLAY for a few seconds; screenshot saved to $shot"

@@ -3,9 +3,11 @@
 # cross-builds the program with MinGW, and runs the end-to-end scenarios under Wine on a
 # virtual display. Exits non-zero when anything fails.
 #
-#   VR_BUILD_DIR       build root (default: build), holding native/, win/ and wine-prefix/
-#   VR_TEST_DISPLAY    an X display to use instead of starting Xvfb (e.g. :0)
-#   VR_FUZZ_SECONDS    how long each fuzz target runs (default: 10)
+#   VR_BUILD_DIR          build root (default: build), holding native/, win/ and wine-prefix/
+#   VR_TEST_DISPLAY       an X display to use instead of starting Xvfb (e.g. :0)
+#   VR_TEST_WINEPREFIX    a Wine prefix to use instead of a fresh <build root>/wine-prefix; created
+#                         when missing, otherwise kept and only given the test settings and fonts
+#   VR_FUZZ_SECONDS       how long each fuzz target runs (default: 10)
 set -uo pipefail
 
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -64,10 +66,16 @@ if configure_windows_build "$build/win" && cmake --build "$build/win"; then
   else
     start_virtual_display || exit 1
   fi
-  export WINEPREFIX="$build/wine-prefix" WINEDEBUG=-all
   started=$SECONDS
-  bash "$repo/scripts/wine-prefix.sh" || exit 1
-  echo "fresh Wine prefix in $((SECONDS - started)) s"
+  if [[ -n "${VR_TEST_WINEPREFIX:-}" ]]; then
+    export WINEPREFIX="$(realpath -m "$VR_TEST_WINEPREFIX")" WINEDEBUG=-all
+    bash "$repo/scripts/wine-prefix.sh" --keep || exit 1
+    echo "Wine prefix $WINEPREFIX ready in $((SECONDS - started)) s"
+  else
+    export WINEPREFIX="$build/wine-prefix" WINEDEBUG=-all
+    bash "$repo/scripts/wine-prefix.sh" || exit 1
+    echo "fresh Wine prefix in $((SECONDS - started)) s"
+  fi
   # A persistent server and one warm-up boot: otherwise every scenario waits ~2.5 s for Wine's
   # helper processes to let go of the server.
   wineserver -p

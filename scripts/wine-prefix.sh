@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Creates a fresh Wine prefix for the end-to-end tests at $WINEPREFIX.
-# Usage: WINEPREFIX=/abs/path bash scripts/wine-prefix.sh
+# Creates a fresh Wine prefix for the end-to-end tests at $WINEPREFIX. With --keep, a prefix
+# that is there already is kept as it is and only given the test settings and fonts below.
+# Usage: WINEPREFIX=/abs/path bash scripts/wine-prefix.sh [--keep]
 set -euo pipefail
+keep=false
+[[ "${1:-}" == --keep ]] && keep=true
 
 : "${WINEPREFIX:?WINEPREFIX must name the prefix folder to create}"
 case "$WINEPREFIX" in
@@ -10,12 +13,13 @@ case "$WINEPREFIX" in
 esac
 export WINEPREFIX WINEDEBUG=-all
 
-# Stop a server left over from an earlier run of the same prefix before wiping it.
-wineserver -k 2>/dev/null || true
-rm -rf "$WINEPREFIX"
-
-# An empty override list keeps wineboot from offering to install Mono and Gecko.
-WINEDLLOVERRIDES="mscoree,mshtml=" wine wineboot --init >/dev/null 2>&1
+if ! $keep || [[ ! -f "$WINEPREFIX/system.reg" ]]; then
+  # Stop a server left over from an earlier run of the same prefix before wiping it.
+  wineserver -k 2>/dev/null || true
+  rm -rf "$WINEPREFIX"
+  # An empty override list keeps wineboot from offering to install Mono and Gecko.
+  WINEDLLOVERRIDES="mscoree,mshtml=" wine wineboot --init >/dev/null 2>&1
+fi
 
 # Managed=N: without a window manager every top-level destroy otherwise stalls ~2 s, and Wine
 # draws the frames itself so caption drags give real move messages.
