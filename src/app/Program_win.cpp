@@ -189,6 +189,18 @@ void Program::IntervalChosen(std::optional<unsigned> milliseconds) {
     playlist_.ListBox1Click();
 }
 
+// Veilrunner.scr beside the program plays the playlist the player saves; the system's dialog
+// opens with it chosen.
+void Program::UsePlaylistAsScreensaver() {
+    Guarded([this] {
+        // The display control panel takes a missing file without a word; a player copied
+        // without it says so.
+        const std::string saver = PlaylistSaverPath(ProgramFolder());
+        if (!WinFileSystem().FileExists(saver)) ThrowOpenError(saver, ERROR_FILE_NOT_FOUND);
+        InstallSaver(playerBar_.Handle(), saver);
+    });
+}
+
 void Program::PaneSizeChosen(int width, int height) {
     host_.SetClientWidth(width);
     host_.SetClientHeight(height);

@@ -72,6 +72,7 @@ private:
     void ShowPlaylistWindow() override { playlist_.ShowInFront(); }
     void ShowAboutWindow() override { about_.ShowAbout(); }
     void NudgeHost(int dx, int dy) override { host_.Nudge(dx, dy); }
+    void UsePlaylistAsScreensaver() override;
 
     // HostWindowPeers
     void CloseProgram() override;

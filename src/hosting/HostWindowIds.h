@@ -3,6 +3,8 @@
 namespace vr {
 // Other instances find embedded players by this class.
 inline constexpr char kHostWindowClass[] = "TfrmSVDActive";
+// The pane's green (red 0, green 128, blue 0) as a COLORREF; Veilrunner.scr's preview shows it too.
+inline constexpr unsigned long kPaneColour = 0x00008000;
 }  // namespace vr
 
 namespace vr::HostWindowId {

@@ -24,11 +24,10 @@ constexpr UINT_PTR kCoverTimerId = 3;
 constexpr unsigned kCoverCheckMs = 250;
 constexpr unsigned kFirstStartDelayMs = 2000;
 constexpr unsigned kRestartDelayMs = 500;
-const COLORREF kPaneGreen = RGB(0, 128, 0);
 const char* const kPaneClass = "TfrmSVDActivePane";
 
 HBRUSH PaneBrush() {
-    static OwnedBrush brush(CreateSolidBrush(kPaneGreen));
+    static OwnedBrush brush(CreateSolidBrush(kPaneColour));
     return brush.Get();
 }
 
@@ -47,11 +46,6 @@ void RegisterPaneClass() {
 POINT InPlacingCoordinates(HWND window, POINT screen) {
     if (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD) ScreenToClient(GetParent(window), &screen);
     return screen;
-}
-
-BOOL CALLBACK PostQuitTo(HWND hwnd, LPARAM) {
-    PostMessageA(hwnd, WM_QUIT, 0, 0);
-    return TRUE;
 }
 
 }  // namespace
@@ -151,7 +145,7 @@ void TfrmSVDActive::RequestPreviewStart() {
     Timer1().SetEnabled(true);
 }
 
-void TfrmSVDActive::PostQuitToPreviews() { EnumChildWindows(p1_, PostQuitTo, 0); }
+void TfrmSVDActive::PostQuitToPreviews() { PostQuitToWindowsIn(p1_); }
 
 void TfrmSVDActive::StopPreviews() {
     PostQuitToPreviews();

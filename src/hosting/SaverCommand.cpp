@@ -21,4 +21,6 @@ std::string InstallParameters(const std::string& saverPath) {
     return "desk.cpl,InstallScreenSaver " + saverPath;
 }
 
+std::string PlaylistSaverPath(const std::string& programFolder) { return programFolder + kPlaylistSaverFileName; }
+
 }  // namespace vr

@@ -4,8 +4,16 @@
 #include <cstddef>
 #include <set>
 
+#include <shellapi.h>
+
+#include "hosting/SaverCommand.h"
+#include "hosting/ScreenSaverPolicy.h"
+#include "hosting/ScreenSaverPolicy_win.h"
 #include "platform/AnsweringWait_win.h"
+#include "platform/Application_win.h"
 #include "platform/FreedWindows_win.h"
+#include "platform/LateBound_win.h"
+#include "platform/Shell_win.h"
 #include "platform/Unicode_win.h"
 #include "platform/Window_win.h"
 
@@ -85,7 +93,80 @@ BOOL CALLBACK FindWindowOf(HWND window, LPARAM param) {
     return FALSE;
 }
 
+// The saver started suspended and the system's answer to putting it in a job of its own; it runs
+// once the caller resumes its thread, so whatever it starts is in the job too.
+struct SuspendedInJob {
+    StartedSaver saver;
+    OwnedHandle job;
+    bool assigned = false;
+    DWORD refusal = 0;  // the system's error when it was not assigned
+};
+
+SuspendedInJob StartSuspendedInJob(const std::string& commandLine, DWORD flags, STARTUPINFOW& startup) {
+    SuspendedInJob started;
+    started.saver = Start(commandLine, flags | CREATE_SUSPENDED, startup);
+    if (!started.saver.process) return started;
+    started.job = KillOnCloseJob();
+    started.assigned = started.job && AssignProcessToJobObject(started.job.Get(), started.saver.process.Get());
+    started.refusal = GetLastError();
+    return started;
+}
+
+BOOL CALLBACK PostQuitTo(HWND hwnd, LPARAM) {
+    PostMessageA(hwnd, WM_QUIT, 0, 0);
+    return TRUE;
+}
+
 }  // namespace
+
+void PostQuitToWindowsIn(HWND pane) { EnumChildWindows(pane, PostQuitTo, 0); }
+
+SaverInJob StartInJob(const std::string& commandLine, SaverStart how) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    DWORD flags = kDetached;
+    if (how == SaverStart::FullScreen) {
+        flags = NORMAL_PRIORITY_CLASS;
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = SW_SHOWNORMAL;
+    }
+    SuspendedInJob started = StartSuspendedInJob(commandLine, flags, startup);
+    if (!started.saver.process) return {};
+    if (!started.assigned) started.job = {};
+    ResumeThread(started.saver.thread.Get());
+    return {std::move(started.job), std::move(started.saver.process)};
+}
+
+std::vector<DWORD> ProcessIdsOf(HANDLE job, HANDLE process) {
+    std::vector<DWORD> ids{GetProcessId(process)};
+    if (!job) return ids;
+    // Room for far more processes than a saver starts; a longer list leaves out the rest.
+    constexpr DWORD kMost = 64;
+    constexpr std::size_t kFirstId = offsetof(JOBOBJECT_BASIC_PROCESS_ID_LIST, ProcessIdList) / sizeof(ULONG_PTR);
+    std::vector<ULONG_PTR> buffer(kFirstId + kMost);
+    auto* list = reinterpret_cast<JOBOBJECT_BASIC_PROCESS_ID_LIST*>(buffer.data());
+    list->NumberOfAssignedProcesses = kMost;
+    if (!QueryInformationJobObject(job, JobObjectBasicProcessIdList, list,
+                                   static_cast<DWORD>(buffer.size() * sizeof(ULONG_PTR)), nullptr) &&
+        GetLastError() != ERROR_MORE_DATA)
+        return ids;
+    const DWORD count = std::min(list->NumberOfProcessIdsInList, kMost);
+    for (DWORD i = 0; i < count; ++i) ids.push_back(static_cast<DWORD>(buffer[kFirstId + i]));
+    return ids;
+}
+
+void InstallSaver(HWND owner, const std::string& saverPath) {
+    const std::string overridden = InstallOverriddenText(ReadScreenSaverPolicy(), saverPath, SystemFolder());
+    if (!overridden.empty()) {
+        MessageBoxW(owner, Wide(overridden).c_str(), Wide(Application::kTitle).c_str(), MB_ICONWARNING | MB_OK);
+        return;
+    }
+    const auto started = reinterpret_cast<INT_PTR>(
+        VR_LATE_BOUND(Shell, ShellExecuteW)(Application::Handle(), L"open", L"rundll32.exe",
+                                            Wide(InstallParameters(saverPath)).c_str(), nullptr, SW_SHOWNORMAL));
+    if (started <= 32)
+        ShowErrorBox("The screensaver could not be installed: Windows' screensaver settings could not be opened.");
+}
 
 void StartSaverDetached(const std::string& commandLine) {
     STARTUPINFOW startup{};
@@ -108,18 +189,15 @@ void RunSaverAndWait(const std::string& commandLine) {
 void PreviewCustody::Start(const std::string& commandLine) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    // The preview starts suspended and is put into its job before it runs, so whatever it starts
-    // is in the job too.
-    StartedSaver saver = vr::Start(commandLine, kDetached | CREATE_SUSPENDED, startup);
-    if (!saver.process) return;
+    SuspendedInJob started = StartSuspendedInJob(commandLine, kDetached, startup);
+    if (!started.saver.process) return;
     Preview preview;
-    preview.process = std::move(saver.process);
-    preview.job = KillOnCloseJob();
-    const bool assigned = preview.job && AssignProcessToJobObject(preview.job.Get(), preview.process.Get());
-    const CustodyRefusal::Outcome outcome = refusal_.Answered(assigned, GetLastError());
+    preview.process = std::move(started.saver.process);
+    preview.job = std::move(started.job);
+    const CustodyRefusal::Outcome outcome = refusal_.Answered(started.assigned, started.refusal);
     if (!outcome.keepJob) preview.job = {};
     if (!outcome.report.empty()) ReportToDebugger("preview custody", outcome.report.c_str());
-    ResumeThread(saver.thread.Get());
+    ResumeThread(started.saver.thread.Get());
     previews_.push_back(std::move(preview));
 }
 
@@ -197,21 +275,8 @@ void PreviewCustody::EndAll() {
 std::vector<DWORD> PreviewCustody::ProcessIds() const {
     std::vector<DWORD> ids;
     for (const Preview& preview : previews_) {
-        ids.push_back(GetProcessId(preview.process.Get()));
-        if (!preview.job) continue;
-        // Room for far more processes than a saver starts; a longer list leaves out the rest.
-        constexpr DWORD kMost = 64;
-        constexpr std::size_t kFirstId =
-            offsetof(JOBOBJECT_BASIC_PROCESS_ID_LIST, ProcessIdList) / sizeof(ULONG_PTR);
-        std::vector<ULONG_PTR> buffer(kFirstId + kMost);
-        auto* list = reinterpret_cast<JOBOBJECT_BASIC_PROCESS_ID_LIST*>(buffer.data());
-        list->NumberOfAssignedProcesses = kMost;
-        if (!QueryInformationJobObject(preview.job.Get(), JobObjectBasicProcessIdList, list,
-                                       static_cast<DWORD>(buffer.size() * sizeof(ULONG_PTR)), nullptr) &&
-            GetLastError() != ERROR_MORE_DATA)
-            continue;
-        const DWORD count = std::min(list->NumberOfProcessIdsInList, kMost);
-        for (DWORD i = 0; i < count; ++i) ids.push_back(static_cast<DWORD>(buffer[kFirstId + i]));
+        const std::vector<DWORD> ofPreview = ProcessIdsOf(preview.job.Get(), preview.process.Get());
+        ids.insert(ids.end(), ofPreview.begin(), ofPreview.end());
     }
     return ids;
 }

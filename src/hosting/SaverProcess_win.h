@@ -10,6 +10,33 @@
 
 namespace vr {
 
+// Posts WM_QUIT to every window inside `pane`, children of children included: how a preview is
+// asked to stop.
+void PostQuitToWindowsIn(HWND pane);
+
+// A saver process in a job of its own that ends every process in it when its handle is closed,
+// so neither the saver nor anything it started outlives whoever holds it, even when that one is
+// killed. Both handles are empty when the saver did not start; the job alone is empty when the
+// system kept the saver out of it (Windows 7 inside a job of its own), which then is held by its
+// process handle alone.
+struct SaverInJob {
+    OwnedHandle job;
+    OwnedHandle process;
+};
+enum class SaverStart {
+    Preview,     // a new process group at normal priority
+    FullScreen,  // normal priority, a normal window requested, as the full-screen run
+};
+SaverInJob StartInJob(const std::string& commandLine, SaverStart how);
+// The process and, when it has a job, every process in the job, those it started included.
+std::vector<DWORD> ProcessIdsOf(HANDLE job, HANDLE process);
+
+// "Install...": asks the display control panel, through rundll32, to make saverPath the system
+// screensaver, not waiting for the outcome, and says so when rundll32 cannot be started; where a
+// group policy would silently put its own choice in the place of it, says so in a box owned by
+// `owner` instead.
+void InstallSaver(HWND owner, const std::string& saverPath);
+
 // The settings run: a new process group at normal priority, not waited for: the settings dialog
 // is the user's window. Its process is watched only for its end, after which the player's windows
 // it left disabled (its dialog is modal to one of them, and may die) are enabled again. A failed

@@ -44,10 +44,6 @@ std::string FullPathOf(const std::string& path) {
     return n && n < needed ? Utf8(std::wstring_view(full.data(), n)) : path;
 }
 
-[[noreturn]] void ThrowOpenError(const std::string& path, DWORD error) {
-    throw AppError(OpenErrorText(FullPathOf(path), SystemErrorText(error)));
-}
-
 [[noreturn]] void ThrowCreateError(const std::string& path, DWORD error) {
     throw AppError(CreateErrorText(FullPathOf(path), SystemErrorText(error)));
 }
@@ -89,6 +85,10 @@ DWORD ReplaceWith(const std::string& temporary, const std::string& path) {
 }
 
 }  // namespace
+
+[[noreturn]] void ThrowOpenError(const std::string& path, DWORD error) {
+    throw AppError(OpenErrorText(FullPathOf(path), SystemErrorText(error)));
+}
 
 // A plain absolute path is its own full path: a long playlist of them costs no calls (nor copies).
 std::string WinFileSystemImpl::FullPath(std::string path) {

@@ -17,5 +17,7 @@ public:
 };
 
 FileSystem& WinFileSystem();
+// Throws the AppError of a file that cannot be opened, with the system's text for `error`.
+[[noreturn]] void ThrowOpenError(const std::string& path, unsigned long error);
 
 }  // namespace vr

@@ -1,5 +1,13 @@
 #pragma once
 // Control ids of the player bar; the end-to-end driver finds the controls by them.
+namespace vr {
+// Veilrunner.scr finds a running player by its bar's class.
+inline constexpr char kPlayerBarClass[] = "TfrmSVDOptions";
+// The system menu's item that makes the playlist the system screensaver. The system keeps the
+// low four bits of a system command for itself.
+inline constexpr unsigned kUsePlaylistAsScreensaverCommand = 0x0100;
+}  // namespace vr
+
 namespace vr::PlayerBarId {
 enum : int {
     Image12 = 101,

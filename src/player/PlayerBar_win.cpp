@@ -52,7 +52,7 @@ void TfrmSVDOptions::CreateHidden(HWND applicationWindow, bool taskbarButton) {
     AdjustWindowRectEx(&outer, params.style, FALSE, params.exStyle);
     params.width = outer.right - outer.left;
     params.height = outer.bottom - outer.top;
-    Create({.className = "TfrmSVDOptions"}, params);
+    Create({.className = kPlayerBarClass}, params);
     SetClientSize(Scaled(kClientWidth), Scaled(kClientHeight));
     CreateControls(Handle(), kControls);
     tips_.Create(Handle());
@@ -64,6 +64,8 @@ void TfrmSVDOptions::CreateHidden(HWND applicationWindow, bool taskbarButton) {
     ResolutionCombo().SetVisibleRows(9);
     ShowBanner(Dpi());
 
+    AddSystemMenuItems();
+
     // FormCreate
     drops_.Register(Handle(), [this](const auto& paths) { OnDrop(paths); });
 }
@@ -72,6 +74,14 @@ void TfrmSVDOptions::ShowBanner(int dpi) {
     banner_ = ScaledToDpi(OwnedBitmap(LoadBannerBitmap()), dpi);
     SendDlgItemMessageA(Handle(), PlayerBarId::Image12, STM_SETIMAGE, IMAGE_BITMAP,
                         reinterpret_cast<LPARAM>(banner_.Get()));
+}
+
+// The bar's own controls stay as they are; the choice sits in its system menu, which the mouse
+// reaches through the caption and the keyboard through Alt+Space.
+void TfrmSVDOptions::AddSystemMenuItems() {
+    HMENU menu = GetSystemMenu(Handle(), FALSE);
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, kUsePlaylistAsScreensaverCommand, L"Use the playlist as the screensaver");
 }
 
 void TfrmSVDOptions::ShowAndStart() {
@@ -152,6 +162,12 @@ LRESULT TfrmSVDOptions::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (auto result = drops_.HandleMessage(msg, wParam, lParam)) return *result;
     switch (msg) {
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == kUsePlaylistAsScreensaverCommand) {
+            peers_.UsePlaylistAsScreensaver();
+            return 0;
+        }
+        break;
     case WM_SETCURSOR:
         if (reinterpret_cast<HWND>(wParam) == GetDlgItem(Handle(), PlayerBarId::Image12)) {
             SetCursor(LoadCursor(nullptr, IDC_HAND));

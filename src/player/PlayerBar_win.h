@@ -35,6 +35,8 @@ public:
     virtual void ShowPlaylistWindow() = 0;
     virtual void ShowAboutWindow() = 0;
     virtual void NudgeHost(int dx, int dy) = 0;
+    // The system menu's "Use the playlist as the screensaver".
+    virtual void UsePlaylistAsScreensaver() = 0;
     virtual void DropOnPlayer(const std::vector<std::string>& paths) = 0;
 
 protected:
@@ -66,6 +68,7 @@ private:
     void DpiChanged(int dpi) override { ShowBanner(dpi); }
     void ShowBanner(int dpi);
     void OnCommand(int id, int code);
+    void AddSystemMenuItems();
 
     void FormShow();
     void FormClose();

@@ -20,6 +20,10 @@ inline constexpr char kConfigTitleLine[] = "Veilrunner 2.00 Config File";
 // The scales a saved DPI may name (50 % to 1000 %); another value is no DPI.
 inline constexpr int kLowestDpi = 48;
 inline constexpr int kHighestDpi = 960;
+// The lines of "config.cfg" that Veilrunner.scr reads as well: the current screensaver and the
+// interval's item.
+inline constexpr std::size_t kConfigSaverLine = 1;
+inline constexpr std::size_t kConfigIntervalLine = 14;
 
 // The whole text as a signed 32-bit integer: leading blanks, then an optional sign, then decimal
 // digits, or hexadecimal digits after "$" or "0x"/"0X". Anything else gives nothing.

@@ -29,6 +29,7 @@ enum ConfigLine : std::size_t {
     kPlacement,
     kSavedDpi,
 };
+static_assert(kIntervalItem == kConfigIntervalLine);
 
 // Line numbers of a ".scfg" header.
 enum WallpaperLine : std::size_t { kPlaceX, kPlaceY, kPlaceWidth, kPlaceHeight, kPlaceInterval };

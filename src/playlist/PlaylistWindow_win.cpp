@@ -10,7 +10,6 @@
 #include "hosting/AutostartShortcut_win.h"
 #include "hosting/SaverCommand.h"
 #include "hosting/SaverProcess_win.h"
-#include "hosting/ScreenSaverPolicy_win.h"
 #include "hosting/WallpaperClose_win.h"
 #include "hosting/Wallpaper_win.h"
 #include "platform/Application_win.h"
@@ -18,7 +17,6 @@
 #include "platform/Drop_win.h"
 #include "platform/FileDialogs_win.h"
 #include "platform/FileSystem_win.h"
-#include "platform/LateBound_win.h"
 #include "platform/ListRows_win.h"
 #include "platform/Shell_win.h"
 #include "platform/Unicode_win.h"
@@ -315,21 +313,7 @@ void TForm1::Button8Click() {
         ShowNoticeBox("No screensavers were found in the Windows folder or in the system folders.");
 }
 
-void TForm1::Button9Click() {
-    // A group policy would take the place of the installed choice without a word.
-    const std::string overridden =
-        InstallOverriddenText(ReadScreenSaverPolicy(), peers_.DisplayedSaver(), SystemFolder());
-    if (!overridden.empty()) {
-        MessageBoxW(Handle(), Wide(overridden).c_str(), Wide(Application::kTitle).c_str(),
-                    MB_ICONWARNING | MB_OK);
-        return;
-    }
-    const auto started = reinterpret_cast<INT_PTR>(VR_LATE_BOUND(Shell, ShellExecuteW)(
-        Application::Handle(), L"open", L"rundll32.exe", Wide(InstallParameters(peers_.DisplayedSaver())).c_str(),
-        nullptr, SW_SHOWNORMAL));
-    if (started <= 32)
-        ShowErrorBox("The screensaver could not be installed: Windows' screensaver settings could not be opened.");
-}
+void TForm1::Button9Click() { InstallSaver(Handle(), peers_.DisplayedSaver()); }
 
 void TForm1::Button10Click() { CloseEmbeddedPlayers(GetDlgItem(Handle(), Button10)); }
 

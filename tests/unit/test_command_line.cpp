@@ -65,5 +65,11 @@ TEST(SaverCommands, QuoteThePathAndKeepTheSwitchesAsTheSaversExpectThem) {
     EXPECT_EQ(InstallParameters(path), "desk.cpl,InstallScreenSaver C:\\Program Files\\Savers\\Mystify.scr");
 }
 
+// "Use the playlist as the screensaver" installs the screensaver shipped beside the player.
+TEST(SaverCommands, ThePlaylistIsInstalledAsVeilrunnerScrFromThePlayersFolder) {
+    EXPECT_EQ(InstallParameters(PlaylistSaverPath("C:\\Users\\me\\AppData\\Local\\Programs\\Veilrunner\\")),
+              "desk.cpl,InstallScreenSaver C:\\Users\\me\\AppData\\Local\\Programs\\Veilrunner\\Veilrunner.scr");
+}
+
 }  // namespace
 }  // namespace vr

@@ -14,6 +14,7 @@ std::wstring ToWindowsPath(std::string_view buildPath) {
 }
 
 std::wstring ProgramBinary() { return ToWindowsPath(VR_E2E_PROGRAM); }
+std::wstring PlaylistSaverBinary() { return ToWindowsPath(VR_E2E_PLAYLIST_SAVER); }
 std::wstring LogSaverBinary() { return ToWindowsPath(VR_E2E_LOG_SAVER); }
 std::wstring BadSaverBinary() { return ToWindowsPath(VR_E2E_BAD_SAVER); }
 std::wstring FakeDesktopBinary() { return ToWindowsPath(VR_E2E_FAKE_DESKTOP); }

@@ -6,6 +6,7 @@
 namespace e2e {
 
 std::wstring ProgramBinary();                          // Veilrunner.exe
+std::wstring PlaylistSaverBinary();                    // Veilrunner.scr
 std::wstring LogSaverBinary();                         // the logging test screensaver
 std::wstring BadSaverBinary();                         // the misbehaving test screensaver
 std::wstring DemoSaverBinary(std::wstring_view name);  // e.g. L"Starfield"

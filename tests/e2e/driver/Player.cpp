@@ -38,12 +38,17 @@ Windows WaitForPlayer(DWORD processId) {
     return w;
 }
 
-Windows StartPlayer(e2e::Sandbox& sandbox, const Settings& settings, const std::vector<std::wstring>& entries,
-                    const std::wstring& arguments) {
+void WriteSavedFiles(e2e::Sandbox& sandbox, const Settings& settings, const std::vector<std::wstring>& entries,
+                     const std::wstring& currentSaver) {
     std::string playlist;
     for (const std::wstring& entry : entries) playlist += e2e::ToAnsi(entry) + "\r\n";
-    e2e::WriteFileBytes(sandbox.PathOf(L"config.cfg"), ConfigText(settings));
+    e2e::WriteFileBytes(sandbox.PathOf(L"config.cfg"), ConfigText(settings, currentSaver));
     e2e::WriteFileBytes(sandbox.PathOf(L"myList.spls"), playlist);
+}
+
+Windows StartPlayer(e2e::Sandbox& sandbox, const Settings& settings, const std::vector<std::wstring>& entries,
+                    const std::wstring& arguments) {
+    WriteSavedFiles(sandbox, settings, entries);
     return WaitForPlayer(sandbox.StartProgram(arguments).Id());
 }
 

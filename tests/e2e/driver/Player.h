@@ -41,6 +41,9 @@ struct Windows {
 
 // The windows of a started player, once the bar and the host window are shown.
 Windows WaitForPlayer(DWORD processId);
+// Writes "config.cfg" (with `currentSaver` as the current screensaver) and "myList.spls".
+void WriteSavedFiles(e2e::Sandbox& sandbox, const Settings& settings, const std::vector<std::wstring>& entries,
+                     const std::wstring& currentSaver = {});
 // Writes the settings and the playlist, starts the player and waits for its windows.
 Windows StartPlayer(e2e::Sandbox& sandbox, const Settings& settings, const std::vector<std::wstring>& entries,
                     const std::wstring& arguments = {});

@@ -93,6 +93,11 @@ std::wstring Sandbox::CopyProgram() {
     return CopyIn(program, FileName(program));
 }
 
+std::wstring Sandbox::CopyPlaylistSaver() {
+    const std::wstring saver = PlaylistSaverBinary();
+    return CopyIn(saver, FileName(saver));
+}
+
 std::wstring Sandbox::CopyLogSaver(std::wstring_view name, std::optional<unsigned> fullScreenMs) {
     if (fullScreenMs)
         WriteFileBytes(PathOf(std::wstring(name) + L".ini"),

@@ -34,6 +34,8 @@ public:
     std::wstring CopyIn(const std::wstring& source, std::wstring_view name);
     // Veilrunner.exe, under its own name.
     std::wstring CopyProgram();
+    // Veilrunner.scr, under its own name.
+    std::wstring CopyPlaylistSaver();
     // The logging test saver as "<name>.scr". A full-screen run of it ends by itself after
     // `fullScreenMs` (1000 ms when not given).
     std::wstring CopyLogSaver(std::wstring_view name, std::optional<unsigned> fullScreenMs = {});

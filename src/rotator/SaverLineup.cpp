@@ -1,0 +1,80 @@
+#include "rotator/SaverLineup.h"
+
+#include "files/AppError.h"
+#include "files/TypeKey.h"
+#include "hosting/SaverCommand.h"
+#include "player/Choices.h"
+#include "player/Settings.h"
+#include "playlist/PlaylistFileReader.h"
+
+namespace vr {
+namespace {
+
+// An interval item that is none: the player's first-run choice.
+constexpr int kDefaultIntervalItem = 4;
+
+}  // namespace
+
+RotatorPlan PlanRotation(const std::vector<std::string>& configLines, std::vector<std::string> entries) {
+    RotatorPlan plan;
+    const int item = ReadSettingInt(configLines, kConfigIntervalLine, kDefaultIntervalItem);
+    const unsigned interval =
+        IntervalOfItem(item).value_or(*IntervalOfItem(kDefaultIntervalItem));
+    if (interval != kChangeManuallyMs) plan.intervalMs = interval;
+    if (configLines.size() > kConfigSaverLine) {
+        const std::string& current = configLines[kConfigSaverLine];
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            if (EqualsIgnoringAsciiCase(entries[i], current)) {
+                plan.first = i;
+                break;
+            }
+        }
+    }
+    plan.entries = std::move(entries);
+    return plan;
+}
+
+RotatorPlan ReadRotatorPlan(FileSystem& files, const std::string& programFolder) {
+    std::vector<std::string> config;
+    std::vector<std::string> entries;
+    try {
+        config = files.ReadLines(programFolder + kConfigFileName);
+    } catch (const AppError&) {
+    }
+    try {
+        entries = SaverLinesOf(files, programFolder + kSavedPlaylistFileName);
+    } catch (const AppError&) {
+    }
+    return PlanRotation(config, std::move(entries));
+}
+
+bool IsPlaylistSaver(std::string_view path, std::string_view originalFileName) {
+    return EqualsIgnoringAsciiCase(FileNamePart(path), kPlaylistSaverFileName) ||
+           EqualsIgnoringAsciiCase(originalFileName, kPlaylistSaverFileName);
+}
+
+SaverLineup::SaverLineup(const RotatorPlan& plan, EntryProbe& probe)
+    : entries_(plan.entries),
+      probe_(probe),
+      broken_(plan.entries.size(), false),
+      thisProgram_(plan.entries.size(), -1),
+      first_(plan.first) {}
+
+bool SaverLineup::Playable(std::size_t index) {
+    if (broken_[index]) return false;
+    if (thisProgram_[index] < 0) thisProgram_[index] = probe_.IsThisProgram(entries_[index]) ? 1 : 0;
+    return thisProgram_[index] == 0 && probe_.Exists(entries_[index]);
+}
+
+std::optional<std::size_t> SaverLineup::Upcoming() {
+    const std::size_t count = entries_.size();
+    if (count == 0) return std::nullopt;
+    const std::size_t from = last_ ? (*last_ + 1) % count : first_ % count;
+    for (std::size_t step = 0; step < count; ++step) {
+        const std::size_t index = (from + step) % count;
+        if (Playable(index)) return index;
+    }
+    return std::nullopt;
+}
+
+}  // namespace vr

@@ -1,0 +1,65 @@
+#pragma once
+// The playlist as Veilrunner.scr plays it: where it starts, how often it changes, and which
+// entries it passes over.
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "files/FileSystem.h"
+
+namespace vr {
+
+// The player's own files, read as the player left them.
+struct RotatorPlan {
+    std::vector<std::string> entries;
+    std::size_t first = 0;                  // the player's current screensaver, else the first entry
+    std::optional<unsigned> intervalMs;     // none for "Change manually": the first plays alone
+};
+
+// configLines: "config.cfg" (empty when missing or unreadable); entries: "myList.spls"'s.
+RotatorPlan PlanRotation(const std::vector<std::string>& configLines, std::vector<std::string> entries);
+// Reads both files from programFolder, where the player keeps them. A file that is missing or
+// cannot be read counts as empty, and nothing is ever written: the player owns them.
+RotatorPlan ReadRotatorPlan(FileSystem& files, const std::string& programFolder);
+
+// What the lineup asks about an entry's file at the moment it comes up.
+class EntryProbe {
+public:
+    virtual ~EntryProbe() = default;
+    virtual bool Exists(const std::string& path) = 0;
+    // Veilrunner.scr itself or a copy of it, under any name: run by itself, it would start itself
+    // again and again.
+    virtual bool IsThisProgram(const std::string& path) = 0;
+};
+
+// Whether the file at path, whose version resource gives originalFileName (empty for none), is
+// Veilrunner.scr: by its own name, or under any other by the name it was built as.
+bool IsPlaylistSaver(std::string_view path, std::string_view originalFileName);
+
+class SaverLineup {
+public:
+    SaverLineup(const RotatorPlan& plan, EntryProbe& probe);
+
+    // The entry that plays next: from the one after the last taken (the plan's first before any),
+    // round the end, passing over entries that are gone, copies of this program and broken ones.
+    // The last taken is offered again when it is the only one left; nothing when none is.
+    std::optional<std::size_t> Upcoming();
+    void Take(std::size_t index) { last_ = index; }
+    // Ended on its own right after its start, or could not be started: never tried again.
+    void MarkBroken(std::size_t index) { broken_.at(index) = true; }
+    const std::string& PathOf(std::size_t index) const { return entries_.at(index); }
+
+private:
+    bool Playable(std::size_t index);
+
+    const std::vector<std::string>& entries_;
+    EntryProbe& probe_;
+    std::vector<bool> broken_;
+    std::vector<signed char> thisProgram_;  // -1 until asked: the answer never changes
+    std::optional<std::size_t> last_;
+    std::size_t first_;
+};
+
+}  // namespace vr
