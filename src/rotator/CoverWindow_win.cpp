@@ -17,7 +17,7 @@ class BlackScreen final : public Window {
 public:
     void Create() {
         WindowSpec spec;
-        spec.style = WS_POPUP | WS_VISIBLE;
+        spec.style = WS_POPUP;  // shown once it covers everything
         spec.exStyle = WS_EX_TOPMOST;
         spec.left = GetSystemMetrics(SM_XVIRTUALSCREEN);
         spec.top = GetSystemMetrics(SM_YVIRTUALSCREEN);

@@ -17,22 +17,6 @@ namespace {
 
 constexpr unsigned kLookEveryMs = 50;
 
-// The processes in the saver's job: a saver may draw from a process it started.
-std::vector<DWORD> ProcessesOf(const SaverInJob& saver) {
-    struct {
-        JOBOBJECT_BASIC_PROCESS_ID_LIST list;
-        ULONG_PTR more[63];
-    } ids{};
-    ids.list.NumberOfAssignedProcesses = 64;
-    std::vector<DWORD> found;
-    if (QueryInformationJobObject(saver.job.Get(), JobObjectBasicProcessIdList, &ids, sizeof ids, nullptr)) {
-        for (DWORD i = 0; i < ids.list.NumberOfProcessIdsInList; ++i)
-            found.push_back(static_cast<DWORD>(ids.list.ProcessIdList[i]));
-    }
-    if (found.empty()) found.push_back(GetProcessId(saver.process.Get()));
-    return found;
-}
-
 struct WindowSearch {
     const std::vector<DWORD>* processes;
     std::vector<HWND> found;
@@ -48,7 +32,8 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
 }
 
 std::vector<HWND> TopLevelWindowsOf(const SaverInJob& saver) {
-    const std::vector<DWORD> processes = ProcessesOf(saver);
+    // A saver may draw from a process it started.
+    const std::vector<DWORD> processes = ProcessIdsOf(saver.job.Get(), saver.process.Get());
     WindowSearch search{&processes, {}};
     EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
