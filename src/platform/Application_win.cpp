@@ -58,7 +58,12 @@ void Application::ShowOwnedWindows(bool show) { ShowOwnedPopups(g_appWindow, sho
 
 int Application::Run() {
     MSG msg;
-    while (!g_quitSeen && GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    while (!g_quitSeen) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0) break;
+        // A message that cannot be received (another process sent a text too long to bring
+        // across) is lost, not the end of the program.
+        if (got == -1) continue;
         if (IsDialogKeyFor(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
