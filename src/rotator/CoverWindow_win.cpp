@@ -16,15 +16,15 @@ constexpr unsigned kLookEveryMs = 100;
 class BlackScreen final : public Window {
 public:
     void Create() {
-        WindowSpec spec;
-        spec.style = WS_POPUP;  // shown once it covers everything
-        spec.exStyle = WS_EX_TOPMOST;
-        spec.left = GetSystemMetrics(SM_XVIRTUALSCREEN);
-        spec.top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+        WindowSpec params;
+        params.style = WS_POPUP;  // shown once it covers everything
+        params.exStyle = WS_EX_TOPMOST;
+        params.left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+        params.top = GetSystemMetrics(SM_YVIRTUALSCREEN);
         Window::Create({.className = kBlackScreenClass,
                         .background = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))},
-                       spec);
-        SetWindowPos(Handle(), HWND_TOPMOST, spec.left, spec.top, GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                       params);
+        SetWindowPos(Handle(), HWND_TOPMOST, params.left, params.top, GetSystemMetrics(SM_CXVIRTUALSCREEN),
                      GetSystemMetrics(SM_CYVIRTUALSCREEN), SWP_SHOWWINDOW);
         SetForegroundWindow(Handle());
     }
@@ -64,14 +64,14 @@ private:
 class GreenPane final : public Window {
 public:
     void Create(HWND pane) {
-        WindowSpec spec;
-        spec.style = WS_CHILD | WS_VISIBLE;
-        spec.left = 0;
-        spec.top = 0;
-        spec.width = 0;
-        spec.height = 0;
-        spec.parent = pane;
-        Window::Create({.className = kGreenPaneClass, .background = PaneBrush()}, spec);
+        WindowSpec params;
+        params.style = WS_CHILD | WS_VISIBLE;
+        params.left = 0;
+        params.top = 0;
+        params.width = 0;
+        params.height = 0;
+        params.parent = pane;
+        Window::Create({.className = kGreenPaneClass, .background = PaneBrush()}, params);
     }
     // The system's window may be sized after it gave its handle, and again later.
     void FollowSizeOf(HWND pane) {
