@@ -132,9 +132,12 @@ void TfrmSVDActive::Rebuild() {
     const HostPlace place = lastPlace_;
     CreateHidden(owner_, wallpaperMode_);
     SetCaption(caption_);
+    // The place it stood in was snapped when it was reached; snapping it again could move it.
+    puttingBack_ = true;
     SetWindowPos(Handle(), nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     SetClientSize(place.clientWidth, place.clientHeight);
     if (place.maximized) ShowWindow(Handle(), SW_MAXIMIZE);
+    puttingBack_ = false;
     ShowInFront();
     // Not a new selection: a screensaver that failed stays failed.
     Timer1().SetEnabled(true);
@@ -308,7 +311,8 @@ LRESULT TfrmSVDActive::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_MOVE: RememberPlace(); return Default(msg, wParam, lParam);
     case WM_CLOSE: FormClose(); return 0;
     case WM_WINDOWPOSCHANGING:
-        SnapPositionRequest(DockRole::Host, peers_.DockingWindows(), *reinterpret_cast<WINDOWPOS*>(lParam));
+        if (!puttingBack_)
+            SnapPositionRequest(DockRole::Host, peers_.DockingWindows(), *reinterpret_cast<WINDOWPOS*>(lParam));
         return 0;
     case WM_DESTROY:
         reports_.Unregister();

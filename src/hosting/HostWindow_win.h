@@ -121,6 +121,7 @@ private:
     std::string startedSaver_;                // the screensaver of the last preview started
     std::optional<std::string> failedSaver_;  // the one that hung, not started until asked again
     bool closing_ = false;                    // from then on no preview starts
+    bool puttingBack_ = false;                // Rebuild restores its last place as it was
     FileDrops drops_;
 };
 
