@@ -1,8 +1,8 @@
 ; The per-user installer. It needs no elevation: the program keeps config.cfg and myList.spls
 ; beside itself, so it goes where the user may write, and every key it writes is under HKCU.
 ; Built by installer/CMakeLists.txt, which defines VERSION, PUBLISHER, PRODUCT_NAME, COPYRIGHT,
-; PROGRAM, CLOSE_PLAYERS, DEMO_SAVERS, ICON and OUTFILE; SIGN when the build signs: the command
-; that signs the file it is given as %1.
+; PROGRAM, PLAYLIST_SAVER, CLOSE_PLAYERS, DEMO_SAVERS, ICON and OUTFILE; SIGN when the build signs:
+; the command that signs the file it is given as %1.
 Unicode true
 Target amd64-unicode
 RequestExecutionLevel user
@@ -13,6 +13,7 @@ SetCompressor /SOLID lzma
 !include FileFunc.nsh
 
 !define APP_EXE "Veilrunner.exe"
+!define PLAYLIST_SAVER_FILE "Veilrunner.scr"
 !define UNINSTALLER "uninstall.exe"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Veilrunner"
 !define CLASSES "Software\Classes"
@@ -104,6 +105,7 @@ Section "Install"
 
   SetOutPath "$INSTDIR"
   File "${PROGRAM}"
+  File "${PLAYLIST_SAVER}"
   !macro DemoSaver NAME FILE
     File "${FILE}"
   !macroend
@@ -155,6 +157,7 @@ Section "Uninstall"
   !insertmacro ClearSystemScreensaverOfThisFolder
 
   Delete "$INSTDIR\${APP_EXE}"
+  Delete "$INSTDIR\${PLAYLIST_SAVER_FILE}"
   !macro DemoSaver NAME FILE
     Delete "$INSTDIR\${NAME}.scr"
   !macroend

@@ -17,7 +17,7 @@ grep -q "End-to-end tests not built" <<<"$configure_log" ||
 cmake --build "$dir" --config Release --target installer portable_zip
 
 version="$(sed -n 's/^project(Veilrunner VERSION \([0-9.]*\).*/\1/p' "$repo/CMakeLists.txt")"
-expected=("$dir/Release/Veilrunner.exe" "$dir/Release/Veilrunner-$version-portable.zip")
+expected=("$dir/Release/Veilrunner.exe" "$dir/Release/Veilrunner.scr" "$dir/Release/Veilrunner-$version-portable.zip")
 for saver in Starfield Plasma Ribbons; do expected+=("$dir/savers/demo/Release/$saver.scr"); done
 command -v makensis >/dev/null && expected+=("$dir/Release/Veilrunner-$version-setup.exe")
 for file in "${expected[@]}"; do

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Signs a Release build with a throwaway certificate and checks that every file it ships carries
-# a signature: the program, the demo screensavers, the installer and, when WINEPREFIX names a
+# a signature: the program, the playlist screensaver, the demo screensavers, the installer and, when WINEPREFIX names a
 # prepared prefix, the uninstaller that the installer writes. Without a certificate the same
 # build signs nothing.
 #
@@ -12,7 +12,7 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
 version="$(sed -n 's/^project(Veilrunner VERSION \([0-9.]*\).*/\1/p' "$repo/CMakeLists.txt")"
-shipped=("$dir/Release/Veilrunner.exe")
+shipped=("$dir/Release/Veilrunner.exe" "$dir/Release/Veilrunner.scr")
 for saver in Starfield Plasma Ribbons; do shipped+=("$dir/savers/demo/Release/$saver.scr"); done
 shipped+=("$dir/installer/Release/ClosePlayers.exe")  # runs from the installer's temporary folder
 shipped+=("$dir/Release/Veilrunner-$version-setup.exe")

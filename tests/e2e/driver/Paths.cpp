@@ -21,6 +21,7 @@ std::wstring FakeDesktopBinary() { return ToWindowsPath(VR_E2E_FAKE_DESKTOP); }
 std::wstring InstallerBinary() {
     return *VR_E2E_INSTALLER ? ToWindowsPath(VR_E2E_INSTALLER) : std::wstring();
 }
+std::wstring PortableZip() { return ToWindowsPath(VR_E2E_PORTABLE_ZIP); }
 std::wstring BuiltVersion() { return FromUtf8(VR_E2E_VERSION); }
 std::wstring DemoSaverBinary(std::wstring_view name) {
     return ToWindowsPath(VR_E2E_DEMO_SAVERS_DIR) + L"\\" + std::wstring(name) + L".scr";

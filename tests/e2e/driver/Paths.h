@@ -12,6 +12,7 @@ std::wstring BadSaverBinary();                         // the misbehaving test s
 std::wstring DemoSaverBinary(std::wstring_view name);  // e.g. L"Starfield"
 std::wstring FakeDesktopBinary();                      // stands in for the shell's desktop
 std::wstring InstallerBinary();  // Veilrunner-<version>-setup.exe; empty when NSIS was not found
+std::wstring PortableZip();     // Veilrunner-<version>-portable.zip
 std::wstring BuiltVersion();     // the version the build gave every file, e.g. L"3.0.0"
 
 // "/work/x/y" becomes "Z:\work\x\y" (Wine maps Z: to the root); Windows paths keep their drive.

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -96,6 +98,38 @@ std::wstring FixedAsText(const VersionInfo& info) {
            std::to_wstring(info.fixed[2]);
 }
 
+std::uint32_t Crc32(const std::string& bytes) {
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (const unsigned char byte : bytes) {
+        crc ^= byte;
+        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+std::uint32_t Little(const std::string& bytes, std::size_t at, int width) {
+    std::uint32_t value = 0;
+    for (int i = width - 1; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
+    return value;
+}
+
+// A zip's entries by name, each with the CRC-32 of its content, read from the central directory.
+std::map<std::string, std::uint32_t> ZipEntries(const std::string& zip) {
+    std::map<std::string, std::uint32_t> entries;
+    const std::size_t end = zip.rfind(std::string("PK\x05\x06", 4));
+    if (end == std::string::npos || end + 22 > zip.size()) return entries;
+    const std::uint32_t count = Little(zip, end + 10, 2);
+    std::size_t at = Little(zip, end + 16, 4);
+    for (std::uint32_t i = 0; i < count && at + 46 <= zip.size() && Little(zip, at, 4) == 0x02014b50; ++i) {
+        const std::size_t name = Little(zip, at + 28, 2), extra = Little(zip, at + 30, 2),
+                          comment = Little(zip, at + 32, 2);
+        if (at + 46 + name > zip.size()) break;
+        entries[zip.substr(at + 46, name)] = Little(zip, at + 16, 4);
+        at += 46 + name + extra + comment;
+    }
+    return entries;
+}
+
 void ExpectOurVersion(const std::wstring& file, const std::wstring& description) {
     SCOPED_TRACE(ToUtf8(file));
     const VersionInfo info = ReadVersion(file);
@@ -150,6 +184,18 @@ TEST(BuiltFiles, CarryTheIconTheVersionAndTheScreensaversNames) {
         EXPECT_EQ(resources.String(1), saver);
         ExpectOurVersion(DemoSaverBinary(saver), std::wstring(saver) + L" screensaver");
     }
+
+    // The portable zip holds one folder: the player, the playlist screensaver and the demo savers,
+    // as built.
+    std::map<std::string, std::uint32_t> shipped{
+        {"Veilrunner/Veilrunner.exe", Crc32(ReadFileBytes(ProgramBinary()).value_or(""))},
+        {"Veilrunner/Veilrunner.scr", Crc32(ReadFileBytes(PlaylistSaverBinary()).value_or(""))}};
+    for (const wchar_t* saver : {L"Starfield", L"Plasma", L"Ribbons"})
+        shipped["Veilrunner/" + ToUtf8(saver) + ".scr"] = Crc32(ReadFileBytes(DemoSaverBinary(saver)).value_or(""));
+    std::map<std::string, std::uint32_t> zipped = ZipEntries(ReadFileBytes(PortableZip()).value_or(""));
+    zipped.erase("Veilrunner/");
+    EXPECT_EQ(zipped, shipped);
+
     if (InstallerBinary().empty()) return;  // built without NSIS
     EXPECT_NE(InstallerBinary().find(L"Veilrunner-" + BuiltVersion() + L"-setup.exe"), std::wstring::npos);
     EXPECT_EQ(ReadVersion(InstallerBinary()).Value(L"ProductVersion"), BuiltVersion());

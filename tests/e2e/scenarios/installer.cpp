@@ -14,6 +14,7 @@ namespace {
 const wchar_t* const kDemoSavers[] = {L"Starfield", L"Plasma", L"Ribbons"};
 
 std::wstring InstalledProgram() { return installer::InstallFolder() + L"\\Veilrunner.exe"; }
+std::wstring InstalledPlaylistSaver() { return installer::InstallFolder() + L"\\Veilrunner.scr"; }
 
 std::size_t FileSize(const std::wstring& path) { return ReadFileBytes(path).value_or("").size(); }
 
@@ -36,7 +37,9 @@ TEST(Installer, InstallsForTheUserAndItsFileTypesOpenThePlayer) {
     // The program and the demo savers as built, and a first playlist naming the savers.
     const std::wstring program = InstalledProgram();
     EXPECT_EQ(ReadFileBytes(program), ReadFileBytes(ProgramBinary()));
-    std::size_t bytes = FileSize(program);
+    EXPECT_TRUE(ReadFileBytes(InstalledPlaylistSaver()) == ReadFileBytes(PlaylistSaverBinary()))
+        << "Veilrunner.scr is not installed as built";
+    std::size_t bytes = FileSize(program) + FileSize(InstalledPlaylistSaver());
     std::vector<std::string> firstPlaylist;
     for (const wchar_t* saver : kDemoSavers) {
         const std::wstring installed = folder + L"\\" + saver + L".scr";
@@ -131,12 +134,12 @@ TEST(Installer, UpgradeKeepsTheUsersFilesAndUninstallRemovesAllItAdded) {
     Process& running = StartInstalledPlayer(sandbox);
     Process& portable = sandbox.Start(sandbox.CopyProgram());
     ASSERT_NE(WaitForTopWindow(portable.Id(), L"TfrmSVDOptions"), nullptr);
-    // A demo saver made the system screensaver, named by its short path as the display control
+    // The playlist made the system screensaver, named by its short path as the display control
     // panel names it.
     installer::SystemScreensaver systemSaver;
-    const std::wstring installedSaver = installer::ShortPath(folder + L"\\Starfield.scr");
+    const std::wstring installedSaver = installer::ShortPath(InstalledPlaylistSaver());
     ASSERT_FALSE(installedSaver.empty());
-    ASSERT_NE(installedSaver, folder + L"\\Starfield.scr") << "no short form to tell apart";
+    ASSERT_NE(installedSaver, InstalledPlaylistSaver()) << "no short form to tell apart";
     systemSaver.Set(installedSaver);
     ASSERT_TRUE(installer::RunUninstall()) << "the uninstall entry or the folder stayed";
     EXPECT_TRUE(running.WaitForExit().has_value()) << "the uninstaller left the player running";
