@@ -16,7 +16,7 @@ build="${VR_BUILD_DIR:-$repo/build}"
 seconds="${1:-10}"
 shift || true
 
-cmake -S "$repo" -B "$build/fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVR_FUZZ=ON \
+cmake -S "$repo" -B "$build/fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVR_FUZZ=ON -DVR_WARNINGS_AS_ERRORS=ON \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build "$build/fuzz"
 
