@@ -1,5 +1,6 @@
 #include "player/StartupSequence.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "docking/ScaledLayout.h"
@@ -71,9 +72,14 @@ StartPlaces AtScreenScale(const StartPlaces& places, std::optional<int> fromDpi,
     const ScreenArea screen = world.ScreenAt(places.bar);
     if (*fromDpi == screen.dpi) return places;
     const int from = *fromDpi, to = screen.dpi;
+    // A window that had a size keeps one: a host scaled down to none would have no pane to play
+    // in, and would start the next run at the default size.
+    auto length = [&](int pixels, int dpi) {
+        const int scaled = ScaleBetweenDpis(pixels, from, dpi);
+        return pixels > 0 ? std::max(scaled, 1) : scaled;
+    };
     auto client = [&](const WindowPlace& p, int dpi) {
-        return DockSize{ScaleBetweenDpis(p.clientWidth, from, dpi),
-                        ScaleBetweenDpis(p.clientHeight, from, dpi)};
+        return DockSize{length(p.clientWidth, dpi), length(p.clientHeight, dpi)};
     };
     auto window = [&](DockRole role, DockPoint at, DockSize before, DockSize after) {
         const DockSize outer = world.OuterSize(role, before, from);
