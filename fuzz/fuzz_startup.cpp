@@ -134,14 +134,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(first.linesRead == first.files.files.at(wallpaper ? kScfg : kFolder + vr::kConfigFileName));
     if (wallpaper) return 0;
 
-    // Closing saves; the files go through the file layer's bytes; the next start reads them.
+    // Closing saves; the files it wrote go through the file layer's bytes; the next start reads
+    // them beside the rest of the disk as the first start left it.
     vr::ClosingSave closing;
     const vr::SavedState state{first.world.state, &first.playlist.Entries(), first.playlist.Revision()};
     closing.StartupEnded(first.read, state, first.linesRead);
     closing.Save(first.files, kFolder, state);
     Start next;
     for (const auto& [path, lines] : first.files.files)
-        if (!path.starts_with(kFolder)) next.files.AddFile(path, lines);
+        if (!first.files.written.contains(path)) next.files.AddFile(path, lines);
     for (const auto& [path, lines] : first.files.written)
         next.AddFileBytes(path, vr::EncodeStoredText(vr::JoinLines(lines), kAnsi), false);
     next.Run("");
