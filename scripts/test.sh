@@ -7,7 +7,8 @@
 #   VR_TEST_DISPLAY       an X display to use instead of starting Xvfb (e.g. :0)
 #   VR_TEST_WINEPREFIX    a Wine prefix to use instead of a fresh <build root>/wine-prefix; created
 #                         when missing, otherwise kept and only given the test settings and fonts
-#   VR_FUZZ_SECONDS       how long each fuzz target runs (default: 10)
+#   VR_FUZZ_SECONDS       fuzz each target this long from a random seed instead of the repeatable
+#                         brief run (the same inputs every time, a few seconds per target)
 set -uo pipefail
 
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -46,7 +47,7 @@ fi
 
 step "fuzz targets (libFuzzer, a few seconds each)"
 if command -v clang++ >/dev/null; then
-  bash "$repo/fuzz/run.sh" "${VR_FUZZ_SECONDS:-10}" || failed+=("fuzz targets")
+  bash "$repo/fuzz/run.sh" "${VR_FUZZ_SECONDS:---repeatable}" || failed+=("fuzz targets")
 else
   echo "clang++ not found: the fuzz targets are not run"
 fi
