@@ -312,7 +312,8 @@ LRESULT TfrmSVDActive::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE: FormClose(); return 0;
     case WM_WINDOWPOSCHANGING:
         if (!puttingBack_)
-            SnapPositionRequest(DockRole::Host, peers_.DockingWindows(), *reinterpret_cast<WINDOWPOS*>(lParam));
+            SnapPositionRequest(DockRole::Host, peers_.DockingWindows(),
+                                *reinterpret_cast<WINDOWPOS*>(lParam));
         return 0;
     case WM_DESTROY:
         reports_.Unregister();
