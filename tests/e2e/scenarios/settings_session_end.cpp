@@ -29,11 +29,13 @@ std::string IntervalSaved(const Sandbox& sandbox) {
 }
 
 // Lines naming screensavers of a folder that is gone, as an old playlist may: each is asked about
-// by itself, so reading them takes the player a second or more. The last lines are kept.
-std::string PlaylistOfAGoneFolder(const Sandbox& sandbox, const std::vector<std::wstring>& kept,
-                                  int goneLines = 60000) {
+// by itself, so reading them takes the player seconds: still under way when the test, slowed by a
+// busy machine, finds the windows. The last lines are kept.
+std::string PlaylistOfAGoneFolder(const Sandbox& sandbox, const std::vector<std::wstring>& kept) {
+    constexpr int goneLines = 300000;
     const std::string gone = ToAnsi(sandbox.PathOf(L"gone")) + "\\saver";
     std::string text;
+    text.reserve(goneLines * (gone.size() + 12));
     for (int i = 0; i < goneLines; ++i) text += gone + std::to_string(i) + ".scr\r\n";
     return text + files::CrLfLines(kept);
 }
@@ -88,7 +90,7 @@ TEST(Settings, TheSessionsEndDuringALongLoadSavesThePlaylistAsItStoodBefore) {
     const std::vector<std::wstring> before{sandbox.CopyLogSaver(L"A"), sandbox.CopyLogSaver(L"B")};
     const std::wstring c = sandbox.CopyLogSaver(L"C");
     const std::wstring longList = sandbox.PathOf(L"long.spls");
-    WriteFileBytes(longList, PlaylistOfAGoneFolder(sandbox, {c}, 300000));
+    WriteFileBytes(longList, PlaylistOfAGoneFolder(sandbox, {c}));
     player::Settings settings;
     settings.selected = 1;
     const player::Windows w = player::StartPlayer(sandbox, settings, before);
