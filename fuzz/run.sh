@@ -9,7 +9,7 @@
 # A timed run draws a random seed and goes on from the inputs earlier runs kept: those that reach
 # new code are kept in <build root>/fuzz/corpus/<target>/. A repeatable run (the test command's)
 # starts from the seeds alone with a fixed random seed and a fixed count of inputs per target, so
-# the same tree gives (nearly) the same run, a few seconds each. The seeds in fuzz/corpus/<target>/ are
+# the same tree gives the same run, a few seconds each. The seeds in fuzz/corpus/<target>/ are
 # read, never written. An input that found something is saved as
 # <build root>/fuzz/findings/<target>-crash-*; run the target on it
 # (build/fuzz/fuzz/fuzz_<target> <file>) to see the report again.
@@ -51,21 +51,21 @@ for target in "${targets[@]}"; do
     rm -rf "$corpus"
     runs="${repeatable_runs[$target]:-20000}"
     # Stack and heap addresses reach the coverage the fuzzer steers by (the stack depth it
-    # reaches, pointers it compares), and rereading its own corpus goes by the clock: fixed
-    # addresses, no fake stacks and no rereading keep the run the same (some targets still drift
-    # a little between runs, for reasons not yet found).
+    # reaches, pointers it compares), and rereading its own corpus and the hang alarm go by the
+    # clock: fixed addresses, no fake stacks, no rereading and an alarm later than the whole run
+    # keep the run the same; a hang there is an input still running after 90 s.
     launch=(env "ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_stack_use_after_return=0")
     setarch -R true 2>/dev/null && launch=(setarch -R "${launch[@]}")
-    limit=(-seed=1 -runs="$runs" -reload=0)
+    limit=(-seed=1 -runs="$runs" -reload=0 -timeout=90)
     done_what="$runs inputs from seed 1"
   else
     corpus="$build/fuzz/corpus/$target"
     launch=()
-    limit=(-max_total_time="$seconds")
+    limit=(-max_total_time="$seconds" -timeout=10)
     done_what="${seconds} s"
   fi
   mkdir -p "$corpus"
-  if "${launch[@]}" "$build/fuzz/fuzz/fuzz_$target" "${limit[@]}" -timeout=10 -rss_limit_mb=2048 \
+  if "${launch[@]}" "$build/fuzz/fuzz/fuzz_$target" "${limit[@]}" -rss_limit_mb=2048 \
        -print_final_stats=1 -artifact_prefix="$build/fuzz/findings/$target-" \
        "$corpus" "$repo/fuzz/corpus/$target" >"$log" 2>&1; then
     echo "fuzz $target: $(grep -m1 -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$') runs ($done_what), nothing found"
