@@ -195,9 +195,11 @@ void TfrmSVDActive::Nudge(int dx, int dy) {
     if (dy) SetTop(p.y + dy);
 }
 
+// Shown without taking the activation: the start-up leaves the keyboard with the player bar or
+// the playlist window, and a host made again takes it from no one.
 void TfrmSVDActive::ShowInFront() {
-    ShowWindow(Handle(), SW_SHOW);
-    BringWindowToTop(Handle());
+    ShowWindow(Handle(), SW_SHOWNA);
+    SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TfrmSVDActive::RestartPreview() {
