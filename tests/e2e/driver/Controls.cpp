@@ -3,13 +3,11 @@
 #include <oleacc.h>
 #include <wrl/client.h>
 
-#include <algorithm>
 #include <stdexcept>
 
 #include "platform/Handles_win.h"
 
 #include "Messages.h"
-#include "Wait.h"
 
 namespace e2e {
 namespace {
@@ -99,21 +97,8 @@ void PressKeys(std::initializer_list<WORD> virtualKeys) {
     for (WORD key : virtualKeys) add(key, 0);
     for (auto key = std::rbegin(virtualKeys); key != std::rend(virtualKeys); ++key)
         add(*key, KEYEVENTF_KEYUP);
-    // Keys a thread has not taken yet stay held in its key state, and a message posted to it
-    // meanwhile is handled first: a Tab posted after Shift+Tab would go backwards. Sharing the
-    // receiver's input for a moment shows its key state, which lets go once it took the releases.
-    const DWORD receiver = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
-    const DWORD self = GetCurrentThreadId();
-    const bool shared = receiver && receiver != self && AttachThreadInput(self, receiver, TRUE);
-    const bool sent =
-        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
-    const bool taken = !shared || !sent || WaitUntil([&] {
-        return std::none_of(virtualKeys.begin(), virtualKeys.end(),
-                            [](WORD key) { return (GetKeyState(key) & 0x8000) != 0; });
-    });
-    if (shared) AttachThreadInput(self, receiver, FALSE);
-    if (!sent) throw std::runtime_error("the system took not all of the keys");
-    if (!taken) throw std::runtime_error("the foreground window never took the keys' release");
+    if (SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) != inputs.size())
+        throw std::runtime_error("the system took not all of the keys");
 }
 
 void SetText(HWND control, std::wstring_view text) {
