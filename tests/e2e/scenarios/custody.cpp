@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <set>
 
 #include "custody_support.h"
@@ -15,7 +16,7 @@ using namespace e2e::bad;
 namespace {
 
 constexpr int kEvery3Seconds = 1;
-constexpr auto kRotationWatched = 30s;
+constexpr auto kRotationWatched = 60s;  // at most: the watch ends once the last entry plays
 // "slow" is still before its window when the player closes.
 constexpr unsigned kSlowForAMinute = 60000;
 // Every kind but "modal", which has a scenario of its own; a well-behaved saver closes the round.
@@ -65,11 +66,14 @@ struct Sample {
     std::vector<Seen> alive;
 };
 
+// Samples until `done` holds or `longest` has passed, whichever comes first: a busy machine
+// stretches a rotation, so its end is a condition, not a fixed time.
 std::vector<Sample> WatchSaverProcesses(const Sandbox& sandbox, DWORD playerId,
-                                        std::chrono::milliseconds length) {
+                                        std::chrono::milliseconds longest,
+                                        const std::function<bool()>& done) {
     std::vector<Sample> samples;
-    const double end = NowMs() + static_cast<double>(length.count());
-    while (NowMs() < end) {
+    const double end = NowMs() + static_cast<double>(longest.count());
+    while (NowMs() < end && !done()) {
         Sample sample{NowMs(), {}};
         for (const ProcessInfo& p : SaverProcesses(sandbox, playerId))
             if (const double created = CreatedMs(p.id))
@@ -162,7 +166,13 @@ TEST(Custody, RotatingThroughMisbehavingSaversEndsEachStoppedPreviewWithWhatItSt
     settings.interval = kEvery3Seconds;
     const player::Windows w = player::StartPlayer(sandbox, settings, entries);
 
-    const std::vector<Sample> samples = WatchSaverProcesses(sandbox, w.processId, kRotationWatched);
+    // Watched until the last entry has played for an interval, so the rotation went round the
+    // whole playlist and the preview before it had its time to end.
+    double calmSeenMs = 0;
+    const std::vector<Sample> samples = WatchSaverProcesses(sandbox, w.processId, kRotationWatched, [&] {
+        if (calmSeenMs == 0 && !sandbox.SaverRuns(L"Calm").empty()) calmSeenMs = NowMs();
+        return calmSeenMs != 0 && NowMs() - calmSeenMs > 3000;
+    });
     const std::vector<std::string> faults = CustodyFaults(samples, w.processId);
     EXPECT_TRUE(faults.empty()) << faults.size() << " custody faults, the first ones:\n"
                                 << FirstLines(faults, 8);
