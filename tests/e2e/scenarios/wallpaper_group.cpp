@@ -22,11 +22,11 @@ std::vector<std::string> Numbers(long x, long y, long width, long height, int in
     return lines;
 }
 
-// Clicks a button of the group whose handler asks for a file name first, and saves as `path`.
-void SaveThroughDialog(const player::Windows& w, int buttonId, const std::wstring& path) {
+// Clicks a button of the group whose handler asks for a file name first, and gives it `path`.
+void ChooseThroughDialog(const player::Windows& w, int buttonId, const std::wstring& path) {
     PostClick(FindControl(w.playlist, buttonId));
     HWND dialog = WaitForDialog(w.processId);
-    ASSERT_NE(dialog, nullptr) << "no save dialog";
+    ASSERT_NE(dialog, nullptr) << "no file dialog";
     TypeFileName(dialog, path);
     PressOk(dialog);
 }
@@ -56,7 +56,7 @@ protected:
     std::vector<std::string> SaveWith(int radioButtonId) {
         Click(FindControl(w_.playlist, radioButtonId));
         const std::wstring path = sandbox_.PathOf(L"saved.scfg");
-        SaveThroughDialog(w_, Button11, path);
+        ChooseThroughDialog(w_, Button11, path);
         EXPECT_TRUE(WaitUntil([&] { return FileExists(path); }));
         return ReadLines(path);
     }
@@ -122,14 +122,14 @@ TEST(WallpaperRun, WithoutAFileAsksForOneAndCancelledStartsNothing) {
 
     PostClick(FindControl(w.playlist, Button12));
     HWND dialog = WaitForDialog(w.processId);
-    ASSERT_NE(dialog, nullptr) << "no save dialog";
+    ASSERT_NE(dialog, nullptr) << "no file dialog";
     PressCancel(dialog);
     ASSERT_TRUE(WaitUntilNoDialog(w.processId));
 
     // Still no file: the next "Run..." asks again; saved this time, the shell starts a player
     // in the mode with it, the only one besides this instance.
     const std::wstring path = sandbox.PathOf(L"run.scfg");
-    SaveThroughDialog(w, Button12, path);
+    ChooseThroughDialog(w, Button12, path);
     const HWND embedded = WaitFor([&] {
         const auto hosts = wallpaper::EmbeddedHosts(iconView);
         return hosts.empty() ? nullptr : hosts.front();
@@ -152,11 +152,7 @@ TEST(WallpaperRun, AfterLoadingAPlaylistOpensItWithoutAsking) {
     const std::string text = wallpaper::ScfgText({25, 35, 210, 140, 0}, {saver});
     WriteFileBytes(path, text);
     player::Windows w = player::StartPlayer(sandbox, {}, {saver});
-    PostClick(FindControl(w.playlist, Button5));
-    HWND dialog = WaitForDialog(w.processId);
-    ASSERT_NE(dialog, nullptr) << "no open dialog";
-    TypeFileName(dialog, path);
-    PressOk(dialog);
+    ChooseThroughDialog(w, Button5, path);
     ASSERT_TRUE(WaitUntilNoDialog(w.processId));
 
     // A save dialog now would keep the shell from being asked, and no player would appear.
@@ -183,11 +179,7 @@ TEST(WallpaperRun, WhereTheAssociationNamesNoneOrAnotherProgramStartsThisOne) {
     const std::wstring path = sandbox.PathOf(L"portable.scfg");
     WriteFileBytes(path, wallpaper::ScfgText({25, 35, 210, 140, 0}, {saver}));
     player::Windows w = player::StartPlayer(sandbox, {}, {saver});
-    PostClick(FindControl(w.playlist, Button5));
-    HWND dialog = WaitForDialog(w.processId);
-    ASSERT_NE(dialog, nullptr) << "no open dialog";
-    TypeFileName(dialog, path);
-    PressOk(dialog);
+    ChooseThroughDialog(w, Button5, path);
     ASSERT_TRUE(WaitUntilNoDialog(w.processId));
 
     for (bool anotherProgram : {false, true}) {
@@ -248,7 +240,7 @@ TEST(WallpaperAutostart, ShortcutToTheSavedPlaylistAndASecondOneReplacesIt) {
     player::Windows w = player::StartPlayer(sandbox, {}, {sandbox.CopyLogSaver(L"One")});
     const std::wstring path = sandbox.PathOf(L"mine.scfg");
 
-    SaveThroughDialog(w, Button13, path);
+    ChooseThroughDialog(w, Button13, path);
     ExpectShortcutTo(link.path, path, program);
     EXPECT_TRUE(FileExists(path));
 
