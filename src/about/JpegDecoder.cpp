@@ -9,6 +9,14 @@
 namespace vr {
 namespace {
 
+// MSVC at /W4 warns of the padding that aligns jmp_buf to 16 bytes on x64 (C4324), which is what
+// the alignment is for, and of setjmp beside C++ objects (C4611): DecodeInto keeps only plain
+// values in the frame the longjmp unwinds, and the Session that owns libjpeg's memory outlives it.
+#ifdef _MSC_VER
+#pragma warning(push)
+#pragma warning(disable : 4324 4611)
+#endif
+
 // libjpeg's default error_exit ends the process. Ours jumps back to the decoder instead, and
 // warnings (premature end of data, corrupt segments) count as errors too.
 struct ErrorTrap {
@@ -64,6 +72,10 @@ bool DecodeInto(Session& s, std::span<const std::uint8_t> bytes, Image& image) {
     jpeg_finish_decompress(&s.cinfo);
     return true;
 }
+
+#ifdef _MSC_VER
+#pragma warning(pop)
+#endif
 
 }  // namespace
 

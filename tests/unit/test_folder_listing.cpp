@@ -34,7 +34,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"a.scr", "a_b.scr", "a1.scr", "aB.scr"}},
         SortCase{"UnderscoreBeforeLettersWhateverTheirCase", {"AZ.scr", "A_.scr"}, {"A_.scr", "AZ.scr"}},
         SortCase{"HyphenOnlyBreaksTies", {"a-c.scr", "ab.scr", "ac.scr"}, {"ab.scr", "ac.scr", "a-c.scr"}}),
-    [](const auto& info) { return info.param.label; });
+    [](const auto& instance) { return instance.param.label; });
 
 TEST(MatchesListingPatternTest, OnlyTheThreeExtensionsInAnyCase) {
     for (const char* name : {"a.scr", "A.SCR", "list.spls", "L.SpLs", "w.scfg", ".scr"}) {

@@ -31,7 +31,7 @@ INSTANTIATE_TEST_SUITE_P(
                       OnScreenCase{"LargerThanTheAreaShowsItsCaption", {3000, 3000, 2500, 1200}, {0, 0}},
                       OnScreenCase{
                           "ExtremeSizesDoNotWrap", {2147483000, 2147483000, 2147483, 2147483}, {0, 0}}),
-    [](const auto& info) { return info.param.label; });
+    [](const auto& instance) { return instance.param.label; });
 
 }  // namespace
 }  // namespace vr

@@ -98,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
         VanishCase{"FirstEntryFallsToNewFirst", {false, true, true, true}, 0, {kB, kC, kD}, 0, kB},
         VanishCase{"ChainReachesTheFront", {false, false, true, true}, 1, {kC, kD}, 0, kC},
         VanishCase{"AllVanished", {false, false, false, false}, 3, {}, -1, ""}),
-    [](const auto& info) { return info.param.label; });
+    [](const auto& instance) { return instance.param.label; });
 
 TEST_F(PlaylistTest, AllVanishedLeavesTheCurrentScreensaverAndStopsTheTimer) {
     Seed({kA, kB});
@@ -182,7 +182,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TimerCase{"ChangeManuallyStops", kChangeManuallyMs, 3, true, false, 0},
                       TimerCase{"OneEntryStops", 3000, 1, true, false, 0},
                       TimerCase{"EmptyStops", 3000, 0, true, false, 0}),
-    [](const auto& info) { return info.param.label; });
+    [](const auto& instance) { return instance.param.label; });
 
 // ---- Rotation ----
 
@@ -267,7 +267,7 @@ INSTANTIATE_TEST_SUITE_P(Entries, DeleteKeyTest,
                          ::testing::Values(DeleteCase{"First", 0, {kB, kC}, 0, kB},
                                            DeleteCase{"Middle", 1, {kA, kC}, 0, kA},
                                            DeleteCase{"Last", 2, {kA, kB}, 1, kB}),
-                         [](const auto& info) { return info.param.label; });
+                         [](const auto& instance) { return instance.param.label; });
 
 TEST_F(PlaylistTest, DeleteOfANameThatIsAlreadyCurrentRestartsNothing) {
     Seed({kA, kA, kB});
@@ -315,7 +315,7 @@ INSTANTIATE_TEST_SUITE_P(Moves, DragDropTest,
                                            DragCase{"BelowTheLast", 1, -1, {kA, kC, kD, kB}, -1},
                                            DragCase{"LastBelowTheLast", 3, -1, {kA, kB, kC, kD}, -1},
                                            DragCase{"NothingSelected", -1, 2, {kA, kB, kC, kD}, -1}),
-                         [](const auto& info) { return info.param.label; });
+                         [](const auto& instance) { return instance.param.label; });
 
 TEST_F(PlaylistTest, AfterDroppingBelowTheLastTheRotationGoesToTheFirst) {
     Seed({kA, kB, kC});
@@ -370,7 +370,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // The type is the text's as given, before the path is made full.
                       ImportCase{"TrailingBlankIsNoScreensaver", "C:\\X.SCR ", {}, "before.scfg"},
                       ImportCase{"TrailingDotIsNoPlaylist", "x.spl.", {}, "before.scfg"}),
-    [](const auto& info) { return info.param.label; });
+    [](const auto& instance) { return instance.param.label; });
 
 TEST_F(PlaylistTest, PlaylistFileTakesOnlyLinesNamingExistingScreensavers) {
     files.AddFile(kA);
@@ -425,7 +425,7 @@ INSTANTIATE_TEST_SUITE_P(Paths, ImportDroppedFileTest,
                                                "WallpaperPlaylistIgnored", "C:\\Drop\\w.scfg", {}, false},
                                            DropCase{"Folder", "C:\\Drop", {}, false},
                                            DropCase{"TrailingBlank", kA + " ", {}, false}),
-                         [](const auto& info) { return info.param.label; });
+                         [](const auto& instance) { return instance.param.label; });
 
 // ---- The ways in ----
 
@@ -642,7 +642,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   },
                                   {kB, kInA},
                                   kInA}),
-    [](const auto& info) { return info.param.label; });
+    [](const auto& instance) { return instance.param.label; });
 
 TEST_F(PlaylistTest, NewEmptiesButLeavesTheCurrentScreensaverAndTimer) {
     Seed({kA, kB});

@@ -243,7 +243,7 @@ INSTANTIATE_TEST_SUITE_P(Indexes, SavedIndexTest,
                              SavedIndexCase{"NotANumberMeansZero", "one", {kA, kB}, kA},
                              SavedIndexCase{"MinusOne", "-1", {kA, kB, kWin, kSys}, kA},
                              SavedIndexCase{"PastTheEnd", "2", {kA, kB, kWin, kSys}, kA}),
-                         [](const auto& info) { return info.param.label; });
+                         [](const auto& instance) { return instance.param.label; });
 
 TEST_F(StartupSequenceTest, ScreensaverArgumentComesFirstAndIsSelected) {
     files.AddFile(kConfig, ConfigWith(13, "1"));
@@ -406,7 +406,7 @@ INSTANTIATE_TEST_SUITE_P(Endings, ConfigLineEndTest,
                          ::testing::Values(LineEndCase{"CrLf", "Old Title\r\n\r\n10\r\n20\r\n$10\r\n"},
                                            LineEndCase{"LfOnly", "Old Title\n\n10\n20\n$10\n"},
                                            LineEndCase{"CrOnly", "Old Title\r\r10\r20\r$10"}),
-                         [](const auto& info) { return info.param.label; });
+                         [](const auto& instance) { return instance.param.label; });
 
 }  // namespace
 }  // namespace vr

@@ -58,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // Bytes that only look like UTF-8 in part are ANSI: an overlong form, a cut sequence.
                       DecodeCase{"OverlongIsAnsi", "\xC0\xAF", "\xC3\x80\xC2\xAF"},
                       DecodeCase{"CutSequenceIsAnsi", "\xC3", "\xC3\x83"}),
-    [](const auto& info) { return info.param.label; });
+    [](const auto& instance) { return instance.param.label; });
 
 TEST(EncodeTest, AnsiWhereItFitsElseUtf8WithBomAndEveryFormReadsBackUnchanged) {
     EXPECT_EQ(EncodeStoredText(kAccented, kAnsi),

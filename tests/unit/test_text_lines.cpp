@@ -28,7 +28,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SplitCase{"BlanksKept", " 1 \r\n\t", {" 1 ", "\t"}},
                       SplitCase{"StopsAtNul", std::string("a\r\nb\0c\r\nd", 9), {"a", "b"}},
                       SplitCase{"NulFirst", std::string("\0a", 2), {}}),
-    [](const auto& info) { return info.param.label; });
+    [](const auto& instance) { return instance.param.label; });
 
 TEST(JoinLinesTest, EveryLineEndsInCrLf) {
     EXPECT_EQ(JoinLines({}), "");

@@ -48,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
         PlacementCase{"PlayerWindowMaximized", PlacementChoice::PlayerWindow, true, {104, 50, 472, 400}},
         PlacementCase{"WholeWorkarea", PlacementChoice::WholeWorkarea, false, {0, 0, 1920, 1080}},
         PlacementCase{"WholeWorkareaMaximized", PlacementChoice::WholeWorkarea, true, {0, 0, 1920, 1080}}),
-    [](const auto& info) { return info.param.label; });
+    [](const auto& instance) { return instance.param.label; });
 
 TEST(WallpaperPlacementTest, PlayerWindowIsTheFrameTheUserSees) {
     // The same window with the invisible borders of Windows 10 and later: 7 pixels left, right
