@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "Player.h"
+#include "custody_support.h"
 #include "installer_support.h"
 #include "wallpaper_support.h"
 
@@ -180,10 +181,21 @@ TEST(Installer, AnUpgradeClosesTheInstalledPlayersAsTheirBarsDoAndLeavesOtherFol
     const player::Windows portable = player::StartPlayer(sandbox, {}, {});
     SelectComboItem(portable.timeCombo, kChangedInterval);
     const auto portableSettings = ReadFileBytes(sandbox.PathOf(L"config.cfg"));
+    // The installed playlist screensaver previewing in the display settings, running a demo saver.
+    const HWND settingsPane = sandbox.StartPreviewParent();
+    Process& rotator = sandbox.Start(
+        InstalledPlaylistSaver(), L"/p " + std::to_wstring(reinterpret_cast<std::uintptr_t>(settingsPane)));
+    ASSERT_TRUE(WaitUntil([&] { return !ProcessDescendants({rotator.Id()}).empty(); }))
+        << "no saver previewed";
 
     ASSERT_EQ(installer::RunSetup(), std::optional<DWORD>(0));
+    EXPECT_TRUE(rotator.WaitForExit(std::chrono::milliseconds(0)).has_value())
+        << "left running by the upgrade";
     EXPECT_TRUE(changed.WaitForExit().has_value()) << "the upgrade left the player running";
     EXPECT_TRUE(second.WaitForExit().has_value()) << "the upgrade left the player running";
+    const auto left = ProcessesRunningFrom(folder);
+    EXPECT_TRUE(left.empty()) << custody::Describe(left);
+    EXPECT_TRUE(ReadFileBytes(InstalledPlaylistSaver()) == ReadFileBytes(PlaylistSaverBinary()));
     // Closed as its bar closes: what the user changed is saved, the playlist with it.
     const std::vector<std::string> saved = ReadLines(folder + L"\\config.cfg");
     ASSERT_GE(saved.size(), 15u) << "the player was ended without saving";
