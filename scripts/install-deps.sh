@@ -8,13 +8,15 @@ repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 packages=(
   # native build and unit tests
   cmake ninja-build g++ make libgtest-dev googletest libjpeg-dev
-  # the fuzz targets: Clang with its libFuzzer and sanitizer runtimes
-  clang libclang-rt-dev
+  # the fuzz targets: Clang with its libFuzzer and sanitizer runtimes; with lld, the second
+  # compiler of the Windows programs
+  clang libclang-rt-dev lld
   # the Windows program, cross-compiled (googletest above also provides the sources built for it)
   g++-mingw-w64-x86-64-posix dpkg-dev
   # the Windows installer (3.08 brings the amd64-unicode stubs and plugins); signing it and the
-  # programs, and the throwaway certificate the test signs with
-  nsis osslsigncode openssl
+  # programs, the throwaway certificates the test signs with, the token it signs from and the
+  # timestamp server it stamps with
+  nsis osslsigncode openssl softhsm2 libengine-pkcs11-openssl python3
   # running it: Wine on a virtual X display, with the fonts the program asks for
   wine wine64 fonts-wine xvfb x11-utils xdotool
   # screenshots

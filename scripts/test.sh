@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The one test command: installs what is missing, builds and runs the unit tests natively,
-# cross-builds the program with MinGW, and runs the end-to-end scenarios under Wine on a
-# virtual display. Exits non-zero when anything fails.
+# cross-builds the program with MinGW's GCC and the shipped programs once more with Clang, runs
+# the end-to-end scenarios under Wine on a virtual display, and signs a build with a .pfx and
+# with a key on a token. Exits non-zero when anything fails.
 #
 #   VR_BUILD_DIR          build root (default: build), holding native/, win/ and wine-prefix/
 #   VR_TEST_DISPLAY       an X display to use instead of starting Xvfb (e.g. :0)
@@ -55,6 +56,15 @@ fi
 step "fresh multi-configuration build (Ninja Multi-Config, no GoogleTest sources)"
 bash "$repo/scripts/checks/multi-config.sh" "$build/multi-config" || failed+=("multi-configuration build")
 
+step "shipped programs built by a second compiler (Clang and lld, warnings as errors)"
+started=$SECONDS
+if configure_windows_build "$build/clang" clang-mingw-w64-x86_64.cmake -DVR_E2E_TESTS=OFF &&
+   cmake --build "$build/clang" --target Veilrunner VeilrunnerScreensaver demo_savers; then
+  echo "Clang build in $((SECONDS - started)) s"
+else
+  failed+=("Clang build")
+fi
+
 step "end-to-end scenarios (MinGW build, Wine)"
 if configure_windows_build "$build/win" && cmake --build "$build/win"; then
   cleanup() {
@@ -84,7 +94,7 @@ if configure_windows_build "$build/win" && cmake --build "$build/win"; then
   ctest --test-dir "$build/win" --output-on-failure 2>&1 | tee "$build/win/ctest.log"
   ((PIPESTATUS[0] == 0)) || failed+=("end-to-end scenarios")
   # After the scenarios: it installs the signed installer into this prefix to reach the uninstaller.
-  step "signing with a throwaway certificate (reuses $build/multi-config)"
+  step "signing from a .pfx and from a SoftHSM token (reuses $build/multi-config)"
   bash "$repo/scripts/checks/signing.sh" "$build/multi-config" || failed+=("signing")
   cleanup
   trap - EXIT
