@@ -78,8 +78,8 @@ endforeach()
 if(VR_SIGN_TIMESTAMP_URL)
   message(STATUS "Signing the programs and the installer, timestamped by ${VR_SIGN_TIMESTAMP_URL}")
 else()
-  message(WARNING "No VR_SIGN_TIMESTAMP_URL: the signatures carry no timestamp, so Windows stops "
-    "trusting them when the certificate expires or is revoked")
+  message(WARNING "No VR_SIGN_TIMESTAMP_URL: the signatures carry no timestamp, so they lapse with "
+    "the certificate, and Windows stops trusting the files when it expires")
 endif()
 
 if(key MATCHES "THUMBPRINT|DLIB" OR (key STREQUAL "PKCS12" AND CMAKE_HOST_WIN32))
