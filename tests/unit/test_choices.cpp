@@ -23,6 +23,17 @@ TEST(IntervalOfItemTest, OnlyTheFirstItemStopsTheRotation) {
     }
 }
 
+// A list another process broke reports no item, or one it does not have: the choice kept before
+// stays, so it is never saved as another.
+TEST(KeptIntervalItemTest, OnlyAnItemTheListHasReplacesTheKeptChoice) {
+    EXPECT_EQ(KeptIntervalItem(4, 0), 0);
+    EXPECT_EQ(KeptIntervalItem(4, 14), 14);
+    EXPECT_EQ(KeptIntervalItem(-1, 2), 2);
+    EXPECT_EQ(KeptIntervalItem(4, -1), 4);
+    EXPECT_EQ(KeptIntervalItem(2, 15), 2);
+    EXPECT_EQ(KeptIntervalItem(-1, -1), -1);
+}
+
 TEST(SizeOfItemTest, TheCurrentSizeItemChangesNothing) {
     EXPECT_EQ(SizeOfItem(0), std::nullopt);
     EXPECT_EQ(SizeOfItem(-1), std::nullopt);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/DpiScale.h"
+
 namespace vr {
 namespace {
 
@@ -24,6 +26,28 @@ TEST(DpiChange, ThereAndBackGivesTheSamePlacesAndTheSameDpiChangesNothing) {
     EXPECT_EQ(RescaledTree(kTree, 96, 96), kTree);
     EXPECT_EQ(RescaledTree(RescaledTree(kTree, 96, 192), 192, 96), kTree);
     EXPECT_EQ(RescaledTree(RescaledTree(kTree, 96, 144), 144, 96), kTree);
+}
+
+// Any process can post the message with any pointer, or send it with none or with zeros: only a
+// change as the system sends it moves the window.
+TEST(DpiChange, OnlyAChangeAsTheSystemSendsItIsHonoured) {
+    EXPECT_TRUE(OnlySent(kDpiChangedMessage));
+    EXPECT_FALSE(OnlySent(0x0233));  // WM_DROPFILES: the shell posts it
+    EXPECT_FALSE(OnlySent(0x0113));  // WM_TIMER
+
+    const ChildPlace suggested{1920, 40, 2400, 300};
+    EXPECT_EQ(SuggestedPlace(144, &suggested), suggested);
+    EXPECT_EQ(SuggestedPlace(kLowestDpi, &suggested), suggested);
+    EXPECT_EQ(SuggestedPlace(kHighestDpi, &suggested), suggested);
+    EXPECT_EQ(SuggestedPlace(144, nullptr), std::nullopt);
+    const ChildPlace zeros{};
+    EXPECT_EQ(SuggestedPlace(144, &zeros), std::nullopt);
+    const ChildPlace noHeight{10, 20, 300, 20};
+    const ChildPlace inverted{300, 20, 10, 200};
+    EXPECT_EQ(SuggestedPlace(144, &noHeight), std::nullopt);
+    EXPECT_EQ(SuggestedPlace(144, &inverted), std::nullopt);
+    EXPECT_EQ(SuggestedPlace(0, &suggested), std::nullopt);
+    EXPECT_EQ(SuggestedPlace(kHighestDpi + 1, &suggested), std::nullopt);
 }
 
 }  // namespace

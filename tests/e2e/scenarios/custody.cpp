@@ -1,6 +1,7 @@
 // The player's custody of the previews it starts: a stopped preview ends, with every process it
 // started, whatever it does about the WM_QUIT; closing the player, however it is closed, ends it
-// and leaves no saver running; a host window a stopped preview left disabled is enabled again.
+// and leaves no saver running; a host window a stopped preview left disabled is enabled again;
+// what a full-screen run started ends with the run.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include <set>
 
 #include "custody_support.h"
+#include "playlist/PlaylistWindowIds.h"
 
 using namespace e2e;
 using namespace custody;
@@ -238,4 +240,24 @@ TEST(Custody, AHostWindowAStoppedPreviewLeftDisabledIsEnabledAgain) {
     player::WaitForPreviewRun(sandbox, L"Calm", 1);
     EXPECT_TRUE(modalHeld.WaitForExit().has_value()) << "the stopped preview ends";
     EXPECT_TRUE(WaitUntil([&] { return IsEnabled(w.host); }));
+}
+
+// "Run..." keeps the full-screen saver in a job of its own: a process it started ends with the run.
+TEST(Custody, WhatAFullScreenRunStartedEndsWithTheRun) {
+    Sandbox sandbox;
+    const std::wstring spawn = CopySaver(sandbox, kSpawn);
+    const player::Windows w = player::StartPlayer(sandbox, {}, {spawn});
+    ASSERT_TRUE(WaitUntilPlaying(sandbox, kSpawn));
+
+    PostClick(FindControl(w.playlist, vr::PlaylistWindowId::Button7));
+    // It ends by itself a second after its start, as input would end it.
+    std::optional<SaverRun> run;
+    ASSERT_TRUE(WaitUntil([&] {
+        for (const SaverRun& r : sandbox.SaverRuns(kSpawn.misbehaviour))
+            if (r.mode == L"fullscreen" && r.Ended()) run = r;
+        return run.has_value();
+    })) << "the full-screen run never ended";
+    ASSERT_TRUE(run->Logged("child_pid"));
+    const DWORD child = static_cast<DWORD>(std::stoul(run->other.at("child_pid")));
+    EXPECT_TRUE(WaitUntil([&] { return !ProcessRunning(child); }, 6s)) << "the run's child outlived it";
 }

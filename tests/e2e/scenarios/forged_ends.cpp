@@ -1,6 +1,6 @@
-// Any process can send or post WM_DESTROY and WM_NCDESTROY to the player's windows, or send a
-// caption of any length. They are only words: every window lives on, works, and is saved where it
-// really is.
+// Any process can send or post WM_DESTROY and WM_NCDESTROY to the player's windows, send a
+// caption of any length, or post the messages that carry pointers with a pointer to nothing.
+// They are only words: every window lives on, works, and is saved where it really is.
 #include <gtest/gtest.h>
 
 #include "lent_windows_support.h"
@@ -12,6 +12,7 @@ namespace {
 constexpr std::size_t kHugeCaption = 4194304;
 // Under Wine no answer ever comes: the message never arrives.
 constexpr UINT kHugeCaptionWaitMs = 2000;
+constexpr LPARAM kNowhere = 0x10;  // an address no process has memory at
 
 }  // namespace
 
@@ -23,6 +24,16 @@ TEST(ForgedEnds, EndMessagesFromAnotherProcessLeaveEveryWindowWorking) {
     ASSERT_TRUE(about);
     const lent::HostPlace place = lent::PlaceOf(w.host);
     const std::wstring barCaption = Text(w.bar);
+    const RECT barPlace = WindowRect(w.bar);
+
+    // Only the system sends a change of DPI and a power setting, and only the shell drops files
+    // by message.
+    for (HWND window : {w.bar, w.host, w.playlist, about}) {
+        Post(window, WM_DPICHANGED, MAKEWPARAM(144, 144), 0);
+        Post(window, WM_DPICHANGED, MAKEWPARAM(144, 144), kNowhere);
+        Post(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, kNowhere);
+        Post(window, WM_DROPFILES, static_cast<WPARAM>(kNowhere), 0);
+    }
 
     for (HWND window : {w.host, w.playlist, about, w.bar}) {
         for (UINT end : {WM_DESTROY, WM_NCDESTROY}) {
@@ -43,5 +54,10 @@ TEST(ForgedEnds, EndMessagesFromAnotherProcessLeaveEveryWindowWorking) {
     const player::Windows now = lent::ExpectWorking(sandbox, w, place, 1, L"Second", 1);
     EXPECT_EQ(now.host, w.host);
     EXPECT_EQ(Text(now.host), L"Second");
+    const RECT barNow = WindowRect(w.bar);
+    EXPECT_EQ(barNow.left, barPlace.left);
+    EXPECT_EQ(barNow.top, barPlace.top);
+    EXPECT_EQ(barNow.right, barPlace.right);
+    EXPECT_EQ(barNow.bottom, barPlace.bottom);
     lent::ExpectClosedKeeping(sandbox, now, place);
 }

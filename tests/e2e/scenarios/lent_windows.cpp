@@ -15,6 +15,8 @@ namespace {
 
 constexpr int kSize320x240 = 2;               // the size choice's item
 constexpr auto kHungPreviewEndsWithin = 20s;  // 5 s unanswered, on a busy machine
+// The player looks every 250 ms; the rest is for a busy machine.
+constexpr auto kRepairedWithin = 3s;
 
 struct Thief {
     player::Windows windows;
@@ -64,12 +66,15 @@ TEST(LentWindows, AHostWindowTakenAwayIsMadeAgainWhereItStood) {
     lent::ExpectClosedKeeping(sandbox, now, thief.place);
 }
 
-TEST(LentWindows, WindowsAPreviewDisabledAreEnabledOnceItEnds) {
+// No preview locks the player, not even one that plays on: the windows are enabled again while it
+// plays.
+TEST(LentWindows, WindowsAPreviewDisabledAreEnabledAgainWhileItPlaysOn) {
     Sandbox sandbox;
     const Thief thief = StartWith(sandbox, kDisable);
     // The application window, the bar, the host, the playlist and About windows.
     ASSERT_GE(std::stoi(sandbox.SaverRuns(kDisable.misbehaviour)[0].other.at("disabled")), 5);
-    ASSERT_FALSE(IsEnabled(thief.windows.bar));
+    EXPECT_TRUE(WaitUntil([&] { return IsEnabled(thief.windows.bar); }, kRepairedWithin));
+    EXPECT_FALSE(sandbox.SaverRuns(kDisable.misbehaviour)[0].Ended());
 
     const player::Windows now = lent::ExpectWorking(sandbox, thief.windows, thief.place, 1, L"Calm", 1);
     lent::ExpectClosedKeeping(sandbox, now, thief.place);
@@ -107,4 +112,24 @@ TEST(LentWindows, APreviewThatHangsWhilePlayingIsEndedAndStaysGreenUntilAnotherS
     const lent::HostPlace resized{thief.place.position, {320, 240}};
     const player::Windows now = lent::ExpectWorking(sandbox, thief.windows, resized, 1, L"Calm", 1);
     lent::ExpectClosedKeeping(sandbox, now, resized);
+}
+
+TEST(LentWindows, AHostWindowAPreviewHidesIsShownAgainAndTheNextPreviewPlaysInIt) {
+    Sandbox sandbox;
+    const Thief thief = StartWith(sandbox, kHideHost);
+    EXPECT_TRUE(WaitUntil([&] { return IsShown(thief.windows.host); }, kRepairedWithin));
+
+    const player::Windows now = lent::ExpectWorking(sandbox, thief.windows, thief.place, 1, L"Calm", 1);
+    lent::ExpectClosedKeeping(sandbox, now, thief.place);
+}
+
+// A preview that resizes the host all the time neither changes the size that is saved nor holds
+// back its own stop: the next selection plays, and it is gone.
+TEST(LentWindows, APreviewThatKeepsResizingTheHostIsStoppedByTheNextSelectionAndTheSizeStays) {
+    Sandbox sandbox;
+    const Thief thief = StartWith(sandbox, kResizeHost);
+
+    const player::Windows now = lent::ExpectWorking(sandbox, thief.windows, thief.place, 1, L"Calm", 1);
+    EXPECT_EQ(WaitForEndedSaverRuns(sandbox.LogOf(kResizeHost.misbehaviour), 1, kRepairedWithin).size(), 1u);
+    lent::ExpectClosedKeeping(sandbox, now, thief.place);
 }

@@ -22,6 +22,19 @@ void EndSession(DWORD processId) {
     KillProcess(processId);
 }
 
+// The temporary files of saves of `path` standing beside it (folders are none).
+std::vector<std::wstring> TemporariesOf(const std::wstring& path) {
+    std::vector<std::wstring> found;
+    WIN32_FIND_DATAW entry;
+    HANDLE search = FindFirstFileW((path + L".*.tmp~").c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE) return found;
+    do
+        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) found.push_back(entry.cFileName);
+    while (FindNextFileW(search, &entry));
+    FindClose(search);
+    return found;
+}
+
 std::string IntervalSaved(const Sandbox& sandbox) {
     const std::vector<std::string> lines = ReadLines(sandbox.PathOf(L"config.cfg"));
     return lines.size() > kIntervalLine ? lines[kIntervalLine]
@@ -125,7 +138,6 @@ TEST(Settings, ASettingsFileHeldByAnotherProgramIsWaitedForBrieflyAndNeverKeepsT
     Sandbox sandbox;
     const std::wstring a = sandbox.CopyLogSaver(L"A");
     const std::wstring config = sandbox.PathOf(L"config.cfg");
-    const std::wstring waiting = config + L".tmp~";
 
     // Held for good: the save fails, and the player closes all the same, its preview ended.
     player::Windows w = player::StartPlayer(sandbox, {}, {a});
@@ -139,7 +151,7 @@ TEST(Settings, ASettingsFileHeldByAnotherProgramIsWaitedForBrieflyAndNeverKeepsT
     }
     EXPECT_EQ(WaitForEndedSaverRuns(sandbox.LogOf(L"A"), 1).at(0).end, L"quit message");
     EXPECT_EQ(ReadFileBytes(config), before);
-    EXPECT_FALSE(FileExists(waiting));
+    EXPECT_TRUE(TemporariesOf(config).empty());
 
     // Held for a moment, as a virus scanner does: the player waits for it, and the change is kept.
     w = player::WaitForPlayer(sandbox.StartProgram().Id());
@@ -150,10 +162,29 @@ TEST(Settings, ASettingsFileHeldByAnotherProgramIsWaitedForBrieflyAndNeverKeepsT
         ASSERT_TRUE(held.Locked());
         Post(w.bar, WM_CLOSE);
         // The new settings stand complete beside the held file while the player tries again.
-        ASSERT_TRUE(WaitUntil([&] { return FileExists(waiting); }));
+        ASSERT_TRUE(WaitUntil([&] { return !TemporariesOf(config).empty(); }));
     }
     ASSERT_TRUE(WaitUntil([&] { return !ProcessRunning(w.processId); }));
     EXPECT_EQ(IntervalSaved(sandbox), std::to_string(kEvery3Minutes));
-    EXPECT_FALSE(FileExists(waiting));
+    EXPECT_TRUE(TemporariesOf(config).empty());
     EXPECT_EQ(WaitForEndedSaverRuns(sandbox.LogOf(L"A"), 2).at(1).end, L"quit message");
+}
+
+// What an earlier save left beside the playlist, a folder of the name earlier versions wrote to,
+// blocks no save: the shorter list is saved, and the folder is left alone.
+TEST(Settings, ALeftoverFolderOfTheTemporaryNameBlocksNoSave) {
+    Sandbox sandbox;
+    const std::wstring a = sandbox.CopyLogSaver(L"A");
+    const std::wstring b = sandbox.CopyLogSaver(L"B");
+    const std::wstring playlist = sandbox.PathOf(L"myList.spls");
+    ASSERT_TRUE(CreateDirectoryW((playlist + L".tmp~").c_str(), nullptr));
+    player::Windows w = player::StartPlayer(sandbox, {}, {a, b});
+    player::WaitForPreviewRun(sandbox, L"A", 1);
+
+    SelectListItem(w.list, 1);
+    PressKey(w.list, VK_DELETE);
+    ASSERT_TRUE(WaitUntil([&] { return ListItems(w.list).size() == 1; }));
+    ASSERT_TRUE(files::Closed(w));
+    EXPECT_EQ(ReadFileBytes(playlist), files::CrLfLines(std::vector<std::wstring>{a}));
+    EXPECT_TRUE(TemporariesOf(playlist).empty());
 }
