@@ -37,7 +37,8 @@ struct SubscribeParameters {  // DEVICE_NOTIFY_SUBSCRIBE_PARAMETERS
     PowerCallback* callback;
     void* context;
 };
-using RegisterSetting = DWORD WINAPI(const GUID* setting, DWORD flags, HANDLE recipient, HPOWERNOTIFY* handle);
+using RegisterSetting = DWORD WINAPI(const GUID* setting, DWORD flags, HANDLE recipient,
+                                     HPOWERNOTIFY* handle);
 using UnregisterSetting = DWORD WINAPI(HPOWERNOTIFY handle);
 
 HMODULE PowerLibrary() {
@@ -48,7 +49,8 @@ HMODULE PowerLibrary() {
 template <class Function>
 Function* PowerFunction(const char* name) {
     const HMODULE library = PowerLibrary();
-    return library ? reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(library, name))) : nullptr;
+    return library ? reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(library, name)))
+                   : nullptr;
 }
 
 // The shell's own full-size windows: the desktop behind everything and the taskbars.

@@ -24,7 +24,8 @@ public:
     void Register(HWND window);
     void Unregister();
     // The change a notification or a report brings to visibility; nothing for other messages.
-    std::optional<PaneVisibility::Change> OnMessage(PaneVisibility& visibility, UINT msg, WPARAM wParam) const;
+    std::optional<PaneVisibility::Change> OnMessage(PaneVisibility& visibility, UINT msg,
+                                                    WPARAM wParam) const;
 
 private:
     // What the system last reported of the displays (-1: nothing yet), for the window to read.

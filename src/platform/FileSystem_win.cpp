@@ -160,7 +160,8 @@ OpenTemporary CreateTemporaryFor(const std::string& path) {
         if (temporary.file) return temporary;
         error = GetLastError();
         // A folder of that name refuses access; a file of that name exists.
-        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS && error != ERROR_ACCESS_DENIED) break;
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS && error != ERROR_ACCESS_DENIED)
+            break;
     }
     ThrowCreateError(path, error);
 }

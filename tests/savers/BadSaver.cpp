@@ -37,9 +37,8 @@
 //   take-host    the same with the pane's top-level window ("taken=host")
 //   disable      disables every top-level window of the process that started it ("disabled=<count>"),
 //                then plays as usual
-//   hide-host    hides the pane's top-level window ("hidden=host"), then plays as usual
-//   resize-host  resizes the pane's top-level window every 50 ms, to 292 x 223 and 300 x 230 by
-//                turns ("resizing=host"), while it plays as usual
+//   shake-host   hides the pane's top-level window, then resizes it every 50 ms, to 292 x 223 and
+//                300 x 231 by turns ("shaking=host"), while it plays as usual
 //   disable-settings  plays as usual; its settings ("/c") disable those windows the same way and
 //                crash, as a settings dialog modal to them that dies leaves them
 // A missing or unknown misbehaviour logs "error=unknown misbehaviour" and ends at once (exit code 2).
@@ -66,8 +65,7 @@ enum class Kind {
     TakePane,
     TakeHost,
     Disable,
-    HideHost,
-    ResizeHost,
+    ShakeHost,
     DisableSettings,
     Wait,
     Unknown
@@ -91,8 +89,7 @@ constexpr KindName kKindNames[] = {
     {Kind::TakePane, L"take-pane"},
     {Kind::TakeHost, L"take-host"},
     {Kind::Disable, L"disable"},
-    {Kind::HideHost, L"hide-host"},
-    {Kind::ResizeHost, L"resize-host"},
+    {Kind::ShakeHost, L"shake-host"},
     {Kind::DisableSettings, L"disable-settings"},
     {Kind::Wait, L"wait"},
 };
@@ -162,13 +159,13 @@ BOOL CALLBACK DisableIfItsOwn(HWND window, LPARAM param) {
 }
 
 HWND g_keeper = nullptr;  // the window "take-pane" and "take-host" move the player's window into
-HWND g_resized = nullptr;  // the window "resize-host" resizes
+HWND g_resized = nullptr;  // the window "shake-host" resizes
 constexpr UINT kResizeEveryMs = 50;
 
 void CALLBACK ResizeAgain(HWND, UINT, UINT_PTR, DWORD) {
-    static bool larger = false;
-    larger = !larger;
-    SetWindowPos(g_resized, nullptr, 0, 0, larger ? 300 : 292, larger ? 230 : 223,
+    static int turn = 0;
+    const int grow = ++turn % 2 * 8;
+    SetWindowPos(g_resized, nullptr, 0, 0, 292 + grow, 223 + grow,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -241,14 +238,11 @@ private:
         case Kind::TakePane: TakeAway(parent, L"pane"); break;
         case Kind::TakeHost: TakeAway(GetAncestor(parent, GA_ROOT), L"host"); break;
         case Kind::Disable: DisableStarter(); break;
-        case Kind::HideHost:
-            ShowWindow(GetAncestor(parent, GA_ROOT), SW_HIDE);
-            Log().Write(L"hidden", L"host");
-            break;
-        case Kind::ResizeHost:
+        case Kind::ShakeHost:
             g_resized = GetAncestor(parent, GA_ROOT);
+            ShowWindow(g_resized, SW_HIDE);
             SetTimer(nullptr, 0, kResizeEveryMs, &ResizeAgain);
-            Log().Write(L"resizing", L"host");
+            Log().Write(L"shaking", L"host");
             break;
         case Kind::DisableSettings:
         case Kind::Slow:

@@ -33,21 +33,13 @@ TEST(DpiChange, ThereAndBackGivesTheSamePlacesAndTheSameDpiChangesNothing) {
 TEST(DpiChange, OnlyAChangeAsTheSystemSendsItIsHonoured) {
     EXPECT_TRUE(OnlySent(kDpiChangedMessage));
     EXPECT_FALSE(OnlySent(0x0233));  // WM_DROPFILES: the shell posts it
-    EXPECT_FALSE(OnlySent(0x0113));  // WM_TIMER
-
     const ChildPlace suggested{1920, 40, 2400, 300};
-    EXPECT_EQ(SuggestedPlace(144, &suggested), suggested);
-    EXPECT_EQ(SuggestedPlace(kLowestDpi, &suggested), suggested);
-    EXPECT_EQ(SuggestedPlace(kHighestDpi, &suggested), suggested);
+    for (int dpi : {kLowestDpi, 144, kHighestDpi}) EXPECT_EQ(SuggestedPlace(dpi, &suggested), suggested);
+    for (int dpi : {0, kLowestDpi - 1, kHighestDpi + 1})
+        EXPECT_EQ(SuggestedPlace(dpi, &suggested), std::nullopt);
     EXPECT_EQ(SuggestedPlace(144, nullptr), std::nullopt);
-    const ChildPlace zeros{};
-    EXPECT_EQ(SuggestedPlace(144, &zeros), std::nullopt);
-    const ChildPlace noHeight{10, 20, 300, 20};
-    const ChildPlace inverted{300, 20, 10, 200};
-    EXPECT_EQ(SuggestedPlace(144, &noHeight), std::nullopt);
-    EXPECT_EQ(SuggestedPlace(144, &inverted), std::nullopt);
-    EXPECT_EQ(SuggestedPlace(0, &suggested), std::nullopt);
-    EXPECT_EQ(SuggestedPlace(kHighestDpi + 1, &suggested), std::nullopt);
+    for (const ChildPlace& empty : {ChildPlace{}, ChildPlace{10, 20, 300, 20}, ChildPlace{300, 20, 10, 200}})
+        EXPECT_EQ(SuggestedPlace(144, &empty), std::nullopt);
 }
 
 }  // namespace

@@ -18,27 +18,17 @@ TEST(UnfinishedWriteTest, OnlyALeftoverNoSaveCanStillWriteIsDead) {
     EXPECT_TRUE(IsDeadLeftover(minutes(60 * 24 * 365)));
 }
 
-// Each save writes a name of its own, and the start-up knows every one of them, and the single
-// name of earlier versions, as a leftover of that file and of no other.
+// Each save writes a name of its own, known at the start, with the single name of earlier
+// versions, as a leftover of that file and of no other.
 TEST(UnfinishedWriteTest, EverySaveHasATemporaryNameOfItsOwnThatIsKnownAsALeftoverOfItsFile) {
-    const std::string first = TemporaryFor("C:\\Prog\\myList.spls", 4242, 1);
-    EXPECT_EQ(first, "C:\\Prog\\myList.spls.4242-1.tmp~");
-    EXPECT_NE(first, TemporaryFor("C:\\Prog\\myList.spls", 4242, 2));
-    EXPECT_NE(first, TemporaryFor("C:\\Prog\\myList.spls", 17, 1));
-
-    EXPECT_TRUE(IsTemporaryOf("myList.spls", "myList.spls.4242-1.tmp~"));
-    EXPECT_TRUE(IsTemporaryOf("myList.spls", "MYLIST.SPLS.4294967295-4294967295.TMP~"));
-    EXPECT_TRUE(IsTemporaryOf("myList.spls", "myList.spls.tmp~"));
-
-    EXPECT_FALSE(IsTemporaryOf("myList.spls", "myList.spls"));
-    EXPECT_FALSE(IsTemporaryOf("myList.spls", "myList.spls.tmp"));
-    EXPECT_FALSE(IsTemporaryOf("myList.spls", "myList.spls.backup.tmp~"));
-    EXPECT_FALSE(IsTemporaryOf("myList.spls", "myList.spls.12.tmp~"));
-    EXPECT_FALSE(IsTemporaryOf("myList.spls", "myList.spls.-1.tmp~"));
-    EXPECT_FALSE(IsTemporaryOf("myList.spls", "myList.spls.1-.tmp~"));
-    EXPECT_FALSE(IsTemporaryOf("myList.spls", "myList.splsx.1-1.tmp~"));
+    EXPECT_EQ(TemporaryFor("C:\\P\\myList.spls", 4242, 1), "C:\\P\\myList.spls.4242-1.tmp~");
+    EXPECT_NE(TemporaryFor("x", 4242, 1), TemporaryFor("x", 4242, 2));
+    for (const char* name : {"myList.spls.4242-1.tmp~", "MYLIST.SPLS.1-2.TMP~", "myList.spls.tmp~"})
+        EXPECT_TRUE(IsTemporaryOf("myList.spls", name)) << name;
+    for (const char* name : {"myList.spls", "myList.spls.backup.tmp~", "myList.spls.12.tmp~",
+                             "myList.spls.-1.tmp~", "myList.spls.1-.tmp~", "myList.splsx.1-1.tmp~", "tmp~"})
+        EXPECT_FALSE(IsTemporaryOf("myList.spls", name)) << name;
     EXPECT_FALSE(IsTemporaryOf("config.cfg", "myList.spls.1-1.tmp~"));
-    EXPECT_FALSE(IsTemporaryOf("myList.spls", "tmp~"));
 }
 
 }  // namespace

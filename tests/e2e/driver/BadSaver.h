@@ -32,13 +32,12 @@ inline constexpr Kind kOwnFullScreen{L"own-full-screen", "own_full_screen"};
 inline constexpr Kind kTakePane{L"take-pane", "taken"};
 inline constexpr Kind kTakeHost{L"take-host", "taken"};
 inline constexpr Kind kDisable{L"disable", "disabled"};
-inline constexpr Kind kHideHost{L"hide-host", "hidden"};
-inline constexpr Kind kResizeHost{L"resize-host", "resizing"};
+inline constexpr Kind kShakeHost{L"shake-host", "shaking"};
 inline constexpr Kind kDisableSettings{L"disable-settings", nullptr};
 
-inline constexpr Kind kAllKinds[] = {kIgnoreQuit, kHang,     kTopLevel, kSlow,     kSpawn,
-                                     kModal,      kCrash,    kDivide,   kTakePane, kTakeHost,
-                                     kDisable,    kHideHost, kResizeHost, kDisableSettings};
+inline constexpr Kind kAllKinds[] = {kIgnoreQuit, kHang,      kTopLevel,       kSlow,     kSpawn,
+                                     kModal,      kCrash,     kDivide,         kTakePane, kTakeHost,
+                                     kDisable,    kShakeHost, kDisableSettings};
 
 inline bool Misbehaving(const SaverRun& run, const Kind& kind) {
     return kind.playingKey ? run.Logged(kind.playingKey) : run.Started();

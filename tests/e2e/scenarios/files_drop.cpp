@@ -91,9 +91,8 @@ TEST(Drop, OnTheHostWindowSelectsTheLastDroppedScreensaverAndPlaysIt) {
     EXPECT_EQ(Text(w.host), L"C");
 }
 
-// The player bar takes drops by OLE, and plays the screensaver dropped. Messages that look like
-// drops from another process are no drops: a WM_DROPFILES naming a drop written into the
-// player's own memory among them, since OLE serves every drag to the player's windows.
+// The player bar takes drops by OLE. Messages that look like drops from another process are no
+// drops, a WM_DROPFILES naming a drop in the player's own memory among them.
 TEST(Drop, OnThePlayerBarPlaysTheScreensaverAndNoMessageFromAnotherProcessDrops) {
     Sandbox sandbox;
     const std::wstring a = sandbox.CopyLogSaver(L"A");
@@ -111,7 +110,6 @@ TEST(Drop, OnThePlayerBarPlaysTheScreensaverAndNoMessageFromAnotherProcessDrops)
     }
 
     PostDropFilesMessage(w.bar, {c});
-
     DropFiles(w.bar, {b});
     player::WaitForPreviewRun(sandbox, L"B", 1);
     EXPECT_EQ(Text(w.host), L"B");

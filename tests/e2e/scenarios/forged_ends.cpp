@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "lent_windows_support.h"
+#include "playlist/PlaylistWindowIds.h"
 
 using namespace e2e;
 
@@ -13,6 +14,7 @@ constexpr std::size_t kHugeCaption = 4194304;
 // Under Wine no answer ever comes: the message never arrives.
 constexpr UINT kHugeCaptionWaitMs = 2000;
 constexpr LPARAM kNowhere = 0x10;  // an address no process has memory at
+constexpr int kEvery3Minutes = 7;
 
 }  // namespace
 
@@ -25,17 +27,21 @@ TEST(ForgedEnds, EndMessagesFromAnotherProcessLeaveEveryWindowWorking) {
     const lent::HostPlace place = lent::PlaceOf(w.host);
     const std::wstring barCaption = Text(w.bar);
     const RECT barPlace = WindowRect(w.bar);
+    SelectComboItem(w.timeCombo, kEvery3Minutes);
+    const HWND radio = FindControl(w.playlist, vr::PlaylistWindowId::RadioButton2);  // "Use player window"
+    Click(radio);
 
     // Only the system sends a change of DPI and a power setting, and only the shell drops files
     // by message.
     for (HWND window : {w.bar, w.host, w.playlist, about}) {
-        Post(window, WM_DPICHANGED, MAKEWPARAM(144, 144), 0);
-        Post(window, WM_DPICHANGED, MAKEWPARAM(144, 144), kNowhere);
+        for (LPARAM rect : {LPARAM{0}, kNowhere}) Post(window, WM_DPICHANGED, MAKEWPARAM(144, 144), rect);
         Post(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, kNowhere);
         Post(window, WM_DROPFILES, static_cast<WPARAM>(kNowhere), 0);
     }
 
-    for (HWND window : {w.host, w.playlist, about, w.bar}) {
+    // The system's controls among them: what is saved is the player's own choice, not what a
+    // broken control reads.
+    for (HWND window : {w.host, w.playlist, about, w.bar, w.timeCombo, radio}) {
         for (UINT end : {WM_DESTROY, WM_NCDESTROY}) {
             Post(window, end);
             Send(window, end);
@@ -55,9 +61,9 @@ TEST(ForgedEnds, EndMessagesFromAnotherProcessLeaveEveryWindowWorking) {
     EXPECT_EQ(now.host, w.host);
     EXPECT_EQ(Text(now.host), L"Second");
     const RECT barNow = WindowRect(w.bar);
-    EXPECT_EQ(barNow.left, barPlace.left);
-    EXPECT_EQ(barNow.top, barPlace.top);
-    EXPECT_EQ(barNow.right, barPlace.right);
-    EXPECT_EQ(barNow.bottom, barPlace.bottom);
+    EXPECT_TRUE(EqualRect(&barNow, &barPlace)) << "the bar moved";
     lent::ExpectClosedKeeping(sandbox, now, place);
+    const std::vector<std::string> saved = ReadLines(sandbox.PathOf(L"config.cfg"));
+    EXPECT_EQ(saved.at(14), std::to_string(kEvery3Minutes)) << "the interval's line";
+    EXPECT_EQ(saved.at(17), "2") << "the placement's line";
 }

@@ -3,6 +3,9 @@
 // closes, or either comes while a long playlist is still being read.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 #include "files_support.h"
 #include "playlist/PlaylistWindowIds.h"
 
@@ -22,17 +25,15 @@ void EndSession(DWORD processId) {
     KillProcess(processId);
 }
 
-// The temporary files of saves of `path` standing beside it (folders are none).
-std::vector<std::wstring> TemporariesOf(const std::wstring& path) {
-    std::vector<std::wstring> found;
-    WIN32_FIND_DATAW entry;
-    HANDLE search = FindFirstFileW((path + L".*.tmp~").c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE) return found;
-    do
-        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) found.push_back(entry.cFileName);
-    while (FindNextFileW(search, &entry));
-    FindClose(search);
-    return found;
+// How many temporary files of saves of `path` stand beside it (folders are none).
+std::size_t TemporariesOf(const std::wstring& path) {
+    namespace fs = std::filesystem;
+    const std::wstring prefix = fs::path(path).filename().wstring() + L".";
+    return std::ranges::count_if(
+        fs::directory_iterator(fs::path(path).parent_path()), [&](const auto& entry) {
+            return entry.is_regular_file() && entry.path().filename().wstring().starts_with(prefix) &&
+                   entry.path().extension() == L".tmp~";
+        });
 }
 
 std::string IntervalSaved(const Sandbox& sandbox) {
@@ -151,7 +152,7 @@ TEST(Settings, ASettingsFileHeldByAnotherProgramIsWaitedForBrieflyAndNeverKeepsT
     }
     EXPECT_EQ(WaitForEndedSaverRuns(sandbox.LogOf(L"A"), 1).at(0).end, L"quit message");
     EXPECT_EQ(ReadFileBytes(config), before);
-    EXPECT_TRUE(TemporariesOf(config).empty());
+    EXPECT_EQ(TemporariesOf(config), 0u);
 
     // Held for a moment, as a virus scanner does: the player waits for it, and the change is kept.
     w = player::WaitForPlayer(sandbox.StartProgram().Id());
@@ -162,11 +163,11 @@ TEST(Settings, ASettingsFileHeldByAnotherProgramIsWaitedForBrieflyAndNeverKeepsT
         ASSERT_TRUE(held.Locked());
         Post(w.bar, WM_CLOSE);
         // The new settings stand complete beside the held file while the player tries again.
-        ASSERT_TRUE(WaitUntil([&] { return !TemporariesOf(config).empty(); }));
+        ASSERT_TRUE(WaitUntil([&] { return TemporariesOf(config) > 0; }));
     }
     ASSERT_TRUE(WaitUntil([&] { return !ProcessRunning(w.processId); }));
     EXPECT_EQ(IntervalSaved(sandbox), std::to_string(kEvery3Minutes));
-    EXPECT_TRUE(TemporariesOf(config).empty());
+    EXPECT_EQ(TemporariesOf(config), 0u);
     EXPECT_EQ(WaitForEndedSaverRuns(sandbox.LogOf(L"A"), 2).at(1).end, L"quit message");
 }
 
@@ -186,5 +187,5 @@ TEST(Settings, ALeftoverFolderOfTheTemporaryNameBlocksNoSave) {
     ASSERT_TRUE(WaitUntil([&] { return ListItems(w.list).size() == 1; }));
     ASSERT_TRUE(files::Closed(w));
     EXPECT_EQ(ReadFileBytes(playlist), files::CrLfLines(std::vector<std::wstring>{a}));
-    EXPECT_TRUE(TemporariesOf(playlist).empty());
+    EXPECT_EQ(TemporariesOf(playlist), 0u);
 }
