@@ -182,10 +182,10 @@ void TfrmSVDActive::CheckCustody() {
 }
 
 // A preview runs code of its own with the pane's handle and may do to the player's windows what
-// any process can; what it did is undone at every look, not only once it has ended. Windows no
-// dialog of ours holds are enabled again, so the player can always be closed; a host hidden
-// while the user has not minimised it is shown again, and plays again.
-void TfrmSVDActive::RepairWhilePlaying() {
+// any process can; what it did is undone at every look, not only once it has ended. While one
+// plays, windows no dialog of ours holds are enabled again, so the player can always be closed; a
+// host hidden while the user has not minimised it is shown again, and plays again.
+void TfrmSVDActive::UndoWhatOthersDid() {
     if (closing_) return;
     if (custody_.Any()) EnableFreedWindows();
     const bool hidden = !(GetWindowLongPtrW(Handle(), GWL_STYLE) & WS_VISIBLE);
@@ -311,7 +311,7 @@ LRESULT TfrmSVDActive::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (wParam == kStartTimerId) Timer1Timer();
         if (wParam == kCustodyTimerId) CheckCustody();
         if (wParam == kCoverTimerId) {
-            RepairWhilePlaying();
+            UndoWhatOthersDid();
             CheckPane();
             VisibilityChanged(visibility_.Covered(PaneCovered(LookOverPane(p1_, custody_.ProcessIds()))));
         }

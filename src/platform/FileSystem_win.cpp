@@ -202,7 +202,12 @@ void WinFileSystemImpl::DiscardUnfinishedWrite(const std::string& path) {
     auto ticks = [](const FILETIME& t) { return (std::int64_t{t.dwHighDateTime} << 32) | t.dwLowDateTime; };
     constexpr std::int64_t kTicksPerSecond = 10'000'000;
     do {
-        const std::string leftover = Utf8(found.cFileName);
+        std::string leftover;
+        try {
+            leftover = Utf8(found.cFileName);
+        } catch (const TextConversionError&) {
+            continue;  // no name a save writes
+        }
         if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !IsTemporaryOf(name, leftover)) continue;
         const std::chrono::seconds age((ticks(now) - ticks(found.ftLastWriteTime)) / kTicksPerSecond);
         if (IsDeadLeftover(age)) DeleteFileW(FilePath(folder + leftover).c_str());

@@ -245,17 +245,20 @@ TEST(Custody, AHostWindowAStoppedPreviewLeftDisabledIsEnabledAgain) {
 TEST(Custody, WhatAFullScreenRunStartedEndsWithTheRun) {
     Sandbox sandbox;
     const std::wstring spawn = CopySaver(sandbox, kSpawn);
+    const std::wstring settings = sandbox.PathOf(L"spawn.ini");
+    WriteFileBytes(settings, ReadFileBytes(settings).value() + "FullScreenMs=60000\r\n");
     const player::Windows w = player::StartPlayer(sandbox, {}, {spawn});
     ASSERT_TRUE(WaitUntilPlaying(sandbox, kSpawn));
 
     PostClick(FindControl(w.playlist, vr::PlaylistWindowId::Button7));
-    // It ends by itself a second after its start, as input would end it.
     std::optional<SaverRun> run;
     ASSERT_TRUE(WaitUntil([&] {
         for (const SaverRun& r : sandbox.SaverRuns(kSpawn.misbehaviour))
-            run = r.mode == L"fullscreen" && r.Ended() ? r : run;
+            run = r.mode == L"fullscreen" && r.Logged("child_pid") ? r : run;
         return run.has_value();
     }));
-    const DWORD child = static_cast<DWORD>(std::stoul(run->other.at("child_pid")));
-    EXPECT_TRUE(WaitUntil([&] { return !ProcessRunning(child); }, 6s)) << "the run's child outlived it";
+    const Process child = Hold(static_cast<DWORD>(std::stoul(run->other.at("child_pid"))));
+    // However the run ends, a crash included.
+    Hold(run->processId).Kill();
+    EXPECT_TRUE(child.WaitForExit(6s).has_value()) << "the run's child outlived it";
 }
