@@ -249,7 +249,6 @@ TEST(Custody, WhatAFullScreenRunStartedEndsWithTheRun) {
     WriteFileBytes(settings, ReadFileBytes(settings).value() + "FullScreenMs=60000\r\n");
     const player::Windows w = player::StartPlayer(sandbox, {}, {spawn});
     ASSERT_TRUE(WaitUntilPlaying(sandbox, kSpawn));
-
     PostClick(FindControl(w.playlist, vr::PlaylistWindowId::Button7));
     std::optional<SaverRun> run;
     ASSERT_TRUE(WaitUntil([&] {

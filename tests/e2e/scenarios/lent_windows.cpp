@@ -15,8 +15,7 @@ namespace {
 
 constexpr int kSize320x240 = 2;               // the size choice's item
 constexpr auto kHungPreviewEndsWithin = 20s;  // 5 s unanswered, on a busy machine
-// The player looks every 250 ms; the rest is for a busy machine.
-constexpr auto kRepairedWithin = 3s;
+constexpr auto kRepairedWithin = 3s;          // the player looks every 250 ms; the rest is for a busy machine
 
 struct Thief {
     player::Windows windows;

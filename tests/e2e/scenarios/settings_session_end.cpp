@@ -181,7 +181,6 @@ TEST(Settings, ALeftoverFolderOfTheTemporaryNameBlocksNoSave) {
     ASSERT_TRUE(CreateDirectoryW((playlist + L".tmp~").c_str(), nullptr));
     player::Windows w = player::StartPlayer(sandbox, {}, {a, b});
     player::WaitForPreviewRun(sandbox, L"A", 1);
-
     SelectListItem(w.list, 1);
     PressKey(w.list, VK_DELETE);
     ASSERT_TRUE(WaitUntil([&] { return ListItems(w.list).size() == 1; }));
