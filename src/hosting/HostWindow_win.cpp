@@ -181,6 +181,29 @@ void TfrmSVDActive::CheckCustody() {
     if (!custody_.Any()) custodyTimer_->SetEnabled(false);
 }
 
+// A preview runs code of its own with the pane's handle and may do to the player's windows what
+// any process can; what it did is undone at every look, not only once it has ended. While one
+// plays, windows no dialog of ours holds are enabled again, so the player can always be closed; a
+// host hidden while the user has not minimised it is shown again, and plays again.
+void TfrmSVDActive::UndoWhatOthersDid() {
+    if (closing_) return;
+    if (custody_.Any()) EnableFreedWindows();
+    const bool hidden = !(GetWindowLongPtrW(Handle(), GWL_STYLE) & WS_VISIBLE);
+    if (hidden && shown_ && !visibility_.MinimisedByUser()) {
+        ShowInFront();
+        Timer1().SetEnabled(true);
+    }
+}
+
+// The size and the visibility of the host are the user's and the program's: a request from
+// another thread (a preview's process, sending to this one) to resize or hide it is refused, so it
+// neither changes the place that is saved nor holds back the next start, which each resize would.
+void TfrmSVDActive::RefuseForeignChange(WINDOWPOS& request) const {
+    if (!SentFromOutside() || closing_) return;
+    request.flags |= SWP_NOSIZE;
+    request.flags &= ~SWP_HIDEWINDOW;
+}
+
 void TfrmSVDActive::SetScreenLeft(int left) { SetLeft(InPlacingCoordinates(Handle(), {left, 0}).x); }
 
 void TfrmSVDActive::SetScreenTop(int top) { SetTop(InPlacingCoordinates(Handle(), {0, top}).y); }
@@ -198,6 +221,7 @@ void TfrmSVDActive::Nudge(int dx, int dy) {
 // Shown without taking the activation: the start-up leaves the keyboard with the player bar or
 // the playlist window, and a host made again takes it from no one.
 void TfrmSVDActive::ShowInFront() {
+    shown_ = true;
     ShowWindow(Handle(), SW_SHOWNA);
     SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
@@ -278,11 +302,16 @@ void TfrmSVDActive::OnDrop(const std::vector<std::string>& paths) { peers_.DropO
 
 LRESULT TfrmSVDActive::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (auto result = drops_.HandleMessage(msg, wParam, lParam)) return *result;
+    if (auto change = reports_.OnMessage(visibility_, msg, wParam)) {
+        VisibilityChanged(*change);
+        return 0;
+    }
     switch (msg) {
     case WM_TIMER:
         if (wParam == kStartTimerId) Timer1Timer();
         if (wParam == kCustodyTimerId) CheckCustody();
         if (wParam == kCoverTimerId) {
+            UndoWhatOthersDid();
             CheckPane();
             VisibilityChanged(visibility_.Covered(PaneCovered(LookOverPane(p1_, custody_.ProcessIds()))));
         }
@@ -299,20 +328,20 @@ LRESULT TfrmSVDActive::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return Default(msg, wParam, lParam);
     }
     case WM_SHOWWINDOW:
-        // Hidden with a minimised owner, it plays again on the restore; any other hide stops the
-        // preview, and showing it again starts none.
+        // Hidden with a minimised owner, it plays again on the restore; any other hide of the
+        // program's stops the preview, and showing it again starts none. Another thread's hide is
+        // refused.
         if (lParam == SW_PARENTCLOSING || lParam == SW_PARENTOPENING)
             VisibilityChanged(visibility_.Minimised(lParam == SW_PARENTCLOSING));
-        else if (!wParam)
+        else if (!wParam && !SentFromOutside())
             StopPreviews();
         return Default(msg, wParam, lParam);
-    case WM_WTSSESSION_CHANGE:
-    case WM_POWERBROADCAST:
-        if (auto change = reports_.OnMessage(visibility_, msg, wParam, lParam)) VisibilityChanged(*change);
-        return msg == WM_POWERBROADCAST ? TRUE : 0;
+    // Power reports come by the system's callback: this message's pointer may come from anyone.
+    case WM_POWERBROADCAST: return TRUE;
     case WM_MOVE: RememberPlace(); return Default(msg, wParam, lParam);
     case WM_CLOSE: FormClose(); return 0;
     case WM_WINDOWPOSCHANGING:
+        RefuseForeignChange(*reinterpret_cast<WINDOWPOS*>(lParam));
         if (!puttingBack_)
             SnapPositionRequest(DockRole::Host, peers_.DockingWindows(),
                                 *reinterpret_cast<WINDOWPOS*>(lParam));

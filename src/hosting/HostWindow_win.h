@@ -99,6 +99,8 @@ private:
     bool PaneIsSeen() const;
     void VisibilityChanged(PaneVisibility::Change change);
     void CheckCustody();
+    void UndoWhatOthersDid();
+    void RefuseForeignChange(WINDOWPOS& request) const;
     void Timer1Timer();
     void FormResize();
     void FormClose();
@@ -122,6 +124,7 @@ private:
     std::optional<std::string> failedSaver_;  // the one that hung, not started until asked again
     bool closing_ = false;                    // from then on no preview starts
     bool puttingBack_ = false;                // Rebuild restores its last place as it was
+    bool shown_ = false;                      // the program has shown it
     FileDrops drops_;
 };
 

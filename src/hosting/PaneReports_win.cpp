@@ -6,11 +6,13 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cstring>
 #include <cwchar>
 
 #include "docking/DockRect_win.h"
 #include "files/AppError.h"
+#include "platform/Handles_win.h"
 #include "platform/LateBound_win.h"
 
 namespace vr {
@@ -22,6 +24,34 @@ constexpr GUID kConsoleDisplayState{
     0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
 constexpr GUID kSessionDisplayStatus{
     0x2b84c20e, 0xad23, 0x4ddf, {0x93, 0xdb, 0x05, 0xff, 0xbd, 0x7e, 0xfc, 0xa5}};
+
+// Posted to the host window when the system reported a display's power: it carries nothing, and
+// the state is read where the system's callback left it, so a stray one changes nothing.
+const UINT kDisplayReportMessage = RegisterWindowMessageA("Veilrunner.DisplayPowerReported");
+
+// Power settings through a callback of the system (powrprof, Windows 8 and later), never through
+// WM_POWERBROADCAST, whose pointer any process can post. The system headers here lack them.
+constexpr DWORD kNotifyByCallback = 2;  // DEVICE_NOTIFY_CALLBACK
+using PowerCallback = ULONG CALLBACK(void* context, ULONG type, void* setting);
+struct SubscribeParameters {  // DEVICE_NOTIFY_SUBSCRIBE_PARAMETERS
+    PowerCallback* callback;
+    void* context;
+};
+using RegisterSetting = DWORD WINAPI(const GUID* setting, DWORD flags, HANDLE recipient,
+                                     HPOWERNOTIFY* handle);
+using UnregisterSetting = DWORD WINAPI(HPOWERNOTIFY handle);
+
+HMODULE PowerLibrary() {
+    static const OwnedModule library(LoadLibraryExW(L"powrprof.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+    return library.Get();
+}
+
+template <class Function>
+Function* PowerFunction(const char* name) {
+    const HMODULE library = PowerLibrary();
+    return library ? reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(library, name)))
+                   : nullptr;
+}
 
 // The shell's own full-size windows: the desktop behind everything and the taskbars.
 bool IsShellWindow(HWND window) {
@@ -71,24 +101,44 @@ void PaneReports::Register(HWND window) {
     Unregister();
     window_ = window;
     WTSRegisterSessionNotification(window_, NOTIFY_FOR_THIS_SESSION);
-    consoleDisplay_ =
-        RegisterPowerSettingNotification(window_, &kConsoleDisplayState, DEVICE_NOTIFY_WINDOW_HANDLE);
-    sessionDisplay_ =
-        RegisterPowerSettingNotification(window_, &kSessionDisplayStatus, DEVICE_NOTIFY_WINDOW_HANDLE);
+    auto* subscribe = PowerFunction<RegisterSetting>("PowerSettingRegisterNotification");
+    if (!subscribe) return;
+    subscription_ = std::make_unique<Subscription>();
+    subscription_->window = window_;
+    SubscribeParameters parameters{&Subscription::Reported, subscription_.get()};
+    for (auto [setting, handle] : {std::pair{&kConsoleDisplayState, &consoleDisplay_},
+                                   std::pair{&kSessionDisplayStatus, &sessionDisplay_}})
+        if (subscribe(setting, kNotifyByCallback, &parameters, handle) != ERROR_SUCCESS) *handle = nullptr;
+}
+
+// On a thread of the system's: only the state is kept, and the window woken to read it.
+ULONG CALLBACK PaneReports::Subscription::Reported(void* context, ULONG type, void* setting) {
+    const auto* report = static_cast<const POWERBROADCAST_SETTING*>(setting);
+    if (!context || type != PBT_POWERSETTINGCHANGE || !report || report->DataLength < sizeof(DWORD))
+        return ERROR_SUCCESS;
+    auto& subscription = *static_cast<Subscription*>(context);
+    DWORD state = 0;
+    std::memcpy(&state, report->Data, sizeof state);
+    const int on = state != 0 ? 1 : 0;
+    if (report->PowerSetting == kConsoleDisplayState) subscription.consoleDisplayOn = on;
+    if (report->PowerSetting == kSessionDisplayStatus) subscription.sessionDisplayOn = on;
+    PostMessageW(subscription.window, kDisplayReportMessage, 0, 0);
+    return ERROR_SUCCESS;
 }
 
 void PaneReports::Unregister() {
     if (!window_) return;
     WTSUnRegisterSessionNotification(window_);
-    for (HPOWERNOTIFY* display : {&consoleDisplay_, &sessionDisplay_}) {
-        if (*display) UnregisterPowerSettingNotification(*display);
-        *display = nullptr;
-    }
+    if (auto* unsubscribe = PowerFunction<UnregisterSetting>("PowerSettingUnregisterNotification"))
+        for (HPOWERNOTIFY* display : {&consoleDisplay_, &sessionDisplay_})
+            if (*display) unsubscribe(*display);
+    consoleDisplay_ = sessionDisplay_ = nullptr;
+    subscription_.reset();
     window_ = nullptr;
 }
 
 std::optional<PaneVisibility::Change> PaneReports::OnMessage(PaneVisibility& visibility, UINT msg,
-                                                             WPARAM wParam, LPARAM lParam) const {
+                                                             WPARAM wParam) const {
     if (msg == WM_WTSSESSION_CHANGE) {
         switch (wParam) {
         case WTS_SESSION_LOCK:
@@ -99,15 +149,12 @@ std::optional<PaneVisibility::Change> PaneReports::OnMessage(PaneVisibility& vis
         case WTS_REMOTE_DISCONNECT: return visibility.SessionConnected(false);
         }
     }
-    if (msg == WM_POWERBROADCAST && wParam == PBT_POWERSETTINGCHANGE) {
-        const auto* setting = reinterpret_cast<const POWERBROADCAST_SETTING*>(lParam);
-        if (setting && setting->DataLength >= sizeof(DWORD)) {
-            DWORD state = 0;
-            std::memcpy(&state, setting->Data, sizeof state);
-            if (setting->PowerSetting == kConsoleDisplayState) return visibility.ConsoleDisplayOn(state != 0);
-            if (setting->PowerSetting == kSessionDisplayStatus)
-                return visibility.SessionDisplayOn(state != 0);
-        }
+    if (msg == kDisplayReportMessage && subscription_) {
+        const bool seenBefore = visibility.Seen();
+        if (const int on = subscription_->consoleDisplayOn; on >= 0) visibility.ConsoleDisplayOn(on != 0);
+        if (const int on = subscription_->sessionDisplayOn; on >= 0) visibility.SessionDisplayOn(on != 0);
+        if (seenBefore == visibility.Seen()) return PaneVisibility::Change::None;
+        return seenBefore ? PaneVisibility::Change::Hidden : PaneVisibility::Change::Seen;
     }
     return std::nullopt;
 }

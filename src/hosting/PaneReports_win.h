@@ -4,6 +4,8 @@
 // monitor as a look at the windows above the host.
 #include <windows.h>
 
+#include <atomic>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -18,15 +20,23 @@ public:
     PaneReports& operator=(const PaneReports&) = delete;
     ~PaneReports() { Unregister(); }
 
-    // Session and display notifications go to window from now on.
+    // Session notifications go to window from now on, and the displays' power is reported to it.
     void Register(HWND window);
     void Unregister();
-    // The change a notification brings to visibility; nothing for other messages.
-    std::optional<PaneVisibility::Change> OnMessage(PaneVisibility& visibility, UINT msg, WPARAM wParam,
-                                                    LPARAM lParam) const;
+    // The change a notification or a report brings to visibility; nothing for other messages.
+    std::optional<PaneVisibility::Change> OnMessage(PaneVisibility& visibility, UINT msg,
+                                                    WPARAM wParam) const;
 
 private:
+    // What the system last reported of the displays (-1: nothing yet), for the window to read.
+    struct Subscription {
+        static ULONG CALLBACK Reported(void* context, ULONG type, void* setting);
+        HWND window = nullptr;
+        std::atomic<int> consoleDisplayOn{-1};
+        std::atomic<int> sessionDisplayOn{-1};
+    };
     HWND window_ = nullptr;
+    std::unique_ptr<Subscription> subscription_;
     HPOWERNOTIFY consoleDisplay_ = nullptr;
     HPOWERNOTIFY sessionDisplay_ = nullptr;
 };

@@ -23,6 +23,7 @@ public:
     Change ConsoleDisplayOn(bool on);
     Change SessionDisplayOn(bool on);
     Change Minimised(bool minimised) { return Set(minimised_, minimised); }
+    bool MinimisedByUser() const { return minimised_; }
     Change Covered(bool covered) { return Set(covered_, covered); }
     bool Seen() const { return !locked_ && !disconnected_ && !DisplayOff() && !minimised_ && !covered_; }
 

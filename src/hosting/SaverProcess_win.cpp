@@ -177,13 +177,10 @@ void StartSaverDetached(const std::string& commandLine) {
     if (!g_settingsWatch) g_settingsWatch = SetTimer(nullptr, 0, kSettingsWatchMs, &WatchSettingsRuns);
 }
 
+// The job goes when the run ends, and takes along whatever the saver started and left running.
 void RunSaverAndWait(const std::string& commandLine) {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWNORMAL;
-    const StartedSaver saver = Start(commandLine, NORMAL_PRIORITY_CLASS, startup);
-    if (saver.process) WaitAnswering(saver.process.Get());
+    const SaverInJob run = StartInJob(commandLine, SaverStart::FullScreen);
+    if (run.process) WaitAnswering(run.process.Get());
 }
 
 void PreviewCustody::Start(const std::string& commandLine) {

@@ -42,8 +42,9 @@ void InstallSaver(HWND owner, const std::string& saverPath);
 // it left disabled (its dialog is modal to one of them, and may die) are enabled again. A failed
 // start is ignored.
 void StartSaverDetached(const std::string& commandLine);
-// The full-screen run: a normal window requested, waited for without a time limit, the windows
-// answering meanwhile and the user's input kept for afterwards.
+// The full-screen run: a normal window requested, in a job of its own, waited for without a time
+// limit, the windows answering meanwhile and the user's input kept for afterwards. Whatever the
+// saver started ends with the run, or with the player.
 void RunSaverAndWait(const std::string& commandLine);
 
 // The previews the player started. Each runs in a job object of its own that ends every process

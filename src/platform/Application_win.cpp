@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "files/AppError.h"
+#include "platform/DpiChange.h"
 #include "platform/Unicode_win.h"
 
 namespace vr {
@@ -28,6 +29,17 @@ LRESULT CALLBACK AppWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
+// Sees every message taken from this thread's queue, in any loop (dialogs, menus, the move loop
+// included): one the system only ever sends was posted by another process, with a pointer that
+// may point anywhere, and goes unread.
+LRESULT CALLBACK DropPostedSentOnly(int code, WPARAM removal, LPARAM message) {
+    if (code == HC_ACTION) {
+        MSG& taken = *reinterpret_cast<MSG*>(message);
+        if (OnlySent(taken.message)) taken.message = WM_NULL;
+    }
+    return CallNextHookEx(nullptr, code, removal, message);
+}
+
 bool IsDialogKeyFor(MSG& msg) {
     HWND active = GetActiveWindow();
     return active && IsDialogMessageW(active, &msg);
@@ -38,6 +50,8 @@ bool IsDialogKeyFor(MSG& msg) {
 void Application::Initialize() {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
+    // For the program's life; it ends with the thread.
+    SetWindowsHookExW(WH_GETMESSAGE, &DropPostedSentOnly, nullptr, GetCurrentThreadId());
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = AppWindowProc;

@@ -5,6 +5,9 @@
 namespace vr {
 
 constexpr int kDesignDpi = 96;
+// The scales a DPI may name (50 % to 1000 %); another value is no DPI.
+inline constexpr int kLowestDpi = 48;
+inline constexpr int kHighestDpi = 960;
 
 // figure * dpi / 96, rounded to the nearest pixel with halves away from zero, as MulDiv rounds,
 // so a place and the width beside it grow alike whatever their sign.

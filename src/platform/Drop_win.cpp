@@ -105,17 +105,20 @@ void FileDrops::Register(HWND window, DropHandler onDrop) {
     Revoke();
     window_ = window;
     onDrop_ = std::move(onDrop);
-    AcceptFiles(window_, true);
     target_ = new Target(*this);
+    if (SUCCEEDED(RegisterDragDrop(window_, target_))) return;
     // Without OLE on this thread only the shell's own road remains.
-    if (FAILED(RegisterDragDrop(window_, target_))) ReleaseTarget();
+    ReleaseTarget();
+    AcceptFiles(window_, true);
 }
 
 void FileDrops::Revoke() {
     if (!window_) return;
-    if (target_) RevokeDragDrop(window_);
+    if (target_)
+        RevokeDragDrop(window_);
+    else
+        AcceptFiles(window_, false);
     ReleaseTarget();
-    AcceptFiles(window_, false);
     window_ = nullptr;
 }
 
@@ -129,6 +132,9 @@ void FileDrops::ReleaseTarget() {
 
 std::optional<LRESULT> FileDrops::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_DROPFILES) {
+        // A window OLE serves gets no drop by this road: the message came from another process,
+        // and its handle may point anywhere.
+        if (target_) return 0;
         DefWindowProcW(window_, msg, wParam, lParam);
         const auto drop = reinterpret_cast<HDROP>(wParam);
         const DropRelease release(drop);

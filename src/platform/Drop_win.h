@@ -1,7 +1,8 @@
 #pragma once
-// Files dropped from the shell, by either road Windows has: the shell's own WM_DROPFILES for a
-// window that accepts files, and OLE drag and drop (what Explorer and most programs use, and
-// what reaches a window registered for it first). Both end in one handler.
+// Files dropped from the shell: by OLE drag and drop (what Explorer and most programs use), or,
+// on a thread without OLE, by the shell's own WM_DROPFILES for a window that accepts files. Both
+// end in one handler. A window OLE serves takes no WM_DROPFILES: only another process sends it
+// one, with a handle that may point anywhere.
 #include <windows.h>
 
 #include <deque>

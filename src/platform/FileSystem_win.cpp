@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 
@@ -13,6 +14,7 @@
 #include "files/PlainPath.h"
 #include "files/TextEncoding.h"
 #include "files/TextLines.h"
+#include "files/TypeKey.h"
 #include "files/UnfinishedWrite.h"
 #include "files/WholeRead.h"
 #include "platform/Handles_win.h"
@@ -138,6 +140,34 @@ std::vector<std::string> WinFileSystemImpl::ReadLines(const std::string& path) {
     }
 }
 
+namespace {
+
+// A temporary file of a name nothing else holds, open for writing; whatever stands in the way of
+// one name (another save's file, a leftover file or folder) is passed by taking the next.
+struct OpenTemporary {
+    std::string path;
+    OwnedHandle file;
+};
+
+OpenTemporary CreateTemporaryFor(const std::string& path) {
+    static std::atomic<std::uint32_t> saves{0};
+    constexpr int kNamesTried = 8;
+    DWORD error = ERROR_FILE_EXISTS;
+    for (int tried = 0; tried < kNamesTried; ++tried) {
+        OpenTemporary temporary{TemporaryFor(path, GetCurrentProcessId(), ++saves), {}};
+        temporary.file = OwnedHandle(CreateFileW(FilePath(temporary.path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                                 CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (temporary.file) return temporary;
+        error = GetLastError();
+        // A folder of that name refuses access; a file of that name exists.
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS && error != ERROR_ACCESS_DENIED)
+            break;
+    }
+    ThrowCreateError(path, error);
+}
+
+}  // namespace
+
 // The new text goes to a temporary file beside the target, which replaces the target only when
 // complete: a crash or a full disk midway leaves the old file as it was. A target held open by
 // another program for a moment is tried again briefly.
@@ -149,34 +179,39 @@ void WinFileSystemImpl::WriteLines(const std::string& path, const std::vector<st
     } catch (const TextConversionError& failed) {
         ThrowCreateError(path, failed.SystemError());
     }
-    const std::string temporary = TemporaryFor(path);
-    DWORD error = 0;
-    {
-        const OwnedHandle file(CreateFileW(FilePath(temporary).c_str(), GENERIC_WRITE, 0, nullptr,
-                                           CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file) ThrowCreateError(path, GetLastError());
-        error = WriteAll(file.Get(), bytes);
-    }
+    OpenTemporary temporary = CreateTemporaryFor(path);
+    DWORD error = WriteAll(temporary.file.Get(), bytes);
+    temporary.file = {};
+    if (!error) error = ReplaceWith(temporary.path, path);
     if (error) {
-        DeleteFileW(FilePath(temporary).c_str());
+        DeleteFileW(FilePath(temporary.path).c_str());
         ThrowCreateError(path, error);
-    }
-    if (const DWORD moveError = ReplaceWith(temporary, path)) {
-        DeleteFileW(FilePath(temporary).c_str());
-        ThrowCreateError(path, moveError);
     }
 }
 
+// Every save's temporary file, this instance's and other instances' alike; folders are no files a
+// save leaves, and are left alone.
 void WinFileSystemImpl::DiscardUnfinishedWrite(const std::string& path) {
-    const std::wstring leftover = FilePath(TemporaryFor(path));
-    WIN32_FILE_ATTRIBUTE_DATA found{};
-    if (!GetFileAttributesExW(leftover.c_str(), GetFileExInfoStandard, &found)) return;
+    const std::string folder(path.substr(0, path.size() - FileNamePart(path).size()));
+    const std::string name(FileNamePart(path));
+    WIN32_FIND_DATAW found;
+    const OwnedFind search(FindFirstFileW(FilePath(path + "*").c_str(), &found));
+    if (!search) return;
     FILETIME now{};
     GetSystemTimeAsFileTime(&now);
     auto ticks = [](const FILETIME& t) { return (std::int64_t{t.dwHighDateTime} << 32) | t.dwLowDateTime; };
     constexpr std::int64_t kTicksPerSecond = 10'000'000;
-    const std::chrono::seconds age((ticks(now) - ticks(found.ftLastWriteTime)) / kTicksPerSecond);
-    if (IsDeadLeftover(age)) DeleteFileW(leftover.c_str());
+    do {
+        std::string leftover;
+        try {
+            leftover = Utf8(found.cFileName);
+        } catch (const TextConversionError&) {
+            continue;  // no name a save writes
+        }
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !IsTemporaryOf(name, leftover)) continue;
+        const std::chrono::seconds age((ticks(now) - ticks(found.ftLastWriteTime)) / kTicksPerSecond);
+        if (IsDeadLeftover(age)) DeleteFileW(FilePath(folder + leftover).c_str());
+    } while (FindNextFileW(search.Get(), &found));
 }
 
 FolderListing WinFileSystemImpl::ListFolder(const std::string& folder) {

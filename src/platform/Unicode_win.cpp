@@ -89,8 +89,9 @@ std::string Utf8(const wchar_t* wide) { return wide ? Utf8(std::wstring_view(wid
 
 std::wstring FilePath(std::string_view utf8) {
     std::wstring path = Wide(utf8);
-    // Room for the ".tmp~" a save adds; "\\?\" takes only absolute paths with backslashes.
-    constexpr std::size_t kRoomForTemporary = 12;
+    // Room for the ".<process>-<save>.tmp~" a save adds; "\\?\" takes only absolute paths with
+    // backslashes.
+    constexpr std::size_t kRoomForTemporary = 28;
     const bool drive = path.size() > 2 && path[1] == L':' && path[2] == L'\\';
     if (path.size() + kRoomForTemporary >= MAX_PATH && drive) path.insert(0, L"\\\\?\\");
     return path;

@@ -38,6 +38,9 @@ constexpr UINT kEndCheckMs = 50;
 // Longer than a busy system takes from a window's last message to its handle's release.
 constexpr ULONGLONG kStillAliveMeansForgedMs = 2000;
 
+// How many handlers of the program's windows run on this thread, one inside another.
+int g_handlersRunning = 0;
+
 }  // namespace
 
 Window::~Window() {
@@ -128,7 +131,14 @@ LRESULT Window::Default(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     if (msg == WM_DPICHANGED) {
-        MoveToDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        static_assert(WM_DPICHANGED == kDpiChangedMessage);
+        std::optional<ChildPlace> suggested;
+        if (const auto* rect = reinterpret_cast<const RECT*>(lParam)) {
+            const ChildPlace place{rect->left, rect->top, rect->right, rect->bottom};
+            suggested = SuggestedPlace(HIWORD(wParam), &place);
+        }
+        if (suggested)
+            MoveToDpi(HIWORD(wParam), {suggested->left, suggested->top, suggested->right, suggested->bottom});
         return 0;
     }
     return DefWindowProcW(hwnd_, msg, wParam, lParam);
@@ -227,13 +237,17 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
     }
     LRESULT result = 0;
     bool handled = false;
+    ++g_handlersRunning;
     Guarded([&] {
         result = self->HandleMessage(msg, wParam, lParam);
         handled = true;
     });
+    --g_handlersRunning;
     if (msg == WM_NCDESTROY) self->hwnd_ = nullptr;
     return handled ? result : 0;
 }
+
+bool Window::SentFromOutside() { return g_handlersRunning == 1 && InSendMessage(); }
 
 RECT Window::WindowRect() const {
     RECT r{};

@@ -62,6 +62,9 @@ protected:
     // The window now shows at another DPI, its controls already placed and given the font for
     // it: what it made for the old DPI (pictures, row heights, fonts of its own) is made again.
     virtual void DpiChanged(int dpi) { (void)dpi; }
+    // Whether the message being handled came straight from another thread, no handler of the
+    // program's windows running beneath it: that thread's doing, not a step of the program's own.
+    static bool SentFromOutside();
 
 private:
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

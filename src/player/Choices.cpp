@@ -9,6 +9,8 @@ std::optional<unsigned> IntervalOfItem(int itemIndex) {
     return kIntervalChoices[static_cast<std::size_t>(itemIndex)].milliseconds;
 }
 
+int KeptIntervalItem(int kept, int reported) { return IntervalOfItem(reported) ? reported : kept; }
+
 std::optional<ClientSize> SizeOfItem(int itemIndex) {
     // Item 0 shows the size the pane already has; choosing it changes nothing.
     if (itemIndex < 1 || static_cast<std::size_t>(itemIndex) >= kSizeChoices.size()) {

@@ -57,6 +57,10 @@ inline constexpr std::array<SizeChoice, 9> kSizeChoices{{
 
 // The interval of TimeCombo item index; nothing for -1 or any index that is no item.
 std::optional<unsigned> IntervalOfItem(int itemIndex);
+// The interval item the player keeps after its list reported `reported` as chosen: that item, or,
+// when the list reports none or no item it has (another process can break the list), the item it
+// kept before. The list never turns into a wrong saved choice.
+int KeptIntervalItem(int kept, int reported);
 // The client size of ResolutionCombo item index; nothing for item 0, -1 or no item.
 std::optional<ClientSize> SizeOfItem(int itemIndex);
 // "412 x 257".

@@ -112,7 +112,16 @@ void TfrmSVDOptions::FormClose() { peers_.ProgramClosing(); }
 // any window: what closing keeps must be kept now.
 void TfrmSVDOptions::FormEndSession(bool ending, bool closeApp) { peers_.SessionEnded(ending, closeApp); }
 
-void TfrmSVDOptions::TimeComboChange() { peers_.IntervalChosen(IntervalOfItem(TimeCombo().Selected())); }
+void TfrmSVDOptions::TimeComboChange() {
+    intervalItem_ = KeptIntervalItem(intervalItem_, TimeCombo().Selected());
+    ApplyInterval();
+}
+
+// A list another process broke shows the kept choice again, as far as it still can.
+void TfrmSVDOptions::ApplyInterval() {
+    if (TimeCombo().Selected() != intervalItem_) TimeCombo().Select(intervalItem_);
+    peers_.IntervalChosen(IntervalOfItem(intervalItem_));
+}
 
 void TfrmSVDOptions::ResolutionComboChange() {
     if (auto size = SizeOfItem(ResolutionCombo().Selected()))
@@ -214,8 +223,8 @@ LRESULT TfrmSVDOptions::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void TfrmSVDOptions::SelectInterval(int itemIndex) {
-    TimeCombo().Select(itemIndex >= 0 && itemIndex < TimeCombo().Count() ? itemIndex : -1);
-    TimeComboChange();
+    intervalItem_ = IntervalOfItem(itemIndex) ? itemIndex : -1;
+    ApplyInterval();
 }
 
 ComboBox TfrmSVDOptions::TimeCombo() const { return ComboBox(Handle(), PlayerBarId::TimeCombo); }

@@ -58,9 +58,10 @@ public:
     void ShowPaneSize(int width, int height);
     void SetPlaylistButtonVisible(bool visible) { Button7().Show(visible); }
     void SetAboutButtonVisible(bool visible) { Button1().Show(visible); }
-    int IntervalItem() const { return TimeCombo().Selected(); }
-    // Selects TimeCombo's item (an index that is no item leaves none selected), then runs
-    // TimeComboChange.
+    // The interval item chosen last, -1 for none: the player's own, not read back from the list.
+    int IntervalItem() const { return intervalItem_; }
+    // Selects TimeCombo's item (an index that is no item leaves none selected), then applies it as
+    // TimeComboChange does.
     void SelectInterval(int itemIndex);
 
 private:
@@ -74,6 +75,7 @@ private:
     void FormClose();
     void FormEndSession(bool ending, bool closeApp);
     void TimeComboChange();
+    void ApplyInterval();
     void ResolutionComboChange();
     void Image12Click();
     void label2Change();
@@ -87,6 +89,7 @@ private:
 
     PlayerBarPeers& peers_;
     std::string label2Hint_;
+    int intervalItem_ = -1;
     OwnedBitmap banner_;
     FileDrops drops_;
     Tooltips tips_;

@@ -17,9 +17,6 @@ namespace vr {
 inline constexpr char kConfigFileName[] = "config.cfg";
 inline constexpr char kSavedPlaylistFileName[] = "myList.spls";
 inline constexpr char kConfigTitleLine[] = "Veilrunner 2.00 Config File";
-// The scales a saved DPI may name (50 % to 1000 %); another value is no DPI.
-inline constexpr int kLowestDpi = 48;
-inline constexpr int kHighestDpi = 960;
 // The lines of "config.cfg" that Veilrunner.scr reads as well: the current screensaver and the
 // interval's item.
 inline constexpr std::size_t kConfigSaverLine = 1;

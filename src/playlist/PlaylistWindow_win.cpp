@@ -246,17 +246,19 @@ void TForm1::KeepTabStopsOfCoveredControls() {
     }
 }
 
-PlacementChoice TForm1::Placement() const {
-    if (Button(Handle(), RadioButton1).Checked()) return PlacementChoice::PlayerClientArea;
-    if (Button(Handle(), RadioButton2).Checked()) return PlacementChoice::PlayerWindow;
-    return PlacementChoice::WholeWorkarea;
+namespace {
+
+int RadioButtonOf(PlacementChoice choice) {
+    return choice == PlacementChoice::PlayerClientArea ? RadioButton1
+           : choice == PlacementChoice::PlayerWindow   ? RadioButton2
+                                                       : RadioButton3;
 }
 
+}  // namespace
+
 void TForm1::SetPlacement(PlacementChoice choice) {
-    const int id = choice == PlacementChoice::PlayerClientArea ? RadioButton1
-                   : choice == PlacementChoice::PlayerWindow   ? RadioButton2
-                                                               : RadioButton3;
-    CheckRadioButton(Handle(), RadioButton3, RadioButton1, id);
+    placement_ = choice;
+    CheckRadioButton(Handle(), RadioButton3, RadioButton1, RadioButtonOf(choice));
     KeepTabStopsOfCoveredControls();
 }
 
@@ -354,6 +356,9 @@ void TForm1::OnCommand(int id, int code) {
     case Button10: Button10Click(); break;
     case Button12: Button12Click(); break;
     case Button13: Button13Click(); break;
+    case RadioButton1: placement_ = PlacementChoice::PlayerClientArea; break;
+    case RadioButton2: placement_ = PlacementChoice::PlayerWindow; break;
+    case RadioButton3: placement_ = PlacementChoice::WholeWorkarea; break;
     }
 }
 

@@ -58,7 +58,8 @@ public:
     bool Open() const { return open_; }
     bool HelpTextVisible() const;
     void SetHelpTextVisible(bool visible);
-    PlacementChoice Placement() const;
+    // The placement chosen last: the window's own, not read back from the buttons.
+    PlacementChoice Placement() const { return placement_; }
     void SetPlacement(PlacementChoice choice);
 
 private:
@@ -125,6 +126,7 @@ private:
     std::optional<int> dropLine_;  // the gap the drop line marks while dragging
     bool open_ = false;
     bool hiddenWithOwner_ = false;
+    PlacementChoice placement_ = PlacementChoice::WholeWorkarea;
     FileDrops drops_;
     Tooltips tips_;
 };

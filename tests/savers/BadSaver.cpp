@@ -37,6 +37,8 @@
 //   take-host    the same with the pane's top-level window ("taken=host")
 //   disable      disables every top-level window of the process that started it ("disabled=<count>"),
 //                then plays as usual
+//   shake-host   hides the pane's top-level window, then resizes it every 50 ms, to 292 x 223 and
+//                300 x 231 by turns ("shaking=host"), while it plays as usual
 //   disable-settings  plays as usual; its settings ("/c") disable those windows the same way and
 //                crash, as a settings dialog modal to them that dies leaves them
 // A missing or unknown misbehaviour logs "error=unknown misbehaviour" and ends at once (exit code 2).
@@ -63,6 +65,7 @@ enum class Kind {
     TakePane,
     TakeHost,
     Disable,
+    ShakeHost,
     DisableSettings,
     Wait,
     Unknown
@@ -86,6 +89,7 @@ constexpr KindName kKindNames[] = {
     {Kind::TakePane, L"take-pane"},
     {Kind::TakeHost, L"take-host"},
     {Kind::Disable, L"disable"},
+    {Kind::ShakeHost, L"shake-host"},
     {Kind::DisableSettings, L"disable-settings"},
     {Kind::Wait, L"wait"},
 };
@@ -155,6 +159,15 @@ BOOL CALLBACK DisableIfItsOwn(HWND window, LPARAM param) {
 }
 
 HWND g_keeper = nullptr;  // the window "take-pane" and "take-host" move the player's window into
+HWND g_resized = nullptr;  // the window "shake-host" resizes
+constexpr UINT kResizeEveryMs = 50;
+
+void CALLBACK ResizeAgain(HWND, UINT, UINT_PTR, DWORD) {
+    static int turn = 0;
+    const int grow = ++turn % 2 * 8;
+    SetWindowPos(g_resized, nullptr, 0, 0, 292 + grow, 223 + grow,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 void CALLBACK DestroyKeeper(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
@@ -225,6 +238,12 @@ private:
         case Kind::TakePane: TakeAway(parent, L"pane"); break;
         case Kind::TakeHost: TakeAway(GetAncestor(parent, GA_ROOT), L"host"); break;
         case Kind::Disable: DisableStarter(); break;
+        case Kind::ShakeHost:
+            g_resized = GetAncestor(parent, GA_ROOT);
+            ShowWindow(g_resized, SW_HIDE);
+            SetTimer(nullptr, 0, kResizeEveryMs, &ResizeAgain);
+            Log().Write(L"shaking", L"host");
+            break;
         case Kind::DisableSettings:
         case Kind::Slow:
         case Kind::Wait:

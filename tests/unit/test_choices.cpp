@@ -23,6 +23,13 @@ TEST(IntervalOfItemTest, OnlyTheFirstItemStopsTheRotation) {
     }
 }
 
+// A list another process broke reports no item, or one it does not have: the kept choice stays.
+TEST(KeptIntervalItemTest, OnlyAnItemTheListHasReplacesTheKeptChoice) {
+    for (int item : {0, 14}) EXPECT_EQ(KeptIntervalItem(4, item), item);
+    for (int kept : {-1, 2}) EXPECT_EQ(KeptIntervalItem(kept, -1), kept);
+    EXPECT_EQ(KeptIntervalItem(2, 15), 2);
+}
+
 TEST(SizeOfItemTest, TheCurrentSizeItemChangesNothing) {
     EXPECT_EQ(SizeOfItem(0), std::nullopt);
     EXPECT_EQ(SizeOfItem(-1), std::nullopt);

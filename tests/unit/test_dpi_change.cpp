@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/DpiScale.h"
+
 namespace vr {
 namespace {
 
@@ -24,6 +26,20 @@ TEST(DpiChange, ThereAndBackGivesTheSamePlacesAndTheSameDpiChangesNothing) {
     EXPECT_EQ(RescaledTree(kTree, 96, 96), kTree);
     EXPECT_EQ(RescaledTree(RescaledTree(kTree, 96, 192), 192, 96), kTree);
     EXPECT_EQ(RescaledTree(RescaledTree(kTree, 96, 144), 144, 96), kTree);
+}
+
+// Any process can post the message with any pointer, or send it with none or with zeros: only a
+// change as the system sends it moves the window.
+TEST(DpiChange, OnlyAChangeAsTheSystemSendsItIsHonoured) {
+    EXPECT_TRUE(OnlySent(kDpiChangedMessage));
+    EXPECT_FALSE(OnlySent(0x0233));  // WM_DROPFILES: the shell posts it
+    const ChildPlace suggested{1920, 40, 2400, 300};
+    for (int dpi : {kLowestDpi, 144, kHighestDpi}) EXPECT_EQ(SuggestedPlace(dpi, &suggested), suggested);
+    for (int dpi : {0, kLowestDpi - 1, kHighestDpi + 1})
+        EXPECT_EQ(SuggestedPlace(dpi, &suggested), std::nullopt);
+    EXPECT_EQ(SuggestedPlace(144, nullptr), std::nullopt);
+    for (const ChildPlace& empty : {ChildPlace{}, ChildPlace{10, 20, 300, 20}, ChildPlace{300, 20, 10, 200}})
+        EXPECT_EQ(SuggestedPlace(144, &empty), std::nullopt);
 }
 
 }  // namespace

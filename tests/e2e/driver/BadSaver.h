@@ -27,14 +27,17 @@ inline constexpr Kind kDivide{L"divide", "divided"};
 inline constexpr Kind kOwnFullScreen{L"own-full-screen", "own_full_screen"};
 
 // That do to the player's own windows what any process can: take the pane or the host window
-// into a window of their own and end with it, or disable the player's windows.
+// into a window of their own and end with it, disable the player's windows, or hide or resize the
+// host window while they play.
 inline constexpr Kind kTakePane{L"take-pane", "taken"};
 inline constexpr Kind kTakeHost{L"take-host", "taken"};
 inline constexpr Kind kDisable{L"disable", "disabled"};
+inline constexpr Kind kShakeHost{L"shake-host", "shaking"};
 inline constexpr Kind kDisableSettings{L"disable-settings", nullptr};
 
-inline constexpr Kind kAllKinds[] = {kIgnoreQuit, kHang,   kTopLevel, kSlow,     kSpawn,   kModal,
-                                     kCrash,      kDivide, kTakePane, kTakeHost, kDisable, kDisableSettings};
+inline constexpr Kind kAllKinds[] = {kIgnoreQuit, kHang,      kTopLevel,       kSlow,     kSpawn,
+                                     kModal,      kCrash,     kDivide,         kTakePane, kTakeHost,
+                                     kDisable,    kShakeHost, kDisableSettings};
 
 inline bool Misbehaving(const SaverRun& run, const Kind& kind) {
     return kind.playingKey ? run.Logged(kind.playingKey) : run.Started();

@@ -12,8 +12,8 @@ namespace e2e {
 // Returns once the window has taken the drop; it handles it from its message queue.
 void DropFiles(HWND target, const std::vector<std::wstring>& paths);
 
-// Delivers the files as the shell's WM_DROPFILES, the road of programs that only accept files:
-// the drop's data is written into the program's own memory, which the message then names.
+// Posts the files as a WM_DROPFILES of another process: the drop's data is written into the
+// program's own memory, which the message then names.
 void PostDropFilesMessage(HWND target, const std::vector<std::wstring>& paths);
 
 }  // namespace e2e

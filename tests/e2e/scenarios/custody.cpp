@@ -1,6 +1,7 @@
 // The player's custody of the previews it starts: a stopped preview ends, with every process it
 // started, whatever it does about the WM_QUIT; closing the player, however it is closed, ends it
-// and leaves no saver running; a host window a stopped preview left disabled is enabled again.
+// and leaves no saver running, nor does "Run..."; a host window a stopped preview left disabled is
+// enabled again.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include <set>
 
 #include "custody_support.h"
+#include "playlist/PlaylistWindowIds.h"
 
 using namespace e2e;
 using namespace custody;
@@ -238,4 +240,24 @@ TEST(Custody, AHostWindowAStoppedPreviewLeftDisabledIsEnabledAgain) {
     player::WaitForPreviewRun(sandbox, L"Calm", 1);
     EXPECT_TRUE(modalHeld.WaitForExit().has_value()) << "the stopped preview ends";
     EXPECT_TRUE(WaitUntil([&] { return IsEnabled(w.host); }));
+}
+
+TEST(Custody, WhatAFullScreenRunStartedEndsWithTheRun) {
+    Sandbox sandbox;
+    const std::wstring spawn = CopySaver(sandbox, kSpawn);
+    const std::wstring settings = sandbox.PathOf(L"spawn.ini");
+    WriteFileBytes(settings, ReadFileBytes(settings).value() + "FullScreenMs=60000\r\n");
+    const player::Windows w = player::StartPlayer(sandbox, {}, {spawn});
+    ASSERT_TRUE(WaitUntilPlaying(sandbox, kSpawn));
+    PostClick(FindControl(w.playlist, vr::PlaylistWindowId::Button7));
+    std::optional<SaverRun> run;
+    ASSERT_TRUE(WaitUntil([&] {
+        for (const SaverRun& r : sandbox.SaverRuns(kSpawn.misbehaviour))
+            run = r.mode == L"fullscreen" && r.Logged("child_pid") ? r : run;
+        return run.has_value();
+    }));
+    const Process child = Hold(static_cast<DWORD>(std::stoul(run->other.at("child_pid"))));
+    // However the run ends, a crash included.
+    Hold(run->processId).Kill();
+    EXPECT_TRUE(child.WaitForExit(6s).has_value()) << "the run's child outlived it";
 }

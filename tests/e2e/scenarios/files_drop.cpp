@@ -91,10 +91,9 @@ TEST(Drop, OnTheHostWindowSelectsTheLastDroppedScreensaverAndPlaysIt) {
     EXPECT_EQ(Text(w.host), L"C");
 }
 
-// A program that only accepts files gets them as the shell's WM_DROPFILES; the player bar takes
-// that road as well as OLE's, to the same handler. Messages that look like drops from any other
-// process are no drops.
-TEST(Drop, TheShellsDropMessageOnThePlayerBarPlaysTheScreensaverAndNothingElseDrops) {
+// The player bar takes drops by OLE. Messages that look like drops from another process are no
+// drops, a WM_DROPFILES naming a drop in the player's own memory among them.
+TEST(Drop, OnThePlayerBarPlaysTheScreensaverAndNoMessageFromAnotherProcessDrops) {
     Sandbox sandbox;
     const std::wstring a = sandbox.CopyLogSaver(L"A");
     const std::wstring b = sandbox.CopyLogSaver(L"B");
@@ -110,7 +109,8 @@ TEST(Drop, TheShellsDropMessageOnThePlayerBarPlaysTheScreensaverAndNothingElseDr
         Post(window, WM_APP + 0x44, 0, 0x12345678);
     }
 
-    PostDropFilesMessage(w.bar, {b});
+    PostDropFilesMessage(w.bar, {c});
+    DropFiles(w.bar, {b});
     player::WaitForPreviewRun(sandbox, L"B", 1);
     EXPECT_EQ(Text(w.host), L"B");
     EXPECT_EQ(ListItems(w.list), (std::vector<std::wstring>{a, b}));

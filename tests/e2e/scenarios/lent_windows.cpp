@@ -15,6 +15,7 @@ namespace {
 
 constexpr int kSize320x240 = 2;               // the size choice's item
 constexpr auto kHungPreviewEndsWithin = 20s;  // 5 s unanswered, on a busy machine
+constexpr auto kRepairedWithin = 3s;          // the player looks every 250 ms; the rest is for a busy machine
 
 struct Thief {
     player::Windows windows;
@@ -64,12 +65,14 @@ TEST(LentWindows, AHostWindowTakenAwayIsMadeAgainWhereItStood) {
     lent::ExpectClosedKeeping(sandbox, now, thief.place);
 }
 
-TEST(LentWindows, WindowsAPreviewDisabledAreEnabledOnceItEnds) {
+// No preview locks the player: the windows are enabled again while it plays on.
+TEST(LentWindows, WindowsAPreviewDisabledAreEnabledAgainWhileItPlaysOn) {
     Sandbox sandbox;
     const Thief thief = StartWith(sandbox, kDisable);
     // The application window, the bar, the host, the playlist and About windows.
     ASSERT_GE(std::stoi(sandbox.SaverRuns(kDisable.misbehaviour)[0].other.at("disabled")), 5);
-    ASSERT_FALSE(IsEnabled(thief.windows.bar));
+    EXPECT_TRUE(WaitUntil([&] { return IsEnabled(thief.windows.bar); }, kRepairedWithin));
+    EXPECT_FALSE(sandbox.SaverRuns(kDisable.misbehaviour)[0].Ended());
 
     const player::Windows now = lent::ExpectWorking(sandbox, thief.windows, thief.place, 1, L"Calm", 1);
     lent::ExpectClosedKeeping(sandbox, now, thief.place);
@@ -107,4 +110,15 @@ TEST(LentWindows, APreviewThatHangsWhilePlayingIsEndedAndStaysGreenUntilAnotherS
     const lent::HostPlace resized{thief.place.position, {320, 240}};
     const player::Windows now = lent::ExpectWorking(sandbox, thief.windows, resized, 1, L"Calm", 1);
     lent::ExpectClosedKeeping(sandbox, now, resized);
+}
+
+// A preview that hides the host and resizes it all the time neither hides it for good, nor
+// changes the size that is saved, nor holds back its own stop: the next selection plays.
+TEST(LentWindows, APreviewThatHidesAndResizesTheHostIsUndoneAndStoppedByTheNextSelection) {
+    Sandbox sandbox;
+    const Thief thief = StartWith(sandbox, kShakeHost);
+    EXPECT_TRUE(WaitUntil([&] { return IsShown(thief.windows.host); }, kRepairedWithin));
+    const player::Windows now = lent::ExpectWorking(sandbox, thief.windows, thief.place, 1, L"Calm", 1);
+    EXPECT_EQ(WaitForEndedSaverRuns(sandbox.LogOf(kShakeHost.misbehaviour), 1, kRepairedWithin).size(), 1u);
+    lent::ExpectClosedKeeping(sandbox, now, thief.place);
 }

@@ -103,8 +103,8 @@ TEST(Preview, ResizingRestartsThePreviewAndShowsThePaneSize) {
     EXPECT_EQ(ComboSelection(w.sizeCombo), 0);
     EXPECT_EQ(ComboItems(w.sizeCombo).at(2), L"320 x 240");
 
-    // A border dragged by hand counts the same as a chosen size.
-    SetWindowPos(w.host, nullptr, 0, 0, 300, 250, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // A size the user gives it through the system counts the same as a chosen size.
+    Post(w.host, WM_SYSCOMMAND, SC_MAXIMIZE);
     const SaverRun third = player::WaitForPreviewRun(sandbox, L"Calm", 3);
     const SIZE pane = ClientSize(w.pane);
     EXPECT_EQ(third.size, std::to_wstring(pane.cx) + L"x" + std::to_wstring(pane.cy));

@@ -3,6 +3,9 @@
 // closes, or either comes while a long playlist is still being read.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 #include "files_support.h"
 #include "playlist/PlaylistWindowIds.h"
 
@@ -20,6 +23,17 @@ void EndSession(DWORD processId) {
     for (HWND window : windows) Send(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
     for (HWND window : windows) Send(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
     KillProcess(processId);
+}
+
+// How many temporary files of saves of `path` stand beside it (folders are none).
+std::size_t TemporariesOf(const std::wstring& path) {
+    namespace fs = std::filesystem;
+    const std::wstring prefix = fs::path(path).filename().wstring() + L".";
+    return std::ranges::count_if(
+        fs::directory_iterator(fs::path(path).parent_path()), [&](const auto& entry) {
+            return entry.is_regular_file() && entry.path().filename().wstring().starts_with(prefix) &&
+                   entry.path().extension() == L".tmp~";
+        });
 }
 
 std::string IntervalSaved(const Sandbox& sandbox) {
@@ -125,7 +139,6 @@ TEST(Settings, ASettingsFileHeldByAnotherProgramIsWaitedForBrieflyAndNeverKeepsT
     Sandbox sandbox;
     const std::wstring a = sandbox.CopyLogSaver(L"A");
     const std::wstring config = sandbox.PathOf(L"config.cfg");
-    const std::wstring waiting = config + L".tmp~";
 
     // Held for good: the save fails, and the player closes all the same, its preview ended.
     player::Windows w = player::StartPlayer(sandbox, {}, {a});
@@ -139,7 +152,7 @@ TEST(Settings, ASettingsFileHeldByAnotherProgramIsWaitedForBrieflyAndNeverKeepsT
     }
     EXPECT_EQ(WaitForEndedSaverRuns(sandbox.LogOf(L"A"), 1).at(0).end, L"quit message");
     EXPECT_EQ(ReadFileBytes(config), before);
-    EXPECT_FALSE(FileExists(waiting));
+    EXPECT_EQ(TemporariesOf(config), 0u);
 
     // Held for a moment, as a virus scanner does: the player waits for it, and the change is kept.
     w = player::WaitForPlayer(sandbox.StartProgram().Id());
@@ -150,10 +163,28 @@ TEST(Settings, ASettingsFileHeldByAnotherProgramIsWaitedForBrieflyAndNeverKeepsT
         ASSERT_TRUE(held.Locked());
         Post(w.bar, WM_CLOSE);
         // The new settings stand complete beside the held file while the player tries again.
-        ASSERT_TRUE(WaitUntil([&] { return FileExists(waiting); }));
+        ASSERT_TRUE(WaitUntil([&] { return TemporariesOf(config) > 0; }));
     }
     ASSERT_TRUE(WaitUntil([&] { return !ProcessRunning(w.processId); }));
     EXPECT_EQ(IntervalSaved(sandbox), std::to_string(kEvery3Minutes));
-    EXPECT_FALSE(FileExists(waiting));
+    EXPECT_EQ(TemporariesOf(config), 0u);
     EXPECT_EQ(WaitForEndedSaverRuns(sandbox.LogOf(L"A"), 2).at(1).end, L"quit message");
+}
+
+// What an earlier save left beside the playlist, a folder of the name earlier versions wrote to,
+// blocks no save: the shorter list is saved, and the folder is left alone.
+TEST(Settings, ALeftoverFolderOfTheTemporaryNameBlocksNoSave) {
+    Sandbox sandbox;
+    const std::wstring a = sandbox.CopyLogSaver(L"A");
+    const std::wstring b = sandbox.CopyLogSaver(L"B");
+    const std::wstring playlist = sandbox.PathOf(L"myList.spls");
+    ASSERT_TRUE(CreateDirectoryW((playlist + L".tmp~").c_str(), nullptr));
+    player::Windows w = player::StartPlayer(sandbox, {}, {a, b});
+    player::WaitForPreviewRun(sandbox, L"A", 1);
+    SelectListItem(w.list, 1);
+    PressKey(w.list, VK_DELETE);
+    ASSERT_TRUE(WaitUntil([&] { return ListItems(w.list).size() == 1; }));
+    ASSERT_TRUE(files::Closed(w));
+    EXPECT_EQ(ReadFileBytes(playlist), files::CrLfLines(std::vector<std::wstring>{a}));
+    EXPECT_EQ(TemporariesOf(playlist), 0u);
 }
