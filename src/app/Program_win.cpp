@@ -252,7 +252,7 @@ void Program::PreviewStarting() {
 
 void Program::RunFullScreen() {
     host_.StopPreviews();
-    RunSaverAndWait(FullScreenCommandLine(FSaverFile));
+    RunSaverAndWait(FullScreenCommandLine(WinFileSystem().FullPath(FSaverFile)));
     host_.RestartPreview();
 }
 

@@ -17,6 +17,7 @@
 #include "files/WholeRead.h"
 #include "platform/Handles_win.h"
 #include "platform/Unicode_win.h"
+#include "platform/VersionResource_win.h"
 
 namespace vr {
 namespace {
@@ -94,6 +95,8 @@ DWORD ReplaceWith(const std::string& temporary, const std::string& path) {
 std::string WinFileSystemImpl::FullPath(std::string path) {
     return IsPlainAbsolutePath(path) ? path : FullPathOf(path);
 }
+
+std::string WinFileSystemImpl::OriginalFileName(const std::string& path) { return vr::OriginalFileName(path); }
 
 std::optional<std::vector<std::string>> WinFileSystemImpl::FileNamesIn(const std::string& folder,
                                                                        std::size_t limit) {

@@ -281,7 +281,7 @@ void TForm1::Button1Click(bool load) {
 }
 
 void TForm1::Button2Click() {
-    if (auto folder = BrowseForFolder("Please Select a Folder")) playlist_->AddFolder(*folder);
+    if (auto folder = BrowseForFolder(Handle(), "Please Select a Folder")) playlist_->AddFolder(*folder);
 }
 
 void TForm1::Button4Click(int sender) {
@@ -303,7 +303,7 @@ void TForm1::Button4Click(int sender) {
 
 void TForm1::Button6Click() {
     Application::ProcessMessages();
-    StartSaverDetached(ConfigureCommandLine(peers_.CurrentSaver()));
+    StartSaverDetached(ConfigureCommandLine(WinFileSystem().FullPath(peers_.CurrentSaver())));
 }
 
 void TForm1::Button7Click() { peers_.RunFullScreen(); }
