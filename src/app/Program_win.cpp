@@ -47,7 +47,9 @@ int Program::Run() {
 // ---- shared by several windows ----
 
 PlayerWindows Program::DockingWindows() {
-    return {playerBar_.Handle(), host_.Handle(), playlist_.Handle(), &docking_, FWallpaperMode, !started_};
+    return {playerBar_.Handle(), host_.Handle(),   playlist_.Handle(),
+            &docking_,           FWallpaperMode,   !started_,
+            startupFrames_ ? &*startupFrames_ : nullptr};
 }
 
 void Program::DropOnPlayer(const std::vector<std::string>& paths) { playlist_.Model().DropOnPlayer(paths); }
@@ -124,6 +126,7 @@ void Program::RunStartup() {
     } catch (...) {
         error = std::current_exception();
     }
+    startupFrames_.reset();
     playlistReader_.ForgetReadAhead();
     // Saved positions may name a monitor that is gone; the embedded host counts from the desktop.
     for (HWND window : {playerBar_.Handle(), playlist_.Handle()}) BringOnScreen(window);
@@ -134,6 +137,32 @@ void Program::RunStartup() {
     if (error) Guarded([&] { std::rethrow_exception(error); });
 }
 
+namespace {
+
+// What the user will see of the window once its rectangle is `outer`, its borders as now.
+std::optional<DockRect> FrameAt(HWND window, const DockRect& outer) {
+    std::optional<FramedWindow> framed = FramedWindowOf(window);
+    if (!framed) return std::nullopt;
+    framed->window = outer;
+    return framed->Frame();
+}
+
+// The window's place as it now stands, snapped; its size stays the one it is about to get.
+void NotePlaced(std::optional<DockRect>& planned, HWND window) {
+    const std::optional<FramedWindow> framed = FramedWindowOf(window);
+    if (!planned || !framed) return;
+    planned->left = framed->Frame().left;
+    planned->top = framed->Frame().top;
+}
+
+}  // namespace
+
+void Program::ExpectPlaces(const DockRect& host, const DockRect& playerBar, const DockRect& playlist) {
+    startupFrames_ =
+        PlayerRects{FrameAt(playerBar_.Handle(), playerBar), FrameAt(host_.Handle(), host),
+                    FrameAt(playlist_.Handle(), playlist)};
+}
+
 void Program::SetHost(Geometry what, int value) {
     switch (what) {
     case Geometry::Left: host_.SetScreenLeft(value); break;
@@ -141,11 +170,14 @@ void Program::SetHost(Geometry what, int value) {
     case Geometry::ClientWidth: host_.SetClientWidth(value); break;
     case Geometry::ClientHeight: host_.SetClientHeight(value); break;
     }
+    // Where it stands now, snapped, is what the windows placed after it snap against.
+    if (startupFrames_) NotePlaced(startupFrames_->host, host_.Handle());
 }
 
 void Program::SetPlayerBar(Geometry what, int value) {
     if (what == Geometry::Left) playerBar_.SetLeft(value);
     if (what == Geometry::Top) playerBar_.SetTop(value);
+    if (startupFrames_) NotePlaced(startupFrames_->playerBar, playerBar_.Handle());
 }
 
 void Program::SetPlaylistWindow(Geometry what, int value) {
@@ -156,6 +188,7 @@ void Program::SetPlaylistWindow(Geometry what, int value) {
     case Geometry::ClientWidth: playlist_.SetClientSize(value, client.cy); break;
     case Geometry::ClientHeight: playlist_.SetClientSize(client.cx, value); break;
     }
+    if (startupFrames_) NotePlaced(startupFrames_->playlist, playlist_.Handle());
 }
 
 void Program::SyncSaverDisplay() {

@@ -109,6 +109,11 @@ StartPlaces AtScreenScale(const StartPlaces& places, std::optional<int> fromDpi,
     return scaled;
 }
 
+DockRect OuterRect(StartupWorld& world, DockRole role, DockPoint at, DockSize client) {
+    const DockSize outer = world.OuterSize(role, client, world.ScreenAt(at).dpi);
+    return {at.x, at.y, outer.width, outer.height};
+}
+
 void LoadSavedPlaylist(const StartupInput& input, FileSystem& files, Playlist& playlist,
                        const std::vector<std::string>& lines) {
     const std::string savedList = input.programFolder + kSavedPlaylistFileName;
@@ -153,6 +158,14 @@ void RunStartupSequence(const StartupInput& input, StartupWorld& world, FileSyst
     const std::vector<std::string>& lines = linesRead;
 
     const StartPlaces places = AtScreenScale(ReadPlaces(lines), PlacesDpi(saved, lines), world);
+    const int barDpi = world.ScreenAt(places.bar).dpi;
+    world.ExpectPlaces(
+        OuterRect(world, DockRole::Host, {places.host.left, places.host.top},
+                  {places.host.clientWidth, places.host.clientHeight}),
+        OuterRect(world, DockRole::PlayerBar, places.bar,
+                  {ScaleForDpi(kPlayerBarClient.width, barDpi), ScaleForDpi(kPlayerBarClient.height, barDpi)}),
+        OuterRect(world, DockRole::Playlist, {places.playlist.left, places.playlist.top},
+                  {places.playlist.clientWidth, places.playlist.clientHeight}));
     world.SetHost(Geometry::Left, places.host.left);
     world.SetHost(Geometry::Top, places.host.top);
     world.SetHost(Geometry::ClientWidth, places.host.clientWidth);

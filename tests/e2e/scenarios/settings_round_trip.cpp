@@ -113,13 +113,28 @@ TEST(Settings, ClosingWritesBothFilesAndTheNextStartRestoresWindowsIntervalSelec
     EXPECT_EQ(sandbox.SaverRuns(L"C").size(), 2u);
 }
 
-// Windows put back at start are placed as saved, not pulled onto the windows not yet placed, which
-// still stand where they were created: the host and the bar here lie within the snap distance of
-// the playlist window's left edge at its creation.
-TEST(Settings, PlacesComeBackExactlyAtEveryRestart) {
+// The first start docks the three windows: the bar on the host, the playlist window on the bar's
+// left, their tops aligned; a restart puts the same rectangles back. Windows put back at start
+// snap against the places the others will take, not the ones they were created at: the host and
+// the bar here lie within the snap distance of the playlist window's left edge at its creation.
+TEST(Settings, TheFirstStartDocksAndPlacesComeBackExactlyAtEveryRestart) {
     Sandbox sandbox;
     WriteFileBytes(sandbox.PathOf(L"myList.spls"), ToAnsi(sandbox.CopyLogSaver(L"A")) + "\r\n");
     player::Windows w = player::WaitForPlayer(sandbox.StartProgram().Id());
+    player::WaitForPreviewRun(sandbox, L"A", 1);
+    const RECT firstBar = WindowRect(w.bar), firstHost = WindowRect(w.host), firstList = WindowRect(w.playlist);
+    EXPECT_EQ(firstBar.bottom, firstHost.top);
+    EXPECT_EQ(firstList.right, firstBar.left);
+    EXPECT_EQ(firstList.top, firstBar.top);
+    ASSERT_TRUE(files::Closed(w));
+    w = player::WaitForPlayer(sandbox.StartProgram().Id());
+    player::WaitForPreviewRun(sandbox, L"A", 2);
+    for (const auto& [window, first] :
+         {std::pair{w.bar, firstBar}, {w.host, firstHost}, {w.playlist, firstList}}) {
+        const RECT again = WindowRect(window);
+        EXPECT_TRUE(EqualRect(&first, &again)) << ClassName(window);
+    }
+
     constexpr POINT kHost{641, 420}, kBar{641, 300}, kPlaylist{20, 100};
     MoveTo(w.host, kHost);
     MoveTo(w.bar, kBar);
