@@ -7,6 +7,7 @@
 #include "docking/DockRect_win.h"
 #include "docking/OnScreen_win.h"
 #include "files/TypeKey.h"
+#include "hosting/AutostartShortcut_win.h"
 #include "hosting/SaverCommand.h"
 #include "hosting/SaverProcess_win.h"
 #include "platform/Application_win.h"
@@ -72,6 +73,8 @@ void Program::ProgramClosing() {
 void Program::SessionEnded(bool ending, bool closeApp) {
     const SessionEndStep step = StepAtSessionEnd(ending, closeApp);
     if (step == SessionEndStep::Nothing) return;
+    // An autostart shortcut may have been made for this wallpaper since the start.
+    RegisterRestart();
     ProgramClosing();
     // Posted: the end may come while a wait answers sent messages, under the handler that waits.
     if (step == SessionEndStep::SaveAndExit) PostMessageA(playerBar_.Handle(), WM_CLOSE, 0, 0);
@@ -82,8 +85,12 @@ void Program::SessionEnded(bool ending, bool closeApp) {
 void Program::RegisterRestart() const {
     const std::string wallpaperPlaylist =
         FWallpaperMode ? WinFileSystem().FullPath(FirstArgument(Utf8(GetCommandLineW()))) : std::string();
-    if (const auto arguments = RestartArguments(FWallpaperMode, wallpaperPlaylist))
+    const bool startsAtSignIn = FWallpaperMode && HasAutostart(playerBar_.Handle(), wallpaperPlaylist);
+    if (const auto arguments = RestartArguments(FWallpaperMode, wallpaperPlaylist, startsAtSignIn)) {
         RegisterApplicationRestart(Wide(*arguments).c_str(), RESTART_NO_CRASH | RESTART_NO_HANG);
+    } else {
+        UnregisterApplicationRestart();
+    }
 }
 
 // The playlist as it stood before a command still reading: a save then writes nothing half read.

@@ -13,6 +13,9 @@ TEST(SessionEnd, AProgramClosedForAnUpdateSavesAndGoesAndAnEndedSessionSaves) {
 }
 
 TEST(SessionEnd, OnlyTheWallpaperModeComesBackWithItsPlaylistAndOnlyWhenItFits) {
+    const auto RestartArguments = [](bool wallpaperMode, std::string_view path) {
+        return vr::RestartArguments(wallpaperMode, path, false);
+    };
     EXPECT_EQ(RestartArguments(false, ""), "");
     EXPECT_EQ(RestartArguments(false, "C:\\Users\\me\\imported.spls"), "");
     EXPECT_EQ(RestartArguments(true, "C:\\My Walls\\desk.scfg"), "\"C:\\My Walls\\desk.scfg\"");
@@ -24,6 +27,14 @@ TEST(SessionEnd, OnlyTheWallpaperModeComesBackWithItsPlaylistAndOnlyWhenItFits) 
     ASSERT_EQ(longest.size() + 3, kMostRestartCharacters);
     EXPECT_EQ(RestartArguments(true, longest), "\"" + longest + "\"");
     EXPECT_EQ(RestartArguments(true, longest + "x"), std::nullopt);
+}
+
+// The autostart shortcut brings the wallpaper back at sign-in; a restart as well would start a
+// second one over it. A normal player has no shortcut of its own and always comes back.
+TEST(SessionEnd, AWallpaperWithAnAutostartShortcutIsNotRestartedToo) {
+    EXPECT_EQ(RestartArguments(true, "C:\\Walls\\desk.scfg", true), std::nullopt);
+    EXPECT_EQ(RestartArguments(true, "C:\\Walls\\desk.scfg", false), "\"C:\\Walls\\desk.scfg\"");
+    EXPECT_EQ(RestartArguments(false, "", true), "");
 }
 
 }  // namespace
