@@ -5,6 +5,7 @@
 
 #include "docking/ScaledLayout.h"
 #include "files/AppError.h"
+#include "player/Choices.h"
 
 namespace vr {
 
@@ -129,7 +130,7 @@ void ApplyWallpaperHeader(const StartupInput& input, StartupWorld& world, FileSy
     world.SetHost(Geometry::Top, ReadSettingInt(lines, kPlaceY, 100));
     world.SetHost(Geometry::ClientWidth, ReadHostSize(lines, kPlaceWidth, 320));
     world.SetHost(Geometry::ClientHeight, ReadHostSize(lines, kPlaceHeight, 240));
-    world.SelectInterval(ReadSettingInt(lines, kPlaceInterval, 2));
+    world.SelectInterval(ReadSettingInt(lines, kPlaceInterval, kDefaultWallpaperIntervalItem));
     world.SetHostCaption(kWallpaperHostCaption);
 }
 
@@ -177,7 +178,7 @@ void RunStartupSequence(const StartupInput& input, StartupWorld& world, FileSyst
     world.SetPlaylistWindow(Geometry::ClientWidth, places.playlist.clientWidth);
     world.SetPlaylistWindow(Geometry::ClientHeight, places.playlist.clientHeight);
 
-    world.SelectInterval(ReadSettingInt(lines, kIntervalItem, 4));
+    world.SelectInterval(ReadSettingInt(lines, kIntervalItem, kDefaultIntervalItem));
     world.SyncSaverDisplay();
 
     // A playlist given at start that cannot be read is reported once the start is complete: the

@@ -8,12 +8,6 @@
 #include "playlist/PlaylistFileReader.h"
 
 namespace vr {
-namespace {
-
-// An interval item that is none: the player's first-run choice.
-constexpr int kDefaultIntervalItem = 4;
-
-}  // namespace
 
 RotatorPlan PlanRotation(const std::vector<std::string>& configLines, std::vector<std::string> entries) {
     RotatorPlan plan;
