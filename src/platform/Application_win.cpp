@@ -4,6 +4,7 @@
 
 #include "files/AppError.h"
 #include "platform/Unicode_win.h"
+#include "platform/Window_win.h"
 
 namespace vr {
 namespace {
@@ -30,7 +31,7 @@ LRESULT CALLBACK AppWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
 
 bool IsDialogKeyFor(MSG& msg) {
     HWND active = GetActiveWindow();
-    return active && IsDialogMessageW(active, &msg);
+    return active && (Window::OfferKey(active, msg) || IsDialogMessageW(active, &msg));
 }
 
 }  // namespace

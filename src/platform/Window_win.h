@@ -54,6 +54,10 @@ public:
     // The outer size this window has around a client area of this size at this DPI.
     SIZE OuterSizeFor(SIZE client, int dpi) const;
 
+    // A key pressed in the active window, offered to it before the dialog manager takes it as a
+    // move of the focus; true when the window used it.
+    static bool OfferKey(HWND active, const MSG& msg);
+
 protected:
     // Registers the class once and creates the native window; throws AppError on failure.
     void Create(const WindowClassSpec& cls, const WindowSpec& params);
@@ -62,6 +66,11 @@ protected:
     // The window now shows at another DPI, its controls already placed and given the font for
     // it: what it made for the old DPI (pictures, row heights, fonts of its own) is made again.
     virtual void DpiChanged(int dpi) { (void)dpi; }
+    // A WM_KEYDOWN for this window or one of its controls, before the dialog manager sees it.
+    virtual bool TakeKey(const MSG& msg) {
+        (void)msg;
+        return false;
+    }
 
 private:
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
