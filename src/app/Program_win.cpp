@@ -48,8 +48,12 @@ int Program::Run() {
 // ---- shared by several windows ----
 
 PlayerWindows Program::DockingWindows() {
-    return {playerBar_.Handle(), host_.Handle(),   playlist_.Handle(),
-            &docking_,           FWallpaperMode,   !started_,
+    return {playerBar_.Handle(),
+            host_.Handle(),
+            playlist_.Handle(),
+            &docking_,
+            FWallpaperMode,
+            !started_,
             startupFrames_ ? &*startupFrames_ : nullptr};
 }
 
@@ -165,9 +169,8 @@ void NotePlaced(std::optional<DockRect>& planned, HWND window) {
 }  // namespace
 
 void Program::ExpectPlaces(const DockRect& host, const DockRect& playerBar, const DockRect& playlist) {
-    startupFrames_ =
-        PlayerRects{FrameAt(playerBar_.Handle(), playerBar), FrameAt(host_.Handle(), host),
-                    FrameAt(playlist_.Handle(), playlist)};
+    startupFrames_ = PlayerRects{FrameAt(playerBar_.Handle(), playerBar), FrameAt(host_.Handle(), host),
+                                 FrameAt(playlist_.Handle(), playlist)};
 }
 
 void Program::SetHost(Geometry what, int value) {

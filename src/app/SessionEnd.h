@@ -25,6 +25,6 @@ inline constexpr std::size_t kMostRestartCharacters = 1024;
 // autostart shortcut for the playlist starts it at sign-in (`startsAtSignIn`): restarted as well,
 // the same wallpaper would play twice, one over the other.
 std::optional<std::string> RestartArguments(bool wallpaperMode, std::string_view wallpaperPlaylistPath,
-                                            bool startsAtSignIn);
+                                            bool startsAtSignIn = false);
 
 }  // namespace vr

@@ -83,8 +83,9 @@ void SnapPositionRequest(DockRole self, const PlayerWindows& w, WINDOWPOS& reque
             own->window.height = planned->height + own->insets.top + own->insets.bottom;
         }
     }
-    const PlayerRects frames = w.startupFrames ? *w.startupFrames
-                                               : PlayerRects{FrameOf(w.playerBar), FrameOf(w.host), FrameOf(w.playlist)};
+    const PlayerRects frames = w.startupFrames
+                                   ? *w.startupFrames
+                                   : PlayerRects{FrameOf(w.playerBar), FrameOf(w.host), FrameOf(w.playlist)};
     const DockPoint snapped =
         SnapWindowRequest(self, {request.x, request.y}, *own, IsZoomed(request.hwnd) != FALSE, frames,
                           Screens(), *w.state, w.wallpaperMode);

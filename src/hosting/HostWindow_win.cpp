@@ -241,7 +241,8 @@ void TfrmSVDActive::Timer1Timer() {
     if (!PaneIsSeen() || !visibility_.Seen()) return;
     const std::string saver = peers_.CurrentSaver();
     if (saver != failedSaver_) {
-        custody_.Start(PreviewCommandLine(WinFileSystem().FullPath(saver), reinterpret_cast<std::uintptr_t>(p1_)));
+        custody_.Start(
+            PreviewCommandLine(WinFileSystem().FullPath(saver), reinterpret_cast<std::uintptr_t>(p1_)));
         startedSaver_ = saver;
         custodyTimer_->SetEnabled(custody_.Any());
     }

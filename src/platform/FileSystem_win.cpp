@@ -96,7 +96,9 @@ std::string WinFileSystemImpl::FullPath(std::string path) {
     return IsPlainAbsolutePath(path) ? path : FullPathOf(path);
 }
 
-std::string WinFileSystemImpl::OriginalFileName(const std::string& path) { return vr::OriginalFileName(path); }
+std::string WinFileSystemImpl::OriginalFileName(const std::string& path) {
+    return vr::OriginalFileName(path);
+}
 
 std::optional<std::vector<std::string>> WinFileSystemImpl::FileNamesIn(const std::string& folder,
                                                                        std::size_t limit) {

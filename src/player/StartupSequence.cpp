@@ -160,13 +160,13 @@ void RunStartupSequence(const StartupInput& input, StartupWorld& world, FileSyst
 
     const StartPlaces places = AtScreenScale(ReadPlaces(lines), PlacesDpi(saved, lines), world);
     const int barDpi = world.ScreenAt(places.bar).dpi;
-    world.ExpectPlaces(
-        OuterRect(world, DockRole::Host, {places.host.left, places.host.top},
-                  {places.host.clientWidth, places.host.clientHeight}),
-        OuterRect(world, DockRole::PlayerBar, places.bar,
-                  {ScaleForDpi(kPlayerBarClient.width, barDpi), ScaleForDpi(kPlayerBarClient.height, barDpi)}),
-        OuterRect(world, DockRole::Playlist, {places.playlist.left, places.playlist.top},
-                  {places.playlist.clientWidth, places.playlist.clientHeight}));
+    world.ExpectPlaces(OuterRect(world, DockRole::Host, {places.host.left, places.host.top},
+                                 {places.host.clientWidth, places.host.clientHeight}),
+                       OuterRect(world, DockRole::PlayerBar, places.bar,
+                                 {ScaleForDpi(kPlayerBarClient.width, barDpi),
+                                  ScaleForDpi(kPlayerBarClient.height, barDpi)}),
+                       OuterRect(world, DockRole::Playlist, {places.playlist.left, places.playlist.top},
+                                 {places.playlist.clientWidth, places.playlist.clientHeight}));
     world.SetHost(Geometry::Left, places.host.left);
     world.SetHost(Geometry::Top, places.host.top);
     world.SetHost(Geometry::ClientWidth, places.host.clientWidth);

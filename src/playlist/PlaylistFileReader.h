@@ -9,8 +9,9 @@
 namespace vr {
 
 // The lines of the playlist file at `path` that name existing screensavers, as written (relative
-// ones tested from the current folder), in file order. Playlists do not nest. Throws AppError when the file cannot be read.
-// Veilrunner.scr, under any name, is never one: the playlist it plays would play itself.
+// ones tested from the current folder), in file order. Playlists do not nest. Veilrunner.scr,
+// under any name, is never one: the playlist it plays would play itself. Throws AppError when the
+// file cannot be read.
 std::vector<std::string> SaverLinesOf(FileSystem& files, const std::string& path);
 
 // Whether the existing file at fullPath is Veilrunner.scr, by its name or the name it was built as.

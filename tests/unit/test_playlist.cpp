@@ -112,16 +112,12 @@ TEST_F(PlaylistTest, AllVanishedLeavesTheCurrentScreensaverAndStopsTheTimer) {
     EXPECT_FALSE(timer.running);
 }
 
-// Veilrunner.scr plays the saved playlist: as an entry of it, it would play itself. It is known
-// by its name or by the name it was built as, on every road in.
+// Veilrunner.scr, known by its name or the name it was built as, is no entry on any road.
 TEST_F(PlaylistTest, ThePlaylistSaverNeverBecomesAnEntry) {
-    const std::string own = "C:\\V\\Veilrunner.scr";
-    const std::string copy = "C:\\V\\Renamed.scr";
+    const std::string own = "C:\\V\\Veilrunner.scr", copy = "C:\\V\\Renamed.scr";
     files.builtAs[copy] = "VEILRUNNER.SCR";
-    files.AddFile(own);
-    files.AddFile(copy);
-    files.AddFile(kA);
-    files.AddFile("C:\\V\\list.spls", {copy, kA, own, copy});
+    for (const std::string& path : {own, copy, kA}) files.AddFile(path);
+    files.AddFile("C:\\V\\list.spls", {copy, kA, own});
     files.folders["C:\\V"] = {"C:\\V", {"list.spls", "Renamed.scr", "Veilrunner.scr"}};
     playlist.AddChosenFiles({own, copy, "C:\\V\\list.spls"});
     playlist.DropOnPlayer({copy});
@@ -542,8 +538,8 @@ TEST_F(WindowsAndSystemTest, ListsThe32BitSystemFolderLastWithOnlyItsOwnNames) {
     files.builtAs["C:\\WINDOWS\\SysWOW64\\copy.scr"] = "Veilrunner.scr";
     playlist.AddWindowsAndSystem("C:\\WINDOWS", {"C:\\WINDOWS\\system32", "C:\\WINDOWS\\SysWOW64"});
     EXPECT_EQ(files.foldersListed, (Lines{"C:\\WINDOWS", "C:\\WINDOWS\\system32", "C:\\WINDOWS\\SysWOW64"}));
-    EXPECT_EQ(playlist.Entries(), (Lines{"C:\\WINDOWS\\a.scr", "C:\\WINDOWS\\b.scr", "C:\\WINDOWS\\system32\\b.scr",
-                                         "C:\\WINDOWS\\SysWOW64\\c.scr"}));
+    EXPECT_EQ(playlist.Entries(), (Lines{"C:\\WINDOWS\\a.scr", "C:\\WINDOWS\\b.scr",
+                                         "C:\\WINDOWS\\system32\\b.scr", "C:\\WINDOWS\\SysWOW64\\c.scr"}));
 }
 
 TEST_F(WindowsAndSystemTest, KeepsTheSelectionButStillAppliesTheTimerRules) {

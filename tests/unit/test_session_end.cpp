@@ -13,9 +13,6 @@ TEST(SessionEnd, AProgramClosedForAnUpdateSavesAndGoesAndAnEndedSessionSaves) {
 }
 
 TEST(SessionEnd, OnlyTheWallpaperModeComesBackWithItsPlaylistAndOnlyWhenItFits) {
-    const auto RestartArguments = [](bool wallpaperMode, std::string_view path) {
-        return vr::RestartArguments(wallpaperMode, path, false);
-    };
     EXPECT_EQ(RestartArguments(false, ""), "");
     EXPECT_EQ(RestartArguments(false, "C:\\Users\\me\\imported.spls"), "");
     EXPECT_EQ(RestartArguments(true, "C:\\My Walls\\desk.scfg"), "\"C:\\My Walls\\desk.scfg\"");

@@ -199,14 +199,15 @@ TEST(AboutWindow, KeysWalkTabsLinksDonateAndOkAndSwitchSheets) {
     walk(links);
 
     walk({tiles[0]});
-    for (const auto& [key, to] : {std::pair{VK_RIGHT, 1}, {VK_DOWN, 4}, {VK_LEFT, 3}, {VK_UP, 0}, {VK_LEFT, 5}}) {
+    for (const auto& [key, to] :
+         {std::pair{VK_RIGHT, 1}, {VK_DOWN, 4}, {VK_LEFT, 3}, {VK_UP, 0}, {VK_LEFT, 5}}) {
         PressKey(about::FocusedControl(about.window), key);
         EXPECT_TRUE(WaitUntil([&] { return about::FocusedControl(about.window) == tiles[to]; }))
             << "key " << key << " did not reach tile " << to;
     }
-    const std::initializer_list<WORD> sheetKeys[] = {
-        {VK_CONTROL, VK_TAB}, {VK_CONTROL, VK_TAB}, {VK_CONTROL, VK_SHIFT, VK_TAB}, {VK_CONTROL, VK_NEXT},
-        {VK_CONTROL, VK_NEXT}, {VK_CONTROL, VK_PRIOR}};
+    const std::initializer_list<WORD> sheetKeys[] = {{VK_CONTROL, VK_TAB},           {VK_CONTROL, VK_TAB},
+                                                     {VK_CONTROL, VK_SHIFT, VK_TAB}, {VK_CONTROL, VK_NEXT},
+                                                     {VK_CONTROL, VK_NEXT},          {VK_CONTROL, VK_PRIOR}};
     int sheet = 0;
     for (std::size_t i = 0; i < std::size(sheetKeys); ++i) {
         PressKeys(sheetKeys[i]);

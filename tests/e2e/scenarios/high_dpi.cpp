@@ -3,6 +3,7 @@
 // scenario runs the player once at 96 and once at 144 DPI.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <utility>
 
 #include "Player.h"
@@ -97,11 +98,10 @@ TEST(HighDpi, AboutWindowScalesItsPicturesAndClickAreas) {
         }
         ExpectPlaced(about.aboutSheet, vr::AboutId::Image10, dpi, {344, 100, 100, 100});
         // The memo grows down where the font's lines need more than its figures give.
-        const RECT memoRect = InClient(about.aboutSheet, vr::AboutId::Memo1);
-        EXPECT_EQ(memoRect.left, s(6));
-        EXPECT_EQ(memoRect.top, s(71));
-        EXPECT_EQ(memoRect.right - memoRect.left, s(323));
-        EXPECT_GE(memoRect.bottom - memoRect.top, s(193));
+        const RECT memoArea = InClient(about.aboutSheet, vr::AboutId::Memo1);
+        EXPECT_EQ((std::array<LONG, 3>{memoArea.left, memoArea.top, memoArea.right - memoArea.left}),
+                  (std::array<LONG, 3>{s(6), s(71), s(323)}));
+        EXPECT_GE(memoArea.bottom - memoArea.top, s(193));
         // The author link covers the memo's author line, whatever height the font gives its lines.
         const HWND memo = FindControl(about.aboutSheet, vr::AboutId::Memo1);
         const LRESULT authorLine = Send(memo, EM_POSFROMCHAR, Send(memo, EM_LINEINDEX, vr::kAuthorLineIndex));

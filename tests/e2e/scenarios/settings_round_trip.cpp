@@ -122,15 +122,14 @@ TEST(Settings, TheFirstStartDocksAndPlacesComeBackExactlyAtEveryRestart) {
     WriteFileBytes(sandbox.PathOf(L"myList.spls"), ToAnsi(sandbox.CopyLogSaver(L"A")) + "\r\n");
     player::Windows w = player::WaitForPlayer(sandbox.StartProgram().Id());
     player::WaitForPreviewRun(sandbox, L"A", 1);
-    const RECT firstBar = WindowRect(w.bar), firstHost = WindowRect(w.host), firstList = WindowRect(w.playlist);
-    EXPECT_EQ(firstBar.bottom, firstHost.top);
-    EXPECT_EQ(firstList.right, firstBar.left);
-    EXPECT_EQ(firstList.top, firstBar.top);
+    const RECT bar = WindowRect(w.bar), host = WindowRect(w.host), list = WindowRect(w.playlist);
+    EXPECT_EQ(bar.bottom, host.top);
+    EXPECT_EQ(list.right, bar.left);
+    EXPECT_EQ(list.top, bar.top);
     ASSERT_TRUE(files::Closed(w));
     w = player::WaitForPlayer(sandbox.StartProgram().Id());
     player::WaitForPreviewRun(sandbox, L"A", 2);
-    for (const auto& [window, first] :
-         {std::pair{w.bar, firstBar}, {w.host, firstHost}, {w.playlist, firstList}}) {
+    for (const auto& [window, first] : {std::pair{w.bar, bar}, {w.host, host}, {w.playlist, list}}) {
         const RECT again = WindowRect(window);
         EXPECT_TRUE(EqualRect(&first, &again)) << ClassName(window);
     }
