@@ -35,6 +35,7 @@ public:
 
     vr::ConfigSnapshot state;
 
+    void ExpectPlaces(const vr::DockRect&, const vr::DockRect&, const vr::DockRect&) override {}
     void SetHost(vr::Geometry what, int value) override { Place(state.host, what, value); }
     void SetPlayerBar(vr::Geometry what, int value) override {
         (what == vr::Geometry::Left ? state.playerBarLeft : state.playerBarTop) = value;

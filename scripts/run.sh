@@ -17,17 +17,17 @@ source "$repo/scripts/lib/windows-build.sh"
 
 bash "$repo/scripts/install-deps.sh"
 configure_windows_build "$build/win"
-cmake --build "$build/win" --target Veilrunner demo_savers installer portable_zip
+cmake --build "$build/win" --target Veilrunner VeilrunnerScreensaver demo_savers installer portable_zip
 echo "The installer and the portable zip are in $build/win"
 
 export WINEPREFIX="${WINEPREFIX:-$build/run-prefix}" WINEDEBUG="${WINEDEBUG:--all}"
 [[ -f "$WINEPREFIX/system.reg" ]] || bash "$repo/scripts/wine-prefix.sh"
 
-# Installed like a user would: the program in its own folder (its settings live beside it), the
-# screensavers in the system folder, where "Win + Sys" looks for them.
+# Installed like a user would: the program with Veilrunner.scr in its own folder (its settings
+# live beside it), the screensavers in the system folder, where "Win + Sys" looks for them.
 install_dir="$WINEPREFIX/drive_c/Program Files/Veilrunner"
 mkdir -p "$install_dir"
-cp "$build/win/Veilrunner.exe" "$install_dir/"
+cp "$build/win/Veilrunner.exe" "$build/win/Veilrunner.scr" "$install_dir/"
 cp "$build/win/savers/demo/"*.scr "$WINEPREFIX/drive_c/windows/system32/"
 program="C:\\Program Files\\Veilrunner\\Veilrunner.exe"
 

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <array>
+#include <optional>
 
 #include "about/AboutWindowIds.h"
 #include "about/Credits.h"
@@ -60,6 +61,7 @@ void AboutSheet::Create(HWND parent, RECT place) {
 // The link's font, the logo and the link's line at the DPI.
 void AboutSheet::DpiChanged(int dpi) {
     linkFont_ = OwnedFont(CreateLinkFont(dpi));
+    FitMemoToItsLines();
     PlaceLinkOnAuthorLine();
     logo_ = ScaledToDpi(LoadLogo(), dpi);
     SendDlgItemMessageA(Handle(), AboutId::Image10, STM_SETIMAGE, IMAGE_BITMAP,
@@ -83,7 +85,28 @@ LRESULT AboutSheet::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 // The memo's lines are as high as the font makes them, which at another DPI is not quite the
-// 96-DPI figure scaled; the link follows the line it covers.
+// 96-DPI figure scaled: at 144 DPI the scaled memo holds one line less than the credits have, and
+// the last one, the copyright, would not show. The memo grows down until it holds them all.
+void AboutSheet::FitMemoToItsLines() {
+    const HWND memo = GetDlgItem(Handle(), AboutId::Memo1);
+    auto lineTop = [memo](LRESULT line) {
+        const LRESULT at = SendMessageA(memo, EM_POSFROMCHAR, SendMessageA(memo, EM_LINEINDEX, line, 0), 0);
+        return at == -1 ? std::optional<int>() : std::optional<int>(static_cast<short>(HIWORD(at)));
+    };
+    const LRESULT lines = SendMessageA(memo, EM_GETLINECOUNT, 0, 0);
+    if (lines < 2) return;
+    const std::optional<int> first = lineTop(0), second = lineTop(1), last = lineTop(lines - 1);
+    if (!first || !second || !last) return;
+    RECT client{}, outer{};
+    GetClientRect(memo, &client);
+    GetWindowRect(memo, &outer);
+    const int missing = *last + (*second - *first) - client.bottom;
+    if (missing <= 0) return;
+    SetWindowPos(memo, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top + missing,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The link follows the line it covers.
 void AboutSheet::PlaceLinkOnAuthorLine() {
     const HWND memo = GetDlgItem(Handle(), AboutId::Memo1), link = GetDlgItem(Handle(), AboutId::StaticText1);
     const LRESULT first = SendMessageA(memo, EM_LINEINDEX, kAuthorLineIndex, 0);

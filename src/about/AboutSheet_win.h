@@ -15,6 +15,7 @@ public:
 private:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void DpiChanged(int dpi) override;
+    void FitMemoToItsLines();
     void PlaceLinkOnAuthorLine();
     void OnPaint();
     void OnCommand(int id, int code);

@@ -128,6 +128,25 @@ void TfrmConfig::OnNotify(const NMHDR& header) {
     if (header.idFrom == AboutId::PageControl1 && header.code == TCN_SELCHANGE) PageControl1Change();
 }
 
+// As in any property sheet: Ctrl+Tab and Ctrl+PgDn go to the next sheet, Ctrl+Shift+Tab and
+// Ctrl+PgUp to the one before, round the ends; the arrow keys move between the link tiles.
+bool TfrmConfig::TakeKey(const MSG& msg) {
+    const bool control = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0;
+    int step = 0;
+    if (control && msg.wParam == VK_TAB) step = shift ? -1 : 1;
+    if (control && msg.wParam == VK_NEXT) step = 1;
+    if (control && msg.wParam == VK_PRIOR) step = -1;
+    if (step == 0) return !control && t3_.MoveAmongTiles(msg.hwnd, static_cast<UINT>(msg.wParam));
+    const HWND tabs = PageControl1();
+    const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+    if (count <= 0) return false;
+    const int current = static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
+    SendMessageA(tabs, TCM_SETCURSEL, static_cast<WPARAM>((current + step + count) % count), 0);
+    PageControl1Change();
+    SetFocus(tabs);
+    return true;
+}
+
 void TfrmConfig::FormShow() { setAboutButtonVisible_(false); }
 
 void TfrmConfig::FormClose() { setAboutButtonVisible_(true); }

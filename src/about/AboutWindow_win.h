@@ -23,6 +23,7 @@ private:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void OnCommand(int id, int code);
     void OnNotify(const NMHDR& header);
+    bool TakeKey(const MSG& msg) override;
     int DefaultButtonId() const;
 
     void FormShow();

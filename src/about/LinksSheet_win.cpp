@@ -40,6 +40,25 @@ void LinksSheet::Create(HWND parent, RECT place) {
     CreateControls(Handle(), controls);
 }
 
+bool LinksSheet::MoveAmongTiles(HWND control, UINT key) {
+    if (GetParent(control) != Handle()) return false;
+    const std::size_t from = AreaIndex(GetDlgCtrlID(control));
+    if (from == kProducts.size()) return false;
+    const std::size_t count = kProducts.size();
+    std::size_t perRow = 0;
+    while (perRow < count && kProducts[perRow].place.top == kProducts[0].place.top) ++perRow;
+    std::size_t to = from;
+    switch (key) {
+    case VK_RIGHT: to = (from + 1) % count; break;
+    case VK_LEFT: to = (from + count - 1) % count; break;
+    case VK_DOWN: to = (from + perRow) % count; break;
+    case VK_UP: to = (from + count - perRow) % count; break;
+    default: return false;
+    }
+    SetFocus(GetDlgItem(Handle(), kAreaIds[to]));
+    return true;
+}
+
 void LinksSheet::ShowPicture() {
     if (picture_) return;
     picture_ = ScaledToDpi(LoadLinksPicture(), Dpi());

@@ -15,6 +15,10 @@ public:
     // seen, so a player whose About window is never opened never holds it (over a megabyte while
     // decoding).
     void ShowPicture();
+    // An arrow key pressed on a tile (`control`, which has the keyboard) moves the keyboard to
+    // the next tile that way, round the ends: Left and Right along the tiles, Up and Down to the
+    // other row. False for other keys and controls.
+    bool MoveAmongTiles(HWND control, UINT key);
 
 private:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;

@@ -7,6 +7,7 @@
 #include "docking/DockRect_win.h"
 #include "docking/OnScreen_win.h"
 #include "files/TypeKey.h"
+#include "hosting/AutostartShortcut_win.h"
 #include "hosting/SaverCommand.h"
 #include "hosting/SaverProcess_win.h"
 #include "platform/Application_win.h"
@@ -47,7 +48,13 @@ int Program::Run() {
 // ---- shared by several windows ----
 
 PlayerWindows Program::DockingWindows() {
-    return {playerBar_.Handle(), host_.Handle(), playlist_.Handle(), &docking_, FWallpaperMode, !started_};
+    return {playerBar_.Handle(),
+            host_.Handle(),
+            playlist_.Handle(),
+            &docking_,
+            FWallpaperMode,
+            !started_,
+            startupFrames_ ? &*startupFrames_ : nullptr};
 }
 
 void Program::DropOnPlayer(const std::vector<std::string>& paths) { playlist_.Model().DropOnPlayer(paths); }
@@ -70,6 +77,8 @@ void Program::ProgramClosing() {
 void Program::SessionEnded(bool ending, bool closeApp) {
     const SessionEndStep step = StepAtSessionEnd(ending, closeApp);
     if (step == SessionEndStep::Nothing) return;
+    // An autostart shortcut may have been made for this wallpaper since the start.
+    RegisterRestart();
     ProgramClosing();
     // Posted: the end may come while a wait answers sent messages, under the handler that waits.
     if (step == SessionEndStep::SaveAndExit) PostMessageA(playerBar_.Handle(), WM_CLOSE, 0, 0);
@@ -80,8 +89,12 @@ void Program::SessionEnded(bool ending, bool closeApp) {
 void Program::RegisterRestart() const {
     const std::string wallpaperPlaylist =
         FWallpaperMode ? WinFileSystem().FullPath(FirstArgument(Utf8(GetCommandLineW()))) : std::string();
-    if (const auto arguments = RestartArguments(FWallpaperMode, wallpaperPlaylist))
+    const bool startsAtSignIn = FWallpaperMode && HasAutostart(playerBar_.Handle(), wallpaperPlaylist);
+    if (const auto arguments = RestartArguments(FWallpaperMode, wallpaperPlaylist, startsAtSignIn)) {
         RegisterApplicationRestart(Wide(*arguments).c_str(), RESTART_NO_CRASH | RESTART_NO_HANG);
+    } else {
+        UnregisterApplicationRestart();
+    }
 }
 
 // The playlist as it stood before a command still reading: a save then writes nothing half read.
@@ -124,6 +137,7 @@ void Program::RunStartup() {
     } catch (...) {
         error = std::current_exception();
     }
+    startupFrames_.reset();
     playlistReader_.ForgetReadAhead();
     // Saved positions may name a monitor that is gone; the embedded host counts from the desktop.
     for (HWND window : {playerBar_.Handle(), playlist_.Handle()}) BringOnScreen(window);
@@ -134,6 +148,31 @@ void Program::RunStartup() {
     if (error) Guarded([&] { std::rethrow_exception(error); });
 }
 
+namespace {
+
+// What the user will see of the window once its rectangle is `outer`, its borders as now.
+std::optional<DockRect> FrameAt(HWND window, const DockRect& outer) {
+    std::optional<FramedWindow> framed = FramedWindowOf(window);
+    if (!framed) return std::nullopt;
+    framed->window = outer;
+    return framed->Frame();
+}
+
+// The window's place as it now stands, snapped; its size stays the one it is about to get.
+void NotePlaced(std::optional<DockRect>& planned, HWND window) {
+    const std::optional<FramedWindow> framed = FramedWindowOf(window);
+    if (!planned || !framed) return;
+    planned->left = framed->Frame().left;
+    planned->top = framed->Frame().top;
+}
+
+}  // namespace
+
+void Program::ExpectPlaces(const DockRect& host, const DockRect& playerBar, const DockRect& playlist) {
+    startupFrames_ = PlayerRects{FrameAt(playerBar_.Handle(), playerBar), FrameAt(host_.Handle(), host),
+                                 FrameAt(playlist_.Handle(), playlist)};
+}
+
 void Program::SetHost(Geometry what, int value) {
     switch (what) {
     case Geometry::Left: host_.SetScreenLeft(value); break;
@@ -141,11 +180,14 @@ void Program::SetHost(Geometry what, int value) {
     case Geometry::ClientWidth: host_.SetClientWidth(value); break;
     case Geometry::ClientHeight: host_.SetClientHeight(value); break;
     }
+    // Where it stands now, snapped, is what the windows placed after it snap against.
+    if (startupFrames_) NotePlaced(startupFrames_->host, host_.Handle());
 }
 
 void Program::SetPlayerBar(Geometry what, int value) {
     if (what == Geometry::Left) playerBar_.SetLeft(value);
     if (what == Geometry::Top) playerBar_.SetTop(value);
+    if (startupFrames_) NotePlaced(startupFrames_->playerBar, playerBar_.Handle());
 }
 
 void Program::SetPlaylistWindow(Geometry what, int value) {
@@ -156,6 +198,7 @@ void Program::SetPlaylistWindow(Geometry what, int value) {
     case Geometry::ClientWidth: playlist_.SetClientSize(value, client.cy); break;
     case Geometry::ClientHeight: playlist_.SetClientSize(client.cx, value); break;
     }
+    if (startupFrames_) NotePlaced(startupFrames_->playlist, playlist_.Handle());
 }
 
 void Program::SyncSaverDisplay() {
@@ -252,7 +295,7 @@ void Program::PreviewStarting() {
 
 void Program::RunFullScreen() {
     host_.StopPreviews();
-    RunSaverAndWait(FullScreenCommandLine(FSaverFile));
+    RunSaverAndWait(FullScreenCommandLine(WinFileSystem().FullPath(FSaverFile)));
     host_.RestartPreview();
 }
 

@@ -45,6 +45,7 @@ private:
     bool WallpaperMode() const override { return FWallpaperMode; }
 
     // StartupWorld
+    void ExpectPlaces(const DockRect& host, const DockRect& playerBar, const DockRect& playlist) override;
     void SetHost(Geometry what, int value) override;
     void SetPlayerBar(Geometry what, int value) override;
     void SetPlaylistWindow(Geometry what, int value) override;
@@ -97,6 +98,7 @@ private:
     const bool FWallpaperMode;            // settled before the host window exists, kept for the whole run
     bool runEnded_ = false;               // saved and previews ended, by closing or by the session's end
     bool started_ = false;                // the start-up sequence has ended
+    std::optional<PlayerRects> startupFrames_;  // while the start-up places the windows
     DockingState docking_;                // which windows the player bar carries during its move
     std::vector<std::string> linesRead_;  // the settings or wallpaper playlist lines last read
     ClosingSave closingSave_;             // keeps saved files the start could not read

@@ -7,8 +7,10 @@ SessionEndStep StepAtSessionEnd(bool ending, bool closeApp) {
     return closeApp ? SessionEndStep::SaveAndExit : SessionEndStep::Save;
 }
 
-std::optional<std::string> RestartArguments(bool wallpaperMode, std::string_view wallpaperPlaylistPath) {
+std::optional<std::string> RestartArguments(bool wallpaperMode, std::string_view wallpaperPlaylistPath,
+                                            bool startsAtSignIn) {
     if (!wallpaperMode) return std::string();
+    if (startsAtSignIn) return std::nullopt;
     std::string quoted = "\"" + std::string(wallpaperPlaylistPath) + "\"";
     // UTF-8 takes at least as many bytes as UTF-16 takes characters, so what fits here fits there.
     if (wallpaperPlaylistPath.empty() || wallpaperPlaylistPath.find('"') != std::string_view::npos ||

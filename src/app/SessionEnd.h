@@ -21,7 +21,10 @@ inline constexpr std::size_t kMostRestartCharacters = 1024;
 // The arguments the system restarts the player with after an update or at the next sign-in:
 // none for a normal run (a playlist named at start was imported then and is saved now), the
 // wallpaper playlist's full path, quoted, in desktop wallpaper mode. Nothing when it does not fit:
-// restarted without it, the wallpaper would come back as a normal player.
-std::optional<std::string> RestartArguments(bool wallpaperMode, std::string_view wallpaperPlaylistPath);
+// restarted without it, the wallpaper would come back as a normal player. Nothing either when an
+// autostart shortcut for the playlist starts it at sign-in (`startsAtSignIn`): restarted as well,
+// the same wallpaper would play twice, one over the other.
+std::optional<std::string> RestartArguments(bool wallpaperMode, std::string_view wallpaperPlaylistPath,
+                                            bool startsAtSignIn = false);
 
 }  // namespace vr

@@ -69,11 +69,23 @@ std::optional<FramedWindow> FramedWindowOf(HWND window) {
 }
 
 void SnapPositionRequest(DockRole self, const PlayerWindows& w, WINDOWPOS& request) {
-    if (w.startingUp) return;
-    // The moving window is judged with the size it has now, not the one it asks for.
-    const std::optional<FramedWindow> own = FramedWindowOf(request.hwnd);
+    if (w.startingUp && !w.startupFrames) return;
+    // The moving window is judged with the size it has now, not the one it asks for; at start-up
+    // with the size it is about to get, as its position comes before its size.
+    std::optional<FramedWindow> own = FramedWindowOf(request.hwnd);
     if (!own) return;
-    const PlayerRects frames{FrameOf(w.playerBar), FrameOf(w.host), FrameOf(w.playlist)};
+    if (w.startupFrames) {
+        const std::optional<DockRect>& planned = self == DockRole::PlayerBar ? w.startupFrames->playerBar
+                                                 : self == DockRole::Host    ? w.startupFrames->host
+                                                                             : w.startupFrames->playlist;
+        if (planned) {
+            own->window.width = planned->width + own->insets.left + own->insets.right;
+            own->window.height = planned->height + own->insets.top + own->insets.bottom;
+        }
+    }
+    const PlayerRects frames = w.startupFrames
+                                   ? *w.startupFrames
+                                   : PlayerRects{FrameOf(w.playerBar), FrameOf(w.host), FrameOf(w.playlist)};
     const DockPoint snapped =
         SnapWindowRequest(self, {request.x, request.y}, *own, IsZoomed(request.hwnd) != FALSE, frames,
                           Screens(), *w.state, w.wallpaperMode);

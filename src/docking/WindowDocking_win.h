@@ -19,9 +19,11 @@ struct PlayerWindows {
     HWND playlist;
     DockingState* state;
     bool wallpaperMode;
-    // The start-up puts each window exactly where its saved place says: the places were snapped
-    // when they were made, and the windows not placed yet still stand where they were created.
+    // The start-up places the windows one value at a time. Until it says where they will stand
+    // they do not snap; then each snaps against those places (startupFrames, visible frames), not
+    // against where the others were created or happen to stand half placed.
     bool startingUp = false;
+    const PlayerRects* startupFrames = nullptr;
 };
 
 // Where each player window finds the others and the docking state: the program, which owns all

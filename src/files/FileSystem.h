@@ -23,6 +23,8 @@ public:
                                                                 std::size_t limit) = 0;
     // The path made absolute from the current folder; unchanged when the system cannot.
     virtual std::string FullPath(std::string path) = 0;
+    // The name the program file's version resource says it was built as; empty when it has none.
+    virtual std::string OriginalFileName(const std::string& path) = 0;
     // The file's lines (SplitLines of DecodeStoredText); throws AppError with OpenErrorText when it
     // cannot be read.
     virtual std::vector<std::string> ReadLines(const std::string& path) = 0;

@@ -19,10 +19,14 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
                       [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
 }
 
+std::string AsciiLowercase(std::string_view name) {
+    std::string lowered(name);
+    std::transform(lowered.begin(), lowered.end(), lowered.begin(), LowerAscii);
+    return lowered;
+}
+
 std::string TypeKey(std::string_view name) {
-    std::string key(name.substr(name.size() - std::min(name.size(), kKeyLength)));
-    std::transform(key.begin(), key.end(), key.begin(), LowerAscii);
-    return key;
+    return AsciiLowercase(name.substr(name.size() - std::min(name.size(), kKeyLength)));
 }
 
 FileKind KindOf(std::string_view name) {

@@ -9,6 +9,8 @@ enum class FileKind { Screensaver, Playlist, WallpaperPlaylist, Other };
 
 // Equal when A-Z and a-z are taken as the same letters; nothing else is folded.
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
+// name with A-Z lowercased; nothing else is folded.
+std::string AsciiLowercase(std::string_view name);
 // The last four characters of name (all of it when shorter), ASCII A-Z lowercased.
 std::string TypeKey(std::string_view name);
 // ".scr" screensaver; "spls"/".spl" playlist; "scfg"/".scf" wallpaper playlist; else Other.

@@ -10,6 +10,7 @@
 #include "platform/Application_win.h"
 #include "platform/Dpi_win.h"
 #include "platform/Drop_win.h"
+#include "platform/FileSystem_win.h"
 #include "platform/FreedWindows_win.h"
 #include "platform/Handles_win.h"
 #include "platform/ProgramName.h"
@@ -264,7 +265,8 @@ void TfrmSVDActive::Timer1Timer() {
     if (!PaneIsSeen() || !visibility_.Seen()) return;
     const std::string saver = peers_.CurrentSaver();
     if (saver != failedSaver_) {
-        custody_.Start(PreviewCommandLine(saver, reinterpret_cast<std::uintptr_t>(p1_)));
+        custody_.Start(
+            PreviewCommandLine(WinFileSystem().FullPath(saver), reinterpret_cast<std::uintptr_t>(p1_)));
         startedSaver_ = saver;
         custodyTimer_->SetEnabled(custody_.Any());
     }

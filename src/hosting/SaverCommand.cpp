@@ -1,5 +1,7 @@
 #include "hosting/SaverCommand.h"
 
+#include "files/TypeKey.h"
+
 namespace vr {
 namespace {
 
@@ -19,6 +21,11 @@ bool OffersSaverCommands(std::string_view saverPath) { return saverPath.find('.'
 
 std::string InstallParameters(const std::string& saverPath) {
     return "desk.cpl,InstallScreenSaver " + saverPath;
+}
+
+bool IsPlaylistSaver(std::string_view path, std::string_view originalFileName) {
+    return EqualsIgnoringAsciiCase(FileNamePart(path), kPlaylistSaverFileName) ||
+           EqualsIgnoringAsciiCase(originalFileName, kPlaylistSaverFileName);
 }
 
 std::string PlaylistSaverPath(const std::string& programFolder) { return programFolder + kPlaylistSaverFileName; }

@@ -18,6 +18,9 @@ std::string InstallParameters(const std::string& saverPath);
 
 // The screensaver built and shipped beside the player that plays the player's playlist.
 inline constexpr char kPlaylistSaverFileName[] = "Veilrunner.scr";
+// Whether the file at path, whose version resource gives originalFileName (empty for none), is
+// Veilrunner.scr: by its own name, or under any other by the name it was built as.
+bool IsPlaylistSaver(std::string_view path, std::string_view originalFileName);
 // Where it lies beside the player, whose folder ends in a backslash.
 std::string PlaylistSaverPath(const std::string& programFolder);
 

@@ -11,6 +11,7 @@
 #include "hosting/ScreenSaverPolicy_win.h"
 #include "platform/AnsweringWait_win.h"
 #include "platform/Application_win.h"
+#include "platform/FileSystem_win.h"
 #include "platform/FreedWindows_win.h"
 #include "platform/LateBound_win.h"
 #include "platform/Shell_win.h"
@@ -155,7 +156,8 @@ std::vector<DWORD> ProcessIdsOf(HANDLE job, HANDLE process) {
     return ids;
 }
 
-void InstallSaver(HWND owner, const std::string& saverPath) {
+void InstallSaver(HWND owner, const std::string& entry) {
+    const std::string saverPath = WinFileSystem().FullPath(entry);
     const std::string overridden = InstallOverriddenText(ReadScreenSaverPolicy(), saverPath, SystemFolder());
     if (!overridden.empty()) {
         MessageBoxW(owner, Wide(overridden).c_str(), Wide(Application::kTitle).c_str(), MB_ICONWARNING | MB_OK);

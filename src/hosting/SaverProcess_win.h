@@ -31,11 +31,11 @@ SaverInJob StartInJob(const std::string& commandLine, SaverStart how);
 // The process and, when it has a job, every process in the job, those it started included.
 std::vector<DWORD> ProcessIdsOf(HANDLE job, HANDLE process);
 
-// "Install...": asks the display control panel, through rundll32, to make saverPath the system
-// screensaver, not waiting for the outcome, and says so when rundll32 cannot be started; where a
-// group policy would silently put its own choice in the place of it, says so in a box owned by
-// `owner` instead.
-void InstallSaver(HWND owner, const std::string& saverPath);
+// "Install...": asks the display control panel, through rundll32, to make the entry (a relative
+// one from the current folder) the system screensaver, not waiting for the outcome, and says so
+// when rundll32 cannot be started; where a group policy would silently put its own choice in the
+// place of it, says so in a box owned by `owner` instead.
+void InstallSaver(HWND owner, const std::string& entry);
 
 // The settings run: a new process group at normal priority, not waited for: the settings dialog
 // is the user's window. Its process is watched only for its end, after which the player's windows

@@ -5,6 +5,7 @@
 #include "files/AppError.h"
 #include "platform/DpiChange.h"
 #include "platform/Unicode_win.h"
+#include "platform/Window_win.h"
 
 namespace vr {
 namespace {
@@ -42,7 +43,7 @@ LRESULT CALLBACK DropPostedSentOnly(int code, WPARAM removal, LPARAM message) {
 
 bool IsDialogKeyFor(MSG& msg) {
     HWND active = GetActiveWindow();
-    return active && IsDialogMessageW(active, &msg);
+    return active && (Window::OfferKey(active, msg) || IsDialogMessageW(active, &msg));
 }
 
 }  // namespace

@@ -76,10 +76,11 @@ std::optional<std::string> ChooseSaveName(HWND owner, const std::string& filter,
     return Utf8(name);
 }
 
-std::optional<std::string> BrowseForFolder(const char* title) {
+std::optional<std::string> BrowseForFolder(HWND owner, const char* title) {
     wchar_t displayName[MAX_PATH + 1]{};
     const std::wstring wideTitle = Wide(title);
     BROWSEINFOW info{};
+    info.hwndOwner = owner;
     info.pszDisplayName = displayName;
     info.lpszTitle = wideTitle.c_str();
     info.ulFlags = BIF_RETURNONLYFSDIRS;

@@ -24,7 +24,8 @@ private:
 // The chosen name exactly as the dialog returns it; nothing when cancelled.
 std::optional<std::string> ChooseSaveName(HWND owner, const std::string& filter,
                                           const std::string& defaultExtension, DWORD options);
-// A file-system folder from the shell's folder browser; nothing when cancelled or not a folder.
-std::optional<std::string> BrowseForFolder(const char* title);
+// A file-system folder from the shell's folder browser, modal to owner; nothing when cancelled or
+// not a folder.
+std::optional<std::string> BrowseForFolder(HWND owner, const char* title);
 
 }  // namespace vr

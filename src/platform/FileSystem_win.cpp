@@ -19,6 +19,7 @@
 #include "files/WholeRead.h"
 #include "platform/Handles_win.h"
 #include "platform/Unicode_win.h"
+#include "platform/VersionResource_win.h"
 
 namespace vr {
 namespace {
@@ -95,6 +96,10 @@ DWORD ReplaceWith(const std::string& temporary, const std::string& path) {
 // A plain absolute path is its own full path: a long playlist of them costs no calls (nor copies).
 std::string WinFileSystemImpl::FullPath(std::string path) {
     return IsPlainAbsolutePath(path) ? path : FullPathOf(path);
+}
+
+std::string WinFileSystemImpl::OriginalFileName(const std::string& path) {
+    return vr::OriginalFileName(path);
 }
 
 std::optional<std::vector<std::string>> WinFileSystemImpl::FileNamesIn(const std::string& folder,

@@ -10,6 +10,7 @@ public:
     std::optional<std::vector<std::string>> FileNamesIn(const std::string& folder,
                                                         std::size_t limit) override;
     std::string FullPath(std::string path) override;
+    std::string OriginalFileName(const std::string& path) override;
     std::vector<std::string> ReadLines(const std::string& path) override;
     void WriteLines(const std::string& path, const std::vector<std::string>& lines) override;
     void DiscardUnfinishedWrite(const std::string& path) override;

@@ -249,6 +249,17 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
 
 bool Window::SentFromOutside() { return g_handlersRunning == 1 && InSendMessage(); }
 
+bool Window::OfferKey(HWND active, const MSG& msg) {
+    if (msg.message != WM_KEYDOWN) return false;
+    for (Window* window : Wrappers()) {
+        if (window->hwnd_ != active) continue;
+        bool taken = false;
+        Guarded([&] { taken = window->TakeKey(msg); });
+        return taken;
+    }
+    return false;
+}
+
 RECT Window::WindowRect() const {
     RECT r{};
     GetWindowRect(hwnd_, &r);

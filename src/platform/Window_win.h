@@ -54,6 +54,10 @@ public:
     // The outer size this window has around a client area of this size at this DPI.
     SIZE OuterSizeFor(SIZE client, int dpi) const;
 
+    // A key pressed in the active window, offered to it before the dialog manager takes it as a
+    // move of the focus; true when the window used it.
+    static bool OfferKey(HWND active, const MSG& msg);
+
 protected:
     // Registers the class once and creates the native window; throws AppError on failure.
     void Create(const WindowClassSpec& cls, const WindowSpec& params);
@@ -65,6 +69,11 @@ protected:
     // Whether the message being handled came straight from another thread, no handler of the
     // program's windows running beneath it: that thread's doing, not a step of the program's own.
     static bool SentFromOutside();
+    // A WM_KEYDOWN for this window or one of its controls, before the dialog manager sees it.
+    virtual bool TakeKey(const MSG& msg) {
+        (void)msg;
+        return false;
+    }
 
 private:
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

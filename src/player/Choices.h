@@ -31,6 +31,12 @@ inline constexpr std::array<IntervalChoice, 15> kIntervalChoices{{
     {"Change every 42 Min.", 2520000},
 }};
 
+// The interval item a first start takes, "Change every 21 Sec.", and Veilrunner.scr with it
+// when the player's settings name none.
+inline constexpr int kDefaultIntervalItem = 4;
+// The interval item of a wallpaper playlist whose header names none, "Change every 9 Sec.".
+inline constexpr int kDefaultWallpaperIntervalItem = 2;
+
 struct ClientSize {
     int width;
     int height;

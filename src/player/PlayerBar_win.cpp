@@ -23,10 +23,12 @@ constexpr int kClientHeight = kPlayerBarClient.height;
 constexpr int kNudgeStep = 5;
 constexpr DWORD kButton = BS_PUSHBUTTON;
 
+// The interval list is wide enough for "Change every 21 Sec." whole in the window font at every
+// scale; the size list, whose longest item is shorter, gives it the room.
 const std::array<ControlSpec, 10> kControls{{
-    {PlayerBarId::TimeCombo, WC_COMBOBOXA, "", 101, 11, 133, 300,
+    {PlayerBarId::TimeCombo, WC_COMBOBOXA, "", 101, 11, 138, 300,
      WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST},
-    {PlayerBarId::ResolutionCombo, WC_COMBOBOXA, "", 237, 11, 93, 300,
+    {PlayerBarId::ResolutionCombo, WC_COMBOBOXA, "", 242, 11, 88, 300,
      WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST},
     {PlayerBarId::Button7, WC_BUTTONA, "Playlist...", 335, 8, 65, 25, WS_VISIBLE | WS_TABSTOP | kButton},
     {PlayerBarId::Button1, WC_BUTTONA, "About...", 406, 8, 65, 25, WS_VISIBLE | WS_TABSTOP | kButton},

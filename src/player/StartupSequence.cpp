@@ -5,6 +5,7 @@
 
 #include "docking/ScaledLayout.h"
 #include "files/AppError.h"
+#include "player/Choices.h"
 
 namespace vr {
 
@@ -109,6 +110,11 @@ StartPlaces AtScreenScale(const StartPlaces& places, std::optional<int> fromDpi,
     return scaled;
 }
 
+DockRect OuterRect(StartupWorld& world, DockRole role, DockPoint at, DockSize client) {
+    const DockSize outer = world.OuterSize(role, client, world.ScreenAt(at).dpi);
+    return {at.x, at.y, outer.width, outer.height};
+}
+
 void LoadSavedPlaylist(const StartupInput& input, FileSystem& files, Playlist& playlist,
                        const std::vector<std::string>& lines) {
     const std::string savedList = input.programFolder + kSavedPlaylistFileName;
@@ -124,7 +130,7 @@ void ApplyWallpaperHeader(const StartupInput& input, StartupWorld& world, FileSy
     world.SetHost(Geometry::Top, ReadSettingInt(lines, kPlaceY, 100));
     world.SetHost(Geometry::ClientWidth, ReadHostSize(lines, kPlaceWidth, 320));
     world.SetHost(Geometry::ClientHeight, ReadHostSize(lines, kPlaceHeight, 240));
-    world.SelectInterval(ReadSettingInt(lines, kPlaceInterval, 2));
+    world.SelectInterval(ReadSettingInt(lines, kPlaceInterval, kDefaultWallpaperIntervalItem));
     world.SetHostCaption(kWallpaperHostCaption);
 }
 
@@ -153,6 +159,14 @@ void RunStartupSequence(const StartupInput& input, StartupWorld& world, FileSyst
     const std::vector<std::string>& lines = linesRead;
 
     const StartPlaces places = AtScreenScale(ReadPlaces(lines), PlacesDpi(saved, lines), world);
+    const int barDpi = world.ScreenAt(places.bar).dpi;
+    world.ExpectPlaces(OuterRect(world, DockRole::Host, {places.host.left, places.host.top},
+                                 {places.host.clientWidth, places.host.clientHeight}),
+                       OuterRect(world, DockRole::PlayerBar, places.bar,
+                                 {ScaleForDpi(kPlayerBarClient.width, barDpi),
+                                  ScaleForDpi(kPlayerBarClient.height, barDpi)}),
+                       OuterRect(world, DockRole::Playlist, {places.playlist.left, places.playlist.top},
+                                 {places.playlist.clientWidth, places.playlist.clientHeight}));
     world.SetHost(Geometry::Left, places.host.left);
     world.SetHost(Geometry::Top, places.host.top);
     world.SetHost(Geometry::ClientWidth, places.host.clientWidth);
@@ -164,7 +178,7 @@ void RunStartupSequence(const StartupInput& input, StartupWorld& world, FileSyst
     world.SetPlaylistWindow(Geometry::ClientWidth, places.playlist.clientWidth);
     world.SetPlaylistWindow(Geometry::ClientHeight, places.playlist.clientHeight);
 
-    world.SelectInterval(ReadSettingInt(lines, kIntervalItem, 4));
+    world.SelectInterval(ReadSettingInt(lines, kIntervalItem, kDefaultIntervalItem));
     world.SyncSaverDisplay();
 
     // A playlist given at start that cannot be read is reported once the start is complete: the

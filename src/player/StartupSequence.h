@@ -56,6 +56,9 @@ public:
     virtual ScreenArea ScreenAt(DockPoint point) = 0;
     // The window's outer size around a client area of this size at this DPI.
     virtual DockSize OuterSize(DockRole window, DockSize client, int dpi) = 0;
+    // The outer rectangles the windows are about to be given, before the first of them moves:
+    // each snaps against where the others will stand, not where they were created.
+    virtual void ExpectPlaces(const DockRect& host, const DockRect& playerBar, const DockRect& playlist) = 0;
 };
 
 // The player bar's client size at 96 DPI; it is not stored.

@@ -157,16 +157,17 @@ void Playlist::MoveSelectedTo(int targetIndex) {
     Select(targetIndex);
 }
 
-// Relative names are made absolute where they are checked, so what plays later is the file that
-// was found now, whatever folder is current then and wherever the system looks first. The type
-// comes from the name as given: making it absolute drops trailing blanks and dots.
+// An entry keeps the text it came with, so a playlist that names its savers relative to a folder
+// still works once that folder or its drive moves. The name is made full only to test it (and
+// again where a saver is started), from the folder that is current at that moment. The type comes
+// from the name as given: making it full drops trailing blanks and dots.
 void Playlist::ImportFile(const std::string& name) {
     const Command command(*this);
     const FileKind kind = KindOf(name);
     const std::string path = files_.FullPath(name);
     if (kind == FileKind::Other || !files_.FileExists(path)) return;
     if (kind == FileKind::Screensaver) {
-        Append({path});
+        if (!IsPlaylistSaverFile(files_, path)) Append({name});
         return;
     }
     ReadPlaylistFile(path);
@@ -179,13 +180,14 @@ bool Playlist::ImportDroppedFile(const std::string& name) {
     const FileKind kind = KindOf(FileNamePart(name));
     if (kind != FileKind::Screensaver && kind != FileKind::Playlist) return false;
     const std::string path = files_.FullPath(name);
-    if (kind == FileKind::Screensaver && !IsScreensaverEntry(path)) return false;
+    if (kind == FileKind::Screensaver && !IsScreensaverEntry(name)) return false;
     if (!files_.FileExists(path)) return false;
     if (kind == FileKind::Playlist) {
         ReadPlaylistFile(path);
         return false;
     }
-    Append({path});
+    if (IsPlaylistSaverFile(files_, path)) return false;
+    Append({name});
     return true;
 }
 
@@ -222,18 +224,30 @@ std::size_t Playlist::AddWindowsAndSystem(const std::string& windowsFolder,
     const Command command(*this);
     const std::size_t before = entries_.size();
     // No existence test here: the listings yield existing files, and only screensavers are kept.
-    std::vector<std::string> folders{windowsFolder};
-    folders.insert(folders.end(), systemFolders.begin(), systemFolders.end());
-    for (const std::string& folder : folders) {
+    AppendListed(files_.ListFolder(windowsFolder), {});
+    // 64-bit Windows keeps 32-bit copies of its own screensavers under the same names: a later
+    // system folder adds only the names the ones before it lack (file names ignore case).
+    std::set<std::string> systemNames;
+    for (const std::string& folder : systemFolders) {
         const FolderListing listing = files_.ListFolder(folder);
-        std::vector<std::string> paths;
-        paths.reserve(listing.names.size());
-        for (const std::string& name : listing.names) paths.push_back(listing.folder + "\\" + name);
-        Append(std::move(paths));
+        AppendListed(listing, systemNames);
+        for (const std::string& name : listing.names) systemNames.insert(AsciiLowercase(name));
     }
     if (selected_ < 0) Select(0);
     ApplySelection();
     return entries_.size() - before;
+}
+
+void Playlist::AppendListed(const FolderListing& listing, const std::set<std::string>& namesToPass) {
+    std::vector<std::string> paths;
+    paths.reserve(listing.names.size());
+    for (const std::string& name : listing.names) {
+        if (namesToPass.contains(AsciiLowercase(name))) continue;
+        std::string path = listing.folder + "\\" + name;
+        if (KindOf(name) == FileKind::Screensaver && IsPlaylistSaverFile(files_, path)) continue;
+        paths.push_back(std::move(path));
+    }
+    Append(std::move(paths));
 }
 
 void Playlist::DropOnPlaylistWindow(const std::vector<std::string>& paths) {

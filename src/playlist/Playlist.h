@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -114,6 +115,8 @@ private:
     };
     void KeepEntriesBeforeCommand();
     void Append(std::vector<std::string> paths);
+    // The listed files but those named in namesToPass (ASCII-lowercased) and Veilrunner.scr.
+    void AppendListed(const FolderListing& listing, const std::set<std::string>& namesToPass);
     void RemoveRange(std::size_t first, std::size_t count);
     void DropVanishedAtSelection();
     void SelectFirstIfNone();

@@ -8,9 +8,14 @@
 
 namespace vr {
 
-// The lines of the playlist file at `path` that name existing screensavers, made full paths, in
-// file order. Playlists do not nest. Throws AppError when the file cannot be read.
+// The lines of the playlist file at `path` that name existing screensavers, as written (relative
+// ones tested from the current folder), in file order. Playlists do not nest. Veilrunner.scr,
+// under any name, is never one: the playlist it plays would play itself. Throws AppError when the
+// file cannot be read.
 std::vector<std::string> SaverLinesOf(FileSystem& files, const std::string& path);
+
+// Whether the existing file at fullPath is Veilrunner.scr, by its name or the name it was built as.
+bool IsPlaylistSaverFile(FileSystem& files, const std::string& fullPath);
 
 class PlaylistFileReader {
 public:

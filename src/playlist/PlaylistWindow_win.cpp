@@ -80,9 +80,10 @@ const std::array<PlacedControl, 22> kControls{{
       WS_EX_CLIENTEDGE},
      kForm},
     {{GroupBox3, WC_BUTTONA, " Screensaver  ", 6, 4, 227, 61, kGroup}, kPanel},
-    {{Button6, WC_BUTTONA, "Configure...", 8, 24, 65, 25, kPush | WS_GROUP | WS_DISABLED}, GroupBox3},
-    {{Button7, WC_BUTTONA, "Run...", 80, 24, 65, 25, kPush | WS_DISABLED}, GroupBox3},
-    {{Button9, WC_BUTTONA, "Install...", 152, 24, 65, 25, kPush}, GroupBox3},
+    // Wide enough for "Configure..." whole in the window font at every scale.
+    {{Button6, WC_BUTTONA, "Configure...", 5, 24, 69, 25, kPush | WS_GROUP | WS_DISABLED}, GroupBox3},
+    {{Button7, WC_BUTTONA, "Run...", 79, 24, 69, 25, kPush | WS_DISABLED}, GroupBox3},
+    {{Button9, WC_BUTTONA, "Install...", 153, 24, 69, 25, kPush}, GroupBox3},
     {{GroupBox1, WC_BUTTONA, " Add  ", 6, 70, 227, 61, kGroup}, kPanel},
     {{Button1, WC_BUTTONA, "File...", 8, 24, 65, 25, kPush | WS_GROUP}, GroupBox1},
     {{Button2, WC_BUTTONA, "Dir...", 80, 24, 65, 25, kPush}, GroupBox1},
@@ -283,7 +284,7 @@ void TForm1::Button1Click(bool load) {
 }
 
 void TForm1::Button2Click() {
-    if (auto folder = BrowseForFolder("Please Select a Folder")) playlist_->AddFolder(*folder);
+    if (auto folder = BrowseForFolder(Handle(), "Please Select a Folder")) playlist_->AddFolder(*folder);
 }
 
 void TForm1::Button4Click(int sender) {
@@ -305,7 +306,7 @@ void TForm1::Button4Click(int sender) {
 
 void TForm1::Button6Click() {
     Application::ProcessMessages();
-    StartSaverDetached(ConfigureCommandLine(peers_.CurrentSaver()));
+    StartSaverDetached(ConfigureCommandLine(WinFileSystem().FullPath(peers_.CurrentSaver())));
 }
 
 void TForm1::Button7Click() { peers_.RunFullScreen(); }

@@ -8,12 +8,6 @@
 #include "playlist/PlaylistFileReader.h"
 
 namespace vr {
-namespace {
-
-// An interval item that is none: the player's first-run choice.
-constexpr int kDefaultIntervalItem = 4;
-
-}  // namespace
 
 RotatorPlan PlanRotation(const std::vector<std::string>& configLines, std::vector<std::string> entries) {
     RotatorPlan plan;
@@ -45,12 +39,11 @@ RotatorPlan ReadRotatorPlan(FileSystem& files, const std::string& programFolder)
         entries = SaverLinesOf(files, programFolder + kSavedPlaylistFileName);
     } catch (const AppError&) {
     }
-    return PlanRotation(config, std::move(entries));
-}
-
-bool IsPlaylistSaver(std::string_view path, std::string_view originalFileName) {
-    return EqualsIgnoringAsciiCase(FileNamePart(path), kPlaylistSaverFileName) ||
-           EqualsIgnoringAsciiCase(originalFileName, kPlaylistSaverFileName);
+    RotatorPlan plan = PlanRotation(config, std::move(entries));
+    // Made full from the current folder, as the player tests them: a relative name handed to the
+    // system would be looked for beside this program first.
+    for (std::string& entry : plan.entries) entry = files.FullPath(std::move(entry));
+    return plan;
 }
 
 SaverLineup::SaverLineup(const RotatorPlan& plan, EntryProbe& probe)

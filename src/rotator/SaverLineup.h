@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "files/FileSystem.h"
+#include "hosting/SaverCommand.h"
 
 namespace vr {
 
@@ -33,10 +34,6 @@ public:
     // again and again.
     virtual bool IsThisProgram(const std::string& path) = 0;
 };
-
-// Whether the file at path, whose version resource gives originalFileName (empty for none), is
-// Veilrunner.scr: by its own name, or under any other by the name it was built as.
-bool IsPlaylistSaver(std::string_view path, std::string_view originalFileName);
 
 class SaverLineup {
 public:

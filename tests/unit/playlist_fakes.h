@@ -27,6 +27,7 @@ public:
     std::vector<std::string> namesListed;  // folders whose file names were asked for
     std::vector<std::string> discarded;
     std::string currentFolder;  // with a final backslash; empty: paths are taken as they come
+    std::map<std::string, std::string> builtAs;  // path -> its version resource's original name
 
     void AddFile(const std::string& path, std::vector<std::string> lines = {}) {
         files[path] = std::move(lines);
@@ -35,7 +36,7 @@ public:
 
     bool FileExists(const std::string& path) override {
         ++existsQueries;
-        return files.count(path) != 0;
+        return files.count(path) != 0 || files.count(FullPath(path)) != 0;
     }
     // The files directly in folder, compared as written: the fake's names have one case only.
     std::optional<std::vector<std::string>> FileNamesIn(const std::string& folder,
@@ -55,6 +56,10 @@ public:
         const bool absolute = (path.size() > 1 && path[1] == ':') || path.starts_with("\\");
         while (!path.empty() && (path.back() == ' ' || path.back() == '.')) path.pop_back();
         return absolute ? path : currentFolder + path;
+    }
+    std::string OriginalFileName(const std::string& path) override {
+        const auto found = builtAs.find(path);
+        return found == builtAs.end() ? std::string() : found->second;
     }
     std::vector<std::string> ReadLines(const std::string& path) override {
         if (unreadable.count(path) != 0 || files.count(path) == 0) {

@@ -112,11 +112,22 @@ TEST_F(PlaylistTest, AllVanishedLeavesTheCurrentScreensaverAndStopsTheTimer) {
     EXPECT_FALSE(timer.running);
 }
 
-// A folder of thousands renamed away must not stall the selection: each entry is asked for
-// once, and the list box is told of the removal once.
-// A relative name is checked and kept as the file it found, so the same file plays later
-// whichever folder is current then.
-TEST_F(PlaylistTest, RelativeNamesBecomeTheFilesTheyFound) {
+// Veilrunner.scr, known by its name or the name it was built as, is no entry on any road.
+TEST_F(PlaylistTest, ThePlaylistSaverNeverBecomesAnEntry) {
+    const std::string own = "C:\\V\\Veilrunner.scr", copy = "C:\\V\\Renamed.scr";
+    files.builtAs[copy] = "VEILRUNNER.SCR";
+    for (const std::string& path : {own, copy, kA}) files.AddFile(path);
+    files.AddFile("C:\\V\\list.spls", {copy, kA, own});
+    files.folders["C:\\V"] = {"C:\\V", {"list.spls", "Renamed.scr", "Veilrunner.scr"}};
+    playlist.AddChosenFiles({own, copy, "C:\\V\\list.spls"});
+    playlist.DropOnPlayer({copy});
+    playlist.AddFolder("C:\\V");
+    EXPECT_EQ(playlist.Entries(), (Lines{kA, kA}));
+}
+
+// A relative name is checked from the current folder and kept as written, so a playlist that
+// moves with its savers still finds them.
+TEST_F(PlaylistTest, RelativeNamesAreTestedFromTheCurrentFolderAndKeptAsWritten) {
     files.currentFolder = "C:\\Work\\";
     files.AddFile("C:\\Work\\list.spls", {"Near.scr", "Sub\\Far.scr", "Gone.scr", kA});
     files.AddFile("C:\\Work\\Near.scr");
@@ -126,11 +137,12 @@ TEST_F(PlaylistTest, RelativeNamesBecomeTheFilesTheyFound) {
     files.AddFile(kA);
     playlist.LoadChosenFile("list.spls");
     playlist.DropOnPlayer({"Drop.scr"});
-    EXPECT_EQ(playlist.Entries(),
-              (Lines{"C:\\Work\\Near.scr", "C:\\Work\\Sub\\Far.scr", kA, "C:\\Work\\Drop.scr"}));
-    EXPECT_EQ(display.saverFile, "C:\\Work\\Drop.scr");
+    EXPECT_EQ(playlist.Entries(), (Lines{"Near.scr", "Sub\\Far.scr", kA, "Drop.scr"}));
+    EXPECT_EQ(display.saverFile, "Drop.scr");
 }
 
+// A folder of thousands renamed away must not stall the selection: each entry is asked for
+// once, and the list box is told of the removal once.
 TEST_F(PlaylistTest, VanishedRunIsRemovedInOnePass) {
     Lines all;
     for (int i = 0; i < 3000; ++i) all.push_back("C:\\Gone\\" + std::to_string(i) + ".scr");
@@ -517,13 +529,17 @@ TEST_F(WindowsAndSystemTest, AppendsEveryListedScreensaverAndPlaysTheFirst) {
     EXPECT_TRUE(timer.running);
 }
 
-TEST_F(WindowsAndSystemTest, ListsThe32BitSystemFolderLast) {
-    files.folders["C:\\WINDOWS\\SysWOW64"] = {"C:\\WINDOWS\\SysWOW64", {"c.scr"}};
+// The 32-bit folder adds only the names the system folder lacks, whatever their case; the
+// Windows folder is never compared. Veilrunner.scr, under any name, is left out.
+TEST_F(WindowsAndSystemTest, ListsThe32BitSystemFolderLastWithOnlyItsOwnNames) {
+    files.folders["C:\\WINDOWS"].names.push_back("b.scr");
+    files.folders["C:\\WINDOWS\\system32"].names.push_back("Veilrunner.scr");
+    files.folders["C:\\WINDOWS\\SysWOW64"] = {"C:\\WINDOWS\\SysWOW64", {"B.SCR", "c.scr", "copy.scr"}};
+    files.builtAs["C:\\WINDOWS\\SysWOW64\\copy.scr"] = "Veilrunner.scr";
     playlist.AddWindowsAndSystem("C:\\WINDOWS", {"C:\\WINDOWS\\system32", "C:\\WINDOWS\\SysWOW64"});
     EXPECT_EQ(files.foldersListed, (Lines{"C:\\WINDOWS", "C:\\WINDOWS\\system32", "C:\\WINDOWS\\SysWOW64"}));
-    Lines all = found;
-    all.push_back("C:\\WINDOWS\\SysWOW64\\c.scr");
-    EXPECT_EQ(playlist.Entries(), all);
+    EXPECT_EQ(playlist.Entries(), (Lines{"C:\\WINDOWS\\a.scr", "C:\\WINDOWS\\b.scr",
+                                         "C:\\WINDOWS\\system32\\b.scr", "C:\\WINDOWS\\SysWOW64\\c.scr"}));
 }
 
 TEST_F(WindowsAndSystemTest, KeepsTheSelectionButStillAppliesTheTimerRules) {

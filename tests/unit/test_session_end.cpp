@@ -26,5 +26,13 @@ TEST(SessionEnd, OnlyTheWallpaperModeComesBackWithItsPlaylistAndOnlyWhenItFits) 
     EXPECT_EQ(RestartArguments(true, longest + "x"), std::nullopt);
 }
 
+// The autostart shortcut brings the wallpaper back at sign-in; a restart as well would start a
+// second one over it. A normal player has no shortcut of its own and always comes back.
+TEST(SessionEnd, AWallpaperWithAnAutostartShortcutIsNotRestartedToo) {
+    EXPECT_EQ(RestartArguments(true, "C:\\Walls\\desk.scfg", true), std::nullopt);
+    EXPECT_EQ(RestartArguments(true, "C:\\Walls\\desk.scfg", false), "\"C:\\Walls\\desk.scfg\"");
+    EXPECT_EQ(RestartArguments(false, "", true), "");
+}
+
 }  // namespace
 }  // namespace vr

@@ -48,6 +48,10 @@ public:
         return 0;
     }
 
+    std::vector<DockRect> expected;  // host, bar, playlist; announced before any step when empty
+    void ExpectPlaces(const DockRect& host, const DockRect& bar, const DockRect& list) override {
+        if (log.empty()) expected = {host, bar, list};
+    }
     void SetHost(Geometry g, int v) override { Note("host", g, v); }
     void SetPlayerBar(Geometry g, int v) override { Note("bar", g, v); }
     void SetPlaylistWindow(Geometry g, int v) override { Note("list", g, v); }
@@ -123,6 +127,9 @@ TEST_F(StartupSequenceTest, FirstRunTakesEveryDefaultAndFillsFromWindowsAndSyste
     Run();
     EXPECT_EQ(world.log,
               Concat(kDefaultPlacement, {"interval 4", "sync", "show playlist", "help on", "show host"}));
+    // The whole rectangles, announced before the first window moves, so each snaps against them.
+    EXPECT_EQ(world.expected,
+              (std::vector<DockRect>{{341, 113, 482, 384}, {341, 37, 484, 73}, {1, 37, 335, 460}}));
     EXPECT_EQ(linesRead, Lines{"X"});
     EXPECT_EQ(playlist.Entries(), (Lines{kWin, kSys}));
     EXPECT_EQ(playlist.Selected(), 0);

@@ -176,8 +176,9 @@ TEST(AboutWindow, ReopensOnTheTabItWasClosedOn) {
 }
 
 // Tab walks the tabs, the links of the shown sheet, "Donate..." and "OK"; the memo and the
-// logo (the author link's twin) take no focus by tabbing.
-TEST(AboutWindow, TabKeyWalksTabsLinksDonateAndOk) {
+// logo (the author link's twin) take no focus by tabbing. The arrow keys move between the link
+// tiles, and Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgDn and Ctrl+PgUp switch sheets, round the ends.
+TEST(AboutWindow, KeysWalkTabsLinksDonateAndOkAndSwitchSheets) {
     Sandbox sandbox;
     const AboutHandles about = about::StartPlayer(sandbox);
     about::OpenAbout(about);
@@ -193,8 +194,28 @@ TEST(AboutWindow, TabKeyWalksTabsLinksDonateAndOk) {
     for (int id : {vr::AboutId::Image5, vr::AboutId::Image4, vr::AboutId::Image9, vr::AboutId::Image6,
                    vr::AboutId::Image7, vr::AboutId::Image3})
         links.push_back(Control(about.linksSheet, id));
+    const std::vector<HWND> tiles = links;
     links.insert(links.end(), {about.ok, about.tabs});
     walk(links);
+
+    walk({tiles[0]});
+    for (const auto& [key, to] :
+         {std::pair{VK_RIGHT, 1}, {VK_DOWN, 4}, {VK_LEFT, 3}, {VK_UP, 0}, {VK_LEFT, 5}}) {
+        PressKey(about::FocusedControl(about.window), key);
+        EXPECT_TRUE(WaitUntil([&] { return about::FocusedControl(about.window) == tiles[to]; }))
+            << "key " << key << " did not reach tile " << to;
+    }
+    const std::initializer_list<WORD> sheetKeys[] = {{VK_CONTROL, VK_TAB},           {VK_CONTROL, VK_TAB},
+                                                     {VK_CONTROL, VK_SHIFT, VK_TAB}, {VK_CONTROL, VK_NEXT},
+                                                     {VK_CONTROL, VK_NEXT},          {VK_CONTROL, VK_PRIOR}};
+    int sheet = 0;
+    for (std::size_t i = 0; i < std::size(sheetKeys); ++i) {
+        PressKeys(sheetKeys[i]);
+        sheet = 1 - sheet;  // two sheets: every step, either way, goes to the other
+        EXPECT_TRUE(WaitUntil([&] { return about::SelectedTab(about) == sheet; })) << "keys " << i;
+        EXPECT_EQ(IsShown(about.aboutSheet), sheet == 1) << "keys " << i;
+    }
+    ASSERT_EQ(sheet, 0);
 
     about::StepTab(about, VK_RIGHT);
     walk({Control(about.aboutSheet, vr::AboutId::StaticText1),

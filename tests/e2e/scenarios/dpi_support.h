@@ -27,6 +27,11 @@ private:
 // The control's rectangle in its parent's client coordinates.
 RECT InClient(HWND window, int id);
 
+// Every button, group, label and drop-down list below window shows its whole text at the DPI: its
+// text extent in the windows' font fits the room the control gives it. A multi-line edit shows
+// every line, the last one included.
+void ExpectTextsWhole(HWND window, int dpi);
+
 // The playlist window's controls that its first-start client area (327 x 431 at 96 DPI) shows:
 // the list and the three groups on the left with their buttons.
 std::vector<int> PlaylistControlsOfTheDefaultSize();

@@ -23,6 +23,9 @@ HWND OpenFolderBrowser(const player::Windows& w) {
     HWND browser = files::OpenDialogWith(w, Button2);
     const std::vector<std::wstring> texts = StaticTexts(browser);
     EXPECT_NE(std::find(texts.begin(), texts.end(), L"Please Select a Folder"), texts.end());
+    // Modal to the playlist window: no second browser can be opened behind it.
+    EXPECT_EQ(GetWindow(browser, GW_OWNER), w.playlist);
+    EXPECT_FALSE(IsWindowEnabled(w.playlist));
     return browser;
 }
 
@@ -36,8 +39,11 @@ TEST(FolderBrowser, DirAppendsTheFoldersScreensaversInNameOrderAndKeepsTheSelect
     CreateDirectoryW(scan.c_str(), nullptr);
     for (const wchar_t* name : {L"b.scr", L"A.scr", L"c.SCR", L"notes.txt"})
         WriteFileBytes(scan + L"\\" + name, "");
+    // Veilrunner.scr under another name, as the program folder of a portable copy holds it, is
+    // never an entry: neither found in the folder nor named by a playlist.
+    const std::wstring own = sandbox.CopyIn(PlaylistSaverBinary(), L"scan\\own.scr");
     // A playlist found there contributes its lines; a wallpaper playlist is left alone.
-    WriteFileBytes(scan + L"\\x.spls", ToAnsi(listed) + "\r\n");
+    WriteFileBytes(scan + L"\\x.spls", ToAnsi(own) + "\r\n" + ToAnsi(listed) + "\r\n");
     WriteFileBytes(scan + L"\\w.scfg", "1\r\n2\r\n3\r\n4\r\n5\r\n" + ToAnsi(first) + "\r\n");
     // Neither a hidden file nor a folder is listed, whatever its name.
     WriteFileBytes(scan + L"\\hidden.scr", "");

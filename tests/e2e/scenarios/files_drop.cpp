@@ -57,7 +57,7 @@ TEST(Drop, APlaylistNamingAFoldersScreensaversManyTimesTakesExactlyTheLinesWhose
         expected.push_back(line);
     }
     lines.push_back(many + L"\\sub\\..\\s1.scr");
-    expected.push_back(savers[1]);
+    expected.push_back(lines.back());
     lines.insert(lines.begin() + 5, {many + L"\\s10.scr", many + L"\\dir.scr", many + L"\\s1.scr "});
     std::string text = "\xEF\xBB\xBF";  // UTF-8, for the name outside the code page
     for (const std::wstring& line : lines) text += ToUtf8(line) + "\r\n";

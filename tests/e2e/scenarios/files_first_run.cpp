@@ -43,6 +43,9 @@ TEST(WinAndSys, TheButtonAppendsTheSystemsScreensaversAgainAndKeepsTheSelection)
     const files::SharedFolderSaver inSystem(files::SystemFolder(), L"vr-win-and-sys");
     // Where 32-bit installers put theirs, listed after the system folder.
     const files::SharedFolderSaver in32Bit(files::SystemWow64Folder(), L"vr-win-and-sys-32");
+    // The 32-bit copy of a saver the system folder has, in other case, is not listed again.
+    const files::SharedFolderSaver inBoth(files::SystemFolder(), L"vr-both");
+    const files::SharedFolderSaver inBoth32Bit(files::SystemWow64Folder(), inBoth);
     Sandbox sandbox;
     const std::wstring a = sandbox.CopyLogSaver(L"A");
     player::Windows w = player::StartPlayer(sandbox, {}, {a});
@@ -51,10 +54,13 @@ TEST(WinAndSys, TheButtonAppendsTheSystemsScreensaversAgainAndKeepsTheSelection)
     ASSERT_TRUE(IsEnabled(button)) << "enabled once a screensaver is current";
 
     Click(button);
-    EXPECT_EQ(ListItems(w.list), (std::vector<std::wstring>{a, inSystem.Path(), in32Bit.Path()}));
+    const std::vector<std::wstring> once{inBoth.Path(), inSystem.Path(), in32Bit.Path()};
+    std::vector<std::wstring> expected{a};
+    expected.insert(expected.end(), once.begin(), once.end());
+    EXPECT_EQ(ListItems(w.list), expected);
     Click(button);
-    EXPECT_EQ(ListItems(w.list), (std::vector<std::wstring>{a, inSystem.Path(), in32Bit.Path(),
-                                                            inSystem.Path(), in32Bit.Path()}));
+    expected.insert(expected.end(), once.begin(), once.end());
+    EXPECT_EQ(ListItems(w.list), expected);
     EXPECT_EQ(ListSelection(w.list), 0);
     EXPECT_EQ(Text(w.host), L"A");
     EXPECT_TRUE(files::Closed(w));

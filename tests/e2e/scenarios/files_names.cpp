@@ -187,7 +187,7 @@ TEST(Names, ALongProgramFolderSavesItsSettingsAndOnlyOldLeftoversOfASaveGo) {
     EXPECT_EQ(ReadLines(folder + L"\\myList.spls"), std::vector<std::string>{ToAnsi(a)});
 }
 
-TEST(Names, ARelativeEntryPlaysTheFileThatWasCheckedNotOneBesideTheProgram) {
+TEST(Names, ARelativeEntryStaysAsWrittenAndPlaysTheFileInTheCurrentFolder) {
     Sandbox sandbox;
     // The program lives in "prog", the current folder is the sandbox; both hold a "Rel.scr".
     ASSERT_TRUE(CreateDirectoryW(sandbox.PathOf(L"prog").c_str(), nullptr));
@@ -198,9 +198,12 @@ TEST(Names, ARelativeEntryPlaysTheFileThatWasCheckedNotOneBesideTheProgram) {
     WriteFileBytes(sandbox.PathOf(L"prog\\config.cfg"), player::ConfigText({}));
 
     player::Windows w = StartAt(sandbox, program);
-    EXPECT_EQ(ListItems(w.list), std::vector<std::wstring>{sandbox.PathOf(L"Rel.scr")});
+    EXPECT_EQ(ListItems(w.list), std::vector<std::wstring>{L"Rel.scr"});
     player::WaitForPreviewRun(sandbox, L"Rel", 1);
     EXPECT_FALSE(FileExists(sandbox.PathOf(L"prog\\Rel.log")));
+    ASSERT_TRUE(files::Closed(w));
+    EXPECT_EQ(ReadFileBytes(sandbox.PathOf(L"prog\\myList.spls")), "Rel.scr\r\n");
+    EXPECT_EQ(ReadLines(sandbox.PathOf(L"prog\\config.cfg")).at(1), "Rel.scr");
 }
 
 TEST(Names, WindowsSavedOnNoMonitorComeBackAndOthersStayExactly) {

@@ -13,6 +13,11 @@ std::wstring UniqueStem(std::wstring_view stem) {
            std::to_wstring(GetTickCount64()) + L"-" + std::to_wstring(serial++);
 }
 
+std::wstring InCapitals(std::wstring text) {
+    CharUpperBuffW(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+}
+
 std::wstring WithoutExtension(const std::wstring& path) { return path.substr(0, path.find_last_of(L'.')); }
 
 bool SamePath(const std::wstring& a, const std::wstring& b) {
@@ -25,7 +30,13 @@ bool Removed(const std::wstring& path) { return DeleteFileW(path.c_str()) || !e2
 
 SharedFolderSaver::SharedFolderSaver(const std::wstring& folder, std::wstring_view stem,
                                      std::wstring_view extension)
-    : path_(folder + L"\\" + UniqueStem(stem) + std::wstring(extension)) {
+    : SharedFolderSaver(folder + L"\\" + UniqueStem(stem) + std::wstring(extension)) {}
+
+SharedFolderSaver::SharedFolderSaver(const std::wstring& folder, const SharedFolderSaver& namesake)
+    : SharedFolderSaver(folder + L"\\" +
+                        InCapitals(namesake.path_.substr(namesake.path_.find_last_of(L'\\') + 1))) {}
+
+SharedFolderSaver::SharedFolderSaver(std::wstring path) : path_(std::move(path)) {
     if (!CopyFileW(e2e::LogSaverBinary().c_str(), path_.c_str(), TRUE))
         throw std::runtime_error("cannot place a saver at " + e2e::ToUtf8(path_));
 }

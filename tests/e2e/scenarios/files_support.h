@@ -22,6 +22,8 @@ class SharedFolderSaver {
 public:
     SharedFolderSaver(const std::wstring& folder, std::wstring_view stem,
                       std::wstring_view extension = L".scr");
+    // In folder under namesake's file name, in capitals.
+    SharedFolderSaver(const std::wstring& folder, const SharedFolderSaver& namesake);
     SharedFolderSaver(const SharedFolderSaver&) = delete;
     SharedFolderSaver& operator=(const SharedFolderSaver&) = delete;
     ~SharedFolderSaver();
@@ -31,6 +33,7 @@ public:
     std::wstring LogPath() const;
 
 private:
+    explicit SharedFolderSaver(std::wstring path);
     std::wstring path_;
 };
 

@@ -3,6 +3,7 @@
 // scenario runs the player once at 96 and once at 144 DPI.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <utility>
 
 #include "Player.h"
@@ -66,8 +67,10 @@ TEST(HighDpi, WindowsScaleTheirFiguresFrom96To144Dpi) {
         ExpectPlaced(w.playlist, GroupBox4, dpi, {328, 4, 289, 127}, panelTop);
         ExpectPlaced(w.playlist, Button12, dpi, {328 + 216, 4 + 24, 65, 25}, panelTop);
         ExpectPlaced(w.playlist, RadioButton1, dpi, {328 + 16, 4 + 63, 249, 17}, panelTop);
-        ExpectPlaced(w.playlist, Button9, dpi, {6 + 152, 4 + 24, 65, 25}, panelTop);
+        ExpectPlaced(w.playlist, Button9, dpi, {6 + 153, 4 + 24, 69, 25}, panelTop);
         EXPECT_EQ(Send(w.list, LB_GETITEMHEIGHT, 0), s(13));
+        dpi::ExpectTextsWhole(w.bar, dpi);
+        dpi::ExpectTextsWhole(w.playlist, dpi);
     }
 }
 
@@ -94,7 +97,11 @@ TEST(HighDpi, AboutWindowScalesItsPicturesAndClickAreas) {
             ExpectPlaced(about.linksSheet, id, dpi, {area.left, area.top, area.width, area.height});
         }
         ExpectPlaced(about.aboutSheet, vr::AboutId::Image10, dpi, {344, 100, 100, 100});
-        ExpectPlaced(about.aboutSheet, vr::AboutId::Memo1, dpi, {6, 71, 323, 193});
+        // The memo grows down where the font's lines need more than its figures give.
+        const RECT memoArea = InClient(about.aboutSheet, vr::AboutId::Memo1);
+        EXPECT_EQ((std::array<LONG, 3>{memoArea.left, memoArea.top, memoArea.right - memoArea.left}),
+                  (std::array<LONG, 3>{s(6), s(71), s(323)}));
+        EXPECT_GE(memoArea.bottom - memoArea.top, s(193));
         // The author link covers the memo's author line, whatever height the font gives its lines.
         const HWND memo = FindControl(about.aboutSheet, vr::AboutId::Memo1);
         const LRESULT authorLine = Send(memo, EM_POSFROMCHAR, Send(memo, EM_LINEINDEX, vr::kAuthorLineIndex));
@@ -104,5 +111,8 @@ TEST(HighDpi, AboutWindowScalesItsPicturesAndClickAreas) {
         EXPECT_EQ(link.left, s(124));
         EXPECT_EQ(link.right - link.left, s(89));
         EXPECT_EQ(link.bottom - link.top, s(17));
+        dpi::ExpectTextsWhole(about.window, dpi);
+        about::StepTab(about, VK_RIGHT);
+        dpi::ExpectTextsWhole(about.window, dpi);
     }
 }

@@ -113,13 +113,27 @@ TEST(Settings, ClosingWritesBothFilesAndTheNextStartRestoresWindowsIntervalSelec
     EXPECT_EQ(sandbox.SaverRuns(L"C").size(), 2u);
 }
 
-// Windows put back at start are placed as saved, not pulled onto the windows not yet placed, which
-// still stand where they were created: the host and the bar here lie within the snap distance of
-// the playlist window's left edge at its creation.
-TEST(Settings, PlacesComeBackExactlyAtEveryRestart) {
+// The first start docks the three windows: the bar on the host, the playlist window on the bar's
+// left, their tops aligned; a restart puts the same rectangles back. Windows put back at start
+// snap against the places the others will take, not the ones they were created at: the host and
+// the bar here lie within the snap distance of the playlist window's left edge at its creation.
+TEST(Settings, TheFirstStartDocksAndPlacesComeBackExactlyAtEveryRestart) {
     Sandbox sandbox;
     WriteFileBytes(sandbox.PathOf(L"myList.spls"), ToAnsi(sandbox.CopyLogSaver(L"A")) + "\r\n");
     player::Windows w = player::WaitForPlayer(sandbox.StartProgram().Id());
+    player::WaitForPreviewRun(sandbox, L"A", 1);
+    const RECT bar = WindowRect(w.bar), host = WindowRect(w.host), list = WindowRect(w.playlist);
+    EXPECT_EQ(bar.bottom, host.top);
+    EXPECT_EQ(list.right, bar.left);
+    EXPECT_EQ(list.top, bar.top);
+    ASSERT_TRUE(files::Closed(w));
+    w = player::WaitForPlayer(sandbox.StartProgram().Id());
+    player::WaitForPreviewRun(sandbox, L"A", 2);
+    for (const auto& [window, first] : {std::pair{w.bar, bar}, {w.host, host}, {w.playlist, list}}) {
+        const RECT again = WindowRect(window);
+        EXPECT_TRUE(EqualRect(&first, &again)) << ClassName(window);
+    }
+
     constexpr POINT kHost{641, 420}, kBar{641, 300}, kPlaylist{20, 100};
     MoveTo(w.host, kHost);
     MoveTo(w.bar, kBar);
