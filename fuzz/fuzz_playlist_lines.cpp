@@ -1,6 +1,7 @@
 // A playlist file's lines as the import rules take them: which lines name screensavers (by the
 // type key) and which of those exist, with the plain paths confirmed by folder listings. The
-// answer must be the one that asking about every line by itself would give.
+// answer must be the one that asking about every line by itself would give, each line kept as
+// written.
 //
 // Input: the playlist file's bytes. Lines starting with '+' are not part of it: they name the
 // files that exist (without the '+'), so one input describes both the file and the disk.
@@ -53,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CheckPlainPath(line);
         if (vr::KindOf(line) != vr::FileKind::Screensaver) continue;
         const std::string full = files.FullPath(line);
-        if (files.files.count(full) != 0) expected.push_back(full);
+        if (files.files.count(full) != 0) expected.push_back(line);
     }
     FUZZ_CHECK(vr::SaverLinesOf(files, "C:\\list.spls") == expected);
     return 0;
