@@ -30,7 +30,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     case SaverMode::FullScreen:
         if (StartedUnderRotator()) break;
         // No message box: the system locks the session only once the screensaver has ended.
-        GuardedQuietly("full screen", [] { RunFullScreen(PlanInCustody()); });
+        GuardedQuietly("full screen", [] { RunFullScreen(PlanInCustody); });
         break;
     case SaverMode::Preview: {
         const HWND given = reinterpret_cast<HWND>(arguments.window);

@@ -179,10 +179,13 @@ TEST(PlaylistSaver, PreviewEndsAHungPreviewAndPlaysTheNextInItsPlace) {
     constexpr int kEvery42Seconds = 5;
     constexpr unsigned kHangsAfterMs = 2000;
     Sandbox sandbox;
-    const std::wstring hang = custody::CopySaver(sandbox, bad::kHang, kHangsAfterMs);
-    player::Settings settings;
-    settings.interval = kEvery42Seconds;
-    player::WriteSavedFiles(sandbox, settings, {hang, sandbox.CopyLogSaver(L"B")});
+    const std::wstring hang = custody::CopySaver(sandbox, bad::kHang);
+    const std::wstring settings = sandbox.PathOf(L"hang.ini");
+    WriteFileBytes(settings,
+                   *ReadFileBytes(settings) + "HangAfterMs=" + std::to_string(kHangsAfterMs) + "\r\n");
+    player::Settings every42Seconds;
+    every42Seconds.interval = kEvery42Seconds;
+    player::WriteSavedFiles(sandbox, every42Seconds, {hang, sandbox.CopyLogSaver(L"B")});
     const HWND window = sandbox.StartPreviewParent();
     ASSERT_TRUE(window);
     Process& rotator = sandbox.Start(sandbox.CopyPlaylistSaver(), L"/p " + Hwnd(window));
