@@ -115,6 +115,7 @@ public:
     void EndAll() {
         for (Saver& saver : savers_) EndInCustody(saver.process);
         savers_.clear();
+        EndChildrenOfThisProcess();
     }
 
     bool Any() const { return !savers_.empty(); }
