@@ -308,7 +308,6 @@ private:
     void StartWaitingCopy() const {
         std::wstring commandLine = L"\"" + Path() + L"\" " + kWaitSwitch;
         STARTUPINFOEXW startup{};
-        startup.StartupInfo.cb = sizeof startup;
         HANDLE starter = OpenProcess(PROCESS_CREATE_PROCESS, FALSE, ParentProcessId());
         SIZE_T size = 0;
         InitializeProcThreadAttributeList(nullptr, 1, 0, &size);
@@ -319,6 +318,7 @@ private:
             InitializeProcThreadAttributeList(startup.lpAttributeList, 1, 0, &size) &&
             UpdateProcThreadAttribute(startup.lpAttributeList, 0, PROC_THREAD_ATTRIBUTE_PARENT_PROCESS,
                                       &starter, sizeof starter, nullptr, nullptr);
+        startup.StartupInfo.cb = under ? sizeof startup : sizeof startup.StartupInfo;
         PROCESS_INFORMATION process{};
         const BOOL started = CreateProcessW(Path().c_str(), commandLine.data(), nullptr, nullptr, FALSE,
                                             under ? EXTENDED_STARTUPINFO_PRESENT : 0, nullptr, nullptr,
