@@ -28,6 +28,10 @@ bool IsPlaylistSaver(std::string_view path, std::string_view originalFileName) {
            EqualsIgnoringAsciiCase(originalFileName, kPlaylistSaverFileName);
 }
 
+bool IsPlayerProgram(std::string_view originalFileName) {
+    return EqualsIgnoringAsciiCase(originalFileName, kPlayerFileName);
+}
+
 std::string PlaylistSaverPath(const std::string& programFolder) { return programFolder + kPlaylistSaverFileName; }
 
 }  // namespace vr

@@ -16,11 +16,16 @@ bool OffersSaverCommands(std::string_view saverPath);
 // Parameters for rundll32, which hands the rest of its line to the display control panel as is.
 std::string InstallParameters(const std::string& saverPath);
 
+// The player itself.
+inline constexpr char kPlayerFileName[] = "Veilrunner.exe";
 // The screensaver built and shipped beside the player that plays the player's playlist.
 inline constexpr char kPlaylistSaverFileName[] = "Veilrunner.scr";
 // Whether the file at path, whose version resource gives originalFileName (empty for none), is
 // Veilrunner.scr: by its own name, or under any other by the name it was built as.
 bool IsPlaylistSaver(std::string_view path, std::string_view originalFileName);
+// Whether it is the player, Veilrunner.exe, under any name: started as a saver it would play with
+// nothing covering the screen and write the player's files.
+bool IsPlayerProgram(std::string_view originalFileName);
 // Where it lies beside the player, whose folder ends in a backslash.
 std::string PlaylistSaverPath(const std::string& programFolder);
 

@@ -5,6 +5,8 @@
 //   Misbehaviour=hang
 //   LimitMs=120000   the process ends itself after this long whatever it is doing (default 120 s)
 //   DelayMs=5000     how long "slow" sleeps before it makes its window (default 5 s)
+//   HangAfterMs=2000 how long "hang" plays before it hangs (default 0)
+//   SpawnUnder=starter  "spawn" starts its copy as a child of the process that started it
 // A setting rather than the file name leaves scenarios free to name their copies, and one program
 // rather than eight keeps the kinds, which differ in a few lines each, side by side.
 //
@@ -15,7 +17,8 @@
 //   ignore-quit  pumps its own messages and logs "quit_ignored=<count>" for every WM_QUIT posted to
 //                its window; only the end of its window (with the pane: "end=destroyed"; in full
 //                screen: input or FullScreenMs as usual) or the limit ends it
-//   hang         makes its window in the pane, logs "hang=ui thread", then its one thread sleeps
+//   hang         makes its window, logs "hang=ui thread" HangAfterMs later (default 0, playing
+//                until then), then its one thread sleeps
 //   top-level    takes its window out of the pane and puts it over the pane as a top-level popup
 //                before the start lines ("child_of_parent=no"), and logs "top_level=yes"
 //   slow         logs "delay_ms=<n>" and sleeps that long before the kit makes its window (or, for
@@ -41,12 +44,16 @@
 //                300 x 231 by turns ("shaking=host"), while it plays as usual
 //   disable-settings  plays as usual; its settings ("/c") disable those windows the same way and
 //                crash, as a settings dialog modal to them that dies leaves them
+//   fake-user    in full screen moves the pointer far with SetCursorPos and injects a key press
+//                and a mouse move with SendInput, as a user's hand would make them; logs
+//                "faked=<events injected>" and plays on (its own window ends on that input, as usual)
 // A missing or unknown misbehaviour logs "error=unknown misbehaviour" and ends at once (exit code 2).
 #include <windows.h>
 // After windows.h, which it needs.
 #include <tlhelp32.h>
 
 #include <string>
+#include <vector>
 
 #include "RecordingSaver.h"
 
@@ -68,6 +75,7 @@ enum class Kind {
     ShakeHost,
     DisableSettings,
     Wait,
+    FakeUser,
     Unknown
 };
 
@@ -92,6 +100,7 @@ constexpr KindName kKindNames[] = {
     {Kind::ShakeHost, L"shake-host"},
     {Kind::DisableSettings, L"disable-settings"},
     {Kind::Wait, L"wait"},
+    {Kind::FakeUser, L"fake-user"},
 };
 
 constexpr wchar_t kWaitSwitch[] = L"/wait";  // the kit ignores it: the copy's whole life is our constructor
@@ -156,6 +165,31 @@ BOOL CALLBACK DisableIfItsOwn(HWND window, LPARAM param) {
         ++disabling.count;
     }
     return TRUE;
+}
+
+const RunLog* g_log = nullptr;  // for "hang" once its delay is over
+
+void HangForever(const RunLog& log) {
+    log.Write(L"hang", L"ui thread");
+    Sleep(INFINITE);
+}
+
+void CALLBACK HangNow(HWND, UINT, UINT_PTR, DWORD) { HangForever(*g_log); }
+
+// Far from where it stands, then a key and a move as a device would send them.
+UINT FakeTheUser() {
+    POINT at{};
+    GetCursorPos(&at);
+    SetCursorPos(at.x > 200 ? 10 : 400, at.y > 200 ? 10 : 400);
+    INPUT inputs[3]{};
+    inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
+    inputs[0].ki.wVk = inputs[1].ki.wVk = VK_SPACE;
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    inputs[2].type = INPUT_MOUSE;
+    inputs[2].mi.dx = 200;
+    inputs[2].mi.dy = 200;
+    inputs[2].mi.dwFlags = MOUSEEVENTF_MOVE;
+    return SendInput(3, inputs, sizeof(INPUT));
 }
 
 HWND g_keeper = nullptr;  // the window "take-pane" and "take-host" move the player's window into
@@ -225,8 +259,15 @@ private:
         case Kind::Crash: Crash(); break;
         case Kind::IgnoreQuit: PumpIgnoringQuit(); break;
         case Kind::Hang:
-            Log().Write(L"hang", L"ui thread");
-            Sleep(INFINITE);
+            g_log = &Log();
+            if (const unsigned after = NumberSetting(L"HangAfterMs", 0)) {
+                SetTimer(nullptr, 0, after, &HangNow);
+            } else {
+                HangForever(Log());
+            }
+            break;
+        case Kind::FakeUser:
+            if (!parent) Log().Write(L"faked", std::to_wstring(FakeTheUser()));
             break;
         case Kind::TopLevel: Log().Write(L"top_level", GetParent(window) ? L"no" : L"yes"); break;
         case Kind::Spawn: StartWaitingCopy(); break;
@@ -281,13 +322,28 @@ private:
         }
     }
 
+    // SpawnUnder=starter: as a child of the process that started this one, which leaves it
+    // outside this saver's job.
     void StartWaitingCopy() const {
         std::wstring commandLine = L"\"" + Path() + L"\" " + kWaitSwitch;
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
+        STARTUPINFOEXW startup{};
+        HANDLE starter = OpenProcess(PROCESS_CREATE_PROCESS, FALSE, ParentProcessId());
+        SIZE_T size = 0;
+        InitializeProcThreadAttributeList(nullptr, 1, 0, &size);
+        std::vector<char> attributes(size);
+        startup.lpAttributeList = reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(attributes.data());
+        const bool under =
+            TextSetting(L"SpawnUnder") == L"starter" && starter &&
+            InitializeProcThreadAttributeList(startup.lpAttributeList, 1, 0, &size) &&
+            UpdateProcThreadAttribute(startup.lpAttributeList, 0, PROC_THREAD_ATTRIBUTE_PARENT_PROCESS,
+                                      &starter, sizeof starter, nullptr, nullptr);
+        startup.StartupInfo.cb = under ? sizeof startup : sizeof startup.StartupInfo;
         PROCESS_INFORMATION process{};
-        if (!CreateProcessW(Path().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                            &startup, &process)) {
+        const BOOL started = CreateProcessW(Path().c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                                            under ? EXTENDED_STARTUPINFO_PRESENT : 0, nullptr, nullptr,
+                                            &startup.StartupInfo, &process);
+        if (starter) CloseHandle(starter);
+        if (!started) {
             Log().Write(L"child_error", std::to_wstring(GetLastError()));
             return;
         }
