@@ -14,3 +14,9 @@ export WINEDLLOVERRIDES="winemenubuilder.exe=d${WINEDLLOVERRIDES:+;$WINEDLLOVERR
 output="$(mktemp)"
 trap 'cat "$output"; rm -f "$output"' EXIT
 wine "$@" >"$output" 2>&1 </dev/null
+# A server that died under the scenario took the program's windows and processes with it: what
+# the scenario saw afterwards proves nothing, even where the test program itself exited 0.
+if grep -q 'wineserver crashed' "$output"; then
+  echo "run-scenario.sh: the wineserver crashed during the scenario" >&2
+  exit 1
+fi
