@@ -70,7 +70,7 @@ private:
     void SaverTextChanged(const std::string& text) override;
     void ShellStarted() override;
     void ShowPlaylistWindow() override { playlist_.ShowInFront(); }
-    void ShowAboutWindow() override { about_.ShowAbout(); }
+    void ShowAboutWindow() override { about_.ShowAbout(playerBar_.Handle()); }
     void NudgeHost(int dx, int dy) override { host_.Nudge(dx, dy); }
     void UsePlaylistAsScreensaver() override;
 
