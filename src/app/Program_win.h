@@ -56,6 +56,7 @@ private:
     void ShowHost() override { host_.ShowInFront(); }
     void MaximizeHost() override { ShowWindow(host_.Handle(), SW_MAXIMIZE); }
     void SetPlacementChoice(PlacementChoice choice) override { playlist_.SetPlacement(choice); }
+    void ChooseOneSaverAcrossMonitors() override { playerBar_.SetOneSaverAcrossMonitors(true); }
     std::string WindowsFolder() override;
     std::vector<std::string> SystemFolders() override;
     ScreenArea ScreenAt(DockPoint point) override;

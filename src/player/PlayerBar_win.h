@@ -62,6 +62,9 @@ public:
     // Selects TimeCombo's item (an index that is no item leaves none selected), then runs
     // TimeComboChange.
     void SelectInterval(int itemIndex);
+    // Veilrunner.scr's choice on more than one monitor, a check item of the system menu.
+    bool OneSaverAcrossMonitors() const { return oneSaverAcrossMonitors_; }
+    void SetOneSaverAcrossMonitors(bool one);
 
 private:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -87,6 +90,7 @@ private:
 
     PlayerBarPeers& peers_;
     std::string label2Hint_;
+    bool oneSaverAcrossMonitors_ = false;
     OwnedBitmap banner_;
     FileDrops drops_;
     Tooltips tips_;

@@ -21,6 +21,7 @@ RotatorPlan PlanRotation(const std::vector<std::string>& configLines, std::vecto
     const unsigned interval =
         IntervalOfItem(item).value_or(*IntervalOfItem(kDefaultIntervalItem));
     if (interval != kChangeManuallyMs) plan.intervalMs = interval;
+    plan.oneAcrossMonitors = ReadSettingFlag(configLines, kConfigOneSaverAcrossMonitorsLine, false);
     if (configLines.size() > kConfigSaverLine) {
         const std::string& current = configLines[kConfigSaverLine];
         for (std::size_t i = 0; i < entries.size(); ++i) {

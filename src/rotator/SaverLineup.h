@@ -16,6 +16,7 @@ struct RotatorPlan {
     std::vector<std::string> entries;
     std::size_t first = 0;                  // the player's current screensaver, else the first entry
     std::optional<unsigned> intervalMs;     // none for "Change manually": the first plays alone
+    bool oneAcrossMonitors = false;         // the current entry's own full screen, not one per monitor
 };
 
 // configLines: "config.cfg" (empty when missing or unreadable); entries: "myList.spls"'s.
@@ -50,10 +51,10 @@ public:
     // Ended on its own right after its start, or could not be started: never tried again.
     void MarkBroken(std::size_t index) { broken_.at(index) = true; }
     const std::string& PathOf(std::size_t index) const { return entries_.at(index); }
-
-private:
+    // Not broken, not a copy of this program, and its file there now.
     bool Playable(std::size_t index);
 
+private:
     const std::vector<std::string>& entries_;
     EntryProbe& probe_;
     std::vector<bool> broken_;

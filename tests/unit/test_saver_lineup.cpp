@@ -35,6 +35,11 @@ TEST(PlanRotation, StartsAtThePlayersSaverAndChangesAtItsInterval) {
     EXPECT_EQ(plan.first, 1u) << "paths compare as the system does, letters in any case";
     EXPECT_EQ(plan.intervalMs, 3000u);
     EXPECT_EQ(plan.entries, entries);
+    EXPECT_FALSE(plan.oneAcrossMonitors) << "a different entry on each monitor unless chosen";
+
+    std::vector<std::string> oneAcross = Config("", "1");
+    oneAcross.insert(oneAcross.end(), {"96", "1"});
+    EXPECT_TRUE(PlanRotation(oneAcross, entries).oneAcrossMonitors);
 
     plan = PlanRotation(Config("C:\\s\\Gone.scr", "0"), entries);
     EXPECT_EQ(plan.first, 0u);

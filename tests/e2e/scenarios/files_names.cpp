@@ -70,7 +70,7 @@ TEST(Names, AProgramFolderAndSaversOutsideTheCodePageKeepEverythingAcrossARestar
     // Names that the code page cannot hold are written as UTF-8 with a byte-order mark.
     EXPECT_EQ(ReadFileBytes(folder + L"\\myList.spls"), "\xEF\xBB\xBF" + Utf8Lines({polish, accented, cjk}));
     const std::vector<std::string> config = ReadLines(folder + L"\\config.cfg");
-    ASSERT_EQ(config.size(), 19u);
+    ASSERT_EQ(config.size(), 20u);
     EXPECT_EQ(config[0],
               "\xEF\xBB\xBF"
               "Veilrunner 2.00 Config File");
