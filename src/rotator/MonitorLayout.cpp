@@ -14,7 +14,8 @@ std::vector<MonitorArea> PlayingOrder(std::vector<MonitorArea> monitors) {
     return monitors;
 }
 
-std::vector<std::size_t> EntriesOnMonitors(std::size_t first, std::size_t monitorCount, std::size_t entryCount,
+std::vector<std::size_t> EntriesOnMonitors(std::size_t first, std::size_t monitorCount,
+                                           std::size_t entryCount,
                                            const std::function<bool(std::size_t)>& canPlay) {
     std::vector<std::size_t> entries;
     if (first >= entryCount || monitorCount == 0) return entries;

@@ -28,7 +28,8 @@ std::vector<MonitorArea> PlayingOrder(std::vector<MonitorArea> monitors);
 // The entry of each monitor in playing order when the first plays `first`: monitor k plays the
 // entry k places after it among those that can play, round the end, so fewer entries than
 // monitors repeat. Empty when `first` is no entry.
-std::vector<std::size_t> EntriesOnMonitors(std::size_t first, std::size_t monitorCount, std::size_t entryCount,
+std::vector<std::size_t> EntriesOnMonitors(std::size_t first, std::size_t monitorCount,
+                                           std::size_t entryCount,
                                            const std::function<bool(std::size_t)>& canPlay);
 
 // After a change of the layout, for each monitor of `after` (in playing order): the window of

@@ -6,6 +6,7 @@
 #include "platform/Shell_win.h"
 #include "platform/Unicode_win.h"
 #include "platform/Window_win.h"
+#include "rotator/EveryMonitor_win.h"
 #include "rotator/FullScreenRun_win.h"
 #include "rotator/PlayerSettings_win.h"
 #include "rotator/PreviewRun_win.h"
@@ -16,7 +17,15 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     const SaverArguments arguments = ClassifySaverArguments(Utf8(GetCommandLineW()));
     Guarded([&] {
         switch (arguments.mode) {
-        case SaverMode::FullScreen: RunFullScreen(ReadRotatorPlan(WinFileSystem(), ProgramFolder())); break;
+        case SaverMode::FullScreen: {
+            const RotatorPlan plan = ReadRotatorPlan(WinFileSystem(), ProgramFolder());
+            if (PlaysOnEveryMonitor(plan)) {
+                RunOnEveryMonitor(plan);
+            } else {
+                RunFullScreen(plan);
+            }
+            break;
+        }
         case SaverMode::Preview: {
             const HWND pane = reinterpret_cast<HWND>(arguments.window);
             if (IsWindow(pane)) RunPreviews(ReadRotatorPlan(WinFileSystem(), ProgramFolder()), pane);
