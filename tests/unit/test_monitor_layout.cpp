@@ -16,7 +16,8 @@ TEST(MonitorLayout, ThePrimaryPlaysFirstThenTheOthersLeftToRightThenTopToBottom)
     EXPECT_EQ(PlayingOrder({kRight, kAbove, kLeft, kPrimary}),
               (std::vector<MonitorArea>{kPrimary, kLeft, kAbove, kRight}));
     // A monitor the system lists with no size has nothing to cover.
-    EXPECT_EQ(PlayingOrder({kRight, {5, 5, 5, 600, false}, kPrimary}), (std::vector<MonitorArea>{kPrimary, kRight}));
+    EXPECT_EQ(PlayingOrder({kRight, {5, 5, 5, 600, false}, kPrimary}),
+              (std::vector<MonitorArea>{kPrimary, kRight}));
     EXPECT_TRUE(PlayingOrder({}).empty());
 }
 
@@ -30,7 +31,8 @@ TEST(MonitorLayout, MonitorKPlaysTheEntryKPlacesOnAmongThoseThatCanPlay) {
     // Entries that are gone or broken are passed over; the only one left plays everywhere.
     const auto odd = [](std::size_t i) { return i % 2 == 1; };
     EXPECT_EQ(EntriesOnMonitors(1, 3, 5, odd), (std::vector<std::size_t>{1, 3, 1}));
-    EXPECT_EQ(EntriesOnMonitors(3, 2, 4, [](std::size_t i) { return i == 3; }), (std::vector<std::size_t>{3, 3}));
+    EXPECT_EQ(EntriesOnMonitors(3, 2, 4, [](std::size_t i) { return i == 3; }),
+              (std::vector<std::size_t>{3, 3}));
     EXPECT_TRUE(EntriesOnMonitors(3, 2, 3, all).empty());
     EXPECT_TRUE(EntriesOnMonitors(0, 0, 3, all).empty());
 }
@@ -48,7 +50,8 @@ TEST(MonitorLayout, ALayoutChangeKeepsTheWindowsOfMonitorsThatStayedWhereTheyWer
     EXPECT_EQ(KeptWindows({kPrimary, kRight}, PlayingOrder({kLeft, kPrimary})), (Kept{0, std::nullopt}));
     EXPECT_EQ(KeptWindows({kPrimary, kLeft}, PlayingOrder({kPrimary, kAbove})), (Kept{0, std::nullopt}));
     // Resized in place (another resolution): a window of the new size.
-    EXPECT_EQ(KeptWindows({kPrimary, kRight}, {kPrimary, {1024, 0, 2304, 1024, false}}), (Kept{0, std::nullopt}));
+    EXPECT_EQ(KeptWindows({kPrimary, kRight}, {kPrimary, {1024, 0, 2304, 1024, false}}),
+              (Kept{0, std::nullopt}));
     // Another monitor made the primary: the places are counted from it, so all are new.
     const MonitorArea wasPrimary{-1024, 0, 0, 768, false}, nowPrimary{0, 0, 800, 600, true};
     EXPECT_EQ(KeptWindows({kPrimary, kRight}, PlayingOrder({wasPrimary, nowPrimary})),
