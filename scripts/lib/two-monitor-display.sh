@@ -1,5 +1,6 @@
-# Sourced: start_two_monitor_display and stop_two_monitor_display, an X display with two monitors
-# side by side (1024x768 at 0,0 and 800x600 at 1024,0) for the scenarios about more than one.
+# Sourced after virtual-display.sh: start_two_monitor_display and stop_two_monitor_display, an X
+# display with two monitors side by side (1024x768 at 0,0 and 800x600 at 1024,0) for the
+# scenarios about more than one.
 #
 # Xvfb's own Xinerama puts every screen at 0,0; a nested Xephyr with Xinerama lays its screens out
 # in a row. It runs inside the display that DISPLAY names (start_virtual_display's Xvfb). Wine sees
@@ -9,24 +10,12 @@
 # Starts Xephyr on the first free display from :150 and exports VR_TWO_MONITOR_DISPLAY.
 start_two_monitor_display() {
   : "${DISPLAY:?start the virtual display first: Xephyr runs inside it}"
-  local n waited
-  for ((n = 150; n < 250; n++)); do
-    [[ -e "/tmp/.X$n-lock" || -e "/tmp/.X11-unix/X$n" ]] && continue
-    Xephyr ":$n" +xinerama -screen 1024x768 -screen 800x600 -nolisten tcp -ac >/dev/null 2>&1 &
-    VR_XEPHYR_PID=$!
-    for ((waited = 0; waited < 100; waited++)); do  # up to 10 s
-      if xdpyinfo -display ":$n" -ext XINERAMA 2>/dev/null | grep -q 'head #1'; then
-        export VR_TWO_MONITOR_DISPLAY=":$n"
-        return 0
-      fi
-      kill -0 "$VR_XEPHYR_PID" 2>/dev/null || break  # lost the race for this display
-      sleep 0.1
-    done
-    kill "$VR_XEPHYR_PID" 2>/dev/null || true
-    wait "$VR_XEPHYR_PID" 2>/dev/null || true
-  done
-  echo "could not start Xephyr with two monitors" >&2
-  return 1
+  if ! start_x_server 150 Xephyr +xinerama -screen 1024x768 -screen 800x600 -nolisten tcp -ac; then
+    echo "could not start Xephyr with two monitors" >&2
+    return 1
+  fi
+  VR_XEPHYR_PID=$VR_X_PID
+  export VR_TWO_MONITOR_DISPLAY=$VR_X_DISPLAY
 }
 
 stop_two_monitor_display() {

@@ -8,6 +8,7 @@
 
 #include "Dialogs.h"
 #include "Pointer.h"
+#include "SystemMenu.h"
 #include "custody_support.h"
 #include "player/PlayerBarIds.h"
 #include "rotator/CoverWindow_win.h"
@@ -211,19 +212,8 @@ TEST(PlaylistSaver, WithNothingToPlayItCoversTheScreenBlackOrThePaneGreenAndWrit
 
 namespace {
 
-// The system menu's last item, ours, chosen by the keyboard: Alt+Space opens the menu on its
-// first item, and Up goes round to the last.
-void ChooseLastSystemMenuItemByKeyboard(HWND window) {
-    SetForegroundWindow(window);
-    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == window; }));
-    PressKeys({VK_MENU, VK_SPACE});
-    ASSERT_TRUE(WaitUntil([] { return IsShown(FindWindowW(L"#32768", nullptr)); })) << "no system menu";
-    PressKeys({VK_UP});
-    PressKeys({VK_RETURN});
-}
-
-// The same by the mouse: a click on the caption's icon opens the menu, a click on its last item
-// chooses it.
+// The system menu's last item, ours, chosen by the mouse: a click on the caption's icon opens the menu, a
+// click on its last item chooses it.
 void ChooseLastSystemMenuItemByMouse(HWND window) {
     const RECT outer = WindowRect(window);
     const int x = outer.left + GetSystemMetrics(SM_CXFIXEDFRAME) + GetSystemMetrics(SM_CXSMICON) / 2;
@@ -255,7 +245,7 @@ TEST(PlaylistSaver, ThePlayerBarsSystemMenuItemIsReachedByKeyboardAndByMouse) {
         PressOk(box);
         ASSERT_TRUE(WaitUntilNoDialog(w.processId)) << how;
     };
-    ChooseLastSystemMenuItemByKeyboard(w.bar);
+    ChooseSystemMenuItemByKeyboard(w.bar, 1);  // the last item
     expectMissingReported("by keyboard");
     ChooseLastSystemMenuItemByMouse(w.bar);
     expectMissingReported("by mouse");

@@ -2,6 +2,7 @@
 // the next start puts everything back.
 #include <gtest/gtest.h>
 
+#include "SystemMenu.h"
 #include "files_support.h"
 #include "playlist/PlaylistWindowIds.h"
 
@@ -33,16 +34,10 @@ void MoveTo(HWND window, POINT at) {
 
 bool Checked(HWND button) { return Send(button, BM_GETCHECK) == BST_CHECKED; }
 
-// The bar's system menu by the keyboard: Alt+Space opens it on its first item, Up goes round to
-// the last, and the one before it is ours.
+// The bar's system menu by the keyboard: "One screensaver across all monitors" comes before its
+// last item.
 void ChooseOneSaverAcrossMonitors(HWND bar) {
-    SetForegroundWindow(bar);
-    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == bar; }));
-    PressKeys({VK_MENU, VK_SPACE});
-    ASSERT_TRUE(WaitUntil([] { return IsShown(FindWindowW(L"#32768", nullptr)); })) << "no system menu";
-    PressKeys({VK_UP});
-    PressKeys({VK_UP});
-    PressKeys({VK_RETURN});
+    ChooseSystemMenuItemByKeyboard(bar, 2);
     ASSERT_TRUE(WaitUntil([] { return !IsShown(FindWindowW(L"#32768", nullptr)); }))
         << "the menu stayed open";
 }
