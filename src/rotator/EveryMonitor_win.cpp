@@ -88,7 +88,8 @@ private:
     void Rebuild(const std::vector<MonitorArea>& areas) {
         std::vector<MonitorArea> before;
         for (const auto& screen : screens_) before.push_back(screen->Area());
-        if (before == areas) return;
+        // No monitor at all is a moment of a change, not a layout to cover.
+        if (before == areas || areas.empty()) return;
         const std::vector<std::optional<std::size_t>> kept = KeptWindows(before, areas);
         std::vector<std::unique_ptr<MonitorScreen>> screens;
         std::vector<std::size_t> made;
