@@ -27,6 +27,9 @@ private:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
         switch (msg) {
         case WM_DISPLAYCHANGE: events_.layoutChanged = true; break;
+        // Its monitor keeps its pixels when its scale changes: the size the system suggests for
+        // the new DPI would no longer cover it.
+        case WM_DPICHANGED: return 0;
         case WM_SETCURSOR: SetCursor(nullptr); return TRUE;
         case WM_MOUSEMOVE: {
             POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
