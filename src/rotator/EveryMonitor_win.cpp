@@ -11,6 +11,7 @@
 #include "rotator/MonitorScreen_win.h"
 #include "rotator/RotatorLoop_win.h"
 #include "rotator/SaverProbe_win.h"
+#include "rotator/ScreenRotation.h"
 
 namespace vr {
 namespace {
@@ -32,6 +33,7 @@ public:
     explicit EveryMonitorRun(const RotatorPlan& plan) : plan_(plan), lineup_(plan, probe_) {}
 
     void Begin(ULONGLONG now) {
+        GetCursorPos(&cursorAtStart_);
         for (const MonitorArea& area : MonitorsNow())
             screens_.push_back(std::make_unique<MonitorScreen>(area, events_));
         // Keys go to the foreground window: the rotator's, not a preview's inside it.
@@ -42,6 +44,10 @@ public:
 
     // False once the user's input ended it.
     bool Look(ULONGLONG now) {
+        // The previews cover the windows, so the mouse moves over theirs, never over ours.
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        if (HandMoved(cursor.x - cursorAtStart_.x, cursor.y - cursorAtStart_.y)) events_.input = true;
         if (events_.input) return false;
         if (events_.layoutChanged || now >= nextLayoutLook_) {
             events_.layoutChanged = false;
@@ -115,6 +121,7 @@ private:
     std::optional<std::size_t> first_;                     // the first monitor's entry
     ULONGLONG nextChange_ = 0;
     ULONGLONG nextLayoutLook_ = 0;
+    POINT cursorAtStart_{};
 };
 
 }  // namespace

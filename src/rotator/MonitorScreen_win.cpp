@@ -44,6 +44,12 @@ private:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
         case WM_CLOSE: events_.input = true; return 0;
+        // A click on a preview, whose window is ours to know of only as its parent.
+        case WM_PARENTNOTIFY:
+            if (LOWORD(wParam) == WM_LBUTTONDOWN || LOWORD(wParam) == WM_RBUTTONDOWN ||
+                LOWORD(wParam) == WM_MBUTTONDOWN)
+                events_.input = true;
+            break;
         }
         return Default(msg, wParam, lParam);
     }
