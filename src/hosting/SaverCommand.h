@@ -16,6 +16,8 @@ bool OffersSaverCommands(std::string_view saverPath);
 // Parameters for rundll32, which hands the rest of its line to the display control panel as is.
 std::string InstallParameters(const std::string& saverPath);
 
+// The player itself.
+inline constexpr char kPlayerFileName[] = "Veilrunner.exe";
 // The screensaver built and shipped beside the player that plays the player's playlist.
 inline constexpr char kPlaylistSaverFileName[] = "Veilrunner.scr";
 // Where it lies beside the player, whose folder ends in a backslash.

@@ -107,7 +107,8 @@ SuspendedInJob StartSuspendedInJob(const std::string& commandLine, DWORD flags, 
     started.saver = Start(commandLine, flags | CREATE_SUSPENDED, startup);
     if (!started.saver.process) return started;
     started.job = KillOnCloseJob();
-    started.assigned = started.job && AssignProcessToJobObject(started.job.Get(), started.saver.process.Get());
+    started.assigned =
+        started.job && AssignProcessToJobObject(started.job.Get(), started.saver.process.Get());
     started.refusal = GetLastError();
     return started;
 }
@@ -117,11 +118,24 @@ BOOL CALLBACK PostQuitTo(HWND hwnd, LPARAM) {
     return TRUE;
 }
 
+BOOL CALLBACK PostQuitIfOf(HWND hwnd, LPARAM param) {
+    const auto& processes = *reinterpret_cast<const std::vector<DWORD>*>(param);
+    DWORD process = 0;
+    GetWindowThreadProcessId(hwnd, &process);
+    if (std::find(processes.begin(), processes.end(), process) != processes.end()) PostQuitTo(hwnd, 0);
+    return TRUE;
+}
+
 }  // namespace
 
 void PostQuitToWindowsIn(HWND pane) { EnumChildWindows(pane, PostQuitTo, 0); }
 
-SaverInJob StartInJob(const std::string& commandLine, SaverStart how) {
+void PostQuitToWindowsOf(HWND pane, const std::vector<DWORD>& processes) {
+    EnumChildWindows(pane, PostQuitIfOf, reinterpret_cast<LPARAM>(&processes));
+}
+
+SaverInJob StartInJob(const std::string& commandLine, SaverStart how,
+                      const std::function<void(DWORD)>& beforeResume) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     DWORD flags = kDetached;
@@ -133,8 +147,16 @@ SaverInJob StartInJob(const std::string& commandLine, SaverStart how) {
     SuspendedInJob started = StartSuspendedInJob(commandLine, flags, startup);
     if (!started.saver.process) return {};
     if (!started.assigned) started.job = {};
+    if (beforeResume) beforeResume(GetProcessId(started.saver.process.Get()));
     ResumeThread(started.saver.thread.Get());
     return {std::move(started.job), std::move(started.saver.process)};
+}
+
+void EndInCustody(SaverInJob& saver) {
+    if (!saver.job && saver.process && !HasEnded(saver.process.Get()))
+        TerminateProcess(saver.process.Get(), 1);
+    saver.job = {};
+    saver.process = {};
 }
 
 std::vector<DWORD> ProcessIdsOf(HANDLE job, HANDLE process) {
@@ -142,7 +164,8 @@ std::vector<DWORD> ProcessIdsOf(HANDLE job, HANDLE process) {
     if (!job) return ids;
     // Room for far more processes than a saver starts; a longer list leaves out the rest.
     constexpr DWORD kMost = 64;
-    constexpr std::size_t kFirstId = offsetof(JOBOBJECT_BASIC_PROCESS_ID_LIST, ProcessIdList) / sizeof(ULONG_PTR);
+    constexpr std::size_t kFirstId =
+        offsetof(JOBOBJECT_BASIC_PROCESS_ID_LIST, ProcessIdList) / sizeof(ULONG_PTR);
     std::vector<ULONG_PTR> buffer(kFirstId + kMost);
     auto* list = reinterpret_cast<JOBOBJECT_BASIC_PROCESS_ID_LIST*>(buffer.data());
     list->NumberOfAssignedProcesses = kMost;
@@ -158,14 +181,16 @@ std::vector<DWORD> ProcessIdsOf(HANDLE job, HANDLE process) {
 void InstallSaver(HWND owner, const std::string& saverPath) {
     const std::string overridden = InstallOverriddenText(ReadScreenSaverPolicy(), saverPath, SystemFolder());
     if (!overridden.empty()) {
-        MessageBoxW(owner, Wide(overridden).c_str(), Wide(Application::kTitle).c_str(), MB_ICONWARNING | MB_OK);
+        MessageBoxW(owner, Wide(overridden).c_str(), Wide(Application::kTitle).c_str(),
+                    MB_ICONWARNING | MB_OK);
         return;
     }
-    const auto started = reinterpret_cast<INT_PTR>(
-        VR_LATE_BOUND(Shell, ShellExecuteW)(Application::Handle(), L"open", L"rundll32.exe",
-                                            Wide(InstallParameters(saverPath)).c_str(), nullptr, SW_SHOWNORMAL));
+    const auto started = reinterpret_cast<INT_PTR>(VR_LATE_BOUND(Shell, ShellExecuteW)(
+        Application::Handle(), L"open", L"rundll32.exe", Wide(InstallParameters(saverPath)).c_str(), nullptr,
+        SW_SHOWNORMAL));
     if (started <= 32)
-        ShowErrorBox("The screensaver could not be installed: Windows' screensaver settings could not be opened.");
+        ShowErrorBox(
+            "The screensaver could not be installed: Windows' screensaver settings could not be opened.");
 }
 
 void StartSaverDetached(const std::string& commandLine) {

@@ -2,6 +2,7 @@
 // Starting screensaver programs, and the previews in the player's custody.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,9 @@ namespace vr {
 // Posts WM_QUIT to every window inside `pane`, children of children included: how a preview is
 // asked to stop.
 void PostQuitToWindowsIn(HWND pane);
+// The same to those of them only that belong to these processes: whoever posts it started them,
+// and a window of any other process inside the pane is none of its business.
+void PostQuitToWindowsOf(HWND pane, const std::vector<DWORD>& processes);
 
 // A saver process in a job of its own that ends every process in it when its handle is closed,
 // so neither the saver nor anything it started outlives whoever holds it, even when that one is
@@ -27,7 +31,13 @@ enum class SaverStart {
     Preview,     // a new process group at normal priority
     FullScreen,  // normal priority, a normal window requested, as the full-screen run
 };
-SaverInJob StartInJob(const std::string& commandLine, SaverStart how);
+// beforeResume, when given, runs with the new process's id while its first thread still waits.
+SaverInJob StartInJob(const std::string& commandLine, SaverStart how,
+                      const std::function<void(DWORD)>& beforeResume = {});
+// Ends the saver and all it started by closing its job; one the system kept out of its job is
+// ended by its process handle.
+void EndInCustody(SaverInJob& saver);
+
 // The process and, when it has a job, every process in the job, those it started included.
 std::vector<DWORD> ProcessIdsOf(HANDLE job, HANDLE process);
 

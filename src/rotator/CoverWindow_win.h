@@ -1,17 +1,21 @@
 #pragma once
-// What shows when the playlist has nothing to play: a screensaver must still cover the screen,
-// and the system's preview still shows the player's green pane.
+// "/p": the rotator's own window inside the window the system gives. Previews play inside it, so
+// the rotator tells only windows of its own previews to quit, never the given window's other
+// children. Green, as the player's pane, where no preview draws.
 #include <windows.h>
+
+#include "platform/Window_win.h"
 
 namespace vr {
 
-inline constexpr char kBlackScreenClass[] = "VeilrunnerBlackScreen";
 inline constexpr char kGreenPaneClass[] = "VeilrunnerGreenPane";
 
-// A black window over every monitor that ends, like any screensaver, on a key, a click or a
-// real move of the mouse. Returns once it has ended.
-void CoverScreenUntilInput();
-// A green window filling `pane`, until the pane is gone.
-void FillPaneUntilGone(HWND pane);
+class GreenPane final : public Window {
+public:
+    // A child filling `given`.
+    void Create(HWND given);
+    // The system's window may be sized after it gave its handle, and again later.
+    void FollowSizeOf(HWND given);
+};
 
 }  // namespace vr

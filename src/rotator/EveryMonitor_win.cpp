@@ -7,19 +7,19 @@
 #include <vector>
 
 #include "platform/Monitors_win.h"
+#include "rotator/InputHooks_win.h"
 #include "rotator/MonitorLayout.h"
 #include "rotator/MonitorScreen_win.h"
 #include "rotator/RotatorLoop_win.h"
 #include "rotator/SaverProbe_win.h"
-#include "rotator/ScreenRotation.h"
 
 namespace vr {
 namespace {
 
 constexpr unsigned kLookEveryMs = 50;
-// Where no WM_DISPLAYCHANGE comes, the layout is asked anyway, well within the 2 s a new layout
-// may show the old windows.
-constexpr ULONGLONG kLayoutLookEveryMs = 1000;
+// Asking for the monitors is cheap, and a new layout then shows the old windows for well under
+// the 2 s a display change may take.
+constexpr ULONGLONG kLayoutLookEveryMs = 500;
 
 std::vector<MonitorArea> MonitorsNow() {
     std::vector<MonitorArea> areas;
@@ -30,42 +30,38 @@ std::vector<MonitorArea> MonitorsNow() {
 
 class EveryMonitorRun {
 public:
-    explicit EveryMonitorRun(const RotatorPlan& plan) : plan_(plan), lineup_(plan, probe_) {}
-
-    void Begin(ULONGLONG now) {
-        GetCursorPos(&cursorAtStart_);
+    explicit EveryMonitorRun(const RotatorPlan& plan) : plan_(plan), lineup_(plan, probe_) {
         for (const MonitorArea& area : MonitorsNow())
-            screens_.push_back(std::make_unique<MonitorScreen>(area, events_));
-        // Keys go to the foreground window: the rotator's, not a preview's inside it.
-        if (!screens_.empty()) SetForegroundWindow(screens_.front()->Handle());
-        nextLayoutLook_ = now + kLayoutLookEveryMs;
-        Advance(now);
+            screens_.push_back(std::make_unique<MonitorScreen>(area));
     }
 
-    // False once the user's input ended it.
+    HANDLE UserBackEvent() const { return input_.BackEvent(); }
+
+    // False once the user is back, or the system closed a window as it ends a screensaver.
     bool Look(ULONGLONG now) {
-        // The previews cover the windows, so the mouse moves over theirs, never over ours.
-        POINT cursor{};
-        GetCursorPos(&cursor);
-        if (HandMoved(cursor.x - cursorAtStart_.x, cursor.y - cursorAtStart_.y)) events_.input = true;
-        if (events_.input) return false;
-        if (events_.layoutChanged || now >= nextLayoutLook_) {
-            events_.layoutChanged = false;
+        if (input_.UserBack()) return false;
+        if (now >= nextLayoutLook_) {
             nextLayoutLook_ = now + kLayoutLookEveryMs;
             Rebuild(MonitorsNow());
         }
-        if (plan_.intervalMs && now >= nextChange_) Advance(now);
+        if (plan_.intervalMs && now >= nextChange_) advanceOwed_ = true;
+        if (advanceOwed_ && Advance(now)) advanceOwed_ = false;
+        bool anySaver = false;
         for (const auto& screen : screens_) {
-            const std::optional<std::size_t> broken = screen->Look(now);
-            if (!broken) continue;
-            lineup_.MarkBroken(*broken);
-            if (broken == first_) {
-                Advance(now);
-            } else if (first_) {
-                WantOn(EntriesFrom(*first_), 0);
+            if (screen->Closed()) return false;
+            if (const std::optional<std::size_t> broken = screen->Look(now)) {
+                lineup_.MarkBroken(*broken);
+                if (broken == first_) {
+                    advanceOwed_ = true;
+                } else if (first_) {
+                    WantOn(EntriesFrom(*first_), 0);
+                }
             }
+            anySaver = anySaver || screen->AnySaver();
         }
-        return !events_.input;
+        // Input a program makes counts only while none of the savers could have made it.
+        input_.SaversRun(anySaver);
+        return true;
     }
 
 private:
@@ -81,12 +77,16 @@ private:
     }
 
     // Every monitor moves on together: the first to the lineup's next entry, the others after it.
-    void Advance(ULONGLONG now) {
+    // False while a long playlist is still being searched, to go on at the next look.
+    bool Advance(ULONGLONG now) {
+        const std::optional<std::size_t> next = lineup_.Upcoming(WorkSlice(clock_));
+        if (!next && lineup_.Searching()) return false;
         if (plan_.intervalMs) nextChange_ = now + *plan_.intervalMs;
-        first_ = lineup_.Upcoming();
-        if (!first_) return;  // nothing left to play: the windows stay black until the user comes
+        first_ = next;
+        if (!first_) return true;  // nothing left to play: the windows stay black until the user comes
         lineup_.Take(*first_);
         WantOn(EntriesFrom(*first_), 0);
+        return true;
     }
 
     // Monitors that stayed where they were play on; the others get windows of their own, with
@@ -103,7 +103,7 @@ private:
             if (kept[k]) {
                 screens.push_back(std::move(screens_[*kept[k]]));
             } else {
-                screens.push_back(std::make_unique<MonitorScreen>(areas[k], events_));
+                screens.push_back(std::make_unique<MonitorScreen>(areas[k]));
                 made.push_back(k);
             }
         }
@@ -114,14 +114,15 @@ private:
     }
 
     const RotatorPlan& plan_;
+    const WorkSlice::Clock clock_ = [] { return GetTickCount64(); };
     WinEntryProbe probe_;
     SaverLineup lineup_;
-    ScreenEvents events_;
+    UserInputHooks input_;
     std::vector<std::unique_ptr<MonitorScreen>> screens_;  // in playing order
     std::optional<std::size_t> first_;                     // the first monitor's entry
+    bool advanceOwed_ = true;
     ULONGLONG nextChange_ = 0;
     ULONGLONG nextLayoutLook_ = 0;
-    POINT cursorAtStart_{};
 };
 
 }  // namespace
@@ -132,8 +133,8 @@ bool PlaysOnEveryMonitor(const RotatorPlan& plan) {
 
 void RunOnEveryMonitor(const RotatorPlan& plan) {
     EveryMonitorRun run(plan);
-    run.Begin(GetTickCount64());
-    RunLooking(kLookEveryMs, [&] { return run.Look(GetTickCount64()); });
+    RunLooking(
+        kLookEveryMs, [&] { return run.Look(GetTickCount64()); }, run.UserBackEvent());
 }
 
 }  // namespace vr

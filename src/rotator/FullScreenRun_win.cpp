@@ -5,9 +5,13 @@
 #include <algorithm>
 #include <vector>
 
+#include "hosting/CustodyRefusal.h"
 #include "hosting/SaverCommand.h"
 #include "hosting/SaverProcess_win.h"
-#include "rotator/CoverWindow_win.h"
+#include "platform/Window_win.h"
+#include "rotator/Backdrop_win.h"
+#include "rotator/ForegroundHandOver.h"
+#include "rotator/InputHooks_win.h"
 #include "rotator/RotatorLoop_win.h"
 #include "rotator/SaverProbe_win.h"
 #include "rotator/ScreenRotation.h"
@@ -15,6 +19,7 @@
 namespace vr {
 namespace {
 
+// Short enough that the end follows the user's input well within a tenth of a second.
 constexpr unsigned kLookEveryMs = 50;
 
 struct WindowSearch {
@@ -31,9 +36,7 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
     return TRUE;
 }
 
-std::vector<HWND> TopLevelWindowsOf(const SaverInJob& saver) {
-    // A saver may draw from a process it started.
-    const std::vector<DWORD> processes = ProcessIdsOf(saver.job.Get(), saver.process.Get());
+std::vector<HWND> TopLevelWindowsOf(const std::vector<DWORD>& processes) {
     WindowSearch search{&processes, {}};
     EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
@@ -41,98 +44,168 @@ std::vector<HWND> TopLevelWindowsOf(const SaverInJob& saver) {
 
 bool OnScreen(HWND window) {
     RECT rect{};
-    return IsWindowVisible(window) && !IsIconic(window) && GetWindowRect(window, &rect) && rect.right > rect.left &&
-           rect.bottom > rect.top;
+    return IsWindowVisible(window) && !IsIconic(window) && GetWindowRect(window, &rect) &&
+           rect.right > rect.left && rect.bottom > rect.top;
 }
 
-POINT CursorNow() {
-    POINT at{};
-    GetCursorPos(&at);
-    return at;
-}
-
-// The user moved the mouse since the saver started: a saver ending in its first second by the
-// user's hand is not broken. The system's last-input time cannot tell: a window appearing under
-// the pointer counts as input there.
-bool MovedSince(POINT from) {
-    const POINT now = CursorNow();
-    return HandMoved(now.x - from.x, now.y - from.y);
-}
-
-// The full-screen savers in custody. Asked to end, a saver's windows are closed; one still there
-// when the grace is over is ended with its job.
-class FullScreenSavers final : public SaverStarter {
+// The full-screen savers in custody, and the foreground handed on among them and the backdrop.
+// Asked to end, a saver's windows are closed; one still there when the grace is over is ended
+// with its job.
+class FullScreenSavers final : public SaverStarter, private ForegroundSystem {
 public:
+    FullScreenSavers(HWND backdrop, const UserInputHooks& input) : backdrop_(backdrop), input_(input) {}
+    ~FullScreenSavers() override { EndAll(); }
+
     std::optional<SaverId> Start(const std::string& path) override {
-        SaverInJob process = StartInJob(FullScreenCommandLine(path), SaverStart::FullScreen);
+        if (input_.UserBack()) return std::nullopt;  // nothing more starts once the user is back
+        const SaverId id = nextId_++;
+        SaverInJob process =
+            StartInJob(FullScreenCommandLine(path), SaverStart::FullScreen, [&](DWORD processId) {
+                starting_ = processId;
+                foreground_.BeforeResume(id);
+                starting_ = 0;
+            });
         if (!process.process) return std::nullopt;
-        savers_.push_back({nextId_, std::move(process), CursorNow(), 0});
-        return nextId_++;
+        const CustodyRefusal::Outcome outcome =
+            refusal_.Answered(static_cast<bool>(process.job), GetLastError());
+        if (!outcome.report.empty()) ReportToDebugger("full-screen custody", outcome.report.c_str());
+        savers_.push_back({id, std::move(process), 0});
+        return id;
     }
 
     void AskToEnd(SaverId id) override {
         for (Saver& saver : savers_) {
             if (saver.id != id) continue;
-            for (HWND window : TopLevelWindowsOf(saver.process)) PostMessageW(window, WM_CLOSE, 0, 0);
+            for (HWND window : TopLevelWindowsOf(ProcessesOf(saver))) PostMessageW(window, WM_CLOSE, 0, 0);
             saver.deadline = GetTickCount64() + PreviewCustody::kGraceMs;
         }
     }
 
-    // Tells the rotation which savers ended and which showed their window.
+    // Tells the rotation which savers ended and which showed their window, and hands the
+    // foreground on.
     void Look(ScreenRotation& rotation) {
         const ULONGLONG now = GetTickCount64();
-        struct Ending {
-            SaverId id;
-            bool input;
-        };
-        std::vector<Ending> ended;
+        std::vector<SaverId> ended;
         std::vector<SaverId> shown;
         for (const Saver& saver : savers_) {
-            if (WaitForSingleObject(saver.process.process.Get(), 0) == WAIT_OBJECT_0) {
-                ended.push_back({saver.id, MovedSince(saver.cursorAtStart)});
-            } else if (saver.deadline != 0 && now >= saver.deadline) {
-                ended.push_back({saver.id, false});
+            if (WaitForSingleObject(saver.process.process.Get(), 0) == WAIT_OBJECT_0 ||
+                (saver.deadline != 0 && now >= saver.deadline)) {
+                ended.push_back(saver.id);
             } else if (rotation.AwaitsWindow(saver.id)) {
-                const auto windows = TopLevelWindowsOf(saver.process);
-                if (std::any_of(windows.begin(), windows.end(), OnScreen)) shown.push_back(saver.id);
+                if (HWND up = ShownWindowOf(saver)) {
+                    // Above the backdrop, also when it did not ask to be topmost; posted, as a
+                    // saver that hangs would never answer.
+                    SetWindowPos(up, HWND_TOPMOST, 0, 0, 0, 0,
+                                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
+                    shown.push_back(saver.id);
+                }
             }
         }
-        // Dropping a saver closes its job, which ends whatever is left of it.
-        std::erase_if(savers_, [&](const Saver& s) {
-            return std::any_of(ended.begin(), ended.end(), [&](const Ending& e) { return e.id == s.id; });
+        std::erase_if(savers_, [&](Saver& s) {
+            if (std::find(ended.begin(), ended.end(), s.id) == ended.end()) return false;
+            EndInCustody(s.process);
+            return true;
         });
-        for (const Ending& e : ended) rotation.SaverEnded(e.id, now, e.input);
+        for (SaverId id : ended) rotation.SaverEnded(id, now);
         for (SaverId id : shown) rotation.SaverShown(id, now);
         rotation.Tick(now);
+        foreground_.Look(rotation.OnScreen());
     }
 
-    void EndAll() { savers_.clear(); }
+    void EndAll() {
+        for (Saver& saver : savers_) EndInCustody(saver.process);
+        savers_.clear();
+    }
+
+    bool Any() const { return !savers_.empty(); }
 
 private:
     struct Saver {
         SaverId id;
         SaverInJob process;
-        POINT cursorAtStart;
         ULONGLONG deadline;  // asked to end: ended with its job then; 0 while it plays
     };
+
+    // A saver may draw from a process it started.
+    static std::vector<DWORD> ProcessesOf(const Saver& saver) {
+        return ProcessIdsOf(saver.process.job.Get(), saver.process.process.Get());
+    }
+    static HWND ShownWindowOf(const Saver& saver) {
+        for (HWND window : TopLevelWindowsOf(ProcessesOf(saver)))
+            if (OnScreen(window)) return window;
+        return nullptr;
+    }
+
+    // A saver's window that does not answer holds the keys it is sent, and on Wine every key
+    // of the display: it counts as none of ours, and the backdrop takes the foreground back.
+    Holder Foreground() override {
+        HWND window = GetForegroundWindow();
+        if (window && window == backdrop_) return Holder::Backdrop;
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        for (const Saver& saver : savers_) {
+            const auto ids = ProcessesOf(saver);
+            if (window && std::find(ids.begin(), ids.end(), process) != ids.end())
+                return Answers(window) ? Holder::Saver : Holder::Else;
+        }
+        return Holder::Else;
+    }
+    // Asks the window, without waiting; false once it has owed an answer for a second.
+    bool Answers(HWND window) {
+        constexpr ULONGLONG kHungMs = 1000;
+        static bool owed = false;
+        if (window != asked_ || !owed) {
+            asked_ = window;
+            askedAt_ = GetTickCount64();
+            owed = SendMessageCallbackW(
+                window, WM_NULL, 0, 0, [](HWND, UINT, ULONG_PTR, LRESULT) { owed = false; }, 0);
+            return true;
+        }
+        return GetTickCount64() - askedAt_ < kHungMs;
+    }
+    bool Allow(SaverId) override { return starting_ && AllowSetForegroundWindow(starting_); }
+    bool TakeForBackdrop() override { return SetForegroundWindow(backdrop_); }
+    bool GiveTo(SaverId id) override {
+        for (const Saver& saver : savers_)
+            if (HWND window = saver.id == id ? ShownWindowOf(saver) : nullptr)
+                return SetForegroundWindow(window);
+        return false;
+    }
+
+    HWND backdrop_;
+    const UserInputHooks& input_;
+    ForegroundHandOver foreground_{*this};
     std::vector<Saver> savers_;
     SaverId nextId_ = 1;
+    DWORD starting_ = 0;  // the process of the saver whose first thread waits to run
+    HWND asked_ = nullptr;
+    ULONGLONG askedAt_ = 0;
+    CustodyRefusal refusal_;
 };
 
 }  // namespace
 
 void RunFullScreen(const RotatorPlan& plan) {
+    Backdrop backdrop;
+    backdrop.Create(VirtualScreen());
+    UserInputHooks input;
     WinEntryProbe probe;
     SaverLineup lineup(plan, probe);
-    FullScreenSavers savers;
-    ScreenRotation rotation(lineup, plan.intervalMs, savers);
+    FullScreenSavers savers(backdrop.Handle(), input);
+    const WorkSlice::Clock clock = [] { return GetTickCount64(); };
+    ScreenRotation rotation(lineup, plan.intervalMs, savers, clock);
     rotation.Begin(GetTickCount64());
-    RunLooking(kLookEveryMs, [&] {
-        if (!rotation.Ended()) savers.Look(rotation);
-        return !rotation.Ended();
-    });
-    savers.EndAll();
-    if (rotation.Current() == ScreenRotation::State::NothingToPlay) CoverScreenUntilInput();
+    // Only the user's input, or the system closing the backdrop, ends the run; with nothing left
+    // to play the backdrop covers alone until then.
+    RunLooking(
+        kLookEveryMs,
+        [&] {
+            if (input.UserBack() || backdrop.Closed()) return false;
+            savers.Look(rotation);
+            input.SaversRun(savers.Any());
+            return true;
+        },
+        input.BackEvent());
 }
 
 }  // namespace vr

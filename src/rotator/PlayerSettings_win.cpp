@@ -2,14 +2,13 @@
 
 #include <windows.h>
 
+#include "hosting/SaverCommand.h"
 #include "hosting/SaverProcess_win.h"
 #include "platform/Shell_win.h"
 #include "player/PlayerBarIds.h"
 
 namespace vr {
 namespace {
-
-constexpr char kPlayerFileName[] = "Veilrunner.exe";
 
 // A player in desktop wallpaper mode keeps its bar hidden: it is not the one to open.
 BOOL CALLBACK FindShownBar(HWND window, LPARAM param) {

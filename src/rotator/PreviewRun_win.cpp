@@ -9,40 +9,47 @@
 namespace vr {
 namespace {
 
-// Often enough that everything ends within a second of the window going.
-constexpr unsigned kLookEveryMs = 100;
+// Often enough that everything ends well within a tenth of a second of the window going.
+constexpr unsigned kLookEveryMs = 50;
 
 }  // namespace
 
-// As the player's host window does: the previews in the window are told to quit, the next one
-// starts at once, and one that has not ended when its grace is over is ended with its job.
-void RunPreviews(const RotatorPlan& plan, HWND pane) {
+// As the player's host window does, inside a window of the rotator's own: the previews there are
+// told to quit, the next one starts at once, one that has not ended when its grace is over is
+// ended with its job, and one that stops answering is ended and the next plays in its place.
+void RunPreviews(const RotatorPlan& plan, HWND given) {
+    GreenPane pane;
+    pane.Create(given);
     WinEntryProbe probe;
     SaverLineup lineup(plan, probe);
-    if (!lineup.Upcoming()) {
-        FillPaneUntilGone(pane);
-        return;
-    }
+    const WorkSlice::Clock clock = [] { return GetTickCount64(); };
     PreviewCustody custody;
     std::optional<std::size_t> playing;
+    bool startOwed = true;
+    // True once the start is settled: started, left playing, or nothing to play.
     auto startNext = [&] {
-        const auto next = lineup.Upcoming();
-        if (!next || next == playing) return;
+        const auto next = lineup.Upcoming(WorkSlice(clock));
+        if (!next) return !lineup.Searching();
+        if (next == playing && custody.Any()) return true;
         lineup.Take(*next);
-        PostQuitToWindowsIn(pane);
+        PostQuitToWindowsOf(pane.Handle(), custody.ProcessIds());
         custody.StopAll();
-        custody.Start(PreviewCommandLine(lineup.PathOf(*next), reinterpret_cast<std::uintptr_t>(pane)));
+        custody.Start(
+            PreviewCommandLine(lineup.PathOf(*next), reinterpret_cast<std::uintptr_t>(pane.Handle())));
         playing = next;
+        return true;
     };
-    startNext();
-    ULONGLONG nextChange = GetTickCount64() + plan.intervalMs.value_or(0);
+    ULONGLONG nextChange = 0;
     // Leaving ends every preview still in custody with its job.
     RunLooking(kLookEveryMs, [&] {
-        if (!IsWindow(pane)) return false;
+        if (!IsWindow(given)) return false;
+        pane.FollowSizeOf(given);
         custody.Sweep();
-        if (plan.intervalMs && GetTickCount64() >= nextChange) {
-            startNext();
-            nextChange = GetTickCount64() + *plan.intervalMs;
+        if (custody.AskAndEndHung(pane.Handle())) startOwed = true;
+        if (plan.intervalMs && GetTickCount64() >= nextChange) startOwed = true;
+        if (startOwed && startNext()) {
+            startOwed = false;
+            nextChange = GetTickCount64() + plan.intervalMs.value_or(0);
         }
         return true;
     });

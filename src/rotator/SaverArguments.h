@@ -19,6 +19,7 @@ struct SaverArguments {
 
 // The whole command line, program path first (quoted or not). Switches start with "/" or "-" in
 // any case; the window follows after blanks or a colon, or at once ("/p 123", "/p:123", "/P123").
+// An unquoted path with blanks does not hide the switch after it.
 SaverArguments ClassifySaverArguments(std::string_view commandLine);
 
 }  // namespace vr

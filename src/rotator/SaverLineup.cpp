@@ -18,8 +18,7 @@ constexpr int kDefaultIntervalItem = 4;
 RotatorPlan PlanRotation(const std::vector<std::string>& configLines, std::vector<std::string> entries) {
     RotatorPlan plan;
     const int item = ReadSettingInt(configLines, kConfigIntervalLine, kDefaultIntervalItem);
-    const unsigned interval =
-        IntervalOfItem(item).value_or(*IntervalOfItem(kDefaultIntervalItem));
+    const unsigned interval = IntervalOfItem(item).value_or(*IntervalOfItem(kDefaultIntervalItem));
     if (interval != kChangeManuallyMs) plan.intervalMs = interval;
     plan.oneAcrossMonitors = ReadSettingFlag(configLines, kConfigOneSaverAcrossMonitorsLine, false);
     if (configLines.size() > kConfigSaverLine) {
@@ -54,6 +53,10 @@ bool IsPlaylistSaver(std::string_view path, std::string_view originalFileName) {
            EqualsIgnoringAsciiCase(originalFileName, kPlaylistSaverFileName);
 }
 
+bool IsPlayerProgram(std::string_view originalFileName) {
+    return EqualsIgnoringAsciiCase(originalFileName, kPlayerFileName);
+}
+
 SaverLineup::SaverLineup(const RotatorPlan& plan, EntryProbe& probe)
     : entries_(plan.entries),
       probe_(probe),
@@ -67,14 +70,23 @@ bool SaverLineup::Playable(std::size_t index) {
     return thisProgram_[index] == 0 && probe_.Exists(entries_[index]);
 }
 
-std::optional<std::size_t> SaverLineup::Upcoming() {
+std::optional<std::size_t> SaverLineup::Upcoming(const WorkSlice& slice) {
     const std::size_t count = entries_.size();
     if (count == 0) return std::nullopt;
     const std::size_t from = last_ ? (*last_ + 1) % count : first_ % count;
-    for (std::size_t step = 0; step < count; ++step) {
+    // At least one entry each call, so a search always gets on.
+    for (std::size_t step = searched_.value_or(0); step < count; ++step) {
+        if (step != searched_.value_or(0) && slice.Over()) {
+            searched_ = step;
+            return std::nullopt;
+        }
         const std::size_t index = (from + step) % count;
-        if (Playable(index)) return index;
+        if (Playable(index)) {
+            searched_.reset();
+            return index;
+        }
     }
+    searched_.reset();
     return std::nullopt;
 }
 

@@ -2,6 +2,8 @@
 // The playlist as Veilrunner.scr plays it: where it starts, how often it changes, and which
 // entries it passes over.
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,9 +16,9 @@ namespace vr {
 // The player's own files, read as the player left them.
 struct RotatorPlan {
     std::vector<std::string> entries;
-    std::size_t first = 0;                  // the player's current screensaver, else the first entry
-    std::optional<unsigned> intervalMs;     // none for "Change manually": the first plays alone
-    bool oneAcrossMonitors = false;         // the current entry's own full screen, not one per monitor
+    std::size_t first = 0;               // the player's current screensaver, else the first entry
+    std::optional<unsigned> intervalMs;  // none for "Change manually": the first plays alone
+    bool oneAcrossMonitors = false;      // the current entry's own full screen, not one per monitor
 };
 
 // configLines: "config.cfg" (empty when missing or unreadable); entries: "myList.spls"'s.
@@ -30,14 +32,33 @@ class EntryProbe {
 public:
     virtual ~EntryProbe() = default;
     virtual bool Exists(const std::string& path) = 0;
-    // Veilrunner.scr itself or a copy of it, under any name: run by itself, it would start itself
-    // again and again.
+    // Veilrunner.scr itself or a copy of it, under any name (run by itself, it would start itself
+    // again and again), or the player.
     virtual bool IsThisProgram(const std::string& path) = 0;
 };
 
 // Whether the file at path, whose version resource gives originalFileName (empty for none), is
 // Veilrunner.scr: by its own name, or under any other by the name it was built as.
 bool IsPlaylistSaver(std::string_view path, std::string_view originalFileName);
+// Whether it is the player, Veilrunner.exe, under any name: started as a saver it would play with
+// nothing covering the screen and write the player's files.
+bool IsPlayerProgram(std::string_view originalFileName);
+
+// A bounded share of the rotator's thread: work over a long playlist stops when it is used up and
+// goes on at the next call, so the thread is back at its messages within a few tens of
+// milliseconds, whatever the playlist holds.
+class WorkSlice {
+public:
+    using Clock = std::function<std::uint64_t()>;
+    static constexpr std::uint64_t kLengthMs = 25;  // one more start after it still ends within 50
+
+    explicit WorkSlice(const Clock& clock) : clock_(clock), end_(clock() + kLengthMs) {}
+    bool Over() const { return clock_() >= end_; }
+
+private:
+    const Clock& clock_;
+    std::uint64_t end_;
+};
 
 class SaverLineup {
 public:
@@ -45,9 +66,14 @@ public:
 
     // The entry that plays next: from the one after the last taken (the plan's first before any),
     // round the end, passing over entries that are gone, copies of this program and broken ones.
-    // The last taken is offered again when it is the only one left; nothing when none is.
-    std::optional<std::size_t> Upcoming();
-    void Take(std::size_t index) { last_ = index; }
+    // The last taken is offered again when it is the only one left; nothing when none is, or when
+    // the slice was over first (Searching() then says so, and the next call goes on from there).
+    std::optional<std::size_t> Upcoming(const WorkSlice& slice);
+    bool Searching() const { return searched_.has_value(); }
+    void Take(std::size_t index) {
+        last_ = index;
+        searched_.reset();
+    }
     // Ended on its own right after its start, or could not be started: never tried again.
     void MarkBroken(std::size_t index) { broken_.at(index) = true; }
     const std::string& PathOf(std::size_t index) const { return entries_.at(index); }
@@ -61,6 +87,7 @@ private:
     std::vector<signed char> thisProgram_;  // -1 until asked: the answer never changes
     std::optional<std::size_t> last_;
     std::size_t first_;
+    std::optional<std::size_t> searched_;  // entries looked at by a search the slice cut short
 };
 
 }  // namespace vr

@@ -41,7 +41,8 @@ std::string OriginalFileName(const std::string& path) {
 bool WinEntryProbe::Exists(const std::string& path) { return WinFileSystem().FileExists(path); }
 
 bool WinEntryProbe::IsThisProgram(const std::string& path) {
-    return IsPlaylistSaver(path, OriginalFileName(path));
+    const std::string originalFileName = OriginalFileName(path);
+    return IsPlaylistSaver(path, originalFileName) || IsPlayerProgram(originalFileName);
 }
 
 }  // namespace vr

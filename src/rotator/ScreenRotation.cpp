@@ -1,32 +1,29 @@
 #include "rotator/ScreenRotation.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace vr {
 
-bool HandMoved(int dx, int dy) {
-    constexpr int kSlack = 4;
-    return std::abs(dx) > kSlack || std::abs(dy) > kSlack;
-}
-
-ScreenRotation::ScreenRotation(SaverLineup& lineup, std::optional<unsigned> intervalMs, SaverStarter& starter)
-    : lineup_(lineup), intervalMs_(intervalMs), starter_(starter) {}
+ScreenRotation::ScreenRotation(SaverLineup& lineup, std::optional<unsigned> intervalMs, SaverStarter& starter,
+                               const WorkSlice::Clock& clock)
+    : lineup_(lineup), intervalMs_(intervalMs), starter_(starter), clock_(clock) {}
 
 void ScreenRotation::Begin(std::uint64_t now) {
-    if (!lineup_.Upcoming()) {
-        state_ = State::NothingToPlay;
-        return;
-    }
-    if (!StartNext(now)) state_ = State::AllFailed;
+    if (!StartNext(now)) state_ = State::NothingLeft;
 }
 
 // Starts the upcoming entry, unless it is the one playing; false when no entry is left at all.
 bool ScreenRotation::StartNext(std::uint64_t now) {
-    while (const auto index = lineup_.Upcoming()) {
+    const WorkSlice slice(clock_);
+    for (;;) {
+        const auto index = lineup_.Upcoming(slice);
+        if (!index) {
+            startOwed_ = lineup_.Searching();
+            return startOwed_;
+        }
         if (PlaysNow(*index)) return true;
         if (Running().size() >= kMostAtOnce) {
-            startWaiting_ = true;
+            startOwed_ = true;
             return true;
         }
         lineup_.Take(*index);
@@ -35,8 +32,11 @@ bool ScreenRotation::StartNext(std::uint64_t now) {
             return true;
         }
         lineup_.MarkBroken(*index);
+        if (slice.Over()) {
+            startOwed_ = true;
+            return true;
+        }
     }
-    return false;
 }
 
 void ScreenRotation::Ask(Slot& slot) {
@@ -45,21 +45,27 @@ void ScreenRotation::Ask(Slot& slot) {
 }
 
 ScreenRotation::Slot* ScreenRotation::Newest() {
+    return const_cast<Slot*>(static_cast<const ScreenRotation*>(this)->Newest());
+}
+
+const ScreenRotation::Slot* ScreenRotation::Newest() const {
     const auto it = std::find_if(slots_.rbegin(), slots_.rend(), [](const Slot& s) { return !s.asked; });
     return it == slots_.rend() ? nullptr : &*it;
 }
 
 std::size_t ScreenRotation::Unasked() const {
-    return static_cast<std::size_t>(std::count_if(slots_.begin(), slots_.end(), [](const Slot& s) { return !s.asked; }));
+    return static_cast<std::size_t>(
+        std::count_if(slots_.begin(), slots_.end(), [](const Slot& s) { return !s.asked; }));
 }
 
 bool ScreenRotation::PlaysNow(std::size_t entry) const {
-    return std::any_of(slots_.begin(), slots_.end(), [entry](const Slot& s) { return !s.asked && s.entry == entry; });
+    return std::any_of(slots_.begin(), slots_.end(),
+                       [entry](const Slot& s) { return !s.asked && s.entry == entry; });
 }
 
-// The newest saver is gone before it settled: the next one takes its place at once.
+// The newest saver is gone: the next one takes its place at once.
 void ScreenRotation::AfterLoss(std::uint64_t now) {
-    if (!StartNext(now) && Unasked() == 0 && !startWaiting_) state_ = State::AllFailed;
+    if (!StartNext(now) && Unasked() == 0 && !startOwed_) state_ = State::NothingLeft;
 }
 
 void ScreenRotation::SaverShown(SaverId id, std::uint64_t now) {
@@ -71,7 +77,7 @@ void ScreenRotation::SaverShown(SaverId id, std::uint64_t now) {
     }
 }
 
-void ScreenRotation::SaverEnded(SaverId id, std::uint64_t now, bool userInput) {
+void ScreenRotation::SaverEnded(SaverId id, std::uint64_t now) {
     const auto it = std::find_if(slots_.begin(), slots_.end(), [id](const Slot& s) { return s.id == id; });
     if (it == slots_.end()) return;
     const bool wasNewest = &*it == Newest();
@@ -79,15 +85,10 @@ void ScreenRotation::SaverEnded(SaverId id, std::uint64_t now, bool userInput) {
     slots_.erase(it);
     if (slot.asked || state_ != State::Playing) return;
     // Counted from its window: a process takes its time to start on a busy machine.
-    const bool broken = !userInput && (!slot.shownAt || now - *slot.shownAt < kBrokenWithinMs);
-    if (broken) {
-        lineup_.MarkBroken(slot.entry);
-        if (wasNewest) AfterLoss(now);
-        return;
-    }
+    if (!slot.shownAt || now - *slot.shownAt < kBrokenWithinMs) lineup_.MarkBroken(slot.entry);
     // An older saver that went by itself, as some do when the next one takes the foreground,
-    // leaves the newest playing; the one on screen ended by the user ends everything.
-    if (wasNewest || userInput) state_ = State::UserEnded;
+    // leaves the newest playing.
+    if (wasNewest) AfterLoss(now);
 }
 
 void ScreenRotation::Tick(std::uint64_t now) {
@@ -99,8 +100,8 @@ void ScreenRotation::Tick(std::uint64_t now) {
         AfterLoss(now);
         return;
     }
-    if (startWaiting_ && Running().size() < kMostAtOnce) {
-        startWaiting_ = false;
+    if (startOwed_ && Running().size() < kMostAtOnce) {
+        startOwed_ = false;
         AfterLoss(now);
         return;
     }
@@ -109,7 +110,7 @@ void ScreenRotation::Tick(std::uint64_t now) {
         for (Slot& slot : slots_)
             if (&slot != newest && !slot.asked) Ask(slot);
     }
-    if (nextChangeAt_ && now >= *nextChangeAt_ && Unasked() == 1 && !startWaiting_) {
+    if (nextChangeAt_ && now >= *nextChangeAt_ && Unasked() == 1 && !startOwed_) {
         // Counted again from now: when the newest is the only entry left, it plays on.
         nextChangeAt_ = now + *intervalMs_;
         StartNext(now);
@@ -120,6 +121,12 @@ std::vector<SaverId> ScreenRotation::Running() const {
     std::vector<SaverId> ids;
     for (const Slot& slot : slots_) ids.push_back(slot.id);
     return ids;
+}
+
+std::optional<SaverId> ScreenRotation::OnScreen() const {
+    const Slot* newest = Newest();
+    if (!newest || !newest->shownAt) return std::nullopt;
+    return newest->id;
 }
 
 bool ScreenRotation::AwaitsWindow(SaverId id) const {

@@ -2,8 +2,9 @@
 // The full-screen rotation: which saver runs, when the next one starts, when the one before it
 // is asked to end, and when everything ends. The next saver starts while the last still covers
 // the screen, and the last is asked to end only once the next is on screen and has outlived
-// the second in which a broken saver ends, so the desktop never shows between two and at most
-// two savers run at once.
+// the second in which a broken saver ends, so at most two savers run at once. A saver that ends
+// by itself is passed over and the next plays at once; only the user's input ends the run, which
+// is not this module's business.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -15,10 +16,6 @@
 namespace vr {
 
 using SaverId = unsigned;
-
-// Whether a move of the mouse by (dx, dy) pixels is the user's: a hand resting on the mouse moves
-// it by a pixel or two, which is no wish to end.
-bool HandMoved(int dx, int dy);
 
 // The saver processes, as the rotation sees them.
 class SaverStarter {
@@ -33,7 +30,7 @@ public:
 class ScreenRotation {
 public:
     // A saver that ends within this long of showing its window (or before showing one) without
-    // being asked, and without the user touching anything, is broken.
+    // being asked is broken: it is not tried again.
     static constexpr std::uint64_t kBrokenWithinMs = 1000;
     // A saver with no window on screen this long after its start is broken too.
     static constexpr std::uint64_t kShowsWithinMs = 10000;
@@ -41,28 +38,30 @@ public:
 
     enum class State {
         Playing,
-        NothingToPlay,  // no entry that exists and is not this program: cover the screen alone
-        UserEnded,      // the user ended the saver on screen: end everything
-        AllFailed,      // every entry left is broken
+        NothingLeft,  // no entry exists, is not this program and is not broken: the backdrop alone
     };
 
-    ScreenRotation(SaverLineup& lineup, std::optional<unsigned> intervalMs, SaverStarter& starter);
+    // clock: the time now, for the work slices of starts and skips (every call gets one).
+    ScreenRotation(SaverLineup& lineup, std::optional<unsigned> intervalMs, SaverStarter& starter,
+                   const WorkSlice::Clock& clock);
 
     void Begin(std::uint64_t now);
     // The saver's window is on screen.
     void SaverShown(SaverId id, std::uint64_t now);
-    // The saver's process ended. userInput: the user's hand was seen since its start.
-    void SaverEnded(SaverId id, std::uint64_t now, bool userInput);
-    // Called often: starts the next saver when the interval is over, asks the ones before the
-    // newest to end once it has settled, gives up on a saver that never shows.
+    // The saver's process ended, asked or by itself.
+    void SaverEnded(SaverId id, std::uint64_t now);
+    // Called often: goes on with a start the last slice left owing, starts the next saver when
+    // the interval is over, asks the ones before the newest to end once it has settled, gives up
+    // on a saver that never shows.
     void Tick(std::uint64_t now);
 
     State Current() const { return state_; }
-    bool Ended() const { return state_ != State::Playing; }
     // The saver processes that run now, oldest first.
     std::vector<SaverId> Running() const;
     // Started, not asked to end, and its window not yet seen on screen.
     bool AwaitsWindow(SaverId id) const;
+    // The newest saver not asked to end, once its window was seen: the one the user sees.
+    std::optional<SaverId> OnScreen() const;
 
 private:
     struct Slot {
@@ -76,6 +75,7 @@ private:
     bool StartNext(std::uint64_t now);
     void Ask(Slot& slot);
     Slot* Newest();
+    const Slot* Newest() const;
     std::size_t Unasked() const;
     bool PlaysNow(std::size_t entry) const;
     void AfterLoss(std::uint64_t now);
@@ -83,9 +83,12 @@ private:
     SaverLineup& lineup_;
     std::optional<unsigned> intervalMs_;
     SaverStarter& starter_;
+    const WorkSlice::Clock& clock_;
     std::vector<Slot> slots_;  // oldest first
     State state_ = State::Playing;
-    bool startWaiting_ = false;  // a start waits for a process to end, not to run three at once
+    // A start is owed: it waits for a process to end, not to run three at once, or for the next
+    // slice, its own used up on entries that could not start.
+    bool startOwed_ = false;
     std::optional<std::uint64_t> nextChangeAt_;
 };
 

@@ -8,32 +8,46 @@
 #include "platform/Window_win.h"
 #include "rotator/EveryMonitor_win.h"
 #include "rotator/FullScreenRun_win.h"
+#include "rotator/Nesting_win.h"
 #include "rotator/PlayerSettings_win.h"
 #include "rotator/PreviewRun_win.h"
 #include "rotator/SaverArguments.h"
 
+namespace {
+
+using namespace vr;
+
+// Nothing it starts plays another rotation.
+RotatorPlan PlanInCustody() {
+    MarkEnvironmentForSavers();
+    return ReadRotatorPlan(WinFileSystem(), ProgramFolder());
+}
+
+}  // namespace
+
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    using namespace vr;
     const SaverArguments arguments = ClassifySaverArguments(Utf8(GetCommandLineW()));
-    Guarded([&] {
-        switch (arguments.mode) {
-        case SaverMode::FullScreen: {
-            const RotatorPlan plan = ReadRotatorPlan(WinFileSystem(), ProgramFolder());
+    switch (arguments.mode) {
+    case SaverMode::FullScreen:
+        if (StartedUnderRotator()) break;
+        // No message box: the system locks the session only once the screensaver has ended.
+        GuardedQuietly("full screen", [] {
+            const RotatorPlan plan = PlanInCustody();
             if (PlaysOnEveryMonitor(plan)) {
                 RunOnEveryMonitor(plan);
             } else {
                 RunFullScreen(plan);
             }
-            break;
-        }
-        case SaverMode::Preview: {
-            const HWND pane = reinterpret_cast<HWND>(arguments.window);
-            if (IsWindow(pane)) RunPreviews(ReadRotatorPlan(WinFileSystem(), ProgramFolder()), pane);
-            break;
-        }
-        case SaverMode::Settings: OpenPlayer(); break;
-        case SaverMode::Nothing: break;
-        }
-    });
+        });
+        break;
+    case SaverMode::Preview: {
+        const HWND given = reinterpret_cast<HWND>(arguments.window);
+        if (StartedUnderRotator() || !IsWindow(given)) break;
+        GuardedQuietly("preview", [&] { RunPreviews(PlanInCustody(), given); });
+        break;
+    }
+    case SaverMode::Settings: Guarded([] { OpenPlayer(); }); break;
+    case SaverMode::Nothing: break;
+    }
     return 0;
 }

@@ -4,7 +4,8 @@
 //   [saver]
 //   Misbehaviour=hang
 //   LimitMs=120000   the process ends itself after this long whatever it is doing (default 120 s)
-//   DelayMs=5000     how long "slow" sleeps before it makes its window (default 5 s)
+//   DelayMs=5000     how long "slow" sleeps before it makes its window (default 5 s), or "hang"
+//                    plays before it hangs (default 0)
 // A setting rather than the file name leaves scenarios free to name their copies, and one program
 // rather than eight keeps the kinds, which differ in a few lines each, side by side.
 //
@@ -15,7 +16,8 @@
 //   ignore-quit  pumps its own messages and logs "quit_ignored=<count>" for every WM_QUIT posted to
 //                its window; only the end of its window (with the pane: "end=destroyed"; in full
 //                screen: input or FullScreenMs as usual) or the limit ends it
-//   hang         makes its window in the pane, logs "hang=ui thread", then its one thread sleeps
+//   hang         makes its window, logs "hang=ui thread" DelayMs later (here 0 unless set,
+//                playing until then), then its one thread sleeps
 //   top-level    takes its window out of the pane and puts it over the pane as a top-level popup
 //                before the start lines ("child_of_parent=no"), and logs "top_level=yes"
 //   slow         logs "delay_ms=<n>" and sleeps that long before the kit makes its window (or, for
@@ -39,6 +41,9 @@
 //                then plays as usual
 //   disable-settings  plays as usual; its settings ("/c") disable those windows the same way and
 //                crash, as a settings dialog modal to them that dies leaves them
+//   fake-user    in full screen moves the pointer far with SetCursorPos and injects a key press
+//                and a mouse move with SendInput, as a user's hand would make them; logs
+//                "faked=<events injected>" and plays on (its own window ends on that input, as usual)
 // A missing or unknown misbehaviour logs "error=unknown misbehaviour" and ends at once (exit code 2).
 #include <windows.h>
 // After windows.h, which it needs.
@@ -65,6 +70,7 @@ enum class Kind {
     Disable,
     DisableSettings,
     Wait,
+    FakeUser,
     Unknown
 };
 
@@ -88,6 +94,7 @@ constexpr KindName kKindNames[] = {
     {Kind::Disable, L"disable"},
     {Kind::DisableSettings, L"disable-settings"},
     {Kind::Wait, L"wait"},
+    {Kind::FakeUser, L"fake-user"},
 };
 
 constexpr wchar_t kWaitSwitch[] = L"/wait";  // the kit ignores it: the copy's whole life is our constructor
@@ -154,6 +161,31 @@ BOOL CALLBACK DisableIfItsOwn(HWND window, LPARAM param) {
     return TRUE;
 }
 
+const RunLog* g_log = nullptr;  // for "hang" once its delay is over
+
+void HangForever(const RunLog& log) {
+    log.Write(L"hang", L"ui thread");
+    Sleep(INFINITE);
+}
+
+void CALLBACK HangNow(HWND, UINT, UINT_PTR, DWORD) { HangForever(*g_log); }
+
+// Far from where it stands, then a key and a move as a device would send them.
+UINT FakeTheUser() {
+    POINT at{};
+    GetCursorPos(&at);
+    SetCursorPos(at.x > 200 ? 10 : 400, at.y > 200 ? 10 : 400);
+    INPUT inputs[3]{};
+    inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
+    inputs[0].ki.wVk = inputs[1].ki.wVk = VK_SPACE;
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    inputs[2].type = INPUT_MOUSE;
+    inputs[2].mi.dx = 200;
+    inputs[2].mi.dy = 200;
+    inputs[2].mi.dwFlags = MOUSEEVENTF_MOVE;
+    return SendInput(3, inputs, sizeof(INPUT));
+}
+
 HWND g_keeper = nullptr;  // the window "take-pane" and "take-host" move the player's window into
 
 void CALLBACK DestroyKeeper(HWND, UINT, UINT_PTR timer, DWORD) {
@@ -212,8 +244,15 @@ private:
         case Kind::Crash: Crash(); break;
         case Kind::IgnoreQuit: PumpIgnoringQuit(); break;
         case Kind::Hang:
-            Log().Write(L"hang", L"ui thread");
-            Sleep(INFINITE);
+            g_log = &Log();
+            if (const unsigned after = NumberSetting(L"DelayMs", 0)) {
+                SetTimer(nullptr, 0, after, &HangNow);
+            } else {
+                HangForever(Log());
+            }
+            break;
+        case Kind::FakeUser:
+            if (!parent) Log().Write(L"faked", std::to_wstring(FakeTheUser()));
             break;
         case Kind::TopLevel: Log().Write(L"top_level", GetParent(window) ? L"no" : L"yes"); break;
         case Kind::Spawn: StartWaitingCopy(); break;

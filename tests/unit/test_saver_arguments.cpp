@@ -38,6 +38,12 @@ TEST(ClassifySaverArguments, ReadsEverySpellingTheSystemAndThePlayerUse) {
         {"Veilrunner.scr s", SaverMode::Nothing, 0},
         {"Veilrunner.scr /", SaverMode::Nothing, 0},
         {"\"C:\\unclosed /s", SaverMode::Settings, 0},
+        // An unquoted long path with blanks: the switch is found from the end.
+        {"C:\\Program Files\\My -s Savers\\Veilrunner.scr /s", SaverMode::FullScreen, 0},
+        {"C:\\Program Files\\V -x\\Veilrunner.scr /p 42", SaverMode::Preview, 42},
+        {"C:\\Program Files\\V -pad\\Veilrunner.scr -c:7", SaverMode::Settings, 7},
+        {"C:\\Program Files\\V /p\\Veilrunner.scr", SaverMode::Nothing, 0},
+        {"Veilrunner.scr /sx", SaverMode::Nothing, 0},
     };
     for (const Case& c : cases) {
         const SaverArguments arguments = ClassifySaverArguments(c.commandLine);

@@ -13,8 +13,13 @@ public:
     std::set<std::string> missing;
     std::set<std::string> copies;  // of this program
     std::map<std::string, int> copyQuestions;
+    std::uint64_t now = 0;
+    std::uint64_t msPerLook = 0;  // what a look at a file costs
 
-    bool Exists(const std::string& path) override { return missing.count(path) == 0; }
+    bool Exists(const std::string& path) override {
+        now += msPerLook;
+        return missing.count(path) == 0;
+    }
     bool IsThisProgram(const std::string& path) override {
         ++copyQuestions[path];
         return copies.count(path) != 0;
@@ -46,7 +51,8 @@ TEST(PlanRotation, StartsAtThePlayersSaverAndChangesAtItsInterval) {
     EXPECT_FALSE(plan.intervalMs) << "Change manually plays one alone";
 
     // No settings, or an item that is no interval: the player's first-run choice.
-    for (const auto& config : {std::vector<std::string>{}, Config("", "15"), Config("", "-1"), Config("", "x")}) {
+    for (const auto& config :
+         {std::vector<std::string>{}, Config("", "15"), Config("", "-1"), Config("", "x")}) {
         plan = PlanRotation(config, entries);
         EXPECT_EQ(plan.first, 0u);
         EXPECT_EQ(plan.intervalMs, 21000u);
@@ -58,7 +64,8 @@ TEST(ReadRotatorPlan, TakesMissingOrUnreadableFilesAsEmptyAndWritesNothing) {
     files.AddFile("C:\\v\\A.scr");
     files.AddFile("C:\\v\\B.scr");
     files.AddFile("C:\\v\\config.cfg", Config("C:\\v\\B.scr", "2"));
-    files.AddFile("C:\\v\\myList.spls", {"C:\\v\\A.scr", "C:\\v\\Gone.scr", "C:\\v\\notes.txt", "C:\\v\\B.scr"});
+    files.AddFile("C:\\v\\myList.spls",
+                  {"C:\\v\\A.scr", "C:\\v\\Gone.scr", "C:\\v\\notes.txt", "C:\\v\\B.scr"});
     RotatorPlan plan = ReadRotatorPlan(files, "C:\\v\\");
     EXPECT_EQ(plan.entries, (std::vector<std::string>{"C:\\v\\A.scr", "C:\\v\\B.scr"}));
     EXPECT_EQ(plan.first, 1u);
@@ -83,8 +90,10 @@ TEST(SaverLineup, GoesRoundFromTheFirstPassingOverGoneCopiesAndBrokenEntries) {
     probe.copies = {"Veilrunner.scr", "renamed.scr"};
     SaverLineup lineup(plan, probe);
 
+    const WorkSlice::Clock clock = [] { return std::uint64_t{0}; };
+    const WorkSlice slice(clock);
     auto takeNext = [&] {
-        const auto next = lineup.Upcoming();
+        const auto next = lineup.Upcoming(slice);
         if (next) lineup.Take(*next);
         return next;
     };
@@ -101,12 +110,36 @@ TEST(SaverLineup, GoesRoundFromTheFirstPassingOverGoneCopiesAndBrokenEntries) {
     EXPECT_EQ(takeNext(), 0u) << "the only one left is offered again";
     EXPECT_EQ(probe.copyQuestions["renamed.scr"], 1) << "a file is asked once whether it is this program";
     lineup.MarkBroken(0);
-    EXPECT_FALSE(lineup.Upcoming());
+    EXPECT_FALSE(lineup.Upcoming(slice));
+    EXPECT_FALSE(lineup.Searching());
 
     RotatorPlan none;
-    EXPECT_FALSE(SaverLineup(none, probe).Upcoming());
+    EXPECT_FALSE(SaverLineup(none, probe).Upcoming(slice));
     none.entries = {"Veilrunner.scr"};
-    EXPECT_FALSE(SaverLineup(none, probe).Upcoming());
+    EXPECT_FALSE(SaverLineup(none, probe).Upcoming(slice));
+}
+
+TEST(SaverLineup, ASearchThroughManyGoneEntriesGoesOnInSlices) {
+    RotatorPlan plan;
+    FakeProbe probe;
+    for (int i = 0; i < 100000; ++i) {
+        plan.entries.push_back("gone" + std::to_string(i) + ".scr");
+        probe.missing.insert(plan.entries.back());
+    }
+    plan.entries.push_back("last.scr");
+    probe.msPerLook = 1;
+    const WorkSlice::Clock clock = [&] { return probe.now; };
+    SaverLineup lineup(plan, probe);
+    int calls = 0;
+    std::optional<std::size_t> found;
+    do {
+        const std::uint64_t from = probe.now;
+        found = lineup.Upcoming(WorkSlice(clock));
+        ++calls;
+        ASSERT_LE(probe.now - from, WorkSlice::kLengthMs + 1) << "one look more than the slice at most";
+    } while (!found && lineup.Searching());
+    EXPECT_EQ(found, 100000u);
+    EXPECT_GT(calls, 1000) << "the search went on where each slice ended";
 }
 
 TEST(IsPlaylistSaver, KnowsItByItsNameOrByTheNameItWasBuiltAs) {
@@ -116,6 +149,9 @@ TEST(IsPlaylistSaver, KnowsItByItsNameOrByTheNameItWasBuiltAs) {
     EXPECT_FALSE(IsPlaylistSaver("C:\\V\\Starfield.scr", "Starfield.scr"));
     EXPECT_FALSE(IsPlaylistSaver("C:\\V\\MyVeilrunner.scr", ""));
     EXPECT_FALSE(IsPlaylistSaver("C:\\V\\Veilrunner.exe", "Veilrunner.exe"));
+    EXPECT_TRUE(IsPlayerProgram("VEILRUNNER.EXE")) << "the player, renamed to a saver";
+    EXPECT_FALSE(IsPlayerProgram("Starfield.scr"));
+    EXPECT_FALSE(IsPlayerProgram(""));
 }
 
 }  // namespace

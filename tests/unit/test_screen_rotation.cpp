@@ -23,8 +23,11 @@ public:
     std::map<SaverId, std::string> pathOf;
     std::set<SaverId> asked;
     SaverId nextId = 1;
+    std::uint64_t* now = nullptr;
+    std::uint64_t msPerStart = 0;  // what a start, failed or not, costs the rotator's thread
 
     std::optional<SaverId> Start(const std::string& path) override {
+        *now += msPerStart;
         if (wontStart.count(path) != 0) return std::nullopt;
         started.push_back(path);
         pathOf[nextId] = path;
@@ -40,13 +43,15 @@ struct World {
     std::unique_ptr<SaverLineup> lineup;
     std::unique_ptr<ScreenRotation> rotation;
     std::uint64_t now = 100000;
+    const WorkSlice::Clock clock = [this] { return now; };
     std::set<SaverId> shown;
 
     World(std::vector<std::string> entries, std::optional<unsigned> interval) {
         plan.entries = std::move(entries);
         plan.intervalMs = interval;
+        starter.now = &now;
         lineup = std::make_unique<SaverLineup>(plan, probe);
-        rotation = std::make_unique<ScreenRotation>(*lineup, interval, starter);
+        rotation = std::make_unique<ScreenRotation>(*lineup, interval, starter, clock);
     }
 
     // Every saver asked to end does so at the next look; every other one shows its window then.
@@ -54,7 +59,7 @@ struct World {
         now += 50;
         for (SaverId id : rotation->Running()) {
             if (starter.asked.count(id) != 0) {
-                rotation->SaverEnded(id, now, false);
+                rotation->SaverEnded(id, now);
             } else if (rotation->AwaitsWindow(id) && shown.insert(id).second) {
                 rotation->SaverShown(id, now);
             }
@@ -73,7 +78,7 @@ struct World {
     }
     void CheckInvariants() const {
         ASSERT_LE(rotation->Running().size(), ScreenRotation::kMostAtOnce);
-        if (rotation->Ended()) return;
+        if (rotation->Current() != ScreenRotation::State::Playing) return;
         // Once the first saver showed, one not asked to end is always there to cover the screen.
         if (!shown.empty()) {
             bool covering = false;
@@ -101,9 +106,14 @@ TEST(ScreenRotation, PlaysInOrderAndAsksTheLastToEndOnlyOnceTheNextHasSettled) {
     w.Run(2000);
     EXPECT_EQ(w.rotation->Current(), ScreenRotation::State::Playing);
 
-    // The user ends the one on screen: everything ends.
-    w.rotation->SaverEnded(w.Newest(), w.now, false);
-    EXPECT_EQ(w.rotation->Current(), ScreenRotation::State::UserEnded);
+    // The one on screen ends by itself after it played a while: the next plays at once, and the
+    // one that ended is tried again in its turn.
+    const std::size_t before = w.starter.started.size();
+    w.rotation->SaverEnded(w.Newest(), w.now);
+    EXPECT_EQ(w.starter.started.size(), before + 1);
+    EXPECT_EQ(w.rotation->Current(), ScreenRotation::State::Playing);
+    w.RunUntilStarted(before + 4);
+    EXPECT_EQ(w.starter.started[before + 3], w.starter.started[before]);
 }
 
 TEST(ScreenRotation, SkipsSaversThatEndAtOnceOrNeverShowAndEndsWhenAllFail) {
@@ -115,7 +125,7 @@ TEST(ScreenRotation, SkipsSaversThatEndAtOnceOrNeverShowAndEndsWhenAllFail) {
     // Ends by itself within its first second, nobody touching anything: the next starts at once
     // while A still covers the screen.
     w.Step();
-    w.rotation->SaverEnded(w.Newest(), w.now, false);
+    w.rotation->SaverEnded(w.Newest(), w.now);
     EXPECT_EQ(w.starter.started, (Paths{"A.scr", "Broken.scr", "Silent.scr"}));
     EXPECT_TRUE(w.starter.asked.empty());
     // Silent never shows a window: given up on, and B comes, past this program and the one that
@@ -127,16 +137,12 @@ TEST(ScreenRotation, SkipsSaversThatEndAtOnceOrNeverShowAndEndsWhenAllFail) {
     EXPECT_EQ(w.starter.started[4], "A.scr") << "the broken ones are not tried again";
     EXPECT_EQ(w.starter.started[5], "B.scr");
 
-    // A saver the user ends within its first second was not broken.
-    w.rotation->SaverEnded(w.Newest(), w.now, true);
-    EXPECT_EQ(w.rotation->Current(), ScreenRotation::State::UserEnded);
-
     World failing({"X.scr", "Y.scr"}, 3000);
     failing.rotation->Begin(failing.now);
-    failing.rotation->SaverEnded(failing.Newest(), failing.now + 10, false);
+    failing.rotation->SaverEnded(failing.Newest(), failing.now + 10);
     EXPECT_EQ(failing.starter.started, (Paths{"X.scr", "Y.scr"}));
-    failing.rotation->SaverEnded(failing.Newest(), failing.now + 20, false);
-    EXPECT_EQ(failing.rotation->Current(), ScreenRotation::State::AllFailed);
+    failing.rotation->SaverEnded(failing.Newest(), failing.now + 20);
+    EXPECT_EQ(failing.rotation->Current(), ScreenRotation::State::NothingLeft);
 }
 
 TEST(ScreenRotation, AnOlderSaverEndingByItselfLeavesTheNewestPlaying) {
@@ -146,7 +152,7 @@ TEST(ScreenRotation, AnOlderSaverEndingByItselfLeavesTheNewestPlaying) {
     w.Step();
     ASSERT_EQ(w.rotation->Running().size(), 2u);
     // A ends as B takes the foreground, before it was asked.
-    w.rotation->SaverEnded(w.rotation->Running().front(), w.now, false);
+    w.rotation->SaverEnded(w.rotation->Running().front(), w.now);
     EXPECT_EQ(w.rotation->Current(), ScreenRotation::State::Playing);
     w.RunUntilStarted(3);
     EXPECT_EQ(w.starter.started, (Paths{"A.scr", "B.scr", "A.scr"}));
@@ -167,23 +173,46 @@ TEST(ScreenRotation, OneEntryOrChangeManuallyPlaysOnAndNothingPlayableCoversAlon
     World nothing({"Veilrunner.scr"}, 3000);
     nothing.probe.copies = {"Veilrunner.scr"};
     nothing.rotation->Begin(nothing.now);
-    EXPECT_EQ(nothing.rotation->Current(), ScreenRotation::State::NothingToPlay);
+    EXPECT_EQ(nothing.rotation->Current(), ScreenRotation::State::NothingLeft);
     World empty({}, 3000);
     empty.rotation->Begin(empty.now);
-    EXPECT_EQ(empty.rotation->Current(), ScreenRotation::State::NothingToPlay);
+    EXPECT_EQ(empty.rotation->Current(), ScreenRotation::State::NothingLeft);
     EXPECT_TRUE(empty.starter.started.empty());
 
     World unstartable({"NoStart.scr"}, 3000);
     unstartable.starter.wontStart = {"NoStart.scr"};
     unstartable.rotation->Begin(unstartable.now);
-    EXPECT_EQ(unstartable.rotation->Current(), ScreenRotation::State::AllFailed);
+    EXPECT_EQ(unstartable.rotation->Current(), ScreenRotation::State::NothingLeft);
 }
 
-TEST(HandMoved, ARestingHandIsNoMove) {
-    EXPECT_FALSE(HandMoved(0, 0));
-    EXPECT_FALSE(HandMoved(4, -4));
-    EXPECT_TRUE(HandMoved(5, 0));
-    EXPECT_TRUE(HandMoved(0, -5));
+// 100,000 entries that cannot start, each start costing the thread 3 ms: no call holds it more
+// than 50 ms, and the one good entry at the end still plays.
+TEST(ScreenRotation, StartsAndSkipsInSlicesThatLeaveTheThreadFreeForInput) {
+    std::vector<std::string> entries;
+    for (int i = 0; i < 100000; ++i) entries.push_back("broken" + std::to_string(i) + ".scr");
+    entries.push_back("good.scr");
+    World w(entries, 3000);
+    w.starter.wontStart = {entries.begin(), entries.end() - 1};
+    w.starter.msPerStart = 3;
+    auto timed = [&](auto&& call) {
+        const std::uint64_t from = w.now;
+        call();
+        EXPECT_LE(w.now - from, 50u);
+    };
+    timed([&] { w.rotation->Begin(w.now); });
+    while (w.starter.started.empty() && w.now < 10'000'000) {
+        w.now += 50;
+        timed([&] { w.rotation->Tick(w.now); });
+    }
+    EXPECT_EQ(w.starter.started, Paths{"good.scr"});
+    EXPECT_EQ(w.rotation->Current(), ScreenRotation::State::Playing);
+
+    World none({entries.begin(), entries.end() - 1}, 3000);
+    none.starter.wontStart = w.starter.wontStart;
+    none.starter.msPerStart = 3;
+    none.rotation->Begin(none.now);
+    while (none.rotation->Current() == ScreenRotation::State::Playing && none.now < 10'000'000) none.Step();
+    EXPECT_EQ(none.rotation->Current(), ScreenRotation::State::NothingLeft);
 }
 
 }  // namespace

@@ -33,6 +33,9 @@ inline constexpr Kind kTakeHost{L"take-host", "taken"};
 inline constexpr Kind kDisable{L"disable", "disabled"};
 inline constexpr Kind kDisableSettings{L"disable-settings", nullptr};
 
+// That fakes the user's hand in full screen: moves the pointer and injects input.
+inline constexpr Kind kFakeUser{L"fake-user", "faked"};
+
 inline constexpr Kind kAllKinds[] = {kIgnoreQuit, kHang,   kTopLevel, kSlow,     kSpawn,   kModal,
                                      kCrash,      kDivide, kTakePane, kTakeHost, kDisable, kDisableSettings};
 

@@ -11,6 +11,7 @@
 #include "SystemMenu.h"
 #include "custody_support.h"
 #include "player/PlayerBarIds.h"
+#include "rotator/Backdrop_win.h"
 #include "rotator/CoverWindow_win.h"
 
 using namespace e2e;
@@ -19,8 +20,9 @@ namespace {
 
 constexpr int kEvery3Seconds = 1;
 constexpr unsigned kLongFullScreenMs = 120000;  // log savers end only when asked or touched
-constexpr unsigned kBriefFullScreenMs = 200;     // ends by itself at once, as a broken saver does
+constexpr unsigned kBriefFullScreenMs = 200;    // ends by itself at once, as a broken saver does
 constexpr auto kRotatorEndsWithin = 10s;        // tells an end from a hang on a busy machine
+constexpr auto kAllEndWithin = 4s;              // a key ends the rotator and every saver
 
 std::wstring Hwnd(HWND window) { return std::to_wstring(reinterpret_cast<std::uintptr_t>(window)); }
 
@@ -49,21 +51,42 @@ bool AnyWindowShown(const std::vector<ProcessInfo>& processes) {
     return false;
 }
 
+// The rotator's black backdrop, once it is there.
+HWND WaitForBackdrop(const Process& rotator) {
+    const HWND backdrop = WaitForTopWindow(rotator.Id(), FromUtf8(vr::kBackdropClass));
+    EXPECT_TRUE(backdrop && WaitUntil([&] { return IsShown(backdrop); })) << "no backdrop";
+    return backdrop;
+}
+
+bool CoversTheScreen(HWND backdrop) {
+    const RECT covered = WindowRect(backdrop);
+    return IsShown(backdrop) && covered.left == GetSystemMetrics(SM_XVIRTUALSCREEN) &&
+           covered.top == GetSystemMetrics(SM_YVIRTUALSCREEN) &&
+           covered.right - covered.left == GetSystemMetrics(SM_CXVIRTUALSCREEN) &&
+           covered.bottom - covered.top == GetSystemMetrics(SM_CYVIRTUALSCREEN);
+}
+
+// A key typed on the keyboard, as the X server gets it: whichever window has the keyboard.
+void TypeSpace() { Xdotool(L"key space"); }
+
 }  // namespace
 
 // Starts at the player's current saver, goes round in order past this program's copy under
-// another name and past a saver that ends by itself at once, always with a saver on screen and never more than two; a key in
-// the one on screen ends it and everything with it.
+// another name, past the player renamed to a saver and past a saver that ends by itself at once,
+// always with a saver on screen and never more than two; a real key 0.3 s after a change ends
+// everything, and nothing more starts.
 TEST(PlaylistSaver, FullScreenPlaysInOrderWithASaverAlwaysUpAndAKeyEndsItAll) {
     Sandbox sandbox;
     const std::wstring a = sandbox.CopyLogSaver(L"A", kLongFullScreenMs);
     const std::wstring brief = sandbox.CopyLogSaver(L"Brief", kBriefFullScreenMs);
     const std::wstring b = sandbox.CopyLogSaver(L"B", kLongFullScreenMs);
     const std::wstring copy = sandbox.CopyIn(PlaylistSaverBinary(), L"Copy.scr");
+    const std::wstring player = sandbox.CopyIn(ProgramBinary(), L"Player.scr");
     const std::wstring c = sandbox.CopyLogSaver(L"C", kLongFullScreenMs);
     player::Settings settings;
     settings.interval = kEvery3Seconds;
-    player::WriteSavedFiles(sandbox, settings, {a, brief, copy, b, c}, b);
+    player::WriteSavedFiles(sandbox, settings, {a, brief, copy, b, player, c}, b);
+    const auto config = ReadFileBytes(sandbox.PathOf(L"config.cfg"));
     Process& rotator = sandbox.Start(sandbox.CopyPlaylistSaver(), L"/s");
 
     const std::vector<std::wstring> logSavers{L"A", L"B", L"C"};
@@ -92,20 +115,21 @@ TEST(PlaylistSaver, FullScreenPlaysInOrderWithASaverAlwaysUpAndAKeyEndsItAll) {
     }
     EXPECT_EQ(sandbox.SaverRuns(L"Brief").size(), 1u);
     EXPECT_TRUE(sandbox.SaverRuns(L"Copy").empty());
+    EXPECT_EQ(ReadFileBytes(sandbox.PathOf(L"config.cfg")), config) << "the player ran and saved";
 
-    // The last B is on screen alone once the A before it was asked to end.
-    const auto before = WaitForEndedSaverRuns(sandbox.LogOf(L"A"), 1);
-    EXPECT_EQ(before[0].end, L"close");
-    const SaverRun onScreen = sandbox.SaverRuns(L"B")[1];
-    PressKey(onScreen.Window(), VK_SPACE);
-    EXPECT_TRUE(rotator.WaitForExit(kRotatorEndsWithin)) << "the rotation did not end";
-    EXPECT_EQ(WaitForEndedSaverRuns(sandbox.LogOf(L"B"), 2)[1].end, L"input");
+    // 0.3 s after B came back, with A still up: the key ends both, and C never comes.
+    const ULONGLONG keyAt = sandbox.SaverRuns(L"B")[1].startedAt + 300;
+    WaitUntil([&] { return GetTickCount64() >= keyAt; });
+    TypeSpace();
+    EXPECT_TRUE(rotator.WaitForExit(kAllEndWithin)) << "the rotation did not end";
     const auto left = custody::ProcessesLeft(sandbox);
     EXPECT_TRUE(left.empty()) << custody::Describe(left);
+    EXPECT_EQ(sandbox.SaverRuns(L"C").size(), 1u);
 }
 
-// Rotates previews inside a window of another program, passing over itself in the playlist,
-// and ends with everything it started once that window is gone.
+// Rotates previews in a window of its own inside a window of another program, passing over
+// itself in the playlist, leaves that program's own child windows alone, and ends with
+// everything it started once that window is gone.
 TEST(PlaylistSaver, PreviewRotatesInTheGivenWindowSkipsItselfAndEndsWithIt) {
     Sandbox sandbox;
     const std::wstring a = sandbox.CopyLogSaver(L"A");
@@ -114,8 +138,9 @@ TEST(PlaylistSaver, PreviewRotatesInTheGivenWindowSkipsItselfAndEndsWithIt) {
     player::Settings settings;
     settings.interval = kEvery3Seconds;
     player::WriteSavedFiles(sandbox, settings, {a, self, b});
-    HWND window = sandbox.StartPreviewParent();
-    ASSERT_TRUE(window);
+    const HWND iconView = sandbox.StartPreviewParent();
+    ASSERT_TRUE(iconView);
+    const HWND window = GetAncestor(iconView, GA_ROOT);  // the stand-in desktop, the icon view inside
     Process& rotator = sandbox.Start(self, L"/p " + Hwnd(window));
 
     std::size_t mostRotators = 0;
@@ -124,8 +149,9 @@ TEST(PlaylistSaver, PreviewRotatesInTheGivenWindowSkipsItselfAndEndsWithIt) {
         WaitUntil([&] {
             const auto processes = ProcessesRunningFrom(sandbox.Folder());
             mostRotators = std::max<std::size_t>(
-                mostRotators, std::count_if(processes.begin(), processes.end(),
-                                            [](const ProcessInfo& p) { return p.exeName == L"Veilrunner.scr"; }));
+                mostRotators, std::count_if(processes.begin(), processes.end(), [](const ProcessInfo& p) {
+                    return p.exeName == L"Veilrunner.scr";
+                }));
             runs = sandbox.SaverRuns(name);
             return runs.size() >= count && runs[count - 1].Started();
         });
@@ -134,14 +160,81 @@ TEST(PlaylistSaver, PreviewRotatesInTheGivenWindowSkipsItselfAndEndsWithIt) {
     };
     for (const SaverRun& run : {waitForRun(L"A", 1), waitForRun(L"B", 1), waitForRun(L"A", 2)}) {
         EXPECT_EQ(run.mode, L"preview");
-        EXPECT_EQ(run.Parent(), window);
+        EXPECT_EQ(ClassName(run.Parent()), FromUtf8(vr::kGreenPaneClass));
+        EXPECT_EQ(GetParent(run.Parent()), window);
         EXPECT_TRUE(run.childOfParent);
     }
     EXPECT_EQ(WaitForEndedSaverRuns(sandbox.LogOf(L"A"), 1)[0].end, L"quit message");
     EXPECT_EQ(mostRotators, 1u) << "it ran itself";
+    EXPECT_TRUE(IsWindow(iconView)) << "a window it did not start was told to quit";
 
     KillProcess(OwnerProcess(window));
     EXPECT_TRUE(rotator.WaitForExit(kRotatorEndsWithin)) << "it outlived the window";
+    const auto left = custody::ProcessesLeft(sandbox);
+    EXPECT_TRUE(left.empty()) << custody::Describe(left);
+}
+
+// A preview that stops answering after 2 s, at "Change every 42 Sec.": it is ended, and the next
+// entry plays in its place long before the interval is over.
+TEST(PlaylistSaver, PreviewEndsAHungPreviewAndPlaysTheNextInItsPlace) {
+    constexpr int kEvery42Seconds = 5;
+    constexpr unsigned kHangsAfterMs = 2000;
+    Sandbox sandbox;
+    const std::wstring hang = custody::CopySaver(sandbox, bad::kHang, kHangsAfterMs);
+    player::Settings settings;
+    settings.interval = kEvery42Seconds;
+    player::WriteSavedFiles(sandbox, settings, {hang, sandbox.CopyLogSaver(L"B")});
+    const HWND window = sandbox.StartPreviewParent();
+    ASSERT_TRUE(window);
+    Process& rotator = sandbox.Start(sandbox.CopyPlaylistSaver(), L"/p " + Hwnd(window));
+
+    const auto hung = custody::WaitUntilPlaying(sandbox, bad::kHang);
+    ASSERT_TRUE(hung);
+    EXPECT_TRUE(WaitUntil(
+        [&] { return !sandbox.SaverRuns(L"B").empty() && sandbox.SaverRuns(L"B")[0].Started(); }, 12s))
+        << "the next entry did not come";
+    EXPECT_GE(sandbox.SaverRuns(L"B")[0].startedAt, hung->startedAt + kHangsAfterMs);
+    KillProcess(OwnerProcess(window));
+    EXPECT_TRUE(rotator.WaitForExit(kRotatorEndsWithin));
+    const auto left = custody::ProcessesLeft(sandbox);
+    EXPECT_TRUE(left.empty()) << custody::Describe(left);
+}
+
+// Whatever the savers do, the backdrop covers the screen from the start: while the first takes
+// 2 s to show, when one fakes the user's input and ends, and under one that hung. Only a real
+// key ends the run.
+TEST(PlaylistSaver, FullScreenStaysCoveredWhateverTheSaversDoAndOnlyARealKeyEndsIt) {
+    Sandbox sandbox;
+    const std::wstring slow = custody::CopySaver(sandbox, bad::kSlow, 2000);
+    const std::wstring faker = custody::CopySaver(sandbox, bad::kFakeUser);
+    const std::wstring hang = custody::CopySaver(sandbox, bad::kHang);
+    player::Settings settings;
+    settings.interval = kEvery3Seconds;
+    player::WriteSavedFiles(sandbox, settings, {slow, faker, hang});
+    Process& rotator = sandbox.Start(sandbox.CopyPlaylistSaver(), L"/s");
+
+    const HWND backdrop = WaitForBackdrop(rotator);
+    int uncovered = 0;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            uncovered += CoversTheScreen(backdrop) ? 0 : 1;
+            const auto hung = sandbox.SaverRuns(bad::kHang.misbehaviour);
+            return !hung.empty() && bad::Misbehaving(hung[0], bad::kHang);
+        },
+        30s))
+        << "the hung saver never came";
+    EXPECT_EQ(uncovered, 0) << "samples with the backdrop not covering the screen";
+    const auto faked = sandbox.SaverRuns(bad::kFakeUser.misbehaviour);
+    ASSERT_FALSE(faked.empty());
+    ASSERT_TRUE(bad::Misbehaving(faked[0], bad::kFakeUser));
+    EXPECT_NE(faked[0].other.at("faked"), L"0") << "it injected nothing";
+    EXPECT_TRUE(rotator.Running()) << "a saver's input ended the run";
+
+    // The hung saver holds no key: the backdrop takes the keyboard back from it (under Wine the
+    // only way a key reaches anyone, as the X server gives keys to the focused window's thread).
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == backdrop; }));
+    TypeSpace();
+    EXPECT_TRUE(rotator.WaitForExit(kAllEndWithin)) << "a key did not end it under a hung saver";
     const auto left = custody::ProcessesLeft(sandbox);
     EXPECT_TRUE(left.empty()) << custody::Describe(left);
 }
@@ -170,26 +263,26 @@ TEST(PlaylistSaver, SettingsOpenThePlayerOrBringItsBarBack) {
     EXPECT_EQ(players().size(), 1u);
 }
 
-// No playable entry (only a copy of itself, a file that is gone) and no settings: full screen
-// covers every monitor black until a key, the preview fills the window green, and the player's
-// files stay as they were.
+// No playable entry (only a copy of itself, a file that is gone, a saver that crashes) and no
+// settings: full screen covers every monitor black until a key, the preview fills the window
+// green, and the player's files stay as they were.
 TEST(PlaylistSaver, WithNothingToPlayItCoversTheScreenBlackOrThePaneGreenAndWritesNothing) {
     Sandbox sandbox;
     const std::wstring self = sandbox.CopyPlaylistSaver();
-    const std::string playlist = ToAnsi(self) + "\r\n" + ToAnsi(sandbox.PathOf(L"Gone.scr")) + "\r\n";
+    const std::wstring crash = custody::CopySaver(sandbox, bad::kCrash);
+    const std::string playlist =
+        ToAnsi(self) + "\r\n" + ToAnsi(sandbox.PathOf(L"Gone.scr")) + "\r\n" + ToAnsi(crash) + "\r\n";
     WriteFileBytes(sandbox.PathOf(L"myList.spls"), playlist);
 
     Process& fullScreen = sandbox.Start(self, L"/s");
-    HWND black = WaitForTopWindow(fullScreen.Id(), FromUtf8(vr::kBlackScreenClass));
-    ASSERT_TRUE(black);
-    EXPECT_TRUE(WaitUntil([&] { return IsShown(black); }));
-    const RECT covered = WindowRect(black);
-    EXPECT_EQ(covered.left, GetSystemMetrics(SM_XVIRTUALSCREEN));
-    EXPECT_EQ(covered.top, GetSystemMetrics(SM_YVIRTUALSCREEN));
-    EXPECT_EQ(covered.right - covered.left, GetSystemMetrics(SM_CXVIRTUALSCREEN));
-    EXPECT_EQ(covered.bottom - covered.top, GetSystemMetrics(SM_CYVIRTUALSCREEN));
-    PressKey(black, VK_SPACE);
-    EXPECT_TRUE(fullScreen.WaitForExit(kRotatorEndsWithin));
+    const HWND black = WaitForBackdrop(fullScreen);
+    ASSERT_TRUE(custody::WaitUntilPlaying(sandbox, bad::kCrash));
+    ASSERT_TRUE(WaitUntil([&] { return custody::SaverProcesses(sandbox, fullScreen.Id()).empty(); }));
+    EXPECT_TRUE(CoversTheScreen(black)) << "uncovered once every entry failed";
+    EXPECT_TRUE(fullScreen.Running());
+    TypeSpace();
+    EXPECT_TRUE(fullScreen.WaitForExit(kAllEndWithin));
+    EXPECT_EQ(sandbox.SaverRuns(bad::kCrash.misbehaviour).size(), 1u) << "tried once";
 
     HWND window = sandbox.StartPreviewParent();
     ASSERT_TRUE(window);
@@ -220,7 +313,8 @@ void ChooseLastSystemMenuItemByMouse(HWND window) {
     const int y = outer.top + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
     Xdotool(L"mousemove " + std::to_wstring(x) + L" " + std::to_wstring(y) + L" click 1");
     HWND menu = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return IsShown(menu = FindWindowW(L"#32768", nullptr)); })) << "no system menu";
+    ASSERT_TRUE(WaitUntil([&] { return IsShown(menu = FindWindowW(L"#32768", nullptr)); }))
+        << "no system menu";
     const RECT items = WindowRect(menu);
     Xdotool(L"mousemove " + std::to_wstring(items.left + 30) + L" " + std::to_wstring(items.bottom - 10) +
             L" click 1");
@@ -239,9 +333,9 @@ TEST(PlaylistSaver, ThePlayerBarsSystemMenuItemIsReachedByKeyboardAndByMouse) {
         HWND box = WaitForDialog(w.processId);
         ASSERT_TRUE(box) << how;
         const auto texts = StaticTexts(box);
-        EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
-                                [&](const std::wstring& t) { return t.find(missing) != std::wstring::npos; }))
-            << how;
+        EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const std::wstring& t) {
+            return t.find(missing) != std::wstring::npos;
+        })) << how;
         PressOk(box);
         ASSERT_TRUE(WaitUntilNoDialog(w.processId)) << how;
     };
