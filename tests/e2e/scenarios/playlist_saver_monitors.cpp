@@ -74,3 +74,27 @@ TEST(TwoMonitorsPlaylistSaver, EveryMonitorPlaysAnEntryOfItsOwnAllChangeTogether
     const auto left = custody::ProcessesLeft(sandbox);
     EXPECT_TRUE(left.empty()) << custody::Describe(left);
 }
+
+// "One screensaver across all monitors" chosen in the player: the current entry's own full screen,
+// the rotator's backdrop over whatever it leaves.
+TEST(TwoMonitorsPlaylistSaver, OneAcrossAllMonitorsPlaysTheCurrentEntrysOwnFullScreen) {
+    const TwoMonitors monitors = ListTwoMonitors();
+    Sandbox sandbox;
+    const std::wstring a = sandbox.CopyLogSaver(L"A", kLongFullScreenMs);
+    const std::wstring b = sandbox.CopyLogSaver(L"B", kLongFullScreenMs);
+    player::Settings settings;  // "Change manually": B alone
+    settings.dpi = 96;
+    player::WriteSavedFiles(sandbox, settings, {a, b}, b);
+    std::string config = player::ConfigText(settings, b);
+    config.replace(config.size() - 3, 1, "1");  // the monitors' choice, the last line
+    WriteFileBytes(sandbox.PathOf(L"config.cfg"), config);
+    Process& rotator = sandbox.Start(sandbox.CopyPlaylistSaver(), L"/s");
+
+    const std::vector<SaverRun> runs = WaitForSaverRuns(sandbox.LogOf(L"B"), 1);
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0].mode, L"fullscreen");
+    EXPECT_TRUE(sandbox.SaverRuns(L"A").empty()) << "another entry plays on the other monitor";
+    EXPECT_TRUE(Covered(rotator.Id(), monitors.primary) && Covered(rotator.Id(), monitors.second));
+    Xdotool(L"key space");
+    EXPECT_TRUE(rotator.WaitForExit(std::chrono::seconds(10))) << "a key did not end the rotator";
+}
