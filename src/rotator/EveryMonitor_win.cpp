@@ -30,10 +30,9 @@ std::vector<MonitorArea> MonitorsNow() {
 
 class EveryMonitorRun {
 public:
-    explicit EveryMonitorRun(const RotatorPlan& plan) : plan_(plan), lineup_(plan, probe_) {
-        for (const MonitorArea& area : MonitorsNow())
-            screens_.push_back(std::make_unique<MonitorScreen>(area));
-    }
+    // A long playlist takes its time to read: the monitors are covered before.
+    explicit EveryMonitorRun(const std::function<RotatorPlan()>& readPlan)
+        : screens_(CoverMonitors()), plan_(readPlan()), lineup_(plan_, probe_) {}
 
     HANDLE UserBackEvent() const { return input_.BackEvent(); }
 
@@ -65,6 +64,13 @@ public:
     }
 
 private:
+    static std::vector<std::unique_ptr<MonitorScreen>> CoverMonitors() {
+        std::vector<std::unique_ptr<MonitorScreen>> screens;
+        for (const MonitorArea& area : MonitorsNow())
+            screens.push_back(std::make_unique<MonitorScreen>(area));
+        return screens;
+    }
+
     std::vector<std::size_t> EntriesFrom(std::size_t first) {
         return EntriesOnMonitors(first, screens_.size(), plan_.entries.size(),
                                  [this](std::size_t entry) { return lineup_.Playable(entry); });
@@ -113,13 +119,13 @@ private:
         for (std::size_t k : made) screens_[k]->Want(entries[k], lineup_.PathOf(entries[k]));
     }
 
-    const RotatorPlan& plan_;
+    UserInputHooks input_;
+    std::vector<std::unique_ptr<MonitorScreen>> screens_;  // in playing order
+    const RotatorPlan plan_;
     const WorkSlice::Clock clock_ = [] { return GetTickCount64(); };
     WinEntryProbe probe_;
     SaverLineup lineup_;
-    UserInputHooks input_;
-    std::vector<std::unique_ptr<MonitorScreen>> screens_;  // in playing order
-    std::optional<std::size_t> first_;                     // the first monitor's entry
+    std::optional<std::size_t> first_;  // the first monitor's entry
     bool advanceOwed_ = true;
     ULONGLONG nextChange_ = 0;
     ULONGLONG nextLayoutLook_ = 0;
@@ -127,12 +133,10 @@ private:
 
 }  // namespace
 
-bool PlaysOnEveryMonitor(const RotatorPlan& plan) {
-    return !plan.oneAcrossMonitors && MonitorsNow().size() > 1;
-}
+bool PlaysOnEveryMonitor(bool oneAcrossChosen) { return !oneAcrossChosen && MonitorsNow().size() > 1; }
 
-void RunOnEveryMonitor(const RotatorPlan& plan) {
-    EveryMonitorRun run(plan);
+void RunOnEveryMonitor(const std::function<RotatorPlan()>& readPlan) {
+    EveryMonitorRun run(readPlan);
     RunLooking(
         kLookEveryMs, [&] { return run.Look(GetTickCount64()); }, run.UserBackEvent());
 }

@@ -185,10 +185,11 @@ private:
 
 }  // namespace
 
-void RunFullScreen(const RotatorPlan& plan) {
+void RunFullScreen(const std::function<RotatorPlan()>& readPlan) {
     Backdrop backdrop;
     backdrop.Create(VirtualScreen());
     UserInputHooks input;
+    const RotatorPlan plan = readPlan();
     WinEntryProbe probe;
     SaverLineup lineup(plan, probe);
     FullScreenSavers savers(backdrop.Handle(), input);

@@ -52,6 +52,8 @@ LRESULT CALLBACK MouseHook(int code, WPARAM message, LPARAM lParam) {
 
 UserInputHooks::UserInputHooks() : back_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
     thread_ = OwnedHandle(CreateThread(nullptr, 0, &Watch, this, 0, &threadId_));
+    // Ahead of the savers drawing at full speed: the system drops a hook that answers late.
+    if (thread_) SetThreadPriority(thread_.Get(), THREAD_PRIORITY_HIGHEST);
 }
 
 UserInputHooks::~UserInputHooks() {

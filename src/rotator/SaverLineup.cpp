@@ -20,7 +20,6 @@ RotatorPlan PlanRotation(const std::vector<std::string>& configLines, std::vecto
     const int item = ReadSettingInt(configLines, kConfigIntervalLine, kDefaultIntervalItem);
     const unsigned interval = IntervalOfItem(item).value_or(*IntervalOfItem(kDefaultIntervalItem));
     if (interval != kChangeManuallyMs) plan.intervalMs = interval;
-    plan.oneAcrossMonitors = ReadSettingFlag(configLines, kConfigOneSaverAcrossMonitorsLine, false);
     if (configLines.size() > kConfigSaverLine) {
         const std::string& current = configLines[kConfigSaverLine];
         for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -34,18 +33,30 @@ RotatorPlan PlanRotation(const std::vector<std::string>& configLines, std::vecto
     return plan;
 }
 
-RotatorPlan ReadRotatorPlan(FileSystem& files, const std::string& programFolder) {
-    std::vector<std::string> config;
-    std::vector<std::string> entries;
+namespace {
+
+std::vector<std::string> ConfigLines(FileSystem& files, const std::string& programFolder) {
     try {
-        config = files.ReadLines(programFolder + kConfigFileName);
+        return files.ReadLines(programFolder + kConfigFileName);
     } catch (const AppError&) {
+        return {};
     }
+}
+
+}  // namespace
+
+RotatorPlan ReadRotatorPlan(FileSystem& files, const std::string& programFolder) {
+    const std::vector<std::string> config = ConfigLines(files, programFolder);
+    std::vector<std::string> entries;
     try {
         entries = SaverLinesOf(files, programFolder + kSavedPlaylistFileName);
     } catch (const AppError&) {
     }
     return PlanRotation(config, std::move(entries));
+}
+
+bool OneSaverAcrossMonitorsChosen(FileSystem& files, const std::string& programFolder) {
+    return ReadSettingFlag(ConfigLines(files, programFolder), kConfigOneSaverAcrossMonitorsLine, false);
 }
 
 bool IsPlaylistSaver(std::string_view path, std::string_view originalFileName) {

@@ -18,7 +18,6 @@ struct RotatorPlan {
     std::vector<std::string> entries;
     std::size_t first = 0;               // the player's current screensaver, else the first entry
     std::optional<unsigned> intervalMs;  // none for "Change manually": the first plays alone
-    bool oneAcrossMonitors = false;      // the current entry's own full screen, not one per monitor
 };
 
 // configLines: "config.cfg" (empty when missing or unreadable); entries: "myList.spls"'s.
@@ -26,6 +25,9 @@ RotatorPlan PlanRotation(const std::vector<std::string>& configLines, std::vecto
 // Reads both files from programFolder, where the player keeps them. A file that is missing or
 // cannot be read counts as empty, and nothing is ever written: the player owns them.
 RotatorPlan ReadRotatorPlan(FileSystem& files, const std::string& programFolder);
+// Whether the player's "config.cfg" in programFolder asks for one screensaver across all
+// monitors. Only that small file is read: the mode is settled before anything covers the screen.
+bool OneSaverAcrossMonitorsChosen(FileSystem& files, const std::string& programFolder);
 
 // What the lineup asks about an entry's file at the moment it comes up.
 class EntryProbe {

@@ -32,11 +32,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         if (StartedUnderRotator()) break;
         // No message box: the system locks the session only once the screensaver has ended.
         GuardedQuietly("full screen", [] {
-            const RotatorPlan plan = PlanInCustody();
-            if (PlaysOnEveryMonitor(plan)) {
-                RunOnEveryMonitor(plan);
+            if (PlaysOnEveryMonitor(OneSaverAcrossMonitorsChosen(WinFileSystem(), ProgramFolder()))) {
+                RunOnEveryMonitor(PlanInCustody);
             } else {
-                RunFullScreen(plan);
+                RunFullScreen(PlanInCustody);
             }
         });
         break;

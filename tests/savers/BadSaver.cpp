@@ -4,8 +4,8 @@
 //   [saver]
 //   Misbehaviour=hang
 //   LimitMs=120000   the process ends itself after this long whatever it is doing (default 120 s)
-//   DelayMs=5000     how long "slow" sleeps before it makes its window (default 5 s), or "hang"
-//                    plays before it hangs (default 0)
+//   DelayMs=5000     how long "slow" sleeps before it makes its window (default 5 s)
+//   HangAfterMs=2000 how long "hang" plays before it hangs (default 0)
 // A setting rather than the file name leaves scenarios free to name their copies, and one program
 // rather than eight keeps the kinds, which differ in a few lines each, side by side.
 //
@@ -16,8 +16,8 @@
 //   ignore-quit  pumps its own messages and logs "quit_ignored=<count>" for every WM_QUIT posted to
 //                its window; only the end of its window (with the pane: "end=destroyed"; in full
 //                screen: input or FullScreenMs as usual) or the limit ends it
-//   hang         makes its window, logs "hang=ui thread" DelayMs later (here 0 unless set,
-//                playing until then), then its one thread sleeps
+//   hang         makes its window, logs "hang=ui thread" HangAfterMs later (default 0, playing
+//                until then), then its one thread sleeps
 //   top-level    takes its window out of the pane and puts it over the pane as a top-level popup
 //                before the start lines ("child_of_parent=no"), and logs "top_level=yes"
 //   slow         logs "delay_ms=<n>" and sleeps that long before the kit makes its window (or, for
@@ -245,7 +245,7 @@ private:
         case Kind::IgnoreQuit: PumpIgnoringQuit(); break;
         case Kind::Hang:
             g_log = &Log();
-            if (const unsigned after = NumberSetting(L"DelayMs", 0)) {
+            if (const unsigned after = NumberSetting(L"HangAfterMs", 0)) {
                 SetTimer(nullptr, 0, after, &HangNow);
             } else {
                 HangForever(Log());

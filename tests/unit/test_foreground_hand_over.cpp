@@ -19,28 +19,20 @@ struct FakeWindows final : ForegroundSystem {
     std::set<SaverId> allowed;
 
     bool MayTake(SaverId process) const { return !holder || holder == process || allowed.contains(process); }
-    bool Take(SaverId process) {
-        if (!MayTake(process)) return false;
-        holder = process;
-        allowed.clear();
-        return true;
+    // The foreground process sets any window in front: it moves the foreground on.
+    bool Move(bool may, SaverId to) {
+        if (may) holder = to, allowed.clear();
+        return may;
     }
+    bool Take(SaverId process) { return Move(MayTake(process), process); }
 
     Holder Foreground() override {
         if (holder == kRotator) return Holder::Backdrop;
         return holder && holder != kOther ? Holder::Saver : Holder::Else;
     }
-    bool Allow(SaverId saver) override {
-        if (!MayTake(kRotator)) return false;
-        allowed.insert(saver);
-        return true;
-    }
+    bool Allow(SaverId saver) override { return MayTake(kRotator) && allowed.insert(saver).second; }
     bool TakeForBackdrop() override { return Take(kRotator); }
-    bool GiveTo(SaverId saver) override {
-        if (holder != kRotator) return false;
-        holder = saver;
-        return true;
-    }
+    bool GiveTo(SaverId saver) override { return Move(holder == kRotator, saver); }
 };
 
 TEST(ForegroundHandOver, TheForegroundIsAlwaysTheBackdropsOrTheSaverOnScreens) {

@@ -206,13 +206,6 @@ TEST(ScreenRotation, StartsAndSkipsInSlicesThatLeaveTheThreadFreeForInput) {
     }
     EXPECT_EQ(w.starter.started, Paths{"good.scr"});
     EXPECT_EQ(w.rotation->Current(), ScreenRotation::State::Playing);
-
-    World none({entries.begin(), entries.end() - 1}, 3000);
-    none.starter.wontStart = w.starter.wontStart;
-    none.starter.msPerStart = 3;
-    none.rotation->Begin(none.now);
-    while (none.rotation->Current() == ScreenRotation::State::Playing && none.now < 10'000'000) none.Step();
-    EXPECT_EQ(none.rotation->Current(), ScreenRotation::State::NothingLeft);
 }
 
 }  // namespace

@@ -37,12 +37,5 @@ TEST(UserInput, AHandRestingOnTheMouseIsNoMoveAndASaverMovingThePointerIsNone) {
     EXPECT_TRUE(oneMove.IsUsers({Kind::Move, false, 0, -40}, true));
 }
 
-TEST(HandMoved, ARestingHandIsNoMove) {
-    EXPECT_FALSE(HandMoved(0, 0));
-    EXPECT_FALSE(HandMoved(4, -4));
-    EXPECT_TRUE(HandMoved(5, 0));
-    EXPECT_TRUE(HandMoved(0, -5));
-}
-
 }  // namespace
 }  // namespace vr
