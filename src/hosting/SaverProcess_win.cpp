@@ -5,6 +5,7 @@
 #include <set>
 
 #include <shellapi.h>
+#include <tlhelp32.h>
 
 #include "hosting/SaverCommand.h"
 #include "hosting/ScreenSaverPolicy.h"
@@ -176,6 +177,19 @@ std::vector<DWORD> ProcessIdsOf(HANDLE job, HANDLE process) {
     const DWORD count = std::min(list->NumberOfProcessIdsInList, kMost);
     for (DWORD i = 0; i < count; ++i) ids.push_back(static_cast<DWORD>(buffer[kFirstId + i]));
     return ids;
+}
+
+void EndChildrenOfThisProcess() {
+    const OwnedHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (!snapshot) return;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot.Get(), &entry); more;
+         more = Process32NextW(snapshot.Get(), &entry)) {
+        if (entry.th32ParentProcessID != GetCurrentProcessId()) continue;
+        const OwnedHandle child(OpenProcess(PROCESS_TERMINATE, FALSE, entry.th32ProcessID));
+        if (child) TerminateProcess(child.Get(), 1);
+    }
 }
 
 void InstallSaver(HWND owner, const std::string& saverPath) {

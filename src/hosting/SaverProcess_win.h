@@ -37,6 +37,10 @@ SaverInJob StartInJob(const std::string& commandLine, SaverStart how,
 // Ends the saver and all it started by closing its job; one the system kept out of its job is
 // ended by its process handle.
 void EndInCustody(SaverInJob& saver);
+// Ends every process that names this one as its parent. A saver can start a process under the
+// name of the one that started it, which then lands outside the saver's job: what is left of
+// those when the savers are ended.
+void EndChildrenOfThisProcess();
 
 // The process and, when it has a job, every process in the job, those it started included.
 std::vector<DWORD> ProcessIdsOf(HANDLE job, HANDLE process);

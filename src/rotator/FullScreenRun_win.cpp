@@ -53,11 +53,12 @@ bool OnScreen(HWND window) {
 // with its job.
 class FullScreenSavers final : public SaverStarter, private ForegroundSystem {
 public:
-    FullScreenSavers(HWND backdrop, const UserInputHooks& input) : backdrop_(backdrop), input_(input) {}
+    FullScreenSavers(HWND backdrop, UserInputHooks& input) : backdrop_(backdrop), input_(input) {}
     ~FullScreenSavers() override { EndAll(); }
 
     std::optional<SaverId> Start(const std::string& path) override {
         if (input_.UserBack()) return std::nullopt;  // nothing more starts once the user is back
+        input_.SaversRun(true);                      // before it can make input of its own
         const SaverId id = nextId_++;
         SaverInJob process =
             StartInJob(FullScreenCommandLine(path), SaverStart::FullScreen, [&](DWORD processId) {
@@ -115,6 +116,7 @@ public:
     void EndAll() {
         for (Saver& saver : savers_) EndInCustody(saver.process);
         savers_.clear();
+        EndChildrenOfThisProcess();
     }
 
     bool Any() const { return !savers_.empty(); }
@@ -173,7 +175,7 @@ private:
     }
 
     HWND backdrop_;
-    const UserInputHooks& input_;
+    UserInputHooks& input_;
     ForegroundHandOver foreground_{*this};
     std::vector<Saver> savers_;
     SaverId nextId_ = 1;

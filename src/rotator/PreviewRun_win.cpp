@@ -53,6 +53,7 @@ void RunPreviews(const RotatorPlan& plan, HWND given) {
         }
         return true;
     });
+    EndChildrenOfThisProcess();
 }
 
 }  // namespace vr

@@ -6,6 +6,7 @@
 //   LimitMs=120000   the process ends itself after this long whatever it is doing (default 120 s)
 //   DelayMs=5000     how long "slow" sleeps before it makes its window (default 5 s)
 //   HangAfterMs=2000 how long "hang" plays before it hangs (default 0)
+//   SpawnUnder=starter  "spawn" starts its copy as a child of the process that started it
 // A setting rather than the file name leaves scenarios free to name their copies, and one program
 // rather than eight keeps the kinds, which differ in a few lines each, side by side.
 //
@@ -50,6 +51,7 @@
 #include <tlhelp32.h>
 
 #include <string>
+#include <vector>
 
 #include "RecordingSaver.h"
 
@@ -301,13 +303,28 @@ private:
         }
     }
 
+    // SpawnUnder=starter: as a child of the process that started this one, which leaves it
+    // outside this saver's job.
     void StartWaitingCopy() const {
         std::wstring commandLine = L"\"" + Path() + L"\" " + kWaitSwitch;
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
+        STARTUPINFOEXW startup{};
+        HANDLE starter = OpenProcess(PROCESS_CREATE_PROCESS, FALSE, ParentProcessId());
+        SIZE_T size = 0;
+        InitializeProcThreadAttributeList(nullptr, 1, 0, &size);
+        std::vector<char> attributes(size);
+        startup.lpAttributeList = reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(attributes.data());
+        const bool under =
+            TextSetting(L"SpawnUnder") == L"starter" && starter &&
+            InitializeProcThreadAttributeList(startup.lpAttributeList, 1, 0, &size) &&
+            UpdateProcThreadAttribute(startup.lpAttributeList, 0, PROC_THREAD_ATTRIBUTE_PARENT_PROCESS,
+                                      &starter, sizeof starter, nullptr, nullptr);
+        startup.StartupInfo.cb = under ? sizeof startup : sizeof startup.StartupInfo;
         PROCESS_INFORMATION process{};
-        if (!CreateProcessW(Path().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                            &startup, &process)) {
+        const BOOL started = CreateProcessW(Path().c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                                            under ? EXTENDED_STARTUPINFO_PRESENT : 0, nullptr, nullptr,
+                                            &startup.StartupInfo, &process);
+        if (starter) CloseHandle(starter);
+        if (!started) {
             Log().Write(L"child_error", std::to_wstring(GetLastError()));
             return;
         }

@@ -203,15 +203,18 @@ TEST(PlaylistSaver, PreviewEndsAHungPreviewAndPlaysTheNextInItsPlace) {
 
 // Whatever the savers do, the backdrop covers the screen from the start: while the first takes
 // 2 s to show, when one fakes the user's input and ends, and under one that hung. Only a real
-// key ends the run.
+// key ends the run, with what a saver started under the rotator's name.
 TEST(PlaylistSaver, FullScreenStaysCoveredWhateverTheSaversDoAndOnlyARealKeyEndsIt) {
     Sandbox sandbox;
     const std::wstring slow = custody::CopySaver(sandbox, bad::kSlow, 2000);
     const std::wstring faker = custody::CopySaver(sandbox, bad::kFakeUser);
+    const std::wstring spawn = custody::CopySaver(sandbox, bad::kSpawn);
+    WriteFileBytes(sandbox.PathOf(L"spawn.ini"),
+                   *ReadFileBytes(sandbox.PathOf(L"spawn.ini")) + "SpawnUnder=starter\r\n");
     const std::wstring hang = custody::CopySaver(sandbox, bad::kHang);
     player::Settings settings;
     settings.interval = kEvery3Seconds;
-    player::WriteSavedFiles(sandbox, settings, {slow, faker, hang});
+    player::WriteSavedFiles(sandbox, settings, {slow, faker, spawn, hang});
     Process& rotator = sandbox.Start(sandbox.CopyPlaylistSaver(), L"/s");
 
     const HWND backdrop = WaitForBackdrop(rotator);
