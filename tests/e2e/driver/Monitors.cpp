@@ -2,40 +2,30 @@
 
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 namespace e2e {
 namespace {
 
-BOOL CALLBACK Collect(HMONITOR monitor, HDC, LPRECT, LPARAM found) {
-    reinterpret_cast<std::vector<HMONITOR>*>(found)->push_back(monitor);
-    return TRUE;
-}
-
-MONITORINFO InfoOf(HMONITOR monitor) {
+RECT AreaOf(HMONITOR monitor) {
     MONITORINFO info{};
     info.cbSize = sizeof info;
     GetMonitorInfoW(monitor, &info);
-    return info;
+    return info.rcMonitor;
 }
 
 }  // namespace
 
 TwoMonitors ListTwoMonitors() {
-    std::vector<HMONITOR> monitors;
-    EnumDisplayMonitors(nullptr, nullptr, Collect, reinterpret_cast<LPARAM>(&monitors));
-    if (monitors.size() != 2)
+    const int count = GetSystemMetrics(SM_CMONITORS);
+    if (count != 2)
         throw std::runtime_error("this scenario needs the display of two monitors; the system lists " +
-                                 std::to_string(monitors.size()));
-    TwoMonitors two;
-    for (HMONITOR monitor : monitors) {
-        const MONITORINFO info = InfoOf(monitor);
-        ((info.dwFlags & MONITORINFOF_PRIMARY) ? two.primary : two.second) = info.rcMonitor;
-    }
-    return two;
+                                 std::to_string(count));
+    // The second lies right of the primary, whose right edge is the primary screen's width.
+    return {AreaOf(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY)),
+            AreaOf(MonitorFromPoint({GetSystemMetrics(SM_CXSCREEN), 0}, MONITOR_DEFAULTTONEAREST))};
 }
 
-RECT MonitorOf(HWND window) { return InfoOf(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST)).rcMonitor; }
+RECT MonitorOf(HWND window) { return AreaOf(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST)); }
 
 bool SameRect(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
 

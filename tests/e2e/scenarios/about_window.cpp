@@ -239,8 +239,6 @@ TEST(TwoMonitorsAbout, TheAboutWindowAndTheDialogsOpenOnThePlayersMonitor) {
     PostClick(Control(w.bar, vr::PlayerBarId::Button1));
     ASSERT_TRUE(WaitUntil([&] { return IsShown(window); }));
     EXPECT_TRUE(SameRect(MonitorOf(window), monitors.second));
-    PostClick(Control(window, vr::AboutId::Button9));
-    ASSERT_TRUE(WaitUntil([&] { return !IsShown(window); }));
 
     const HWND dialog = files::OpenDialogWith(w, vr::PlaylistWindowId::Button5);  // "Load..."
     EXPECT_TRUE(SameRect(MonitorOf(dialog), monitors.second));

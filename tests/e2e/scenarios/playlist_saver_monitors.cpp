@@ -2,7 +2,7 @@
 // each as a preview, all changing together, and a real key ending everything.
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <map>
 
 #include "Monitors.h"
 #include "custody_support.h"
@@ -15,15 +15,13 @@ constexpr int kEvery3Seconds = 1;
 constexpr unsigned kLongFullScreenMs = 120000;  // log savers end only when asked or touched
 constexpr auto kWatchFor = std::chrono::seconds(7);
 
-bool Covers(HWND window, const RECT& monitor) {
-    const RECT r = WindowRect(window);
-    return IsShown(window) && r.left <= monitor.left && r.top <= monitor.top && r.right >= monitor.right &&
-           r.bottom >= monitor.bottom;
-}
-
+// A shown window of the rotator's over the whole monitor.
 bool Covered(DWORD rotator, const RECT& monitor) {
-    const std::vector<HWND> windows = TopWindows(rotator);
-    return std::any_of(windows.begin(), windows.end(), [&](HWND w) { return Covers(w, monitor); });
+    for (HWND window : TopWindows(rotator)) {
+        RECT r = WindowRect(window), both{};
+        if (IsShown(window) && IntersectRect(&both, &r, &monitor) && SameRect(both, monitor)) return true;
+    }
+    return false;
 }
 
 // Entries playing now in a window of each monitor's size, one name per size.
