@@ -12,6 +12,7 @@ repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${VR_BUILD_DIR:-$repo/build}"
 [[ "$build" = /* ]] || build="$repo/$build"
 source "$repo/scripts/lib/virtual-display.sh"
+source "$repo/scripts/lib/two-monitor-display.sh"
 source "$repo/scripts/lib/windows-build.sh"
 
 benches=("$@")
@@ -25,8 +26,10 @@ cmake --build "$build/win" --target "${benches[@]}"
 
 start_virtual_display
 export WINEPREFIX="$build/bench-prefix" WINEDEBUG=-all
-trap 'wineserver -k 2>/dev/null || true; stop_virtual_display' EXIT
+trap 'wineserver -k 2>/dev/null || true; stop_two_monitor_display; stop_virtual_display' EXIT
 bash "$repo/scripts/wine-prefix.sh"
+rm -rf "$WINEPREFIX-two-monitors"
+cp -a "$WINEPREFIX" "$WINEPREFIX-two-monitors"
 # One server for the whole run, warmed up, as the end-to-end scenarios run.
 wineserver -p
 wine wineboot >/dev/null 2>&1
@@ -34,3 +37,15 @@ for bench in "${benches[@]}"; do
   echo "== $bench"
   wine "$build/win/bench/$bench.exe"
 done
+wineserver -k 2>/dev/null || true
+
+# Veilrunner.scr on more than one monitor: the same benchmark on the display of two.
+if [[ " ${benches[*]} " == *" screensaver_bench "* ]]; then
+  echo "== screensaver_bench on two monitors"
+  start_two_monitor_display
+  export DISPLAY="$VR_TWO_MONITOR_DISPLAY" WINEPREFIX="$WINEPREFIX-two-monitors"
+  bash "$repo/scripts/wine-prefix.sh" --keep --two-monitors
+  wineserver -p
+  wine wineboot >/dev/null 2>&1
+  wine "$build/win/bench/screensaver_bench.exe"
+fi

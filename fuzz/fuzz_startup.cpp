@@ -56,6 +56,7 @@ public:
     void SetHostCaption(const std::string&) override {}
     void MaximizeHost() override { state.hostMaximized = true; }
     void SetPlacementChoice(vr::PlacementChoice choice) override { state.placement = choice; }
+    void ChooseOneSaverAcrossMonitors() override { state.oneSaverAcrossMonitors = true; }
     std::string WindowsFolder() override { return "C:\\WINDOWS"; }
     std::vector<std::string> SystemFolders() override { return {"C:\\WINDOWS\\system32"}; }
     vr::ScreenArea ScreenAt(vr::DockPoint) override { return {{0, 0, 1920, 1080}, vr::kDesignDpi}; }

@@ -19,6 +19,8 @@ packages=(
   nsis osslsigncode openssl softhsm2 libengine-pkcs11-openssl python3
   # running it: Wine on a virtual X display, with the fonts the program asks for
   wine wine64 fonts-wine xvfb x11-utils xdotool
+  # two monitors side by side, nested in the virtual display, for the scenarios about them
+  xserver-xephyr
   # screenshots
   imagemagick x11-apps
 )

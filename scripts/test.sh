@@ -16,6 +16,7 @@ repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${VR_BUILD_DIR:-$repo/build}"
 [[ "$build" = /* ]] || build="$repo/$build"
 source "$repo/scripts/lib/virtual-display.sh"
+source "$repo/scripts/lib/two-monitor-display.sh"
 source "$repo/scripts/lib/windows-build.sh"
 
 failed=()
@@ -33,7 +34,7 @@ if [[ -n "$raw_releases" ]]; then
 fi
 
 mkdir -p "$build/native" "$build/win"
-rm -f "$build/native/ctest.log" "$build/win/ctest.log"  # no stale summaries after a failed build
+rm -f "$build/native/ctest.log" "$build/win/ctest.log" "$build/win/ctest-two-monitors.log"  # no stale summaries after a failed build
 
 bash "$repo/scripts/install-deps.sh" || { echo "installing the dependencies failed" >&2; exit 1; }
 
@@ -69,6 +70,8 @@ step "end-to-end scenarios (MinGW build, Wine)"
 if configure_windows_build "$build/win" && cmake --build "$build/win"; then
   cleanup() {
     wineserver -k 2>/dev/null || true
+    [[ -n "${two_monitor_prefix:-}" ]] && WINEPREFIX="$two_monitor_prefix" wineserver -k 2>/dev/null
+    stop_two_monitor_display
     stop_virtual_display
   }
   trap cleanup EXIT
@@ -87,12 +90,37 @@ if configure_windows_build "$build/win" && cmake --build "$build/win"; then
     bash "$repo/scripts/wine-prefix.sh" || exit 1
     echo "fresh Wine prefix in $((SECONDS - started)) s"
   fi
+  # The scenarios about more than one monitor run on a display of two, in a prefix of their own
+  # that sees both (a copy of the fresh one, ready before any scenario changed it).
+  two_monitor_prefix="$WINEPREFIX-two-monitors"
+  rm -rf "$two_monitor_prefix"
+  cp -a "$WINEPREFIX" "$two_monitor_prefix"
+  WINEPREFIX="$two_monitor_prefix" bash "$repo/scripts/wine-prefix.sh" --keep --two-monitors || exit 1
   # A persistent server and one warm-up boot: otherwise every scenario waits ~2.5 s for Wine's
   # helper processes to let go of the server.
   wineserver -p
   wine wineboot >/dev/null 2>&1
-  ctest --test-dir "$build/win" --output-on-failure 2>&1 | tee "$build/win/ctest.log"
+  ctest --test-dir "$build/win" --label-exclude two-monitors --output-on-failure 2>&1 |
+    tee "$build/win/ctest.log"
   ((PIPESTATUS[0] == 0)) || failed+=("end-to-end scenarios")
+  wineserver -k 2>/dev/null || true
+
+  step "end-to-end scenarios on two monitors"
+  if start_two_monitor_display; then
+    (
+      export DISPLAY="$VR_TWO_MONITOR_DISPLAY" WINEPREFIX="$two_monitor_prefix"
+      wineserver -p
+      wine wineboot >/dev/null 2>&1
+      ctest --test-dir "$build/win" --label-regex two-monitors --output-on-failure 2>&1 |
+        tee "$build/win/ctest-two-monitors.log"
+      status=${PIPESTATUS[0]}
+      wineserver -k 2>/dev/null
+      exit "$status"
+    ) || failed+=("end-to-end scenarios on two monitors")
+    stop_two_monitor_display
+  else
+    failed+=("two-monitor display")
+  fi
   # After the scenarios: it installs the signed installer into this prefix to reach the uninstaller.
   step "signing from a .pfx and from a SoftHSM token (reuses $build/multi-config)"
   bash "$repo/scripts/checks/signing.sh" "$build/multi-config" || failed+=("signing")
@@ -108,6 +136,8 @@ echo "unit:"
 summary_of "$build/native/ctest.log" | sed 's/^/  /'
 echo "end-to-end:"
 summary_of "$build/win/ctest.log" | sed 's/^/  /'
+echo "end-to-end on two monitors:"
+summary_of "$build/win/ctest-two-monitors.log" | sed 's/^/  /'
 if ((${#failed[@]})); then
   echo "FAILED: ${failed[*]}"
   exit 1

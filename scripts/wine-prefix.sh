@@ -1,10 +1,19 @@
 #!/usr/bin/env bash
 # Creates a fresh Wine prefix for the end-to-end tests at $WINEPREFIX. With --keep, a prefix
-# that is there already is kept as it is and only given the test settings and fonts below.
-# Usage: WINEPREFIX=/abs/path bash scripts/wine-prefix.sh [--keep]
+# that is there already is kept as it is and only given the test settings and fonts below. With
+# --two-monitors, Wine takes the monitors from Xinerama (the two-monitor display's only source):
+# its XRandR view of a nested Xephyr is one screen.
+# Usage: WINEPREFIX=/abs/path bash scripts/wine-prefix.sh [--keep] [--two-monitors]
 set -euo pipefail
 keep=false
-[[ "${1:-}" == --keep ]] && keep=true
+xrandr=Y
+for option in "$@"; do
+  case "$option" in
+    --keep) keep=true ;;
+    --two-monitors) xrandr=N ;;
+    *) echo "unknown option $option" >&2; exit 2 ;;
+  esac
+done
 
 : "${WINEPREFIX:?WINEPREFIX must name the prefix folder to create}"
 case "$WINEPREFIX" in
@@ -29,11 +38,12 @@ fi
 # its dialogs) is TrueType, scales at every DPI and has the same ascent at 11 pixels.
 settings="$(mktemp --suffix=.reg)"
 trap 'rm -f "$settings"' EXIT
-cat >"$settings" <<'REG'
+cat >"$settings" <<REG
 REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\X11 Driver]
 "Managed"="N"
+"UseXRandR"="$xrandr"
 
 [HKEY_CURRENT_USER\Software\Wine\WineDbg]
 "ShowCrashDialog"=dword:00000000

@@ -79,9 +79,9 @@ void TfrmConfig::CreateHidden(HWND owner) {
     SetWindowPos(tabs, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void TfrmConfig::ShowAbout() {
+void TfrmConfig::ShowAbout(HWND player) {
     t3_.ShowPicture();
-    CentreOnScreen();
+    CentreOnMonitorOf(player);
     ShowWindow(Handle(), SW_SHOW);
     SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     SetForegroundWindow(Handle());
@@ -163,11 +163,15 @@ void TfrmConfig::OpenPage(const char* url) {
     VR_LATE_BOUND(Shell, ShellExecuteA)(Handle(), "open", url, nullptr, nullptr, SW_SHOW);
 }
 
-void TfrmConfig::CentreOnScreen() {
-    RECT r = WindowRect();
+// The user looks where the player is, which need not be the primary monitor.
+void TfrmConfig::CentreOnMonitorOf(HWND player) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(player, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT area = monitor.rcMonitor, r = WindowRect();
     const int width = r.right - r.left, height = r.bottom - r.top;
-    SetWindowPos(Handle(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
+    SetWindowPos(Handle(), nullptr, area.left + (area.right - area.left - width) / 2,
+                 area.top + (area.bottom - area.top - height) / 2, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

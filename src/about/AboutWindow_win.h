@@ -16,8 +16,9 @@ public:
     explicit TfrmConfig(std::function<void(bool visible)> setAboutButtonVisible);
     // Creates the native window hidden, owned by owner, with the "Links" tab selected.
     void CreateHidden(HWND owner);
-    // Shows it centred on the screen, on top and in front, on the tab it was closed on.
-    void ShowAbout();
+    // Shows it centred on the monitor of the player's window, on top and in front, on the tab it
+    // was closed on.
+    void ShowAbout(HWND player);
 
 private:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -31,7 +32,7 @@ private:
     void PageControl1Change();
     void Button9Click();
     void OpenPage(const char* url);
-    void CentreOnScreen();
+    void CentreOnMonitorOf(HWND player);
     HWND PageControl1() const;
 
     std::function<void(bool visible)> setAboutButtonVisible_;

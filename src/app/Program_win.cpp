@@ -121,6 +121,7 @@ SavedState Program::StateToSave() {
     snapshot.hostMaximized = host.maximized;
     snapshot.placement = playlist_.Placement();
     snapshot.dpi = playerBar_.Dpi();
+    snapshot.oneSaverAcrossMonitors = playerBar_.OneSaverAcrossMonitors();
     state.entries = &list.CompleteEntries();
     state.playlistRevision = list.CompleteRevision();
     return state;

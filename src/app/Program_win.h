@@ -57,6 +57,7 @@ private:
     void ShowHost() override { host_.ShowInFront(); }
     void MaximizeHost() override { ShowWindow(host_.Handle(), SW_MAXIMIZE); }
     void SetPlacementChoice(PlacementChoice choice) override { playlist_.SetPlacement(choice); }
+    void ChooseOneSaverAcrossMonitors() override { playerBar_.SetOneSaverAcrossMonitors(true); }
     std::string WindowsFolder() override;
     std::vector<std::string> SystemFolders() override;
     ScreenArea ScreenAt(DockPoint point) override;
@@ -71,7 +72,7 @@ private:
     void SaverTextChanged(const std::string& text) override;
     void ShellStarted() override;
     void ShowPlaylistWindow() override { playlist_.ShowInFront(); }
-    void ShowAboutWindow() override { about_.ShowAbout(); }
+    void ShowAboutWindow() override { about_.ShowAbout(playerBar_.Handle()); }
     void NudgeHost(int dx, int dy) override { host_.Nudge(dx, dy); }
     void UsePlaylistAsScreensaver() override;
 

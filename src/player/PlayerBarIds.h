@@ -6,6 +6,8 @@ inline constexpr char kPlayerBarClass[] = "TfrmSVDOptions";
 // The system menu's item that makes the playlist the system screensaver. The system keeps the
 // low four bits of a system command for itself.
 inline constexpr unsigned kUsePlaylistAsScreensaverCommand = 0x0100;
+// The system menu's check item "One screensaver across all monitors" for Veilrunner.scr.
+inline constexpr unsigned kOneSaverAcrossMonitorsCommand = 0x0110;
 }  // namespace vr
 
 namespace vr::PlayerBarId {

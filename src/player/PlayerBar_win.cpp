@@ -83,7 +83,14 @@ void TfrmSVDOptions::ShowBanner(int dpi) {
 void TfrmSVDOptions::AddSystemMenuItems() {
     HMENU menu = GetSystemMenu(Handle(), FALSE);
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, kOneSaverAcrossMonitorsCommand, L"&One screensaver across all monitors");
     AppendMenuW(menu, MF_STRING, kUsePlaylistAsScreensaverCommand, L"Use the playlist as the screensaver");
+}
+
+void TfrmSVDOptions::SetOneSaverAcrossMonitors(bool one) {
+    oneSaverAcrossMonitors_ = one;
+    CheckMenuItem(GetSystemMenu(Handle(), FALSE), kOneSaverAcrossMonitorsCommand,
+                  MF_BYCOMMAND | (one ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void TfrmSVDOptions::ShowAndStart() {
@@ -176,6 +183,10 @@ LRESULT TfrmSVDOptions::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == kUsePlaylistAsScreensaverCommand) {
             peers_.UsePlaylistAsScreensaver();
+            return 0;
+        }
+        if ((wParam & 0xFFF0) == kOneSaverAcrossMonitorsCommand) {
+            SetOneSaverAcrossMonitors(!oneSaverAcrossMonitors_);
             return 0;
         }
         break;

@@ -63,6 +63,9 @@ public:
     // Selects TimeCombo's item (an index that is no item leaves none selected), then applies it as
     // TimeComboChange does.
     void SelectInterval(int itemIndex);
+    // Veilrunner.scr's choice on more than one monitor, a check item of the system menu.
+    bool OneSaverAcrossMonitors() const { return oneSaverAcrossMonitors_; }
+    void SetOneSaverAcrossMonitors(bool one);
 
 private:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -90,6 +93,7 @@ private:
     PlayerBarPeers& peers_;
     std::string label2Hint_;
     int intervalItem_ = -1;
+    bool oneSaverAcrossMonitors_ = false;
     OwnedBitmap banner_;
     FileDrops drops_;
     Tooltips tips_;

@@ -77,6 +77,7 @@ std::vector<std::string> BuildConfigLines(const ConfigSnapshot& s) {
         FlagLine(s.hostMaximized),
         std::to_string(static_cast<int>(s.placement)),
         std::to_string(s.dpi),
+        FlagLine(s.oneSaverAcrossMonitors),
     };
 }
 

@@ -21,6 +21,8 @@ inline constexpr char kConfigTitleLine[] = "Veilrunner 2.00 Config File";
 // interval's item.
 inline constexpr std::size_t kConfigSaverLine = 1;
 inline constexpr std::size_t kConfigIntervalLine = 14;
+// "One screensaver across all monitors": after the DPI, where earlier versions do not look.
+inline constexpr std::size_t kConfigOneSaverAcrossMonitorsLine = 19;
 
 // The whole text as a signed 32-bit integer: leading blanks, then an optional sign, then decimal
 // digits, or hexadecimal digits after "$" or "0x"/"0X". Anything else gives nothing.
@@ -53,11 +55,13 @@ struct ConfigSnapshot {
     bool hostMaximized = false;
     PlacementChoice placement = PlacementChoice::WholeWorkarea;
     int dpi = kDesignDpi;  // the player bar's, which the places are in
+    bool oneSaverAcrossMonitors = false;  // Veilrunner.scr: one entry's own full screen, not one per monitor
     bool operator==(const ConfigSnapshot&) const = default;
 };
 
 // The lines of "config.cfg", in file order: the 18 that every version reads, then the DPI the
-// places were saved at, where earlier versions, which read 18 lines, do not look.
+// places were saved at and the choice of one screensaver across all monitors, where earlier
+// versions, which read 18 lines, do not look.
 std::vector<std::string> BuildConfigLines(const ConfigSnapshot& snapshot);
 
 }  // namespace vr

@@ -30,8 +30,10 @@ enum ConfigLine : std::size_t {
     kHostMaximized,
     kPlacement,
     kSavedDpi,
+    kOneSaverAcrossMonitors,
 };
 static_assert(kIntervalItem == kConfigIntervalLine);
+static_assert(kOneSaverAcrossMonitors == kConfigOneSaverAcrossMonitorsLine);
 
 // Line numbers of a ".scfg" header.
 enum WallpaperLine : std::size_t { kPlaceX, kPlaceY, kPlaceWidth, kPlaceHeight, kPlaceInterval };
@@ -141,6 +143,7 @@ void ApplyHostState(StartupWorld& world, const std::vector<std::string>& lines) 
         choice <= static_cast<int>(PlacementChoice::WholeWorkarea)) {
         world.SetPlacementChoice(static_cast<PlacementChoice>(choice));
     }
+    if (ReadSettingFlag(lines, kOneSaverAcrossMonitors, false)) world.ChooseOneSaverAcrossMonitors();
 }
 
 }  // namespace

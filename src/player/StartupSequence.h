@@ -50,6 +50,8 @@ public:
     virtual void SetHostCaption(const std::string& caption) = 0;
     virtual void MaximizeHost() = 0;
     virtual void SetPlacementChoice(PlacementChoice choice) = 0;
+    // The player bar's system menu item, which is off until chosen.
+    virtual void ChooseOneSaverAcrossMonitors() = 0;
     virtual std::string WindowsFolder() = 0;
     virtual std::vector<std::string> SystemFolders() = 0;  // platform/Shell_win.h
     // The monitor nearest the point.

@@ -20,6 +20,9 @@ LRESULT Backdrop::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_SETCURSOR: SetCursor(nullptr); return TRUE;
     case WM_CLOSE: closed_ = true; return 0;
+    // Its area keeps its pixels when a monitor's scale changes: the size the system suggests for
+    // the new DPI would no longer cover it.
+    case WM_DPICHANGED: return 0;
     }
     return Default(msg, wParam, lParam);
 }

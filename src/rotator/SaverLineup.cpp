@@ -27,13 +27,21 @@ RotatorPlan PlanRotation(const std::vector<std::string>& configLines, std::vecto
     return plan;
 }
 
-RotatorPlan ReadRotatorPlan(FileSystem& files, const std::string& programFolder) {
-    std::vector<std::string> config;
-    std::vector<std::string> entries;
+namespace {
+
+std::vector<std::string> ConfigLines(FileSystem& files, const std::string& programFolder) {
     try {
-        config = files.ReadLines(programFolder + kConfigFileName);
+        return files.ReadLines(programFolder + kConfigFileName);
     } catch (const AppError&) {
+        return {};
     }
+}
+
+}  // namespace
+
+RotatorPlan ReadRotatorPlan(FileSystem& files, const std::string& programFolder) {
+    const std::vector<std::string> config = ConfigLines(files, programFolder);
+    std::vector<std::string> entries;
     try {
         entries = SaverLinesOf(files, programFolder + kSavedPlaylistFileName);
     } catch (const AppError&) {
@@ -43,6 +51,10 @@ RotatorPlan ReadRotatorPlan(FileSystem& files, const std::string& programFolder)
     // system would be looked for beside this program first.
     for (std::string& entry : plan.entries) entry = files.FullPath(std::move(entry));
     return plan;
+}
+
+bool OneSaverAcrossMonitorsChosen(FileSystem& files, const std::string& programFolder) {
+    return ReadSettingFlag(ConfigLines(files, programFolder), kConfigOneSaverAcrossMonitorsLine, false);
 }
 
 SaverLineup::SaverLineup(const RotatorPlan& plan, EntryProbe& probe)

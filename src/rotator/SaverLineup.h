@@ -26,6 +26,9 @@ RotatorPlan PlanRotation(const std::vector<std::string>& configLines, std::vecto
 // Reads both files from programFolder, where the player keeps them. A file that is missing or
 // cannot be read counts as empty, and nothing is ever written: the player owns them.
 RotatorPlan ReadRotatorPlan(FileSystem& files, const std::string& programFolder);
+// Whether the player's "config.cfg" in programFolder asks for one screensaver across all
+// monitors. Only that small file is read: the mode is settled before anything covers the screen.
+bool OneSaverAcrossMonitorsChosen(FileSystem& files, const std::string& programFolder);
 
 // What the lineup asks about an entry's file at the moment it comes up.
 class EntryProbe {
@@ -70,10 +73,10 @@ public:
     // Ended on its own right after its start, or could not be started: never tried again.
     void MarkBroken(std::size_t index) { broken_.at(index) = true; }
     const std::string& PathOf(std::size_t index) const { return entries_.at(index); }
-
-private:
+    // Not broken, not a copy of this program, and its file there now.
     bool Playable(std::size_t index);
 
+private:
     const std::vector<std::string>& entries_;
     EntryProbe& probe_;
     std::vector<bool> broken_;

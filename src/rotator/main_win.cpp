@@ -6,6 +6,7 @@
 #include "platform/Shell_win.h"
 #include "platform/Unicode_win.h"
 #include "platform/Window_win.h"
+#include "rotator/EveryMonitor_win.h"
 #include "rotator/FullScreenRun_win.h"
 #include "rotator/Nesting_win.h"
 #include "rotator/PlayerSettings_win.h"
@@ -30,7 +31,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     case SaverMode::FullScreen:
         if (StartedUnderRotator()) break;
         // No message box: the system locks the session only once the screensaver has ended.
-        GuardedQuietly("full screen", [] { RunFullScreen(PlanInCustody); });
+        GuardedQuietly("full screen", [] {
+            if (PlaysOnEveryMonitor(OneSaverAcrossMonitorsChosen(WinFileSystem(), ProgramFolder()))) {
+                RunOnEveryMonitor(PlanInCustody);
+            } else {
+                RunFullScreen(PlanInCustody);
+            }
+        });
         break;
     case SaverMode::Preview: {
         const HWND given = reinterpret_cast<HWND>(arguments.window);

@@ -63,6 +63,11 @@ TEST(ReadRotatorPlan, TakesMissingOrUnreadableFilesAsEmptyAndWritesNothing) {
                   {"C:\\v\\A.scr", "C:\\v\\Gone.scr", "C:\\v\\notes.txt", "C:\\v\\B.scr"});
     RotatorPlan plan = ReadRotatorPlan(files, "C:\\v\\");
     EXPECT_EQ(plan.entries, (std::vector<std::string>{"C:\\v\\A.scr", "C:\\v\\B.scr"}));
+    EXPECT_FALSE(OneSaverAcrossMonitorsChosen(files, "C:\\v\\")) << "a different entry on each monitor";
+    std::vector<std::string> oneAcross = Config("", "1");
+    oneAcross.insert(oneAcross.end(), {"96", "1"});  // the DPI, then the monitors' choice
+    files.AddFile("C:\\w\\config.cfg", oneAcross);
+    EXPECT_TRUE(OneSaverAcrossMonitorsChosen(files, "C:\\w\\"));
     EXPECT_EQ(plan.first, 1u);
     EXPECT_EQ(plan.intervalMs, 9000u);
 
@@ -70,6 +75,8 @@ TEST(ReadRotatorPlan, TakesMissingOrUnreadableFilesAsEmptyAndWritesNothing) {
     plan = ReadRotatorPlan(files, "C:\\v\\");
     EXPECT_TRUE(plan.entries.empty());
     EXPECT_EQ(plan.intervalMs, 21000u);
+    files.unreadable.insert("C:\\w\\config.cfg");
+    EXPECT_FALSE(OneSaverAcrossMonitorsChosen(files, "C:\\w\\"));
     files.Remove("C:\\v\\config.cfg");
     files.Remove("C:\\v\\myList.spls");
     EXPECT_TRUE(ReadRotatorPlan(files, "C:\\v\\").entries.empty());

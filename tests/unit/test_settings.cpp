@@ -71,11 +71,13 @@ ConfigSnapshot SampleSnapshot() {
     s.hostMaximized = true;
     s.placement = PlacementChoice::PlayerWindow;
     s.dpi = 144;
+    s.oneSaverAcrossMonitors = true;
     return s;
 }
 
-// The 18 lines every version reads, then the scale the places were saved at.
-TEST(BuildConfigLinesTest, EighteenLinesInFileOrderThenTheDpi) {
+// The 18 lines every version reads, then the scale the places were saved at and the choice of
+// one screensaver across all monitors.
+TEST(BuildConfigLinesTest, EighteenLinesInFileOrderThenTheDpiAndTheMonitorsChoice) {
     const Lines expected{"Veilrunner 2.00 Config File",
                          "C:\\Savers\\Mystify.scr",
                          "-4",
@@ -94,7 +96,8 @@ TEST(BuildConfigLinesTest, EighteenLinesInFileOrderThenTheDpi) {
                          "0",
                          "1",
                          "2",
-                         "144"};
+                         "144",
+                         "1"};
     EXPECT_EQ(BuildConfigLines(SampleSnapshot()), expected);
 }
 

@@ -73,6 +73,7 @@ public:
     void SetPlacementChoice(PlacementChoice c) override {
         log.push_back("placement " + std::to_string(static_cast<int>(c)));
     }
+    void ChooseOneSaverAcrossMonitors() override { log.push_back("one saver across monitors"); }
     std::string WindowsFolder() override { return "C:\\WINDOWS"; }
     std::vector<std::string> SystemFolders() override { return {"C:\\WINDOWS\\system32"}; }
     ScreenArea ScreenAt(DockPoint) override { return {{0, 0, 1920, 1080}, dpi}; }
@@ -152,14 +153,15 @@ TEST_F(StartupSequenceTest, SavedSettingsAreAppliedInOrder) {
     saved.helpTextVisible = false;
     saved.hostMaximized = true;
     saved.placement = PlacementChoice::PlayerWindow;
+    saved.oneSaverAcrossMonitors = true;
     files.AddFile(kConfig, BuildConfigLines(saved));
     files.AddFile(kSaved, {kA, kB, kC});
     world.hostVisible = true;
     Run();
-    EXPECT_EQ(world.log,
-              (Lines{"host left 10", "host top 20", "host width 640", "host height 480", "bar left 30",
-                     "bar top -40", "list left 50", "list top 60", "list width 300", "list height 200",
-                     "interval 0", "sync", "help off", "maximize", "placement 2"}));
+    EXPECT_EQ(world.log, (Lines{"host left 10", "host top 20", "host width 640", "host height 480",
+                                "bar left 30", "bar top -40", "list left 50", "list top 60", "list width 300",
+                                "list height 200", "interval 0", "sync", "help off", "maximize",
+                                "placement 2", "one saver across monitors"}));
     EXPECT_EQ(playlist.Selected(), 1);
     EXPECT_EQ(display.saverFile, kB);
     EXPECT_TRUE(files.foldersListed.empty());
@@ -212,8 +214,8 @@ TEST_F(StartupSequenceTest, PlacesWithoutAScaleAreTakenAsTheyStand) {
         saved.playerBarLeft = 30;
         saved.playlistWindow = {50, 60, 300, 200};
         Lines lines = BuildConfigLines(saved);
-        lines.back() = dpiLine;
-        if (lines.back().empty()) lines.pop_back();
+        lines.resize(18);  // the DPI's line, and what follows it, written anew
+        if (*dpiLine) lines.push_back(dpiLine);
         files.AddFile(kConfig, lines);
         world.dpi = 144;
         world.log.clear();

@@ -12,6 +12,9 @@ namespace {
 std::string Line(long value) { return std::to_string(value) + "\r\n"; }
 std::string Flag(bool value) { return value ? "1\r\n" : "0\r\n"; }
 
+// A player of this version writes the monitors' choice after the DPI; the bar's menu leaves it off.
+constexpr char kOneSaverAcrossMonitorsOff[] = "0\r\n";
+
 }  // namespace
 
 std::string ConfigText(const Settings& s, const std::wstring& saverFile) {
@@ -19,7 +22,8 @@ std::string ConfigText(const Settings& s, const std::wstring& saverFile) {
            Line(s.host.y) + Line(s.hostClient.cx) + Line(s.hostClient.cy) + Line(s.bar.x) + Line(s.bar.y) +
            Flag(s.playlistShown) + Line(s.playlist.x) + Line(s.playlist.y) + Line(s.playlistClient.cx) +
            Line(s.playlistClient.cy) + Line(s.selected) + Line(s.interval) + Flag(s.helpText) +
-           Flag(s.hostMaximized) + Line(s.placement) + (s.dpi ? Line(s.dpi) : "");
+           Flag(s.hostMaximized) + Line(s.placement) +
+           (s.dpi ? Line(s.dpi) + kOneSaverAcrossMonitorsOff : "");
 }
 
 Windows WaitForPlayer(DWORD processId) {

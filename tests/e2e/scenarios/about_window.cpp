@@ -7,8 +7,12 @@
 #include <string>
 
 #include "Driver.h"
+#include "Monitors.h"
 #include "about/AboutWindowIds.h"
 #include "about_support.h"
+#include "files_support.h"
+#include "player/PlayerBarIds.h"
+#include "playlist/PlaylistWindowIds.h"
 
 using namespace e2e;
 using about::AboutHandles;
@@ -236,4 +240,29 @@ TEST(AboutWindow, EscClosesItFromAnyControl) {
         EXPECT_TRUE(about::WaitUntilClosed(about)) << (onTile ? "on a tile" : "on the tabs");
         EXPECT_TRUE(IsShown(about.bar));
     }
+}
+
+// A player on the second monitor opens its About window and its dialogs there, not on the
+// primary.
+TEST(TwoMonitorsAbout, TheAboutWindowAndTheDialogsOpenOnThePlayersMonitor) {
+    const TwoMonitors monitors = ListTwoMonitors();
+    Sandbox sandbox;
+    player::Settings settings;
+    settings.bar = {monitors.second.left + 20, 40};
+    settings.playlist = {monitors.second.left + 20, 140};
+    settings.host = {monitors.second.left + 380, 140};
+    settings.hostClient = {320, 240};
+    const player::Windows w = player::StartPlayer(sandbox, settings, {});
+    ASSERT_TRUE(SameRect(MonitorOf(w.bar), monitors.second));
+
+    const HWND window = WaitForTopWindow(w.processId, L"TfrmConfig");
+    ASSERT_NE(window, nullptr);
+    PostClick(Control(w.bar, vr::PlayerBarId::Button1));
+    ASSERT_TRUE(WaitUntil([&] { return IsShown(window); }));
+    EXPECT_TRUE(SameRect(MonitorOf(window), monitors.second));
+
+    const HWND dialog = files::OpenDialogWith(w, vr::PlaylistWindowId::Button5);  // "Load..."
+    EXPECT_TRUE(SameRect(MonitorOf(dialog), monitors.second));
+    PressCancel(dialog);
+    EXPECT_TRUE(WaitUntilNoDialog(w.processId));
 }

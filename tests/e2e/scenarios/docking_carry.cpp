@@ -1,6 +1,7 @@
 // Dragging the player bar carries the windows docked to it; dragging another window moves it alone.
 #include <gtest/gtest.h>
 
+#include "Monitors.h"
 #include "docking_support.h"
 
 namespace {
@@ -93,3 +94,28 @@ TEST(DockingCarry, PlaylistDragMovesNoOtherWindow) {
 }
 
 }  // namespace
+
+// On two monitors side by side the second's edges pull as the screen's do, and the windows
+// carried with the bar go along onto it.
+TEST(TwoMonitorsDocking, BarDraggedNearTheSecondMonitorsLeftEdgeLandsOnItWithItsWindows) {
+    const e2e::TwoMonitors monitors = e2e::ListTwoMonitors();
+    e2e::Sandbox sandbox;
+    const docking::PlayerHandles player = docking::StartPlayer(sandbox);
+    ChainBelowTheBar(player);
+    const Place bar = TopLeft(player.bar);
+    const Place playlist = TopLeft(player.playlist);
+    const Place host = TopLeft(player.host);
+
+    // Let go 7 pixels right of the second monitor's left edge: the bar lands on the edge.
+    const long dx = monitors.second.left - bar.x;
+    docking::DragCaption(player.bar, dx + 7, 0, 4, false);
+    EXPECT_EQ(TopLeft(player.bar), (Place{monitors.second.left, bar.y}));
+    EXPECT_EQ(TopLeft(player.playlist), Shifted(playlist, dx, 0));
+    EXPECT_EQ(TopLeft(player.host), Shifted(host, dx, 0));
+
+    // The second monitor's right and bottom edges, where the primary has none.
+    const SIZE size = docking::OuterSize(player.host);
+    MoveWindowTo(player.host, monitors.second.right - size.cx - 7, monitors.second.bottom - size.cy + 8);
+    EXPECT_EQ(TopLeft(player.host),
+              (Place{monitors.second.right - size.cx, monitors.second.bottom - size.cy}));
+}

@@ -3,6 +3,7 @@
 // entries, and saved positions on no monitor.
 #include <gtest/gtest.h>
 
+#include "Monitors.h"
 #include "files_support.h"
 #include "player/PlayerBarIds.h"
 
@@ -69,7 +70,7 @@ TEST(Names, AProgramFolderAndSaversOutsideTheCodePageKeepEverythingAcrossARestar
     // Names that the code page cannot hold are written as UTF-8 with a byte-order mark.
     EXPECT_EQ(ReadFileBytes(folder + L"\\myList.spls"), "\xEF\xBB\xBF" + Utf8Lines({polish, accented, cjk}));
     const std::vector<std::string> config = ReadLines(folder + L"\\config.cfg");
-    ASSERT_EQ(config.size(), 19u);
+    ASSERT_EQ(config.size(), 20u);
     EXPECT_EQ(config[0],
               "\xEF\xBB\xBF"
               "Veilrunner 2.00 Config File");
@@ -225,4 +226,24 @@ TEST(Names, WindowsSavedOnNoMonitorComeBackAndOthersStayExactly) {
     }
     EXPECT_EQ(WindowRect(w.host).left, 600);
     EXPECT_EQ(WindowRect(w.host).top, 500);
+}
+
+// A monitor unplugged since the last run: its windows come back onto one that is there, even
+// where they lie inside the bounds of the monitors left; those on the second stay exactly.
+TEST(TwoMonitorsNames, WindowsSavedOnAMonitorThatIsGoneComeBackOntoOne) {
+    const TwoMonitors monitors = ListTwoMonitors();
+    Sandbox sandbox;
+    const std::wstring a = sandbox.CopyLogSaver(L"A");
+    player::Settings settings;
+    settings.bar = {monitors.second.left + 80, monitors.second.bottom + 40};  // below the second
+    settings.playlist = {monitors.second.right + 100, 100};
+    settings.host = {monitors.second.left + 150, 100};
+    player::Windows w = player::StartPlayer(sandbox, settings, {a});
+    player::WaitForPreviewRun(sandbox, L"A", 1);
+    for (HWND window : {w.bar, w.playlist})
+        EXPECT_NE(MonitorFromWindow(window, MONITOR_DEFAULTTONULL), nullptr)
+            << "a window stayed on no monitor";
+    EXPECT_EQ(WindowRect(w.host).left, settings.host.x);
+    EXPECT_EQ(WindowRect(w.host).top, settings.host.y);
+    EXPECT_TRUE(SameRect(MonitorOf(w.host), monitors.second));
 }

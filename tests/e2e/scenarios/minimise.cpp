@@ -107,7 +107,7 @@ TEST(Minimise, TheBarMinimisesWithTheOtherWindowsStopsThePreviewAndItsRestoreBri
     for (HWND window : {GetWindow(w.bar, GW_OWNER), w.bar, w.host, w.playlist}) Post(window, WM_CLOSE);
     ASSERT_TRUE(custody::PlayerEnded(held));
     const std::vector<std::string> saved = ReadLines(sandbox.PathOf(L"config.cfg"));
-    ASSERT_EQ(saved.size(), 19u);
+    ASSERT_EQ(saved.size(), 20u);
     EXPECT_EQ(saved[8], "1") << "line 8: the playlist window is shown";
     EXPECT_EQ(sandbox.SaverRuns(L"Calm").size(), 3u);
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "BadSaver.h"
+#include "Monitors.h"
 #include "Player.h"
 
 using namespace e2e;
@@ -78,6 +79,29 @@ TEST(Pause, AFullScreenWindowStopsThePreviewHoldsTheRotationAndItsEndPlaysOnWher
     EXPECT_EQ(Runs(sandbox, L"B"), 0u);
     player::WaitForPreviewRun(sandbox, L"B", 1);
     EXPECT_EQ(ListSelection(w.list), 1);
+}
+
+// Only the host's own monitor counts: a game on the other one hides nothing of the preview.
+TEST(TwoMonitorsPause, AFullScreenWindowOverTheOtherMonitorLeavesThePreviewPlayingOneOverItsOwnStopsIt) {
+    const TwoMonitors monitors = ListTwoMonitors();
+    Sandbox sandbox;
+    const std::wstring a = sandbox.CopyLogSaver(L"A");
+    player::Windows w = player::StartPlayer(sandbox, {}, {a});
+    player::WaitForPreviewRun(sandbox, L"A", 1);
+    ASSERT_TRUE(SameRect(MonitorOf(w.host), monitors.primary));
+    {
+        CoveringWindow other(monitors.second, CoveringWindow::AlwaysOnTop);
+        ASSERT_TRUE(WaitUntil([&] { return other.Front(); }));
+        Sleep(1500);
+        EXPECT_EQ(Runs(sandbox, L"A"), 1u);
+        EXPECT_FALSE(sandbox.SaverRuns(L"A").back().Ended());
+    }
+    {
+        CoveringWindow own(monitors.primary, CoveringWindow::AlwaysOnTop);
+        ASSERT_TRUE(WaitUntil([&] { return own.Front(); }));
+        EXPECT_EQ(WaitForEndedSaverRuns(sandbox.LogOf(L"A"), 1, std::chrono::milliseconds(2500)).size(), 1u);
+    }
+    player::WaitForPreviewRun(sandbox, L"A", 2);
 }
 
 // A screensaver that shows a full-screen window of its own over the pane is not stopped for it,

@@ -8,6 +8,7 @@
 
 #include "Dialogs.h"
 #include "Pointer.h"
+#include "SystemMenu.h"
 #include "custody_support.h"
 #include "player/PlayerBarIds.h"
 #include "rotator/Backdrop_win.h"
@@ -148,8 +149,9 @@ TEST(PlaylistSaver, PreviewRotatesInTheGivenWindowSkipsItselfAndEndsWithIt) {
         WaitUntil([&] {
             const auto processes = ProcessesRunningFrom(sandbox.Folder());
             mostRotators = std::max<std::size_t>(
-                mostRotators, std::count_if(processes.begin(), processes.end(),
-                                            [](const ProcessInfo& p) { return p.exeName == L"Veilrunner.scr"; }));
+                mostRotators, std::count_if(processes.begin(), processes.end(), [](const ProcessInfo& p) {
+                    return p.exeName == L"Veilrunner.scr";
+                }));
             runs = sandbox.SaverRuns(name);
             return runs.size() >= count && runs[count - 1].Started();
         });
@@ -306,26 +308,16 @@ TEST(PlaylistSaver, WithNothingToPlayItCoversTheScreenBlackOrThePaneGreenAndWrit
 
 namespace {
 
-// The system menu's last item, ours, chosen by the keyboard: Alt+Space opens the menu on its
-// first item, and Up goes round to the last.
-void ChooseLastSystemMenuItemByKeyboard(HWND window) {
-    SetForegroundWindow(window);
-    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == window; }));
-    PressKeys({VK_MENU, VK_SPACE});
-    ASSERT_TRUE(WaitUntil([] { return IsShown(FindWindowW(L"#32768", nullptr)); })) << "no system menu";
-    PressKeys({VK_UP});
-    PressKeys({VK_RETURN});
-}
-
-// The same by the mouse: a click on the caption's icon opens the menu, a click on its last item
-// chooses it.
+// The system menu's last item, ours, chosen by the mouse: a click on the caption's icon opens the menu, a
+// click on its last item chooses it.
 void ChooseLastSystemMenuItemByMouse(HWND window) {
     const RECT outer = WindowRect(window);
     const int x = outer.left + GetSystemMetrics(SM_CXFIXEDFRAME) + GetSystemMetrics(SM_CXSMICON) / 2;
     const int y = outer.top + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
     Xdotool(L"mousemove " + std::to_wstring(x) + L" " + std::to_wstring(y) + L" click 1");
     HWND menu = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return IsShown(menu = FindWindowW(L"#32768", nullptr)); })) << "no system menu";
+    ASSERT_TRUE(WaitUntil([&] { return IsShown(menu = FindWindowW(L"#32768", nullptr)); }))
+        << "no system menu";
     const RECT items = WindowRect(menu);
     Xdotool(L"mousemove " + std::to_wstring(items.left + 30) + L" " + std::to_wstring(items.bottom - 10) +
             L" click 1");
@@ -344,13 +336,13 @@ TEST(PlaylistSaver, ThePlayerBarsSystemMenuItemIsReachedByKeyboardAndByMouse) {
         HWND box = WaitForDialog(w.processId);
         ASSERT_TRUE(box) << how;
         const auto texts = StaticTexts(box);
-        EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
-                                [&](const std::wstring& t) { return t.find(missing) != std::wstring::npos; }))
-            << how;
+        EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const std::wstring& t) {
+            return t.find(missing) != std::wstring::npos;
+        })) << how;
         PressOk(box);
         ASSERT_TRUE(WaitUntilNoDialog(w.processId)) << how;
     };
-    ChooseLastSystemMenuItemByKeyboard(w.bar);
+    ChooseSystemMenuItemByKeyboard(w.bar, 1);  // the last item
     expectMissingReported("by keyboard");
     ChooseLastSystemMenuItemByMouse(w.bar);
     expectMissingReported("by mouse");

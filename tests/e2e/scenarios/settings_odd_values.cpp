@@ -43,6 +43,6 @@ TEST(Settings, AnIntervalThatIsNoItemLeavesTheChoiceEmptyAndIsSavedAsMinusOne) {
     EXPECT_EQ(Text(w.timeCombo), L"");
     ASSERT_TRUE(files::Closed(w));
     const std::vector<std::string> saved = ReadLines(sandbox.PathOf(L"config.cfg"));
-    ASSERT_EQ(saved.size(), 19u);  // the 18 lines, then the DPI the places were saved at
+    ASSERT_EQ(saved.size(), 20u);  // the 18 lines, the DPI the places were saved at, the monitors' choice
     EXPECT_EQ(saved[14], "-1");
 }

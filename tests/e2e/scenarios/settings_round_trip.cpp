@@ -2,6 +2,7 @@
 // the next start puts everything back.
 #include <gtest/gtest.h>
 
+#include "SystemMenu.h"
 #include "files_support.h"
 #include "playlist/PlaylistWindowIds.h"
 
@@ -33,6 +34,14 @@ void MoveTo(HWND window, POINT at) {
 
 bool Checked(HWND button) { return Send(button, BM_GETCHECK) == BST_CHECKED; }
 
+// The bar's system menu by the keyboard: "One screensaver across all monitors" comes before its
+// last item.
+void ChooseOneSaverAcrossMonitors(HWND bar) {
+    ChooseSystemMenuItemByKeyboard(bar, 2);
+    ASSERT_TRUE(WaitUntil([] { return !IsShown(FindWindowW(L"#32768", nullptr)); }))
+        << "the menu stayed open";
+}
+
 }  // namespace
 
 TEST(Settings, ClosingWritesBothFilesAndTheNextStartRestoresWindowsIntervalSelectionAndHelpText) {
@@ -56,6 +65,7 @@ TEST(Settings, ClosingWritesBothFilesAndTheNextStartRestoresWindowsIntervalSelec
     HWND memo = FindControl(w.playlist, ids::Memo1);
     Post(memo, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, 20));
     Click(FindControl(w.playlist, ids::RadioButton2));
+    ChooseOneSaverAcrossMonitors(w.bar);
     player::WaitForPreviewRun(sandbox, L"C", 1);
     ASSERT_TRUE(WaitUntil([&] { return !IsShown(memo); }));
 
@@ -82,7 +92,9 @@ TEST(Settings, ClosingWritesBothFilesAndTheNextStartRestoresWindowsIntervalSelec
     ASSERT_EQ(ClientSize(w.host).cy, 240);
 
     ASSERT_TRUE(files::Closed(w));
-    const std::string config = player::ConfigText(expected, c);
+    // The monitors' choice, the last line, is on.
+    std::string config = player::ConfigText(expected, c);
+    config.replace(config.size() - 3, 1, "1");
     EXPECT_EQ(ReadFileBytes(sandbox.PathOf(L"config.cfg")), config);
     EXPECT_EQ(ReadFileBytes(sandbox.PathOf(L"myList.spls")),
               ToAnsi(a) + "\r\n" + ToAnsi(b) + "\r\n" + ToAnsi(c) + "\r\n");
@@ -107,7 +119,8 @@ TEST(Settings, ClosingWritesBothFilesAndTheNextStartRestoresWindowsIntervalSelec
     EXPECT_TRUE(Checked(FindControl(w.playlist, ids::RadioButton2)));
     EXPECT_FALSE(Checked(FindControl(w.playlist, ids::RadioButton3)));
 
-    // Nothing changed in between, so the second close writes the same bytes again.
+    // Nothing changed in between, so the second close writes the same bytes again: the monitors'
+    // choice too, which only the bar's menu holds.
     ASSERT_TRUE(files::Closed(w));
     EXPECT_EQ(ReadFileBytes(sandbox.PathOf(L"config.cfg")), config);
     EXPECT_EQ(sandbox.SaverRuns(L"C").size(), 2u);
