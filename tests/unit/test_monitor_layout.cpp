@@ -27,7 +27,6 @@ TEST(MonitorLayout, MonitorKPlaysTheEntryKPlacesOnAmongThoseThatCanPlay) {
     EXPECT_EQ(EntriesOnMonitors(2, 2, 3, all), (std::vector<std::size_t>{2, 0}));  // round the end
     // Fewer entries than monitors: they repeat in order.
     EXPECT_EQ(EntriesOnMonitors(1, 5, 2, all), (std::vector<std::size_t>{1, 0, 1, 0, 1}));
-    EXPECT_EQ(EntriesOnMonitors(0, 3, 1, all), (std::vector<std::size_t>{0, 0, 0}));
     // Entries that are gone or broken are passed over; the only one left plays everywhere.
     const auto odd = [](std::size_t i) { return i % 2 == 1; };
     EXPECT_EQ(EntriesOnMonitors(1, 3, 5, odd), (std::vector<std::size_t>{1, 3, 1}));
