@@ -12,9 +12,6 @@ namespace {
 std::string Line(long value) { return std::to_string(value) + "\r\n"; }
 std::string Flag(bool value) { return value ? "1\r\n" : "0\r\n"; }
 
-// A player of this version writes the monitors' choice after the DPI; the bar's menu leaves it off.
-constexpr char kOneSaverAcrossMonitorsOff[] = "0\r\n";
-
 }  // namespace
 
 std::string ConfigText(const Settings& s, const std::wstring& saverFile) {
@@ -23,7 +20,7 @@ std::string ConfigText(const Settings& s, const std::wstring& saverFile) {
            Flag(s.playlistShown) + Line(s.playlist.x) + Line(s.playlist.y) + Line(s.playlistClient.cx) +
            Line(s.playlistClient.cy) + Line(s.selected) + Line(s.interval) + Flag(s.helpText) +
            Flag(s.hostMaximized) + Line(s.placement) +
-           (s.dpi ? Line(s.dpi) + kOneSaverAcrossMonitorsOff : "");
+           (s.dpi ? Line(s.dpi) + Flag(s.oneSaverAcrossMonitors) : "");
 }
 
 Windows WaitForPlayer(DWORD processId) {

@@ -24,6 +24,7 @@ struct Settings {
     bool hostMaximized = false;
     int placement = 3;
     int dpi = 0;  // the DPI the places were saved at, after the 18 lines; 0 writes none, as earlier versions
+    bool oneSaverAcrossMonitors = false;  // written after the DPI, only with it
 };
 
 std::string ConfigText(const Settings& settings, const std::wstring& saverFile = {});

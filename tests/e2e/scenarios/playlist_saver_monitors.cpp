@@ -1,5 +1,6 @@
 // Veilrunner.scr /s on two monitors: a window of its own over each, a different entry playing in
-// each as a preview, all changing together, and a real key ending everything.
+// each as a preview, all changing together, and a real key ending everything; or, chosen so, one
+// entry's own full screen across them.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -36,7 +37,7 @@ std::map<std::wstring, std::wstring> PlayingBySize(const Sandbox& sandbox,
 
 }  // namespace
 
-TEST(TwoMonitorsPlaylistSaver, EveryMonitorPlaysAnEntryOfItsOwnAllChangeTogetherAndARealKeyEndsAll) {
+TEST(TwoMonitorsPlaylistSaver, EveryMonitorPlaysAnEntryOfItsOwnAllChangeTogetherAKeyEndsAllOrOnePlaysAcross) {
     const TwoMonitors monitors = ListTwoMonitors();
     Sandbox sandbox;
     const std::vector<std::wstring> names{L"A", L"B", L"C"};
@@ -45,7 +46,8 @@ TEST(TwoMonitorsPlaylistSaver, EveryMonitorPlaysAnEntryOfItsOwnAllChangeTogether
     player::Settings settings;
     settings.interval = kEvery3Seconds;
     player::WriteSavedFiles(sandbox, settings, entries);
-    Process& rotator = sandbox.Start(sandbox.CopyPlaylistSaver(), L"/s");
+    const std::wstring self = sandbox.CopyPlaylistSaver();
+    Process& rotator = sandbox.Start(self, L"/s");
     ASSERT_TRUE(WaitUntil(
         [&] { return Covered(rotator.Id(), monitors.primary) && Covered(rotator.Id(), monitors.second); }));
 
@@ -71,28 +73,20 @@ TEST(TwoMonitorsPlaylistSaver, EveryMonitorPlaysAnEntryOfItsOwnAllChangeTogether
     EXPECT_TRUE(rotator.WaitForExit(std::chrono::seconds(10))) << "a key did not end the rotator";
     const auto left = custody::ProcessesLeft(sandbox);
     EXPECT_TRUE(left.empty()) << custody::Describe(left);
-}
 
-// "One screensaver across all monitors" chosen in the player: the current entry's own full screen,
-// the rotator's backdrop over whatever it leaves.
-TEST(TwoMonitorsPlaylistSaver, OneAcrossAllMonitorsPlaysTheCurrentEntrysOwnFullScreen) {
-    const TwoMonitors monitors = ListTwoMonitors();
-    Sandbox sandbox;
-    const std::wstring a = sandbox.CopyLogSaver(L"A", kLongFullScreenMs);
-    const std::wstring b = sandbox.CopyLogSaver(L"B", kLongFullScreenMs);
-    player::Settings settings;  // "Change manually": B alone
-    settings.dpi = 96;
-    player::WriteSavedFiles(sandbox, settings, {a, b}, b);
-    std::string config = player::ConfigText(settings, b);
-    config.replace(config.size() - 3, 1, "1");  // the monitors' choice, the last line
-    WriteFileBytes(sandbox.PathOf(L"config.cfg"), config);
-    Process& rotator = sandbox.Start(sandbox.CopyPlaylistSaver(), L"/s");
-
-    const std::vector<SaverRun> runs = WaitForSaverRuns(sandbox.LogOf(L"B"), 1);
-    ASSERT_EQ(runs.size(), 1u);
-    EXPECT_EQ(runs[0].mode, L"fullscreen");
-    EXPECT_TRUE(sandbox.SaverRuns(L"A").empty()) << "another entry plays on the other monitor";
-    EXPECT_TRUE(Covered(rotator.Id(), monitors.primary) && Covered(rotator.Id(), monitors.second));
+    // "One screensaver across all monitors" chosen in the player: the current entry alone
+    // ("Change manually") in its own full screen, the rotator's backdrop over whatever it leaves.
+    player::Settings oneAcross;
+    oneAcross.dpi = 96;
+    oneAcross.oneSaverAcrossMonitors = true;
+    player::WriteSavedFiles(sandbox, oneAcross, entries, entries[1]);
+    const std::size_t runsOfA = sandbox.SaverRuns(L"A").size(), runsOfB = sandbox.SaverRuns(L"B").size();
+    Process& across = sandbox.Start(self, L"/s");
+    const std::vector<SaverRun> ofB = WaitForSaverRuns(sandbox.LogOf(L"B"), runsOfB + 1);
+    ASSERT_EQ(ofB.size(), runsOfB + 1);
+    EXPECT_EQ(ofB.back().mode, L"fullscreen");
+    EXPECT_EQ(sandbox.SaverRuns(L"A").size(), runsOfA) << "another entry plays on the other monitor";
+    EXPECT_TRUE(Covered(across.Id(), monitors.primary) && Covered(across.Id(), monitors.second));
     Xdotool(L"key space");
-    EXPECT_TRUE(rotator.WaitForExit(std::chrono::seconds(10))) << "a key did not end the rotator";
+    EXPECT_TRUE(across.WaitForExit(std::chrono::seconds(10))) << "a key did not end the rotator";
 }
