@@ -219,7 +219,6 @@ TEST(AboutWindow, KeysWalkTabsLinksDonateAndOkAndSwitchSheets) {
         EXPECT_TRUE(WaitUntil([&] { return about::SelectedTab(about) == sheet; })) << "keys " << i;
         EXPECT_EQ(IsShown(about.aboutSheet), sheet == 1) << "keys " << i;
     }
-    ASSERT_EQ(sheet, 0);
 
     about::StepTab(about, VK_RIGHT);
     walk({Control(about.aboutSheet, vr::AboutId::StaticText1),

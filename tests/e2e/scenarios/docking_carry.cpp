@@ -102,9 +102,7 @@ TEST(TwoMonitorsDocking, BarDraggedNearTheSecondMonitorsLeftEdgeLandsOnItWithIts
     e2e::Sandbox sandbox;
     const docking::PlayerHandles player = docking::StartPlayer(sandbox);
     ChainBelowTheBar(player);
-    const Place bar = TopLeft(player.bar);
-    const Place playlist = TopLeft(player.playlist);
-    const Place host = TopLeft(player.host);
+    const Place bar = TopLeft(player.bar), playlist = TopLeft(player.playlist), host = TopLeft(player.host);
 
     // Let go 7 pixels right of the second monitor's left edge: the bar lands on the edge.
     const long dx = monitors.second.left - bar.x;

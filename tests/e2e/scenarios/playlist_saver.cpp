@@ -66,9 +66,6 @@ bool CoversTheScreen(HWND backdrop) {
            covered.bottom - covered.top == GetSystemMetrics(SM_CYVIRTUALSCREEN);
 }
 
-// A key typed on the keyboard, as the X server gets it: whichever window has the keyboard.
-void TypeSpace() { Xdotool(L"key space"); }
-
 }  // namespace
 
 // Starts at the player's current saver, goes round in order past this program's copy under
@@ -120,7 +117,7 @@ TEST(PlaylistSaver, FullScreenPlaysInOrderWithASaverAlwaysUpAndAKeyEndsItAll) {
     // 0.3 s after B came back, with A still up: the key ends both, and C never comes.
     const ULONGLONG keyAt = sandbox.SaverRuns(L"B")[1].startedAt + 300;
     WaitUntil([&] { return GetTickCount64() >= keyAt; });
-    TypeSpace();
+    Xdotool(L"key space");  // as the X server gets it: to whichever window has the keyboard
     EXPECT_TRUE(rotator.WaitForExit(kAllEndWithin)) << "the rotation did not end";
     const auto left = custody::ProcessesLeft(sandbox);
     EXPECT_TRUE(left.empty()) << custody::Describe(left);
@@ -178,12 +175,10 @@ TEST(PlaylistSaver, PreviewRotatesInTheGivenWindowSkipsItselfAndEndsWithIt) {
 // entry plays in its place long before the interval is over.
 TEST(PlaylistSaver, PreviewEndsAHungPreviewAndPlaysTheNextInItsPlace) {
     constexpr int kEvery42Seconds = 5;
-    constexpr unsigned kHangsAfterMs = 2000;
     Sandbox sandbox;
     const std::wstring hang = custody::CopySaver(sandbox, bad::kHang);
     const std::wstring settings = sandbox.PathOf(L"hang.ini");
-    WriteFileBytes(settings,
-                   *ReadFileBytes(settings) + "HangAfterMs=" + std::to_string(kHangsAfterMs) + "\r\n");
+    WriteFileBytes(settings, *ReadFileBytes(settings) + "HangAfterMs=2000\r\n");
     player::Settings every42Seconds;
     every42Seconds.interval = kEvery42Seconds;
     player::WriteSavedFiles(sandbox, every42Seconds, {hang, sandbox.CopyLogSaver(L"B")});
@@ -236,7 +231,7 @@ TEST(PlaylistSaver, FullScreenStaysCoveredWhateverTheSaversDoAndOnlyARealKeyEnds
     // The hung saver holds no key: the backdrop takes the keyboard back from it (under Wine the
     // only way a key reaches anyone, as the X server gives keys to the focused window's thread).
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == backdrop; }));
-    TypeSpace();
+    Xdotool(L"key space");
     EXPECT_TRUE(rotator.WaitForExit(kAllEndWithin)) << "a key did not end it under a hung saver";
     const auto left = custody::ProcessesLeft(sandbox);
     EXPECT_TRUE(left.empty()) << custody::Describe(left);
@@ -283,7 +278,7 @@ TEST(PlaylistSaver, WithNothingToPlayItCoversTheScreenBlackOrThePaneGreenAndWrit
     ASSERT_TRUE(WaitUntil([&] { return custody::SaverProcesses(sandbox, fullScreen.Id()).empty(); }));
     EXPECT_TRUE(CoversTheScreen(black)) << "uncovered once every entry failed";
     EXPECT_TRUE(fullScreen.Running());
-    TypeSpace();
+    Xdotool(L"key space");
     EXPECT_TRUE(fullScreen.WaitForExit(kAllEndWithin));
     EXPECT_EQ(sandbox.SaverRuns(bad::kCrash.misbehaviour).size(), 1u) << "tried once";
 
