@@ -169,12 +169,10 @@ BOOL CALLBACK DisableIfItsOwn(HWND window, LPARAM param) {
 
 const RunLog* g_log = nullptr;  // for "hang" once its delay is over
 
-void HangForever(const RunLog& log) {
-    log.Write(L"hang", L"ui thread");
+void CALLBACK HangNow(HWND, UINT, UINT_PTR, DWORD) {
+    g_log->Write(L"hang", L"ui thread");
     Sleep(INFINITE);
 }
-
-void CALLBACK HangNow(HWND, UINT, UINT_PTR, DWORD) { HangForever(*g_log); }
 
 // Far from where it stands, then a key and a move as a device would send them.
 UINT FakeTheUser() {
@@ -263,7 +261,7 @@ private:
             if (const unsigned after = NumberSetting(L"HangAfterMs", 0)) {
                 SetTimer(nullptr, 0, after, &HangNow);
             } else {
-                HangForever(Log());
+                HangNow(nullptr, 0, 0, 0);
             }
             break;
         case Kind::FakeUser:
