@@ -13,10 +13,12 @@ struct ThreadWindows {
     std::vector<HWND> heldByDialogs;  // owners of the thread's own open dialogs
 };
 
+// Visible or not: a dialog disables its owner before it shows, and one that fills itself first
+// (the folder browser lists the drives) stays hidden a while with its owner already held.
 bool IsOpenDialog(HWND window) {
     wchar_t name[16] = L"";
     GetClassNameW(window, name, static_cast<int>(std::size(name)));
-    return IsWindowVisible(window) && wcscmp(name, L"#32770") == 0;
+    return wcscmp(name, L"#32770") == 0;
 }
 
 BOOL CALLBACK Collect(HWND window, LPARAM param) {

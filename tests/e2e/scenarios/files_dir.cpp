@@ -23,9 +23,10 @@ HWND OpenFolderBrowser(const player::Windows& w) {
     HWND browser = files::OpenDialogWith(w, Button2);
     const std::vector<std::wstring> texts = StaticTexts(browser);
     EXPECT_NE(std::find(texts.begin(), texts.end(), L"Please Select a Folder"), texts.end());
-    // Modal to the playlist window: no second browser can be opened behind it.
+    // Modal to the playlist window: no second browser can be opened behind it. The dialog's
+    // modal loop disables its owner only once the dialog stands, so that is waited for.
     EXPECT_EQ(GetWindow(browser, GW_OWNER), w.playlist);
-    EXPECT_FALSE(IsWindowEnabled(w.playlist));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowEnabled(w.playlist); }));
     return browser;
 }
 
