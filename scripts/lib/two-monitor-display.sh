@@ -18,10 +18,4 @@ start_two_monitor_display() {
   export VR_TWO_MONITOR_DISPLAY=$VR_X_DISPLAY
 }
 
-stop_two_monitor_display() {
-  if [[ -n "${VR_XEPHYR_PID:-}" ]]; then
-    kill "$VR_XEPHYR_PID" 2>/dev/null || true
-    wait "$VR_XEPHYR_PID" 2>/dev/null || true
-    VR_XEPHYR_PID=
-  fi
-}
+stop_two_monitor_display() { stop_x_server VR_XEPHYR_PID; }

@@ -34,10 +34,14 @@ start_virtual_display() {
   export DISPLAY=$VR_X_DISPLAY
 }
 
-stop_virtual_display() {
-  if [[ -n "${VR_XVFB_PID:-}" ]]; then
-    kill "$VR_XVFB_PID" 2>/dev/null || true
-    wait "$VR_XVFB_PID" 2>/dev/null || true
-    VR_XVFB_PID=
+# Ends the X server whose process id the named variable holds, and empties it.
+stop_x_server() {
+  local -n pid=$1
+  if [[ -n "${pid:-}" ]]; then
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    pid=
   fi
 }
+
+stop_virtual_display() { stop_x_server VR_XVFB_PID; }
